@@ -1,0 +1,44 @@
+// The document: the lines of the configuration file, as the "Fil" page lists them.
+#include "document.h"
+
+#include "text8.h"
+
+void Document::setLines(Lines lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+void Document::replace(int i, std::string text)
+{
+    if (!isLine(i))
+        return;
+    m_lines[static_cast<std::size_t>(i)] = std::move(text);
+    const QModelIndex at = index(i);
+    emit dataChanged(at, at, {Qt::DisplayRole});
+}
+
+LinePos Document::append(std::string text)
+{
+    // A full document cannot take another line; the caller then shows no line.
+    if (m_lines.size() >= MaxDocumentLines)
+        return NoLine;
+    const int row = count();
+    beginInsertRows(QModelIndex(), row, row);
+    m_lines.push_back(std::move(text));
+    endInsertRows();
+    return static_cast<LinePos>(row);
+}
+
+int Document::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant Document::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || !isLine(index.row()))
+        return {};
+    return text8::toDisplay(line(index.row()));
+}

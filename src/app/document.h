@@ -1,0 +1,34 @@
+// The document: the lines of the configuration file, as the "Fil" page lists them.
+#pragma once
+
+#include "line_file.h"
+#include "search.h"
+
+#include <QAbstractListModel>
+
+// Lines are raw bytes, kept exactly as read and shown through the 8-bit display.
+// A line keeps its position for its life: lines are only replaced or appended.
+class Document : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const Lines &lines() const { return m_lines; }
+    int count() const { return static_cast<int>(m_lines.size()); }
+    const std::string &line(int i) const { return m_lines.at(static_cast<std::size_t>(i)); }
+    bool isLine(int i) const { return i >= 0 && i < count(); }
+
+    void setLines(Lines lines);
+    void clear() { setLines({}); }
+    void replace(int i, std::string text);
+    // Appends a line and returns its position.
+    LinePos append(std::string text);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    Lines m_lines;
+};

@@ -1,0 +1,203 @@
+// The main window: the notebook of pages, the status area and the button panel.
+#include "os2form.h"
+
+#include "ui_os2form.h"
+
+#include "error_report.h"
+#include "line_file.h"
+#include "list_selection.h"
+#include "text8.h"
+
+#include <QIcon>
+#include <QTabBar>
+#include <QValidator>
+
+#include <climits>
+
+namespace {
+
+const QString kDefaultConfig = QStringLiteral("C:\\CONFIG.SYS");
+const QString kSaveTarget = QStringLiteral("C:\\CONFIG.NEW");
+constexpr std::string_view kRem = "REM ";
+
+// Refuses any character that the 8-bit set cannot hold, typed or pasted.
+class Text8Validator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return text8::isEncodable(input) ? Acceptable : Invalid;
+    }
+};
+
+QFont arial(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget *w, const QColor &base, const QColor &text)
+{
+    QPalette p = w->palette();
+    if (base.isValid())
+        p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::WindowText, text);
+    w->setPalette(p);
+}
+
+} // namespace
+
+TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TOs2Form>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(634, 418);
+    move(149, 98);
+    applyLook();
+
+    m_ws = std::make_unique<Workspace>(
+        m_document, std::move(drives), configFileNameFrom(arguments),
+        StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, this);
+    m_ws->refresh = [this] { NoteBookClick(); };
+
+    ui->ListBox->setModel(&m_document);
+    ui->Edit1->setValidator(new Text8Validator(ui->Edit1));
+    // A line may be longer than a line edit's usual limit; never cut it.
+    ui->Edit1->setMaxLength(INT_MAX);
+
+    listsel::onUserSelect(ui->ListBox, this, [this] { ListBoxClick(); });
+    connect(ui->Edit1, &QLineEdit::textEdited, this, [this] { Edit1Change(); });
+    connect(ui->OpenKnapp, &QPushButton::clicked, this, [this] { OpenKnappClick(); });
+    connect(ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
+    connect(ui->RemKnapp, &QPushButton::clicked, this, [this] { RemKnappClick(); });
+    connect(ui->SjekkKnapp, &QPushButton::clicked, this, [this] { SjekkKnappClick(); });
+
+    FormCreate();
+
+    // Connected only now, so that the page the window opens on sets nothing off.
+    ui->NoteBook->setCurrentIndex(2);
+    connect(ui->NoteBook, &QTabWidget::currentChanged, this, [this] { NoteBookClick(); });
+}
+
+TOs2Form::~TOs2Form() = default;
+
+QString TOs2Form::configFileNameFrom(const QStringList &arguments)
+{
+    return arguments.size() == 1 ? arguments.first() : kDefaultConfig;
+}
+
+void TOs2Form::applyLook()
+{
+    setFont(arial(12, true));
+    QFont tabFont(QStringLiteral("MS Sans Serif"));
+    tabFont.setPixelSize(11);
+    ui->NoteBook->tabBar()->setFont(tabFont);
+
+    setColours(ui->Edit1, Qt::yellow, Qt::blue);
+    setColours(ui->ListBox, Qt::yellow, Qt::blue);
+    ui->Label2->setFont(arial(13, true));
+    setColours(ui->Label2, QColor(), Qt::red);
+    ui->Label3->setFont(arial(13, false));
+    setColours(ui->Label3, QColor(), QColor(0, 0, 128));
+
+    setWindowIcon(QIcon(QStringLiteral(":/os2setup.png")));
+    ui->OpenKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/open.png")));
+    ui->SaveKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
+    ui->SjekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/check.png")));
+}
+
+void TOs2Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window's first activation scans the document once more; later
+    // activations (switching applications) do not.
+    if (!m_shown) {
+        m_shown = true;
+        FormActivate();
+    }
+}
+
+void TOs2Form::FormCreate()
+{
+    OpenKnappClick();
+}
+
+void TOs2Form::OpenKnappClick()
+{
+    errors::guarded(this, [this] {
+        m_document.clear();
+        Lines lines = linefile::load(m_ws->drives, m_ws->ConfigFileName, MaxDocumentLines);
+        m_document.setLines(std::move(lines));
+        FormActivate();
+        m_ws->selectLine(0);
+    });
+}
+
+void TOs2Form::SaveKnappClick()
+{
+    errors::guarded(this, [this] { linefile::save(m_ws->drives, kSaveTarget, m_document.lines()); });
+}
+
+void TOs2Form::ListBoxClick()
+{
+    const int i = m_ws->selectedLine();
+    if (i < 0)
+        return;
+    m_ws->vislinje(static_cast<LinePos>(i));
+    m_ws->setEdit1ToLine(static_cast<LinePos>(i));
+    m_ws->setLabel2(QString());
+    m_ws->setLabel3(QString());
+}
+
+void TOs2Form::Edit1Change()
+{
+    // Connected to the user's own edits only: text set by a page never gets here.
+    const int i = m_ws->selectedLine();
+    if (i < 0 || i >= m_document.count())
+        return;
+    m_document.replace(i, m_ws->edit1());
+    m_ws->selectLine(static_cast<LinePos>(i));
+}
+
+void TOs2Form::RemKnappClick()
+{
+    const int i = m_ws->selectedLine();
+    if (i < 0 || i >= int(NoLine))
+        return;
+    std::string t = m_ws->edit1();
+    if (t.empty() || t == kRem) {
+        m_ws->setLabel2(QStringLiteral("FEIL"));
+        return;
+    }
+    // Edit1 may show a statement that is not the selected line (a page showing
+    // what it would write); toggling would put that text over the line.
+    if (t != m_document.line(i))
+        return;
+    if (t.compare(0, kRem.size(), kRem) == 0)
+        t.erase(0, kRem.size());
+    else
+        t.insert(0, kRem);
+    m_ws->setEdit1(t);
+    m_document.replace(i, m_ws->edit1());
+    m_ws->selectLine(static_cast<LinePos>(i));
+    NoteBookClick();
+}
+
+void TOs2Form::FormActivate()
+{
+}
+
+void TOs2Form::NoteBookClick()
+{
+}
+
+void TOs2Form::SjekkKnappClick()
+{
+}

@@ -1,0 +1,101 @@
+// A memo for an 8-bit text file: holds the file's lines and takes only characters
+// that the file can hold.
+#include "text8_memo.h"
+
+#include "text8.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+Text8Memo::Text8Memo(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_filter([](QChar c) { return text8::isEncodable(c) ? c : QChar(); })
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+Lines Text8Memo::lines() const
+{
+    QString text = toPlainText();
+    Lines out;
+    if (text.isEmpty())
+        return out;
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    const QStringList parts = text.split(u'\n');
+    out.reserve(static_cast<std::size_t>(parts.size()));
+    for (const QString &part : parts)
+        out.push_back(text8::fromDisplay(filtered(part)).value_or(std::string()));
+    return out;
+}
+
+int Text8Memo::lineCount() const
+{
+    const QString text = toPlainText();
+    if (text.isEmpty())
+        return 0;
+    return static_cast<int>(text.count(u'\n')) + (text.endsWith(u'\n') ? 0 : 1);
+}
+
+void Text8Memo::setLines(const Lines &lines)
+{
+    QString text;
+    for (const std::string &line : lines) {
+        text += text8::toDisplay(line);
+        text += u'\n';
+    }
+    setPlainText(text);
+}
+
+QString Text8Memo::filtered(const QString &text) const
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            out += c;
+            continue;
+        }
+        const QChar kept = m_filter(c);
+        if (!kept.isNull())
+            out += kept;
+    }
+    return out;
+}
+
+void Text8Memo::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && text.at(0).isPrint();
+    if (printable) {
+        const QString kept = filtered(text);
+        if (kept != text) {
+            if (!kept.isEmpty() && !isReadOnly())
+                insertPlainText(kept);
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void Text8Memo::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && !isReadOnly()) {
+        insertPlainText(filtered(source->text()));
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void Text8Memo::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && filtered(commit) != commit) {
+        QInputMethodEvent fixed(event->preeditString(), event->attributes());
+        fixed.setCommitString(filtered(commit), event->replacementStart(), event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&fixed);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}

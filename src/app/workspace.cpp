@@ -1,0 +1,121 @@
+// What every page works with: the document, the status area, the line registers
+// and the drives.
+#include "workspace.h"
+
+#include "list_selection.h"
+#include "text8.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+Workspace::Workspace(Document &document, DriveMap drives_, QString configFileName, StatusWidgets widgets,
+                     QWidget *window)
+    : doc(document)
+    , drives(std::move(drives_))
+    , ConfigFileName(std::move(configFileName))
+    , m_w(widgets)
+    , m_window(window)
+{
+}
+
+LinePos Workspace::lineOf(LinePos pos) const
+{
+    return lineIn(doc.lines(), pos);
+}
+
+void Workspace::vislinje(LinePos pos)
+{
+    if (pos == NoLine)
+        m_w.LinjeLabel->setText(QStringLiteral("ikke i ") + ConfigFileName);
+    else
+        m_w.LinjeLabel->setText(QStringLiteral("Linje nr. ") + QString::number(int(pos) + 1));
+}
+
+int Workspace::selectedLine() const
+{
+    return listsel::selected(m_w.ListBox);
+}
+
+void Workspace::selectLine(LinePos pos)
+{
+    listsel::select(m_w.ListBox, pos == NoLine ? -1 : int(pos));
+}
+
+void Workspace::setEdit1(std::string_view bytes)
+{
+    m_w.Edit1->setText(text8::toDisplay(bytes));
+}
+
+void Workspace::setEdit1Text(const QString &text)
+{
+    m_w.Edit1->setText(text);
+}
+
+void Workspace::setEdit1ToLine(LinePos pos)
+{
+    const LinePos line = lineOf(pos);
+    if (line == NoLine)
+        m_w.Edit1->clear();
+    else
+        setEdit1(doc.line(line));
+}
+
+std::string Workspace::edit1() const
+{
+    // The edit line only takes characters of the 8-bit set.
+    return text8::fromDisplay(m_w.Edit1->text()).value_or(std::string());
+}
+
+void Workspace::makeCurrent(LinePos pos)
+{
+    const LinePos line = lineOf(pos);
+    vislinje(line);
+    selectLine(line);
+    setEdit1ToLine(line);
+}
+
+void Workspace::setLabel2(const QString &text)
+{
+    m_w.Label2->setText(text);
+}
+
+void Workspace::setLabel3(const QString &text)
+{
+    m_w.Label3->setText(text);
+}
+
+void Workspace::enableRem(bool on)
+{
+    m_w.RemKnapp->setEnabled(on);
+}
+
+void Workspace::replaceLine(LinePos pos, std::string text)
+{
+    const LinePos line = lineOf(pos);
+    if (line == NoLine)
+        return;
+    doc.replace(line, std::move(text));
+    selectLine(line);
+}
+
+void Workspace::NoteBookClick()
+{
+    if (refresh)
+        refresh();
+}
+
+bool Workspace::SetDevice(std::string_view name)
+{
+    setLabel2(QStringLiteral("Bruk REM-knappen til å endre"));
+    LinePos line = FoundDevice(doc.lines(), name);
+    const bool active = line != NoLine;
+    if (!active) {
+        line = FinnREM(doc.lines(), "REM ", name);
+        if (line == NoLine)
+            line = doc.append("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
+    }
+    makeCurrent(line);
+    return active;
+}

@@ -1,0 +1,87 @@
+// What every page works with: the document, the status area, the line registers
+// and the drives.
+#pragma once
+
+#include "document.h"
+#include "dos_path.h"
+#include "registers.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QWidget;
+
+struct StatusWidgets
+{
+    QListView *ListBox = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *LinjeLabel = nullptr;
+    QPushButton *RemKnapp = nullptr;
+};
+
+class Workspace
+{
+public:
+    Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
+              QWidget *window);
+
+    Document &doc;
+    Registers regs;
+    const DriveMap drives;
+    const QString ConfigFileName;
+    // The page refresh of the window; pages run it through NoteBookClick().
+    std::function<void()> refresh;
+
+    QWidget *window() const { return m_window; }
+    const StatusWidgets &widgets() const { return m_w; }
+
+    // `pos` when it names a line of the document, else NoLine.
+    LinePos lineOf(LinePos pos) const;
+
+    // The line label: "Linje nr. " and pos + 1, or "ikke i " and the file name.
+    void vislinje(LinePos pos);
+
+    // The selected line of the "Fil" page, -1 when none. Selecting from code
+    // never runs the list's click handler; NoLine or a position past the end
+    // leaves no line selected.
+    int selectedLine() const;
+    void selectLine(LinePos pos);
+
+    // The edit line. Text set here never reaches the document.
+    void setEdit1(std::string_view bytes);
+    void setEdit1Text(const QString &text);
+    // The text of line `pos`, or the empty text when it names no line.
+    void setEdit1ToLine(LinePos pos);
+    std::string edit1() const;
+
+    // Makes line `pos` current: its number, its selection and its text in Edit1.
+    // With no such line: "ikke i ...", no selection and an empty Edit1.
+    void makeCurrent(LinePos pos);
+
+    void setLabel2(const QString &text);
+    void setLabel3(const QString &text);
+    void enableRem(bool on);
+
+    // Replaces line `pos` and selects it again; nothing when it names no line.
+    void replaceLine(LinePos pos, std::string text);
+
+    void NoteBookClick();
+
+    // The driver statement of `name` (capitals) for the DOS page's boxes: shows
+    // the active DEVICE= line, else a line holding "REM " and the name, else an
+    // appended "REM DEVICE=C:\OS2\MDOS\" line. True when an active line exists.
+    bool SetDevice(std::string_view name);
+
+private:
+    StatusWidgets m_w;
+    QWidget *m_window;
+};

@@ -1,0 +1,95 @@
+// DOS paths ("C:\OS2\BOOT\X.SYS") mapped to folders of the host system.
+#include "dos_path.h"
+
+#include "file_error.h"
+
+#include <QDir>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+namespace {
+
+bool hasDriveLetter(const QString &path)
+{
+    return path.size() >= 2 && path.at(1) == u':' && path.at(0).isLetter() && path.at(0).unicode() < 128;
+}
+
+// The entry of `dir` named `name`, letter case aside; the exact name is preferred.
+QString matchEntry(const QDir &dir, const QString &name)
+{
+    if (dir.exists(name))
+        return name;
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return name;
+}
+
+} // namespace
+
+DriveMap DriveMap::fromEnvironment()
+{
+    DriveMap map;
+#ifdef Q_OS_WIN
+    map.m_passThrough = true;
+#endif
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        const QString folder = env.value(variableFor(QChar(c)));
+        if (!folder.isEmpty())
+            map.setDrive(QChar(c), folder);
+    }
+    return map;
+}
+
+QString DriveMap::variableFor(QChar letter)
+{
+    return QStringLiteral("OS2SETUP_DRIVE_") + letter.toUpper();
+}
+
+void DriveMap::setDrive(QChar letter, const QString &hostFolder)
+{
+    m_drives.insert(letter.toUpper(), hostFolder);
+}
+
+QString DriveMap::drive(QChar letter) const
+{
+    return m_drives.value(letter.toUpper());
+}
+
+QString DriveMap::resolve(const QString &dosPath) const
+{
+    if (m_passThrough || !hasDriveLetter(dosPath))
+        return dosPath;
+
+    const QChar letter = dosPath.at(0).toUpper();
+    const QString root = m_drives.value(letter);
+    if (root.isEmpty())
+        throw FileError(QStringLiteral("%1: stasjon %2: er ikke koblet til noen mappe. "
+                                       "Sett miljøvariabelen %3 til mappen som er stasjon %2:.")
+                            .arg(dosPath, letter, variableFor(letter)));
+
+    // Walk the components from the drive's root, keeping the names found on disk.
+    QStringList found;
+    const QStringList parts = dosPath.mid(2).split(QRegularExpression(QStringLiteral("[\\\\/]")),
+                                                    Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        if (part == u".")
+            continue;
+        if (part == u"..") {
+            if (!found.isEmpty())
+                found.removeLast();
+            continue;
+        }
+        QDir dir(root);
+        if (!found.isEmpty())
+            dir.setPath(root + u'/' + found.join(u'/'));
+        found.append(matchEntry(dir, part));
+    }
+    QString host = root;
+    for (const QString &part : found)
+        host += u'/' + part;
+    return QDir::cleanPath(host);
+}

@@ -1,0 +1,31 @@
+// DOS paths ("C:\OS2\BOOT\X.SYS") mapped to folders of the host system.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// A drive letter stands for a host folder. On Windows paths are used as they are;
+// elsewhere drive X is the folder named by OS2SETUP_DRIVE_X. Each component is
+// matched without regard to case, as on FAT, HPFS and JFS, and ".." never climbs
+// above the drive's root. A path without a drive letter is a host path.
+class DriveMap
+{
+public:
+    DriveMap() = default;
+
+    // The map given by the OS2SETUP_DRIVE_A .. OS2SETUP_DRIVE_Z variables.
+    static DriveMap fromEnvironment();
+
+    // The environment variable that names drive `letter`'s folder.
+    static QString variableFor(QChar letter);
+
+    void setDrive(QChar letter, const QString &hostFolder);
+    QString drive(QChar letter) const;
+
+    // The host path of `dosPath`. Throws FileError when the drive is not mapped.
+    QString resolve(const QString &dosPath) const;
+
+private:
+    QHash<QChar, QString> m_drives;
+    bool m_passThrough = false;
+};

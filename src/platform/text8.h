@@ -1,0 +1,37 @@
+// 8-bit text of the configuration files: Windows-1252 display and 8-bit upper-casing.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace text8 {
+
+// Every byte maps to one character: Windows-1252, with the five bytes it leaves
+// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) shown as the C1 controls of the same
+// number, so that any line read from disk survives display and editing unchanged.
+QString toDisplay(std::string_view bytes);
+
+// The reverse of toDisplay. Returns nothing when a character has no byte.
+std::optional<std::string> fromDisplay(const QString &text);
+
+// True when the character has a byte in the 8-bit set.
+bool isEncodable(QChar c);
+bool isEncodable(const QString &text);
+
+// The 8-bit upper-casing of Windows-1252: a-z, the accented small letters
+// 0xE0-0xFE except the division sign, and š œ ž ÿ. Every other byte stays.
+unsigned char upper(unsigned char c);
+std::string upper(std::string_view bytes);
+
+// Position of `needle` in `haystack`, comparing both upper-cased, without
+// allocating; std::string_view::npos when absent. `needleUpper` must already be
+// upper-cased. An empty needle is never found.
+std::size_t findUpper(std::string_view haystack, std::string_view needleUpper);
+
+// True when `text` begins with `prefixUpper`, comparing `text` upper-cased.
+bool startsWithUpper(std::string_view text, std::string_view prefixUpper);
+
+} // namespace text8

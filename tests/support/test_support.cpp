@@ -1,0 +1,122 @@
+// Shared helpers of the GUI tests.
+#include "test_support.h"
+
+#include "error_report.h"
+#include "text8.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+TestDrive::TestDrive()
+{
+    if (!m_dir.isValid())
+        qFatal("no temporary folder");
+}
+
+QString TestDrive::path(const QString &relative) const
+{
+    return m_dir.filePath(relative);
+}
+
+void TestDrive::write(const QString &relative, const QByteArray &bytes) const
+{
+    const QString file = path(relative);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file));
+}
+
+QByteArray TestDrive::read(const QString &relative) const
+{
+    QFile f(path(relative));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool TestDrive::exists(const QString &relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+DriveMap TestDrive::map() const
+{
+    DriveMap drives;
+    drives.setDrive(u'C', root());
+    return drives;
+}
+
+namespace {
+
+// No test ever meets a modal box: outside an ErrorRecorder an error only warns,
+// and the test that caused it fails on its own checks.
+void unexpectedError(QWidget *, const QString &message)
+{
+    qWarning("unexpected error report: %s", qPrintable(message));
+}
+
+const bool s_noBoxes = [] {
+    errors::setSink(unexpectedError);
+    return true;
+}();
+
+} // namespace
+
+ErrorRecorder::ErrorRecorder()
+    : m_messages(std::make_shared<QStringList>())
+{
+    auto messages = m_messages;
+    errors::setSink([messages](QWidget *, const QString &message) { messages->append(message); });
+}
+
+ErrorRecorder::~ErrorRecorder()
+{
+    QCoreApplication::processEvents();
+    errors::setSink(unexpectedError);
+}
+
+QStringList ErrorRecorder::messages()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return *m_messages;
+}
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += QByteArray::fromStdString(text8::fromDisplay(line).value()) + "\r\n";
+    return out;
+}
+
+std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments)
+{
+    auto window = std::make_unique<TOs2Form>(arguments, drives);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
+
+void typeText(QWidget *target, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    }
+}
+
+QStringList documentLines(const TOs2Form &window)
+{
+    QStringList out;
+    for (const std::string &line : window.document().lines())
+        out << text8::toDisplay(line);
+    return out;
+}

@@ -1,0 +1,66 @@
+// Shared helpers of the GUI tests: a temporary drive C, the window on it, an
+// error recorder in place of the message box, and widget lookup by name.
+#pragma once
+
+#include "dos_path.h"
+#include "os2form.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TestDrive
+{
+public:
+    TestDrive();
+
+    QString root() const { return m_dir.path(); }
+    // Host path of `relative` ("OS2/BOOT/X.SYS") on the drive.
+    QString path(const QString &relative) const;
+    void write(const QString &relative, const QByteArray &bytes) const;
+    QByteArray read(const QString &relative) const;
+    bool exists(const QString &relative) const;
+    DriveMap map() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Collects the error messages that the window would show in a message box.
+class ErrorRecorder
+{
+public:
+    ErrorRecorder();
+    ~ErrorRecorder();
+    // Lets the queued reports arrive and returns all messages so far.
+    QStringList messages();
+
+private:
+    std::shared_ptr<QStringList> m_messages;
+};
+
+// Lines joined with CR LF after each, as a configuration file holds them.
+QByteArray crlf(const QStringList &lines);
+
+std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments = {});
+
+// The document as display text, one entry per line.
+QStringList documentLines(const TOs2Form &window);
+
+// Types `text` into `target` one key event per character, like a keyboard does;
+// unlike QTest::keyClicks it takes any character.
+void typeText(QWidget *target, const QString &text);
+
+template <typename T>
+T *widget(QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no widget %s", name);
+    return w;
+}

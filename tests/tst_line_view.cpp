@@ -1,0 +1,201 @@
+// The status area: selecting lines, editing them in Edit1, the REM toggle, and
+// the DOS driver statement operation.
+#include "test_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+struct Window
+{
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+    QListView *list = nullptr;
+    QLineEdit *edit = nullptr;
+
+    explicit Window(const QStringList &lines)
+    {
+        c.write("CONFIG.SYS", crlf(lines));
+        w = openWindow(c.map());
+        list = widget<QListView>(w.get(), "ListBox");
+        edit = widget<QLineEdit>(w.get(), "Edit1");
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(7);
+    }
+    void click(int row, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualRect(list->model()->index(row, 0)).center());
+    }
+    void rem() { QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton); }
+    QString label(const char *name) { return widget<QLabel>(w.get(), name)->text(); }
+    QStringList lines() { return documentLines(*w); }
+};
+
+} // namespace
+
+class TestLineView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void selectingALineShowsIt()
+    {
+        Window win({"REM first", "THREADS=256", "MAXWAIT=3"});
+        win.w->workspace().setLabel2("old message");
+        win.w->workspace().setLabel3("old hint");
+        win.click(0);
+        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 1"));
+        QCOMPARE(win.edit->text(), QStringLiteral("REM first"));
+        QCOMPARE(win.label("Label2"), QString());
+        QCOMPARE(win.label("Label3"), QString());
+
+        QTest::keyClick(win.list, Qt::Key_Down);
+        QTest::keyClick(win.list, Qt::Key_Down);
+        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 3"));
+        QCOMPARE(win.edit->text(), QStringLiteral("MAXWAIT=3"));
+    }
+
+    void typingWritesTheSelectedLine()
+    {
+        QStringList lines;
+        for (int i = 0; i < 8; ++i)
+            lines << QStringLiteral("LINE%1").arg(i);
+        Window win(lines);
+        win.click(5);
+        win.edit->end(false);
+        QTest::keyClicks(win.edit, "X");
+        QCOMPARE(win.lines().at(5), QStringLiteral("LINE5X"));
+        QCOMPARE(win.w->workspace().selectedLine(), 5);
+        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 6"));
+
+        // Characters the file cannot hold are refused; the 8-bit ones are taken.
+        typeText(win.edit, QStringLiteral("→"));
+        typeText(win.edit, QStringLiteral("ø"));
+        QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
+
+        // Text set by the program never reaches the document.
+        win.w->workspace().setEdit1Text("SET BY CODE");
+        QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
+
+        // Without a selected line typing changes nothing.
+        win.click(5, Qt::ControlModifier);
+        QCOMPARE(win.w->workspace().selectedLine(), -1);
+        QTest::keyClicks(win.edit, "Z");
+        QCOMPARE(win.lines(), (QStringList(lines.mid(0, 5)) << "LINE5Xø" << lines.mid(6)));
+    }
+
+    void remToggle_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("toggled");
+        QTest::newRow("comment out") << "DEVICE=C:\\OS2\\MDOS\\VEMM.SYS" << "REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS";
+        QTest::newRow("back in") << "REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS" << "DEVICE=C:\\OS2\\MDOS\\VEMM.SYS";
+        QTest::newRow("small rem is no prefix") << "rem DEVICE=X" << "REM rem DEVICE=X";
+        QTest::newRow("REMARK") << "REMARK" << "REM REMARK";
+        QTest::newRow("one prefix per press, blanks stay") << "REM  X" << " X";
+        QTest::newRow("REM X") << "REM X" << "X";
+        QTest::newRow("REM REM X") << "REM REM X" << "REM X";
+    }
+    void remToggle()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, toggled);
+        Window win({"REM top", line, "REM bottom"});
+        win.click(1);
+        win.rem();
+        QCOMPARE(win.lines(), (QStringList{"REM top", toggled, "REM bottom"}));
+        QCOMPARE(win.w->workspace().selectedLine(), 1);
+        QCOMPARE(win.label("Label2"), QString());
+        win.click(1);
+        win.rem();
+        QCOMPARE(win.lines().at(1), toggled.startsWith("REM ") ? toggled.mid(4) : "REM " + toggled);
+    }
+
+    void remToggleRefusals()
+    {
+        Window win({"REM ", "THREADS=256", "MAXWAIT=3"});
+
+        // Exactly "REM ": an error, nothing changes.
+        win.click(0);
+        win.rem();
+        QCOMPARE(win.label("Label2"), QStringLiteral("FEIL"));
+        QCOMPARE(win.lines().at(0), QStringLiteral("REM "));
+
+        // An empty edit line: the same.
+        win.click(1);
+        win.edit->clear();
+        win.rem();
+        QCOMPARE(win.label("Label2"), QStringLiteral("FEIL"));
+        QCOMPARE(win.lines().at(1), QStringLiteral("THREADS=256"));
+
+        // Edit1 showing another statement than the selected line: nothing, silently.
+        win.click(2);
+        win.w->workspace().setEdit1Text("THREADS=1024");
+        win.rem();
+        QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
+        QCOMPARE(win.label("Label2"), QString());
+
+        // No selected line: nothing, silently.
+        win.click(2, Qt::ControlModifier);
+        win.w->workspace().setEdit1Text("MAXWAIT=3");
+        win.rem();
+        QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
+        QCOMPARE(win.label("Label2"), QString());
+    }
+
+    void lineLabel_data()
+    {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no line") << int(NoLine) << "ikke i C:\\CONFIG.SYS";
+        QTest::newRow("first") << 0 << "Linje nr. 1";
+        QTest::newRow("last possible") << 65534 << "Linje nr. 65535";
+    }
+    void lineLabel()
+    {
+        QFETCH(int, pos);
+        QFETCH(QString, text);
+        Window win({"REM"});
+        win.w->workspace().vislinje(LinePos(pos));
+        QCOMPARE(win.label("LinjeLabel"), text);
+    }
+
+    void setDevice_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("appended");
+        QTest::newRow("active") << QStringList{"REM", "DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS"} << true << 1 << false;
+        QTest::newRow("commented") << QStringList{"rem device=c:\\os2\\mdos\\vcdrom.sys", "X"} << false << 0 << false;
+        QTest::newRow("missing") << QStringList{"REM", "X"} << false << 2 << true;
+        QTest::newRow("small key, no REM") << QStringList{"device=c:\\os2\\mdos\\vcdrom.sys"} << false << 1 << true;
+        QTest::newRow("empty document") << QStringList{} << false << 0 << true;
+    }
+    void setDevice()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, active);
+        QFETCH(int, current);
+        QFETCH(bool, appended);
+        Window win(lines);
+        Workspace &ws = win.w->workspace();
+        QStringList expected = lines;
+        if (appended)
+            expected << "REM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS";
+        for (int call = 0; call < 2; ++call) {
+            QCOMPARE(ws.SetDevice("VCDROM.SYS"), active);
+            QCOMPARE(win.lines(), expected);
+            QCOMPARE(ws.selectedLine(), current);
+            QCOMPARE(win.edit->text(), expected.at(current));
+            QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. %1").arg(current + 1));
+            QCOMPARE(win.label("Label2"), QStringLiteral("Bruk REM-knappen til å endre"));
+        }
+    }
+};
+
+QTEST_MAIN(TestLineView)
+#include "tst_line_view.moc"

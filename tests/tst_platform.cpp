@@ -1,0 +1,197 @@
+// The host layer: 8-bit text, DOS paths on host folders, CR LF line files.
+#include "dos_path.h"
+#include "file_error.h"
+#include "line_file.h"
+#include "text8.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const FileError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyByteSurvivesDisplay()
+    {
+        std::string all;
+        for (int b = 0; b < 256; ++b)
+            all.push_back(static_cast<char>(b));
+        const QString shown = text8::toDisplay(all);
+        QCOMPARE(shown.size(), 256);
+        QCOMPARE(text8::fromDisplay(shown).value(), all);
+        QCOMPARE(shown.at(0x80), QChar(0x20AC)); // euro sign
+        QCOMPARE(shown.at(0x8D), QChar(0x8D));   // unassigned: the C1 control
+        QCOMPARE(shown.at(0xF8), QChar(u'ø'));
+    }
+
+    void charactersOutsideTheSetAreRefused()
+    {
+        QVERIFY(text8::isEncodable(QStringLiteral("æøå ÆØÅ € Ÿ")));
+        QVERIFY(!text8::isEncodable(QStringLiteral("ŝ")));
+        QVERIFY(!text8::isEncodable(QStringLiteral("→")));
+        QVERIFY(!text8::fromDisplay(QStringLiteral("ab→c")).has_value());
+    }
+
+    void upperCasing_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("ascii") << "device=c:\\os2" << "DEVICE=C:\\OS2";
+        QTest::newRow("national") << "æøå àéþ" << "ÆØÅ ÀÉÞ";
+        QTest::newRow("division sign and sharp s stay") << "÷ß" << "÷ß";
+        QTest::newRow("high letters") << "šœžÿ" << "ŠŒŽŸ";
+        QTest::newRow("micro and digits stay") << "µ123" << "µ123";
+    }
+    void upperCasing()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(text8::toDisplay(text8::upper(text8::fromDisplay(in).value())), out);
+    }
+
+    void pathsResolveWithoutRegardToCase()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("OS2/Boot/IbmKbd.sys"), "x");
+        DriveMap drives;
+        drives.setDrive(u'c', dir.path());
+        QCOMPARE(drives.resolve("C:\\OS2\\BOOT\\IBMKBD.SYS"), dir.filePath("OS2/Boot/IbmKbd.sys"));
+        QCOMPARE(drives.resolve("c:\\os2\\..\\..\\..\\os2\\boot\\ibmkbd.sys"), dir.filePath("OS2/Boot/IbmKbd.sys"));
+        // A file still to be created keeps the name as given.
+        QCOMPARE(drives.resolve("C:\\OS2\\BOOT\\NEW.SYS"), dir.filePath("OS2/Boot/NEW.SYS"));
+        QCOMPARE(drives.resolve("C:\\"), QDir::cleanPath(dir.path()));
+        // Without a drive letter a path is the host's own.
+        QCOMPARE(drives.resolve("relative/config.sys"), QStringLiteral("relative/config.sys"));
+    }
+
+    void unmappedDriveNamesItsVariable()
+    {
+        const DriveMap drives;
+        const QString message = errorOf([&] { drives.resolve("D:\\TEST\\CONFIG.SYS"); });
+        QVERIFY2(message.contains("OS2SETUP_DRIVE_D"), qPrintable(message));
+        QVERIFY(message.contains("D:\\TEST\\CONFIG.SYS"));
+        QVERIFY(!linefile::exists(drives, "D:\\TEST\\CONFIG.SYS"));
+    }
+
+    void environmentMapsDrives()
+    {
+        qputenv("OS2SETUP_DRIVE_Q", "/some/folder");
+        QCOMPARE(DriveMap::fromEnvironment().drive(u'q'), QStringLiteral("/some/folder"));
+        qunsetenv("OS2SETUP_DRIVE_Q");
+    }
+
+    void splitting_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("final line end adds no line") << QByteArray("a\r\nb\r\nc\r\n") << QStringList{"a", "b", "c"};
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("empty lines stay") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("bare LF ends a line") << QByteArray("a\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("bare CR stays in the line") << QByteArray("a\rb\r\r\n") << QStringList{"a\rb\r"};
+        QTest::newRow("ctrl-z and nul kept") << QByteArray("a\0b\r\n\x1a", 6)
+                                             << QStringList{QString::fromLatin1("a\0b", 3), "\x1a"};
+    }
+    void splitting()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QStringList got;
+        for (const std::string &line : linefile::split(bytes.constData(), std::size_t(bytes.size())))
+            got << text8::toDisplay(line);
+        QCOMPARE(got, lines);
+    }
+
+    void saveWritesCrLfAndReplacesWhole()
+    {
+        QTemporaryDir dir;
+        DriveMap drives;
+        drives.setDrive(u'C', dir.path());
+        linefile::save(drives, "C:\\OUT.TXT", {"one", std::string(400, 'x'), ""});
+        QCOMPARE(readFile(dir.filePath("OUT.TXT")), "one\r\n" + QByteArray(400, 'x') + "\r\n\r\n");
+        linefile::save(drives, "C:\\OUT.TXT", {});
+        QCOMPARE(readFile(dir.filePath("OUT.TXT")).size(), 0);
+    }
+
+    void failedWritesLeaveFilesWhole()
+    {
+        QTemporaryDir dir;
+        DriveMap drives;
+        drives.setDrive(u'C', dir.path());
+        drives.setDrive(u'E', dir.filePath("no-such-drive-folder"));
+        QDir(dir.path()).mkdir("FOLDER.NEW");
+        writeFile(dir.filePath("LOCKED.TXT"), "keep\r\n");
+        QFile::setPermissions(dir.filePath("LOCKED.TXT"), QFileDevice::ReadOwner | QFileDevice::ReadUser);
+
+        QString e = errorOf([&] { linefile::save(drives, "C:\\FOLDER.NEW", {"x"}); });
+        QVERIFY2(e.contains("C:\\FOLDER.NEW") && e.contains("mappe"), qPrintable(e));
+        e = errorOf([&] { linefile::save(drives, "E:\\X.TXT", {"x"}); });
+        QVERIFY2(e.contains("E:\\X.TXT") && e.contains("finnes ikke"), qPrintable(e));
+        e = errorOf([&] { linefile::save(drives, "C:\\LOCKED.TXT", {"new"}); });
+        QVERIFY2(e.contains("skrivebeskyttet"), qPrintable(e));
+        e = errorOf([&] { linefile::remove(drives, "C:\\LOCKED.TXT"); });
+        QVERIFY2(e.contains("C:\\LOCKED.TXT") && e.contains("skrivebeskyttet"), qPrintable(e));
+        QCOMPARE(readFile(dir.filePath("LOCKED.TXT")), QByteArray("keep\r\n"));
+        e = errorOf([&] { linefile::remove(drives, "C:\\MISSING.TXT"); });
+        QVERIFY2(e.contains("C:\\MISSING.TXT"), qPrintable(e));
+        // The save's temporary file never stays behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"LOCKED.TXT"});
+    }
+
+    void loadRefusesWhatItCannotHold()
+    {
+        QTemporaryDir dir;
+        DriveMap drives;
+        drives.setDrive(u'C', dir.path());
+        QString e = errorOf([&] { linefile::load(drives, "C:\\CONFIG.SYS"); });
+        QVERIFY2(e.contains("C:\\CONFIG.SYS") && e.contains("finnes ikke"), qPrintable(e));
+        QDir(dir.path()).mkdir("DIR");
+        e = errorOf([&] { linefile::load(drives, "C:\\DIR"); });
+        QVERIFY2(e.contains("mappe"), qPrintable(e));
+
+        QByteArray many;
+        for (int i = 0; i < 65536; ++i)
+            many += "REM\r\n";
+        writeFile(dir.filePath("BIG.SYS"), many);
+        e = errorOf([&] { linefile::load(drives, "C:\\BIG.SYS", 65535); });
+        QVERIFY2(e.contains("65536") && e.contains("65535"), qPrintable(e));
+        many.chop(5);
+        writeFile(dir.filePath("BIG.SYS"), many);
+        QCOMPARE(linefile::load(drives, "C:\\BIG.SYS", 65535).size(), std::size_t(65535));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
