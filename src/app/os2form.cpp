@@ -55,6 +55,8 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
     : QWidget(parent)
     , ui(std::make_unique<Ui::TOs2Form>())
 {
+    // The icons live in the library; a static library's resources need a nudge.
+    Q_INIT_RESOURCE(os2setup);
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -98,6 +100,7 @@ void TOs2Form::applyLook()
     setFont(arial(12, true));
     QFont tabFont(QStringLiteral("MS Sans Serif"));
     tabFont.setPixelSize(11);
+    tabFont.setBold(false);
     ui->NoteBook->tabBar()->setFont(tabFont);
 
     setColours(ui->Edit1, Qt::yellow, Qt::blue);
