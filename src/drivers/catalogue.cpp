@@ -1,0 +1,242 @@
+// The built-in catalogue of OS/2 driver files and their Norwegian descriptions.
+#include "catalogue.h"
+
+#include "text8.h"
+
+namespace catalogue {
+
+constexpr std::array<std::string_view, 8> DriverExtensions = {
+    ".SYS", ".BID", ".VSD", ".TSD", ".ADD", ".I13", ".FLT", ".DMD",
+};
+
+constexpr std::array<std::string_view, 14> BasedevNames = {
+    "IBM1FLPY.ADD", //  1
+    "IBM2FLPY.ADD", //  2
+    "XDFLOPPY.FLT", //  3
+    "OS2CDROM.DMD", //  4
+    "IBMIDECD.FLT", //  5
+    "PRINT01.SYS",  //  6
+    "PRINT02.SYS",  //  7
+    "IBM1S506.ADD", //  8
+    "OS2SCSI.DMD",  //  9
+    "OS2DASD.DMD",  // 10
+    "OPTICAL.DMD",  // 11
+    "IBMKBD.SYS",   // 12
+    "OS2ASPI.DMD",  // 13
+    "TIMER0.SYS",   // 14
+};
+
+constexpr std::array<std::uint16_t, 14> BasedevRequired = {
+    1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1,
+};
+
+// The texts are kept as they have always been shown, misspellings included.
+constexpr std::array<std::string_view, 14> BasedevNotes = {
+    "Støtte for diskettsatsjon",
+    "Støtte for PS/2 diskettstasjon",
+    "Støtte for XDF disketter",
+    "Støtte for CD-ROM",
+    "Støtte for CDROM",
+    "Støtte for paralleport, IDE-EISA",
+    "Støtte for paralellport, MCA",
+    "Styreprogram til platelagre av typen MFM, RLL, ESD",
+    "Styreprogram til SCSI scannere, båndstasjoner etc.",
+    "Enhetstyrer-transportlaget for DASD-enheter",
+    "Gir støtte for SCSI II optiske stasjoner",
+    "Styreprogram til tastatur",
+    "Støtte for SCSI-enheter",
+    "Timer",
+};
+
+constexpr std::array<std::string_view, 42> DeviceNames = {
+    "LANPDD.OS2",   //  1
+    "LANVDD.OS2",   //  2
+    "LANMSGDD.OS2", //  3
+    "PROTMAN.OS2",  //  4
+    "TESTCFG.SYS",  //  5
+    "DOS.SYS",      //  6
+    "PMDD.SYS",     //  7
+    "VEMM.SYS",     //  8
+    "VXMS.SYS",     //  9
+    "VDPMI.SYS",    // 10
+    "VDPX.SYS",     // 11
+    "VWIN.SYS",     // 12
+    "VW32S.SYS",    // 13
+    "OS2CDROM.DMD", // 14
+    "VCDROM.SYS",   // 15
+    "VMOUSE.SYS",   // 16
+    "POINTDD.SYS",  // 17
+    "MOUSE.SYS",    // 18
+    "COM.SYS",      // 19
+    "VCOM.SYS",     // 20
+    "VSVGA.SYS",    // 21
+    "ECRDRV.SYS",   // 22
+    "RSMVDWO.SYS",  // 23
+    "SB16D2.SYS",   // 24
+    "AUDIOVDD.SYS", // 25
+    "SSMDD.SYS",    // 26
+    "R0STUB.SYS",   // 27
+    "MIDI.SYS",     // 28
+    "VCSHDD.SYS",   // 29
+    "SOCKETS.SYS",  // 30
+    "AFOS2.SYS",    // 31
+    "AFINET.SYS",   // 32
+    "IFNDIS.SYS",   // 33
+    "NETBEUI.OS2",  // 34
+    "RDRHELP.200",  // 35
+    "NETBIOS.OS2",  // 36
+    "VNETAPI.OS2",  // 37
+    "vdostcp.vdd",  // 38
+    "vdostcp.sys",  // 39
+    "LOG.SYS",      // 40
+    "NULLNDIS.OS2", // 41
+    "EXTDSKDD.SYS", // 42
+};
+
+constexpr std::array<std::string_view, 42> DeviceNotes = {
+    "Nettverk",
+    "Nettverk",
+    "Nettverk",
+    "",
+    "",
+    "",
+    "",
+    "EMM, Expanded Memory Manager for DOS",
+    "XMS, eXtended Memory Manager for DOS",
+    "DPMI, Protected Mode for DOS",
+    "",
+    "Støtte for Windows",
+    "Støtte for Windows 32s",
+    "Støtte for CD-ROM",
+    "Støtte for CD-ROM i DOS og Windows",
+    "Støtte for mus i DOS og Windows sesjoner",
+    "Støtte for pekerutstyr",
+    "Støtte for mus (trenger POINTDD.SYS for å virke skikkelig)",
+    "Driver til RS-232S serielle porter COM1..COM4",
+    "Driver til RS-232S serielle porter i DOS og Windows sesjoner",
+    "Skjerm driver",
+    "BonusPak",
+    "BonusPak",
+    "SoundBlaster driver",
+    "Lyddriver",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "Nettverk driver",
+    "Nettverk driver",
+    "Nett Bios",
+    "",
+    "TCP/IP støtte i DOS",
+    "TCP/IP støtte i DOS",
+    "Systemfeil logging ( RUN=LOGDAEM.EXE må være med i CONFIG.SYS",
+    "Nettverk: Null Protokoll",
+    "Tildeler en stasjonsbokstav til en diskettstasjon",
+};
+
+namespace {
+
+// The notes are written as UTF-8 in this file; a compiler reading or emitting
+// another charset would garble ø and å.
+static_assert(std::string_view("ø") == "\xC3\xB8" && std::string_view("å") == "\xC3\xA5",
+              "catalogue.cpp must be compiled with UTF-8 source and execution charsets");
+
+// Characters of a UTF-8 text: every byte that does not continue a sequence.
+constexpr std::size_t charCount(std::string_view utf8)
+{
+    std::size_t n = 0;
+    for (char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+// Names are compared as 8-bit bytes against lines of the file, so they must be
+// ASCII, where UTF-8 and the 8-bit set agree.
+template<std::size_t N>
+constexpr bool namesFit(const std::array<std::string_view, N> &names)
+{
+    for (std::string_view name : names) {
+        if (name.empty() || name.size() > 12)
+            return false;
+        for (char c : name)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return false;
+    }
+    return true;
+}
+
+template<std::size_t N>
+constexpr bool notesFit(const std::array<std::string_view, N> &notes, std::size_t limit)
+{
+    for (std::string_view note : notes)
+        if (charCount(note) > limit)
+            return false;
+    return true;
+}
+
+constexpr bool extensionsFit()
+{
+    for (std::string_view ext : DriverExtensions)
+        if (ext.size() != 4 || ext.front() != '.')
+            return false;
+    return true;
+}
+
+static_assert(extensionsFit());
+static_assert(namesFit(BasedevNames));
+static_assert(namesFit(DeviceNames));
+static_assert(notesFit(BasedevNotes, 50));
+static_assert(notesFit(DeviceNotes, 80));
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Equal letter case aside, with the 8-bit upper-casing on both sides.
+bool equalUpper(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (text8::upper(static_cast<unsigned char>(a[i]))
+            != text8::upper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+} // namespace catalogue
+
+QString DriverCatalogue::BasedevNote(std::string_view name)
+{
+    BasedevIndex = 0;
+    for (std::size_t i = 0; i < catalogue::BasedevNames.size(); ++i) {
+        if (name == catalogue::BasedevNames[i]) {
+            BasedevIndex = static_cast<int>(i) + 1;
+            return catalogue::fromUtf8(catalogue::BasedevNotes[i]);
+        }
+    }
+    return {};
+}
+
+bool DriverCatalogue::isRequired() const
+{
+    const int rows = static_cast<int>(catalogue::BasedevRequired.size());
+    return BasedevIndex >= 1 && BasedevIndex <= rows
+           && catalogue::BasedevRequired[static_cast<std::size_t>(BasedevIndex - 1)] == 1;
+}
+
+QString DriverCatalogue::DeviceNote(std::string_view name)
+{
+    for (std::size_t i = 0; i < catalogue::DeviceNames.size(); ++i)
+        if (catalogue::equalUpper(name, catalogue::DeviceNames[i]))
+            return catalogue::fromUtf8(catalogue::DeviceNotes[i]);
+    return {};
+}

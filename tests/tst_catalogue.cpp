@@ -1,0 +1,205 @@
+// Tests of the driver catalogue: table shape and limits, and the two lookups.
+#include "catalogue.h"
+#include "text8.h"
+
+#include <QtTest>
+
+#include <set>
+#include <string>
+
+namespace {
+
+std::string_view view(const QByteArray &bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// Length of a note in the 8-bit set; -1 when a character has no byte there.
+int length8(std::string_view utf8Note)
+{
+    const auto bytes = text8::fromDisplay(
+        QString::fromUtf8(utf8Note.data(), static_cast<qsizetype>(utf8Note.size())));
+    return bytes ? static_cast<int>(bytes->size()) : -1;
+}
+
+template<std::size_t N>
+bool namesUniqueUpper(const std::array<std::string_view, N> &names)
+{
+    std::set<std::string> seen;
+    for (std::string_view name : names)
+        if (!seen.insert(text8::upper(name)).second)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tables();
+    void noteLimits_data();
+    void noteLimits();
+    void basedevNote_data();
+    void basedevNote();
+    void lookupState();
+    void deviceNote_data();
+    void deviceNote();
+};
+
+void TestCatalogue::tables()
+{
+    using namespace catalogue;
+    QCOMPARE(DriverExtensions.front(), std::string_view(".SYS"));
+    QCOMPARE(DriverExtensions[4], std::string_view(".ADD"));
+    QCOMPARE(DriverExtensions.back(), std::string_view(".DMD"));
+
+    int required = 0;
+    for (std::uint16_t flag : BasedevRequired) {
+        QVERIFY(flag == 0 || flag == 1);
+        required += flag;
+    }
+    QCOMPARE(required, 7);
+
+    // A repeated name would hide the later row from the lookups.
+    QVERIFY(namesUniqueUpper(BasedevNames));
+    QVERIFY(namesUniqueUpper(DeviceNames));
+
+    // Rows 8 and 9 fill their 50 characters exactly.
+    QCOMPARE(length8(BasedevNotes[7]), 50);
+    QCOMPARE(length8(BasedevNotes[8]), 50);
+}
+
+void TestCatalogue::noteLimits_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("base notes") << 0 << 50;
+    QTest::newRow("device notes") << 1 << 80;
+}
+
+void TestCatalogue::noteLimits()
+{
+    QFETCH(int, table);
+    QFETCH(int, limit);
+    const std::string_view *notes = table == 0 ? catalogue::BasedevNotes.data()
+                                               : catalogue::DeviceNotes.data();
+    const std::size_t count = table == 0 ? catalogue::BasedevNotes.size()
+                                         : catalogue::DeviceNotes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const int n = length8(notes[i]);
+        QVERIFY2(n >= 0 && n <= limit, qPrintable(QStringLiteral("row %1").arg(i + 1)));
+    }
+}
+
+void TestCatalogue::basedevNote_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("required");
+
+    QTest::newRow("first row, spelt as shown")
+        << QByteArray("IBM1FLPY.ADD") << QStringLiteral("Støtte for diskettsatsjon") << 1 << true;
+    QTest::newRow("not required")
+        << QByteArray("IBM2FLPY.ADD") << QStringLiteral("Støtte for PS/2 diskettstasjon") << 2 << false;
+    QTest::newRow("also a device driver")
+        << QByteArray("OS2CDROM.DMD") << QStringLiteral("Støtte for CD-ROM") << 4 << false;
+    QTest::newRow("paralleport")
+        << QByteArray("PRINT01.SYS") << QStringLiteral("Støtte for paralleport, IDE-EISA") << 6 << true;
+    QTest::newRow("paralellport")
+        << QByteArray("PRINT02.SYS") << QStringLiteral("Støtte for paralellport, MCA") << 7 << false;
+    QTest::newRow("full 50, required")
+        << QByteArray("IBM1S506.ADD")
+        << QStringLiteral("Styreprogram til platelagre av typen MFM, RLL, ESD") << 8 << true;
+    QTest::newRow("full 50 with å")
+        << QByteArray("OS2SCSI.DMD")
+        << QStringLiteral("Styreprogram til SCSI scannere, båndstasjoner etc.") << 9 << false;
+    QTest::newRow("last row") << QByteArray("TIMER0.SYS") << QStringLiteral("Timer") << 14 << true;
+
+    // Exact comparison: case, blanks and parameters all count.
+    QTest::newRow("lower case") << QByteArray("ibmkbd.sys") << QString() << 0 << false;
+    QTest::newRow("mixed case") << QByteArray("IBMKBD.sys") << QString() << 0 << false;
+    QTest::newRow("with parameter") << QByteArray("IBM1S506.ADD /A:0") << QString() << 0 << false;
+    QTest::newRow("trailing blank") << QByteArray("IBMKBD.SYS ") << QString() << 0 << false;
+    QTest::newRow("leading blank") << QByteArray(" IBMKBD.SYS") << QString() << 0 << false;
+    QTest::newRow("prefix only") << QByteArray("IBMKBD") << QString() << 0 << false;
+    QTest::newRow("with path") << QByteArray("C:\\OS2\\BOOT\\IBMKBD.SYS") << QString() << 0 << false;
+    QTest::newRow("device-only name") << QByteArray("VEMM.SYS") << QString() << 0 << false;
+    QTest::newRow("empty") << QByteArray() << QString() << 0 << false;
+}
+
+void TestCatalogue::basedevNote()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, note);
+    QFETCH(int, index);
+    QFETCH(bool, required);
+
+    // Start from a required hit, so that a miss must clear the row it left.
+    DriverCatalogue cat;
+    QVERIFY(!cat.BasedevNote("IBMKBD.SYS").isEmpty());
+    QVERIFY(cat.isRequired());
+
+    QCOMPARE(cat.BasedevNote(view(name)), note);
+    QCOMPARE(cat.BasedevIndex, index);
+    QCOMPARE(cat.isRequired(), required);
+}
+
+void TestCatalogue::lookupState()
+{
+    DriverCatalogue cat;
+    QCOMPARE(cat.BasedevIndex, 0);
+    QVERIFY(!cat.isRequired());
+
+    cat.BasedevNote("TIMER0.SYS");
+    QVERIFY(cat.isRequired());
+    cat.BasedevNote("NOSUCH.SYS");
+    QCOMPARE(cat.BasedevIndex, 0);
+    QVERIFY(!cat.isRequired());
+}
+
+void TestCatalogue::deviceNote_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("note");
+
+    const QString emm = QStringLiteral("EMM, Expanded Memory Manager for DOS");
+    const QString tcpip = QStringLiteral("TCP/IP støtte i DOS");
+    QTest::newRow("first row") << QByteArray("LANPDD.OS2") << QStringLiteral("Nettverk");
+    QTest::newRow("as stored") << QByteArray("VEMM.SYS") << emm;
+    QTest::newRow("lower case") << QByteArray("vemm.sys") << emm;
+    QTest::newRow("mixed case") << QByteArray("Vxms.Sys")
+                                << QStringLiteral("XMS, eXtended Memory Manager for DOS");
+    QTest::newRow("lower-case row, as stored") << QByteArray("vdostcp.vdd") << tcpip;
+    QTest::newRow("lower-case row, upper case") << QByteArray("VDOSTCP.SYS") << tcpip;
+    QTest::newRow("also a base driver") << QByteArray("OS2CDROM.DMD")
+                                        << QStringLiteral("Støtte for CD-ROM");
+    QTest::newRow("with å") << QByteArray("MOUSE.SYS")
+        << QStringLiteral("Støtte for mus (trenger POINTDD.SYS for å virke skikkelig)");
+    QTest::newRow("odd spacing") << QByteArray("LOG.SYS")
+        << QStringLiteral("Systemfeil logging ( RUN=LOGDAEM.EXE må være med i CONFIG.SYS");
+    QTest::newRow("last row") << QByteArray("EXTDSKDD.SYS")
+                              << QStringLiteral("Tildeler en stasjonsbokstav til en diskettstasjon");
+
+    // A row without description and a miss look the same.
+    QTest::newRow("no description") << QByteArray("PROTMAN.OS2") << QString();
+    QTest::newRow("unknown") << QByteArray("NOSUCH.SYS") << QString();
+    QTest::newRow("trailing blank") << QByteArray("VEMM.SYS ") << QString();
+    QTest::newRow("with parameter") << QByteArray("VEMM.SYS /NOEMS") << QString();
+    QTest::newRow("prefix only") << QByteArray("VEMM") << QString();
+    QTest::newRow("base-only name") << QByteArray("TIMER0.SYS") << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TestCatalogue::deviceNote()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, note);
+    QCOMPARE(DriverCatalogue::DeviceNote(view(name)), note);
+}
+
+QTEST_APPLESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
