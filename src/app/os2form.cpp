@@ -3,7 +3,16 @@
 
 #include "ui_os2form.h"
 
+#include "disk_page.h"
+#include "dos_page.h"
+#include "drivers_page.h"
 #include "error_report.h"
+#include "file_check.h"
+#include "interface_page.h"
+#include "network_page.h"
+#include "performance_page.h"
+#include "startup_page.h"
+#include "text8_memo.h"
 #include "line_file.h"
 #include "list_selection.h"
 #include "text8.h"
@@ -68,6 +77,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
         m_document, std::move(drives), configFileNameFrom(arguments),
         StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, this);
     m_ws->refresh = [this] { NoteBookClick(); };
+    createPages();
 
     ui->ListBox->setModel(&m_document);
     ui->Edit1->setValidator(new Text8Validator(ui->Edit1));
@@ -93,6 +103,19 @@ TOs2Form::~TOs2Form() = default;
 QString TOs2Form::configFileNameFrom(const QStringList &arguments)
 {
     return arguments.size() == 1 ? arguments.first() : kDefaultConfig;
+}
+
+void TOs2Form::createPages()
+{
+    m_startup = new StartupPage(*m_ws, ui->startupTab);
+    m_dos = new DosPage(*m_ws, ui->dosTab);
+    m_performance = new PerformancePage(*m_ws, ui->performanceTab);
+    m_drivers = new DriversPage(*m_ws, ui->driversTab);
+    m_interface = new InterfacePage(*m_ws, ui->interfaceTab);
+    m_disk = new DiskPage(*m_ws, ui->diskTab);
+    m_network = new NetworkPage(*m_ws, ui->networkTab);
+    // One handler serves both memos: a change of either re-checks STARTUP.CMD.
+    connect(m_dos->autoexecMemo(), &QPlainTextEdit::textChanged, m_startup, [this] { m_startup->StartupMemoChange(); });
 }
 
 void TOs2Form::applyLook()
@@ -195,12 +218,60 @@ void TOs2Form::RemKnappClick()
 
 void TOs2Form::FormActivate()
 {
+    const Lines &lines = m_document.lines();
+    Registers &regs = m_ws->regs;
+
+    m_startup->checkStartupCmdExists();                                 // 1
+    m_dos->checkAutoexecExists();                                       // 2
+    const IniValue autostart = GetIniStr(lines, "SET AUTOSTART");       // 3
+    regs.AutostartLine = autostart.line;
+    m_interface->setAutostart(autostart.value);                         // 4
+    const IniValue workplace = GetIniStr(lines, "SET RUNWORKPLACE");    // 5
+    m_interface->setRunWorkplace(workplace.value);
+    regs.RunWorkplaceLine = workplace.line;
+    regs.ThreadsLine = GetIniStr(lines, "THREADS").line;                // 6
+    regs.MaxWaitLine = GetIniStr(lines, "MAXWAIT").line;
+    regs.PriorityLine = GetIniStr(lines, "PRIORITY").line;
+    regs.TimeSliceLine = GetIniStr(lines, "TIMESLICE").line;
+    m_drivers->AddDevice();                                             // 7
+    m_drivers->addbasedev();                                            // 8
+    m_network->AddProtokoll();                                          // 9
+    m_startup->startupcmdClick();                                       // 10
+    const IniValue restart = GetIniStr(lines, "RESTARTOBJECTS");        // 11
+    regs.RestartObjectsLine = restart.line;
+    m_startup->selectRestartItem(restart.value);
+    regs.ProtectOnlyLine = GetIniStr(lines, "PROTECTONLY").line;        // 12
+    m_startup->restartgroupClick();                                     // 13
+    NoteBookClick();                                                    // 14
 }
 
 void TOs2Form::NoteBookClick()
 {
+    m_ws->enableRem(true);
+    m_ws->setEdit1Text(QString());
+    m_ws->setLabel2(QString());
+    m_ws->setLabel3(QString());
+    switch (ui->NoteBook->currentIndex()) {
+    case 0: m_startup->restartgroupClick(); break;
+    case 1: m_dos->refresh(); break;
+    case 3: m_drivers->refresh(); break;
+    case 4: m_interface->refresh(); break;
+    case 5: m_disk->refresh(); break;
+    case 7: refreshFilePage(); break;
+    default: break; // "Ytelse" and "Nettverk" show nothing from the document
+    }
+}
+
+void TOs2Form::refreshFilePage()
+{
+    const int i = m_ws->selectedLine();
+    if (m_document.isLine(i))
+        m_ws->setEdit1ToLine(static_cast<LinePos>(i));
+    m_ws->setLabel3(QStringLiteral("Rediger ") + m_ws->ConfigFileName);
 }
 
 void TOs2Form::SjekkKnappClick()
 {
+    if (const auto message = checkStatement(m_ws->drives, m_ws->edit1()))
+        m_ws->setLabel2(*message);
 }

@@ -13,6 +13,13 @@
 namespace Ui {
 class TOs2Form;
 }
+class DiskPage;
+class DosPage;
+class DriversPage;
+class InterfacePage;
+class NetworkPage;
+class PerformancePage;
+class StartupPage;
 
 class TOs2Form : public QWidget
 {
@@ -47,9 +54,19 @@ protected:
 
 private:
     void applyLook();
+    void createPages();
+    void refreshFilePage();
 
     std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
     std::unique_ptr<Workspace> m_ws;
     bool m_shown = false;
+
+    StartupPage *m_startup = nullptr;
+    DosPage *m_dos = nullptr;
+    PerformancePage *m_performance = nullptr;
+    DriversPage *m_drivers = nullptr;
+    InterfacePage *m_interface = nullptr;
+    DiskPage *m_disk = nullptr;
+    NetworkPage *m_network = nullptr;
 };

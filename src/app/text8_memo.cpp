@@ -47,6 +47,16 @@ void Text8Memo::setLines(const Lines &lines)
     setPlainText(text);
 }
 
+void Text8Memo::addLine(const std::string &line)
+{
+    QString text = toPlainText();
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
+        text += u'\n';
+    text += text8::toDisplay(line);
+    text += u'\n';
+    setPlainText(text);
+}
+
 QString Text8Memo::filtered(const QString &text) const
 {
     QString out;

@@ -28,6 +28,8 @@ public:
     int lineCount() const;
     // Replaces the whole text by `lines`, each followed by a line break.
     void setLines(const Lines &lines);
+    // Adds `line` after the last line.
+    void addLine(const std::string &line);
 
     // The filter applied to a whole text; what is refused is left out.
     QString filtered(const QString &text) const;

@@ -1,0 +1,80 @@
+// The "Nettverk" page: the statements that name the network products' folders.
+#include "network_page.h"
+
+#include "ui_network_page.h"
+
+#include "list_selection.h"
+#include "text8.h"
+#include "workspace.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
+    : QWidget(parent)
+    , m_ws(ws)
+    , ui(std::make_unique<Ui::NetworkPage>())
+{
+    ui->setupUi(this);
+    m_protokoll = {ui->ProtokollList, {}, QStringLiteral("Protokoll og nettverktjenester")};
+    m_tcpip = {ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
+    m_mobil = {ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
+    m_lan = {ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
+    listsel::onUserSelect(ui->ProtokollList, this, [this] { ProtokollListClick(); });
+    listsel::onUserSelect(ui->tcpiplist, this, [this] { tcpiplistClick(); });
+    listsel::onUserSelect(ui->LANlist, this, [this] { LANlistClick(); });
+    listsel::onUserSelect(ui->mobillist, this, [this] { mobillistClick(); });
+}
+
+NetworkPage::~NetworkPage() = default;
+
+void NetworkPage::AddProtokoll()
+{
+    const listsel::CodeSelection fromCode;
+    for (NetList *net : {&m_protokoll, &m_lan, &m_mobil, &m_tcpip}) {
+        net->list->clear();
+        net->lines.clear();
+    }
+    // Search paths name every product's folders; they belong to no product.
+    static constexpr std::array<std::string_view, 5> kSearchPaths = {
+        "SET PATH=", "SET DPATH=", "SET HELP=", "LIBPATH=", "SET BOOKSHELF="};
+    const auto add = [](NetList &net, const std::string &text, std::size_t i) {
+        net.list->addItem(text8::toDisplay(text));
+        net.lines.push_back(LinePos(i));
+    };
+    const Lines &lines = m_ws.doc.lines();
+    for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i) {
+        const std::string &line = lines[i];
+        if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
+                        [&](std::string_view s) { return line.find(s) != std::string::npos; }))
+            continue;
+        const std::string t = text8::upper(line);
+        if (t.find(":\\MPTN") != std::string::npos || t.find(":\\IBMCOM") != std::string::npos)
+            add(m_protokoll, t, i);
+        if (t.find(":\\TCPIP") != std::string::npos)
+            add(m_tcpip, t, i);
+        if (t.find(":\\MFS") != std::string::npos)
+            add(m_mobil, t, i);
+        if (t.find(":\\IBMLAN") != std::string::npos)
+            add(m_lan, t, i);
+    }
+}
+
+void NetworkPage::listClick(NetList &own)
+{
+    for (NetList *net : {&m_protokoll, &m_tcpip, &m_mobil, &m_lan})
+        if (net != &own)
+            listsel::clear(net->list);
+    const int row = listsel::selected(own.list);
+    if (row < 0 || std::size_t(row) >= own.lines.size())
+        return;
+    m_ws.makeCurrent(own.lines[std::size_t(row)]);
+    m_ws.setLabel3(own.hint);
+    m_ws.setLabel2(QString());
+}
+
+void NetworkPage::ProtokollListClick() { listClick(m_protokoll); }
+void NetworkPage::tcpiplistClick() { listClick(m_tcpip); }
+void NetworkPage::LANlistClick() { listClick(m_lan); }
+void NetworkPage::mobillistClick() { listClick(m_mobil); }

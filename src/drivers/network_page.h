@@ -1,0 +1,46 @@
+// The "Nettverk" page: the statements that name the network products' folders.
+#pragma once
+
+#include "search.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class NetworkPage;
+}
+class QListWidget;
+class Workspace;
+
+class NetworkPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    NetworkPage(Workspace &ws, QWidget *parent = nullptr);
+    ~NetworkPage() override;
+
+    // The scan's step for this page.
+    void AddProtokoll();
+
+    void ProtokollListClick();
+    void tcpiplistClick();
+    void LANlistClick();
+    void mobillistClick();
+
+private:
+    struct NetList
+    {
+        QListWidget *list;
+        std::vector<LinePos> lines;
+        QString hint;
+    };
+    // The common body of the four lists' handlers.
+    void listClick(NetList &own);
+
+    Workspace &m_ws;
+    std::unique_ptr<Ui::NetworkPage> ui;
+    NetList m_protokoll, m_tcpip, m_mobil, m_lan;
+};

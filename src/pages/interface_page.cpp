@@ -1,0 +1,96 @@
+// The "Grensesnitt" page: SET AUTOSTART and SET RUNWORKPLACE.
+#include "interface_page.h"
+
+#include "ui_interface_page.h"
+
+#include "text8.h"
+#include "workspace.h"
+
+#include <QMouseEvent>
+
+#include <array>
+#include <utility>
+
+InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
+    : QWidget(parent)
+    , m_ws(ws)
+    , ui(std::make_unique<Ui::InterfacePage>())
+{
+    ui->setupUi(this);
+    for (QCheckBox *box : {ui->programs, ui->folders, ui->Connections, ui->WarpCenter, ui->tasklist})
+        connect(box, &QCheckBox::toggled, this, [this] { programsClick(); });
+    ui->runworkplace->installEventFilter(this);
+}
+
+InterfacePage::~InterfacePage() = default;
+
+bool InterfacePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->runworkplace && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        runworkplaceClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+void InterfacePage::setAutostart(const std::string &value)
+{
+    // In the order the keywords are written; each box that changes rewrites the line.
+    const std::array<std::pair<QCheckBox *, const char *>, 5> items = {{
+        {ui->programs, "PROGRAMS"},
+        {ui->tasklist, "TASKLIST"},
+        {ui->folders, "FOLDERS"},
+        {ui->Connections, "CONNECTIONS"},
+        {ui->WarpCenter, "WARPCENTER"},
+    }};
+    for (const auto &[box, keyword] : items)
+        box->setChecked(value.find(keyword) != std::string::npos);
+}
+
+void InterfacePage::setRunWorkplace(const std::string &value)
+{
+    ui->runworkplace->setText(text8::toDisplay(value));
+}
+
+void InterfacePage::refresh()
+{
+    m_ws.setEdit1ToLine(m_ws.regs.AutostartLine);
+    m_ws.setLabel2(QString());
+    m_ws.setLabel3(QString());
+}
+
+void InterfacePage::programsClick()
+{
+    const LinePos line = m_ws.lineOf(m_ws.regs.AutostartLine);
+    m_ws.vislinje(line);
+    std::string text = "SET AUTOSTART=";
+    const std::array<std::pair<QCheckBox *, const char *>, 5> items = {{
+        {ui->programs, "PROGRAMS,"},
+        {ui->tasklist, "TASKLIST,"},
+        {ui->folders, "FOLDERS,"},
+        {ui->Connections, "CONNECTIONS,"},
+        {ui->WarpCenter, "WARPCENTER,"},
+    }};
+    bool any = false;
+    for (const auto &[box, item] : items) {
+        if (box->isChecked()) {
+            text += item;
+            any = true;
+        }
+    }
+    if (any)
+        text.pop_back();
+    if (line != NoLine) {
+        m_ws.replaceLine(line, text);
+        m_ws.setEdit1ToLine(line);
+    } else {
+        // No line to write: show what would be written, with no line selected.
+        m_ws.selectLine(NoLine);
+        m_ws.setEdit1(text);
+    }
+}
+
+void InterfacePage::runworkplaceClick()
+{
+    m_ws.makeCurrent(m_ws.regs.RunWorkplaceLine);
+    m_ws.setLabel3(QStringLiteral("Oppgir grensesnittet som startes av OS/2"));
+}

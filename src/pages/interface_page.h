@@ -1,0 +1,36 @@
+// The "Grensesnitt" page: SET AUTOSTART and SET RUNWORKPLACE.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+namespace Ui {
+class InterfacePage;
+}
+class Workspace;
+
+class InterfacePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    InterfacePage(Workspace &ws, QWidget *parent = nullptr);
+    ~InterfacePage() override;
+
+    // The scan's steps for this page, and the page's refresh.
+    void setAutostart(const std::string &value);
+    void setRunWorkplace(const std::string &value);
+    void refresh();
+
+    void programsClick();
+    void runworkplaceClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Workspace &m_ws;
+    std::unique_ptr<Ui::InterfacePage> ui;
+};

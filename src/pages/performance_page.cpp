@@ -1,0 +1,82 @@
+// The "Ytelse" page: THREADS, MAXWAIT, TIMESLICE and PRIORITY.
+#include "performance_page.h"
+
+#include "ui_performance_page.h"
+
+#include "workspace.h"
+
+#include <QButtonGroup>
+
+PerformancePage::PerformancePage(Workspace &ws, QWidget *parent)
+    : QWidget(parent)
+    , m_ws(ws)
+    , ui(std::make_unique<Ui::PerformancePage>())
+    , m_priority(new QButtonGroup(this))
+{
+    ui->setupUi(this);
+    m_priority->addButton(ui->Priority_0, 0);
+    m_priority->addButton(ui->Priority_1, 1);
+
+    connect(ui->Threads, &QScrollBar::valueChanged, this, [this] { ThreadsChange(); });
+    connect(ui->MaxWait, &QScrollBar::valueChanged, this, [this] { MaxWaitChange(); });
+    connect(ui->TimeSliceX, &QScrollBar::valueChanged, this, [this] { TimeSliceXChange(); });
+    connect(ui->TimeSliceY, &QScrollBar::valueChanged, this, [this] { TimeSliceYChange(); });
+    connect(m_priority, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            PriorityClick();
+    });
+}
+
+PerformancePage::~PerformancePage() = default;
+
+void PerformancePage::write(const std::string &statement, LinePos reg)
+{
+    const LinePos line = m_ws.lineOf(reg);
+    m_ws.vislinje(line);
+    m_ws.setEdit1(statement);
+    // Without the statement in the document nothing more happens: the page
+    // never adds a line, and the selection stays where it was.
+    if (line != NoLine)
+        m_ws.replaceLine(line, m_ws.edit1());
+}
+
+std::string PerformancePage::timeSlice() const
+{
+    return "TIMESLICE=" + std::to_string(2 * ui->TimeSliceX->value()) + ','
+           + std::to_string(2 * ui->TimeSliceY->value());
+}
+
+void PerformancePage::ThreadsChange()
+{
+    write("THREADS=" + std::to_string(ui->Threads->value()), m_ws.regs.ThreadsLine);
+}
+
+void PerformancePage::MaxWaitChange()
+{
+    write("MAXWAIT=" + std::to_string(ui->MaxWait->value()), m_ws.regs.MaxWaitLine);
+}
+
+void PerformancePage::TimeSliceXChange()
+{
+    if (ui->TimeSliceX->value() > ui->TimeSliceY->value())
+        ui->TimeSliceY->setValue(ui->TimeSliceX->value());
+    write(timeSlice(), m_ws.regs.TimeSliceLine);
+}
+
+void PerformancePage::TimeSliceYChange()
+{
+    if (ui->TimeSliceY->value() < ui->TimeSliceX->value())
+        ui->TimeSliceX->setValue(ui->TimeSliceY->value());
+    write(timeSlice(), m_ws.regs.TimeSliceLine);
+}
+
+void PerformancePage::PriorityClick()
+{
+    const int item = m_priority->checkedId();
+    ui->MaxWait->setVisible(item == 0);
+    ui->MaxWaitLAbel->setVisible(item == 0);
+    if (item == 0)
+        write("PRIORITY=DYNAMIC", m_ws.regs.PriorityLine);
+    else if (item == 1)
+        write("PRIORITY=ABSOLUTE", m_ws.regs.PriorityLine);
+}

@@ -1,0 +1,39 @@
+// The "Ytelse" page: THREADS, MAXWAIT, TIMESLICE and PRIORITY.
+#pragma once
+
+#include "search.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+namespace Ui {
+class PerformancePage;
+}
+class QButtonGroup;
+class Workspace;
+
+class PerformancePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PerformancePage(Workspace &ws, QWidget *parent = nullptr);
+    ~PerformancePage() override;
+
+    void ThreadsChange();
+    void MaxWaitChange();
+    void TimeSliceXChange();
+    void TimeSliceYChange();
+    void PriorityClick();
+
+private:
+    // Shows `statement` and writes it over line `reg` when there is one.
+    void write(const std::string &statement, LinePos reg);
+    std::string timeSlice() const;
+
+    Workspace &m_ws;
+    std::unique_ptr<Ui::PerformancePage> ui;
+    QButtonGroup *m_priority;
+};

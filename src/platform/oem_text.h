@@ -1,0 +1,17 @@
+// The OEM (DOS code page 850) character set, for text that DOS files must hold.
+#pragma once
+
+#include <QChar>
+
+namespace oem {
+
+// True when code page 850 has the character (and so DOS can show it).
+bool inCodePage850(QChar c);
+
+// What a typed character becomes in a DOS text: the character itself when code
+// page 850 and the 8-bit set both hold it, else its nearest such form (a letter
+// without its accent, straight quotes for curly ones, a hyphen for a dash), else
+// a null QChar: the character is refused.
+QChar nearestOemCharacter(QChar c);
+
+} // namespace oem
