@@ -120,3 +120,11 @@ QStringList documentLines(const TOs2Form &window)
         out << text8::toDisplay(line);
     return out;
 }
+
+QByteArray fixture(const QString &name)
+{
+    QFile f(QStringLiteral(OS2SETUP_TEST_DATA "/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("no fixture %s", qPrintable(name));
+    return f.readAll();
+}

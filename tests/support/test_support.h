@@ -64,3 +64,6 @@ T *widget(QWidget *window, const char *name)
         qFatal("no widget %s", name);
     return w;
 }
+
+// The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
+QByteArray fixture(const QString &name);
