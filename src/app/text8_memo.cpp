@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 
 Text8Memo::Text8Memo(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -14,9 +15,36 @@ Text8Memo::Text8Memo(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
+namespace {
+
+// The memo's text with its line breaks as '\n'. Unlike toPlainText() it keeps
+// no-break spaces, which are bytes of the file like any other.
+QString rawText(const QPlainTextEdit *memo)
+{
+    QString text = memo->document()->toRawText();
+    for (QChar &c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    return text;
+}
+
+// Bytes of a text that only ever holds characters of the 8-bit set.
+std::string bytesOf(const QString &text)
+{
+    if (auto bytes = text8::fromDisplay(text))
+        return *bytes;
+    QString kept;
+    for (QChar c : text)
+        if (text8::isEncodable(c))
+            kept += c;
+    return text8::fromDisplay(kept).value_or(std::string());
+}
+
+} // namespace
+
 Lines Text8Memo::lines() const
 {
-    QString text = toPlainText();
+    QString text = rawText(this);
     Lines out;
     if (text.isEmpty())
         return out;
@@ -24,14 +52,15 @@ Lines Text8Memo::lines() const
         text.chop(1);
     const QStringList parts = text.split(u'\n');
     out.reserve(static_cast<std::size_t>(parts.size()));
+    // Loaded lines are kept as they are; only typing goes through the filter.
     for (const QString &part : parts)
-        out.push_back(text8::fromDisplay(filtered(part)).value_or(std::string()));
+        out.push_back(bytesOf(part));
     return out;
 }
 
 int Text8Memo::lineCount() const
 {
-    const QString text = toPlainText();
+    const QString text = rawText(this);
     if (text.isEmpty())
         return 0;
     return static_cast<int>(text.count(u'\n')) + (text.endsWith(u'\n') ? 0 : 1);
@@ -49,7 +78,7 @@ void Text8Memo::setLines(const Lines &lines)
 
 void Text8Memo::addLine(const std::string &line)
 {
-    QString text = toPlainText();
+    QString text = rawText(this);
     if (!text.isEmpty() && !text.endsWith(u'\n'))
         text += u'\n';
     text += text8::toDisplay(line);
