@@ -6,6 +6,7 @@
 #include "error_report.h"
 #include "line_file.h"
 #include "oem_text.h"
+#include "side_file.h"
 #include "text8.h"
 #include "workspace.h"
 
@@ -106,13 +107,8 @@ void DosPage::shellClick()
 void DosPage::autoexecClick()
 {
     errors::guarded(m_ws.window(), [this] {
-        const bool exists = linefile::exists(m_ws.drives, kAutoexec);
-        ui->autoexec->setChecked(exists);
-        ui->NyAutoexecKnapp->setEnabled(!exists);
-        ui->SlettAutoexecKnapp->setEnabled(exists);
-        ui->LagreAutoexecKnapp->setEnabled(ui->autoexecmemo->lineCount() > 0);
-        if (exists)
-            ui->autoexecmemo->setLines(linefile::load(m_ws.drives, kAutoexec));
+        showSideFile(m_ws.drives, {kAutoexec, ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp,
+                                   ui->SlettAutoexecKnapp, ui->autoexecmemo});
     });
 }
 

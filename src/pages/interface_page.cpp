@@ -32,17 +32,21 @@ bool InterfacePage::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void InterfacePage::setAutostart(const std::string &value)
+std::array<std::pair<QCheckBox *, const char *>, 5> InterfacePage::autostartItems() const
 {
-    // In the order the keywords are written; each box that changes rewrites the line.
-    const std::array<std::pair<QCheckBox *, const char *>, 5> items = {{
+    return {{
         {ui->programs, "PROGRAMS"},
         {ui->tasklist, "TASKLIST"},
         {ui->folders, "FOLDERS"},
         {ui->Connections, "CONNECTIONS"},
         {ui->WarpCenter, "WARPCENTER"},
     }};
-    for (const auto &[box, keyword] : items)
+}
+
+void InterfacePage::setAutostart(const std::string &value)
+{
+    // Each box that changes rewrites the line from the boxes as they stand then.
+    for (const auto &[box, keyword] : autostartItems())
         box->setChecked(value.find(keyword) != std::string::npos);
 }
 
@@ -63,22 +67,16 @@ void InterfacePage::programsClick()
     const LinePos line = m_ws.lineOf(m_ws.regs.AutostartLine);
     m_ws.vislinje(line);
     std::string text = "SET AUTOSTART=";
-    const std::array<std::pair<QCheckBox *, const char *>, 5> items = {{
-        {ui->programs, "PROGRAMS,"},
-        {ui->tasklist, "TASKLIST,"},
-        {ui->folders, "FOLDERS,"},
-        {ui->Connections, "CONNECTIONS,"},
-        {ui->WarpCenter, "WARPCENTER,"},
-    }};
     bool any = false;
-    for (const auto &[box, item] : items) {
+    for (const auto &[box, keyword] : autostartItems()) {
         if (box->isChecked()) {
-            text += item;
+            text += keyword;
+            text += ',';
             any = true;
         }
     }
     if (any)
-        text.pop_back();
+        text.pop_back(); // the comma after the last item
     if (line != NoLine) {
         m_ws.replaceLine(line, text);
         m_ws.setEdit1ToLine(line);

@@ -3,12 +3,15 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace Ui {
 class InterfacePage;
 }
+class QCheckBox;
 class Workspace;
 
 class InterfacePage : public QWidget
@@ -31,6 +34,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The boxes with their keywords, in the order the keywords are written.
+    std::array<std::pair<QCheckBox *, const char *>, 5> autostartItems() const;
+
     Workspace &m_ws;
     std::unique_ptr<Ui::InterfacePage> ui;
 };

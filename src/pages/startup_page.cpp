@@ -5,6 +5,7 @@
 
 #include "error_report.h"
 #include "line_file.h"
+#include "side_file.h"
 #include "text8.h"
 #include "workspace.h"
 
@@ -120,13 +121,8 @@ void StartupPage::protectonlyClick()
 void StartupPage::startupcmdClick()
 {
     errors::guarded(m_ws.window(), [this] {
-        const bool exists = linefile::exists(m_ws.drives, kStartupCmd);
-        ui->startupcmd->setChecked(exists);
-        ui->NyStartupKnapp->setEnabled(!exists);
-        ui->SlettStartupKnapp->setEnabled(exists);
-        ui->LagreStartupKnapp->setEnabled(ui->StartupMemo->lineCount() > 0);
-        if (exists)
-            ui->StartupMemo->setLines(linefile::load(m_ws.drives, kStartupCmd));
+        showSideFile(m_ws.drives, {kStartupCmd, ui->startupcmd, ui->NyStartupKnapp, ui->LagreStartupKnapp,
+                                   ui->SlettStartupKnapp, ui->StartupMemo});
     });
 }
 
