@@ -1,12 +1,248 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// The "Oppstart" page: the RESTARTOBJECTS group, "Beskyttet modus" and the STARTUP.CMD editor.
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const QStringList kValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY", "YES"};
+const QString kHint = QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
+
+// The window showing "Oppstart".
+struct Page
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    std::unique_ptr<TOs2Form> w;
+
+    explicit Page(const DriveMap &drives, const QStringList &args = {}) : w(openWindow(drives, args))
+    {
+        get<QTabWidget>("NoteBook")->setCurrentIndex(0);
+    }
+    template <typename T = QWidget> T *get(const QString &name) { return widget<T>(w.get(), qPrintable(name)); }
+    // Near the left edge: a radio item or a box only takes clicks on its mark and caption.
+    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton, {}, QPoint(6, 8)); }
+    bool checked(const QString &name) { return get<QAbstractButton>(name)->isChecked(); }
+    bool enabled(const QString &name) { return get(name)->isEnabled(); }
+    QStringList doc() { return documentLines(*w); }
+    // Edit1, the line label, the hint and the selected line.
+    QStringList status()
+    {
+        return {get<QLineEdit>("Edit1")->text(), get<QLabel>("LinjeLabel")->text(), get<QLabel>("Label3")->text(),
+                QString::number(w->workspace().selectedLine())};
+    }
+    QString memo() { return get<QPlainTextEdit>("StartupMemo")->toPlainText(); }
+    void type(const QString &text)
+    {
+        get<QPlainTextEdit>("StartupMemo")->moveCursor(QTextCursor::End);
+        QTest::keyClicks(get("StartupMemo"), text);
+    }
+    // The STARTUP.CMD panel at a glance: the box's mark and the enabled buttons.
+    QString panel()
+    {
+        QStringList on(checked("startupcmd") ? 1 : 0, "box");
+        for (const QString b : {"Ny", "Slett", "Lagre"})
+            if (enabled(b + "StartupKnapp"))
+                on << b;
+        return on.join(u' ');
+    }
 };
 
-QTEST_MAIN(Placeholder)
+QStringList entries(const TestDrive &c) { return QDir(c.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+} // namespace
+
+class TestStartupPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void restartGroup_data()
+    {
+        QTest::addColumn<QString>("line");    // line 2 of the file
+        QTest::addColumn<int>("item");        // the item the scan selects
+        QTest::addColumn<QString>("scanned"); // line 2 after the scan; empty when it is no statement
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("%s", qPrintable(kValues[i])) << "RESTARTOBJECTS=" + kValues[i] << i << "RESTARTOBJECTS=" + kValues[i];
+        QTest::newRow("small key") << "restartobjects=NO" << 2 << "RESTARTOBJECTS=NO";
+        QTest::newRow("small value") << "RESTARTOBJECTS=yes" << 4 << "RESTARTOBJECTS=YES";
+        QTest::newRow("two values") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << 4 << "RESTARTOBJECTS=YES";
+        QTest::newRow("empty value") << "RESTARTOBJECTS=" << 4 << "RESTARTOBJECTS=YES";
+        QTest::newRow("commented: none") << "REM RESTARTOBJECTS=NO" << 4 << "";
+    }
+    void restartGroup()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, item);
+        QFETCH(QString, scanned);
+        const bool present = !scanned.isEmpty();
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf({"REM", line}));
+        Page p(c.map());
+        QStringList doc{"REM", present ? scanned : line};
+        // The scan's item comes first: clicking it runs nothing, the page refresh did it all.
+        for (int i : {item, 0, 1, 2, 3, 4, 1}) {
+            p.click(QStringLiteral("restartgroup_%1").arg(i));
+            QVERIFY(p.checked(QStringLiteral("restartgroup_%1").arg(i)));
+            doc[1] = present ? "RESTARTOBJECTS=" + kValues[i] : line;
+            QCOMPARE(p.doc(), doc);
+            QCOMPARE(p.status(), present ? QStringList({doc[1], "Linje nr. 2", kHint, "1"})
+                                         : QStringList({"(RESTARTOBJECTS=YES)", "ikke i C:\\CONFIG.SYS", kHint, "-1"}));
+            QCOMPARE(QList<bool>({p.enabled("RemKnapp"), p.enabled("LeggTilRestartKnapp")}), QList<bool>({false, !present}));
+        }
+        // "Legg til config.sys" appends the chosen item's statement and makes it current.
+        p.click("LeggTilRestartKnapp");
+        if (!present) {
+            QCOMPARE(p.doc(), doc << "RESTARTOBJECTS=REBOOTONLY");
+            QCOMPARE(p.status(), QStringList({doc[2], "Linje nr. 3", kHint, "2"}));
+            QVERIFY(!p.enabled("LeggTilRestartKnapp") && !p.enabled("RemKnapp"));
+        }
+        // "Hent": a value the group does not know keeps the chosen item; no statement selects item 4.
+        c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=junk"}));
+        p.click("OpenKnapp");
+        QVERIFY(p.checked("restartgroup_1"));
+        QCOMPARE(p.doc(), QStringList{"RESTARTOBJECTS=REBOOTONLY"});
+        c.write("CONFIG.SYS", crlf({"REM"}));
+        p.click("OpenKnapp");
+        QVERIFY(p.checked("restartgroup_4"));
+    }
+
+    void protectOnly_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("line"); // the PROTECTONLY line, -1 for none
+        QTest::newRow("any value, small key") << QStringList{"REM", "protectonly=maybe", "RESTARTOBJECTS=NO"} << 1;
+        QTest::newRow("none: nothing written") << QStringList{"REM PROTECTONLY=NO", "RESTARTOBJECTS=NO"} << -1;
+    }
+    void protectOnly()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, line);
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf(lines));
+        Page p(c.map());
+        QStringList doc = p.doc();
+        // The box is the user's alone: the document never ticks it.
+        for (bool on : {true, false}) {
+            p.click("protectonly");
+            QCOMPARE(p.checked("protectonly"), on);
+            const QString statement = on ? "PROTECTONLY=YES" : "PROTECTONLY=NO";
+            if (line >= 0)
+                doc[line] = statement;
+            QCOMPARE(p.doc(), doc);
+            QCOMPARE(p.status(), QStringList({statement, line < 0 ? "ikke i C:\\CONFIG.SYS" : QStringLiteral("Linje nr. %1").arg(line + 1),
+                                              on ? "Kun OS/2 sesjoner kan kjøres" : "OS/2, DOS og Windows sesjoner kan kjøres",
+                                              QString::number(line)}));
+        }
+    }
+
+    void startupCmdPanel()
+    {
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf({"REM"}));
+        ErrorRecorder errors;
+        Page p(c.map());
+        p.click("startupcmd"); // the box shows whether the file exists: a click cannot tick it
+        p.type("junk");
+        QCOMPARE(p.panel(), "Ny Lagre");
+        p.click("NyStartupKnapp");
+        QCOMPARE(c.read("STARTUP.CMD"), crlf({"EXIT"}));
+        QCOMPARE(p.memo(), "EXIT\n");
+        QCOMPARE(p.panel(), "box Slett Lagre");
+        QCOMPARE(p.w->focusWidget(), p.get("StartupMemo"));
+        p.type("REM saved");
+        p.click("LagreStartupKnapp");
+        QCOMPARE(c.read("STARTUP.CMD"), crlf({"EXIT", "REM saved"}));
+        // A box click and every scan load the file over unsaved edits; neither memo enables "Ny" now.
+        for (const char *reload : {"startupcmd", "OpenKnapp"}) {
+            p.type("REM unsaved");
+            typeText(p.get("autoexecmemo"), "A");
+            p.click(reload);
+            QCOMPARE(p.memo(), "EXIT\nREM saved\n");
+            QCOMPARE(p.panel(), "box Slett Lagre");
+        }
+        p.click("SlettStartupKnapp");
+        QCOMPARE(entries(c), QStringList{"CONFIG.SYS"}); // no backup
+        QCOMPARE(p.memo(), "");
+        QCOMPARE(p.panel(), "Ny");
+        p.type("REM anew");
+        p.click("LagreStartupKnapp");
+        QCOMPARE(c.read("STARTUP.CMD"), crlf({"REM anew"}));
+        // Gone behind the page's back: "Slett" does nothing at all, a change of either memo
+        // enables "Ny", the next scan unticks the box and keeps the memo.
+        QFile::remove(c.path("STARTUP.CMD"));
+        p.click("SlettStartupKnapp");
+        QCOMPARE(p.panel(), "box Slett Lagre");
+        typeText(p.get("autoexecmemo"), "B");
+        QCOMPARE(p.panel(), "box Ny Slett Lagre");
+        p.click("OpenKnapp");
+        QCOMPARE(p.panel(), "Ny Lagre");
+        QCOMPARE(p.memo(), "REM anew\n");
+        QCOMPARE(errors.messages(), QStringList());
+    }
+
+    void savesTheFileByteForByte()
+    {
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf({"REM"}));
+        const QByteArray bytes = "@ECHO OFF\r\nREM Jos\xA0 M\xF8ller \x81\x9D\r\n\tEXIT\r\n";
+        c.write("STARTUP.CMD", bytes);
+        Page p(c.map());
+        p.click("LagreStartupKnapp");
+        QCOMPARE(c.read("STARTUP.CMD"), bytes);
+    }
+
+    void fileFailures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("cause"); // in each message
+        QTest::addColumn<QString>("memo");  // after typing and a click on each button
+        QTest::newRow("read-only file") << "read-only" << "skrivebeskyttet" << "EXIT\nREM typed";
+        QTest::newRow("a folder") << "folder" << "mappe" << "EXIT\n";
+        QTest::newRow("no drive folder") << "no drive" << "finnes ikke" << "EXIT\n";
+    }
+    void fileFailures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, cause);
+        QFETCH(QString, memo);
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf({"restartobjects=NO"}));
+        if (kind == "read-only") {
+            c.write("STARTUP.CMD", crlf({"EXIT"}));
+            QVERIFY(QFile::setPermissions(c.path("STARTUP.CMD"), QFileDevice::ReadOwner));
+        } else if (kind == "folder") {
+            QVERIFY(QDir(c.root()).mkdir("STARTUP.CMD"));
+        }
+        DriveMap drives;
+        drives.setDrive(u'C', kind == "no drive" ? c.path("missing") : c.root());
+        ErrorRecorder errors;
+        Page p(drives, {c.path("CONFIG.SYS")});
+        // A folder is no file: nothing fails to load, the box stays unticked.
+        const qsizetype atStart = errors.messages().size();
+        QCOMPARE(atStart, 0);
+        QCOMPARE(p.doc(), QStringList{"RESTARTOBJECTS=NO"});
+        // Each failure skips the rest of its handler: no reload after a save, no clearing after a delete.
+        p.type("REM typed");
+        for (const char *button : {"LagreStartupKnapp", "SlettStartupKnapp", "NyStartupKnapp"}) {
+            p.click(button);
+            errors.messages(); // each click is an event of its own
+        }
+        const QStringList messages = errors.messages().mid(atStart);
+        QCOMPARE(messages.size(), 2);
+        for (const QString &m : messages)
+            QVERIFY2(m.contains("C:\\STARTUP.CMD") && m.contains(cause), qPrintable(m));
+        const bool there = kind != "no drive";
+        const bool file = kind == "read-only";
+        QCOMPARE(entries(c), there ? QStringList({"CONFIG.SYS", "STARTUP.CMD"}) : QStringList({"CONFIG.SYS"}));
+        QCOMPARE(c.read("STARTUP.CMD"), kind == "read-only" ? crlf({"EXIT"}) : QByteArray());
+        QCOMPARE(p.memo(), memo);
+        QCOMPARE(p.panel(), file ? "box Slett Lagre" : "Ny Lagre");
+    }
+};
+
+QTEST_MAIN(TestStartupPage)
 #include "tst_startup_page.moc"

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 namespace errors {
@@ -34,8 +35,15 @@ void resetSink()
 
 void report(QWidget *parent, const QString &message)
 {
+    // A handler that re-enters itself meets the same failure twice; the user
+    // hears of it once.
+    static QStringList pending;
+    if (pending.contains(message))
+        return;
+    pending.append(message);
     QPointer<QWidget> guard(parent);
     QTimer::singleShot(0, QCoreApplication::instance(), [guard, message] {
+        pending.removeOne(message);
         sink()(guard.data(), message);
     });
 }

@@ -13,7 +13,7 @@ std::string_view upToBlank(std::string_view s)
 
 bool isFile(const DriveMap &drives, const QString &path)
 {
-    return !path.isEmpty() && linefile::isRegularFile(drives, path);
+    return !path.isEmpty() && linefile::exists(drives, path);
 }
 
 } // namespace

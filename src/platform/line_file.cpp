@@ -120,15 +120,6 @@ void remove(const DriveMap &drives, const QString &dosPath)
 bool exists(const DriveMap &drives, const QString &dosPath)
 {
     try {
-        return QFileInfo::exists(drives.resolve(dosPath));
-    } catch (const FileError &) {
-        return false;
-    }
-}
-
-bool isRegularFile(const DriveMap &drives, const QString &dosPath)
-{
-    try {
         return QFileInfo(drives.resolve(dosPath)).isFile();
     } catch (const FileError &) {
         return false;

@@ -34,11 +34,8 @@ void save(const DriveMap &drives, const QString &dosPath, const Lines &lines);
 // Deletes `dosPath`, refusing a read-only file. Throws FileError on failure.
 void remove(const DriveMap &drives, const QString &dosPath);
 
-// True when `dosPath` names an existing file or folder; false also when the path
-// cannot be resolved (an unmapped drive).
+// True when `dosPath` names an existing file; a folder does not count, and a
+// path that cannot be resolved (an unmapped drive) names no file.
 bool exists(const DriveMap &drives, const QString &dosPath);
-
-// True only for an existing regular file (a folder does not count).
-bool isRegularFile(const DriveMap &drives, const QString &dosPath);
 
 } // namespace linefile
