@@ -1,12 +1,118 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// "Sjekk": whether the driver or file that the line under edit names exists on disk.
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const QString kNoDriver = QStringLiteral("** FEIL **   finner ikke styreprogram");
+const QString kNoFile = QStringLiteral("** FEIL **   finner ikke filen");
+const QString kOld = QStringLiteral("forrige melding");
+const QString kLong = QString(120, u'L') + "\\" + QString(120, u'M') + "\\" + QString(120, u'N');
+
+// A temporary current folder, for the bare names; the previous one comes back after.
+struct CurrentDir : TestDrive
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    const QString previous = QDir::currentPath();
+    CurrentDir() { QDir::setCurrent(root()); }
+    ~CurrentDir() { QDir::setCurrent(previous); }
 };
 
-QTEST_MAIN(Placeholder)
+// Selects document line `row` on the "Fil" page and presses "Sjekk": Label2 shows
+// `message`; the document, the selection and Edit1 stay as they were.
+void checkLine(TOs2Form *w, int row, const QString &message)
+{
+    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(7);
+    auto *list = widget<QListView>(w, "ListBox");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    const QStringList before = documentLines(*w);
+    const QString edit = widget<QLineEdit>(w, "Edit1")->text();
+    w->workspace().setLabel2(kOld);
+    QTest::mouseClick(widget<QPushButton>(w, "SjekkKnapp"), Qt::LeftButton);
+    QCOMPARE(widget<QLabel>(w, "Label2")->text(), message);
+    QCOMPARE(documentLines(*w), before);
+    QCOMPARE(w->workspace().selectedLine(), row);
+    QCOMPARE(widget<QLineEdit>(w, "Edit1")->text(), edit);
+}
+
+} // namespace
+
+class TestFileCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void check_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        const QString boot = QStringLiteral("C:\\OS2\\BOOT\\");
+        QTest::newRow("in OS2\\BOOT") << "BASEDEV=IBMKBD.SYS" << boot + "IBMKBD.SYS eksisterer";
+        QTest::newRow("current folder first") << "BASEDEV=LOCAL.SYS" << "LOCAL.SYS eksisterer";
+        QTest::newRow("folder in current folder") << "BASEDEV=DIRDRV.SYS" << boot + "DIRDRV.SYS eksisterer";
+        QTest::newRow("parameters") << "BASEDEV=IBM1S506.ADD /A:0 /U:0" << boot + "IBM1S506.ADD eksisterer";
+        QTest::newRow("REM, name as written") << "REM BASEDEV=ibmkbd.sys" << boot + "ibmkbd.sys eksisterer";
+        QTest::newRow("8-bit name") << "BASEDEV=blå.sys" << boot + "blå.sys eksisterer";
+        QTest::newRow("folder in OS2\\BOOT") << "BASEDEV=SUBDIR.SYS" << kNoDriver;
+        QTest::newRow("missing driver") << "BASEDEV=OS2SCSI.DMD" << kNoDriver;
+        QTest::newRow("driver with its path") << "BASEDEV=C:\\OS2\\BOOT\\COM.SYS" << boot + "COM.SYS eksisterer";
+        QTest::newRow("a driver path is tried as a driver only") << "BASEDEV=C:\\OS2\\COM.SYS" << kNoDriver;
+        QTest::newRow("path with parameters") << "DEVICE=C:\\OS2\\BOOT\\COM.SYS COM1(3F8,4)" << boot + "COM.SYS eksisterer";
+        QTest::newRow("path alone, lower case") << "c:\\os2\\boot\\com.sys" << "c:\\os2\\boot\\com.sys eksisterer";
+        QTest::newRow("small basedev= is no driver") << "basedev=C:\\OS2\\BOOT\\COM.SYS" << boot + "COM.SYS eksisterer";
+        QTest::newRow("first path counts") << "IFS=C:\\OS2\\HPFS.IFS /I:C:\\OS2\\BOOT\\COM.SYS" << kNoFile;
+        QTest::newRow("search path") << "SET PATH=C:\\OS2\\BOOT;C:\\OS2" << kNoFile;
+        QTest::newRow("folder") << "DEVICE=C:\\OS2\\BOOT" << kNoFile;
+        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kNoFile;
+        QTest::newRow("long line") << "REM " + QString(300, u'x') + " BASEDEV=IBMKBD.SYS /P" << boot + "IBMKBD.SYS eksisterer";
+        QTest::newRow("long path") << "DEVICE=C:\\" + kLong + "\\A.SYS /P" << "C:\\" + kLong + "\\A.SYS eksisterer";
+        QTest::newRow("neither") << "DEVICE=C:/OS2/BOOT/COM.SYS" << kOld;
+        QTest::newRow("empty") << "" << kOld;
+    }
+    void check()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        CurrentDir cwd;
+        cwd.write("LOCAL.SYS", "x");
+        cwd.write("DIRDRV.SYS/X", "x");
+        TestDrive c;
+        for (const QString name : {"IBMKBD.SYS", "IBM1S506.ADD", "COM.SYS", "LOCAL.SYS", "DIRDRV.SYS", "BLÅ.SYS", "SUBDIR.SYS/X"})
+            c.write("OS2/BOOT/" + name, "x");
+        c.write(QString(kLong).replace(u'\\', u'/') + "/A.SYS", "x");
+        c.write("CONFIG.SYS", crlf({"REM top", line}));
+        ErrorRecorder errors;
+        auto w = openWindow(c.map());
+        checkLine(w.get(), 1, message);
+        QCOMPARE(errors.messages(), QStringList());
+    }
+
+    // The example drive, only read: its installed base drivers lie in OS2\BOOT, the
+    // commented-out one does not.
+    void exampleDrive()
+    {
+        CurrentDir cwd;
+        DriveMap drives;
+        drives.setDrive(u'C', QStringLiteral(OS2SETUP_TEST_DATA "/../../examples/drive-c"));
+        auto w = openWindow(drives);
+        const QStringList lines = documentLines(*w);
+        int drivers = 0;
+        for (int row = 0; row < lines.size(); ++row) {
+            if (lines[row].startsWith("BASEDEV=")) {
+                ++drivers;
+                checkLine(w.get(), row, "C:\\OS2\\BOOT\\" + lines[row].mid(8).section(u' ', 0, 0) + " eksisterer");
+            } else if (lines[row].startsWith("REM BASEDEV=")) {
+                checkLine(w.get(), row, kNoDriver);
+            }
+        }
+        QCOMPARE(drivers, 11);
+    }
+};
+
+QTEST_MAIN(TestFileCheck)
 #include "tst_file_check.moc"
