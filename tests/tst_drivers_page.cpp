@@ -1,12 +1,228 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// The "Drivere" page: the driver lists built from the document and what selecting an entry shows.
+#include "drivers_page.h"
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList kBaseDrivers = {"IBM1FLPY.ADD", "IBM2FLPY.ADD", "XDFLOPPY.FLT", "OS2CDROM.DMD", "IBMIDECD.FLT",
+                                  "PRINT01.SYS", "PRINT02.SYS", "IBM1S506.ADD", "OS2SCSI.DMD", "OS2DASD.DMD",
+                                  "OPTICAL.DMD", "IBMKBD.SYS", "OS2ASPI.DMD", "TIMER0.SYS"};
+
+QStringList availableBut(const QStringList &installed)
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    QStringList names = kBaseDrivers;
+    names.removeIf([&](const QString &name) { return installed.contains(name); });
+    return names;
+}
+
+// Device entries on lines 3, 6, 9, 14, 16; base entries on 7, 11 (.SYS), 4, 7, 13 (.ADD), 2 (.DMD).
+const QStringList kDoc = {"REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "device=C:\\OS2\\MDOS\\VEMM.SYS", "BASEDEV=OS2DASD.DMD",
+                          "DEVICE=C:\\OS2\\BOOT\\COM.SYS /P:1 /Q", "BASEDEV=IBM1S506.ADD /A:0", "basedev=IBMKBD.SYS",
+                          "DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "BASEDEV=CHKDSK.SYS /F:X.ADD", "REM BASEDEV=TIMER0.SYS",
+                          "DEVICE=VEMM.SYS", "BASEDEV=OS2SCSI.dmd", "BASEDEV=TIMER0.SYS", " DEVICE=C:\\X.SYS", "BASEDEV=IBM2FLPY.ADD",
+                          "DEVICE=C:\\IBMCOM\\PROTMAN.OS2 /I:C:\\IBMCOM", "BASEDEV=NOEXT", "DEVICE=C:\\TCPIP\\BIN\\vdostcp.SYS"};
+
+struct Page
+{
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+    explicit Page(const QByteArray &config, int page = 3)
+    {
+        c.write("CONFIG.SYS", config);
+        w = openWindow(c.map());
+        show(page);
+    }
+    void show(int page) { widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(page); }
+    QListWidget *list(const char *name) { return widget<QListWidget>(w.get(), name); }
+    QStringList entries(const char *name)
+    {
+        QStringList texts;
+        for (int row = 0; row < list(name)->count(); ++row)
+            texts << list(name)->item(row)->text();
+        return texts;
+    }
+    // The number of selected entries of devicelist, basedevlist and basedevlist2.
+    qsizetype n(const char *name) { return list(name)->selectedItems().size(); }
+    QList<qsizetype> selections() { return {n("devicelist"), n("basedevlist"), n("basedevlist2")}; }
+    void pick(const char *name, int row)
+    {
+        list(name)->scrollToItem(list(name)->item(row));
+        QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, {}, list(name)->visualItemRect(list(name)->item(row)).center());
+    }
+    void press(const char *button) { QTest::mouseClick(widget<QPushButton>(w.get(), button), Qt::LeftButton); }
+    QString text(const char *label) { return widget<QLabel>(w.get(), label)->text(); }
+    QLineEdit *edit() { return widget<QLineEdit>(w.get(), "Edit1"); }
+    int line() { return w->workspace().selectedLine(); }
+    // Line label, selected document line, Edit1, Label3, Label2.
+    QStringList status() { return {text("LinjeLabel"), QString::number(line()), edit()->text(), text("Label3"), text("Label2")}; }
+    bool removable() { return widget<QPushButton>(w.get(), "tavekkKnapp")->isEnabled(); }
+    // Selects every entry of `name` in turn and gives the document line each one shows, or
+    // -100 - line when the line label or Edit1 does not show that line.
+    QList<int> pickAll(const char *name)
+    {
+        QList<int> at;
+        for (int row = 0; row < list(name)->count(); ++row) {
+            pick(name, row);
+            const bool shown = edit()->text() == documentLines(*w).value(line()) && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(line() + 1);
+            at << (shown ? line() : -100 - line());
+        }
+        return at;
+    }
 };
 
-QTEST_MAIN(Placeholder)
+} // namespace
+
+class TestDriversPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lists()
+    {
+        Page p(crlf(kDoc));
+        QCOMPARE(p.entries("devicelist"), (QStringList{"COM.SYS", "VEMM.SYS", "VEMM.SYS", "PROTMAN.OS2", "vdostcp.SYS"}));
+        QCOMPARE(p.pickAll("devicelist"), (QList<int>{3, 6, 9, 14, 16}));
+        const QStringList installed = {"CHKDSK.SYS /F:X.ADD", "TIMER0.SYS", "IBM1S506.ADD /A:0", "CHKDSK.SYS /F:X.ADD", "IBM2FLPY.ADD", "OS2DASD.DMD"};
+        QCOMPARE(p.entries("basedevlist"), installed);
+        QCOMPARE(p.pickAll("basedevlist"), (QList<int>{7, 11, 4, 7, 13, 2}));
+        QCOMPARE(p.entries("basedevlist2"), availableBut(installed));
+    }
+
+    void selectingAnEntry_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("before"); // installed entry selected first: 1 required, 4 not
+        QTest::addColumn<QStringList>("status");
+        QTest::addColumn<bool>("removable");
+        const QString notIn = QStringLiteral("ikke i C:\\CONFIG.SYS");
+        QTest::newRow("device") << "devicelist" << 1 << 1 << QStringList{"Linje nr. 7", "6", kDoc[6], "EMM, Expanded Memory Manager for DOS", ""} << false;
+        QTest::newRow("device in small letters") << "devicelist" << 4 << 4 << QStringList{"Linje nr. 17", "16", kDoc[16], "TCP/IP støtte i DOS", ""} << true;
+        QTest::newRow("device without description") << "devicelist" << 3 << 1 << QStringList{"Linje nr. 15", "14", kDoc[14], "", ""} << false;
+        QTest::newRow("required") << "basedevlist" << 1 << 4 << QStringList{"Linje nr. 12", "11", kDoc[11], "Timer", "Nødvendig"} << false;
+        QTest::newRow("with parameters") << "basedevlist" << 2 << 1 << QStringList{"Linje nr. 5", "4", kDoc[4], "", ""} << true;
+        QTest::newRow("not required") << "basedevlist" << 4 << 1 << QStringList{"Linje nr. 14", "13", kDoc[13], "Støtte for PS/2 diskettstasjon", ""} << true;
+        QTest::newRow("available, required") << "basedevlist2" << 9 << 4 << QStringList{notIn, "-1", "BASEDEV=IBMKBD.SYS", "Styreprogram til tastatur", "Nødvendig"} << true;
+        QTest::newRow("available, not required") << "basedevlist2" << 2 << 1 << QStringList{notIn, "-1", "BASEDEV=OS2CDROM.DMD", "Støtte for CD-ROM", ""} << false;
+        QTest::newRow("available, installed with parameters") << "basedevlist2" << 6 << 4 << QStringList{notIn, "-1", "BASEDEV=IBM1S506.ADD", "Styreprogram til platelagre av typen MFM, RLL, ESD", "Nødvendig"} << true;
+    }
+    void selectingAnEntry()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, row);
+        QFETCH(int, before);
+        QFETCH(QStringList, status);
+        QFETCH(bool, removable);
+        Page p(crlf(kDoc));
+        p.pick("basedevlist", before);
+        p.pick(qPrintable(list), row);
+        QCOMPARE(p.status(), status);
+        QCOMPARE(p.removable(), removable);
+        const QStringList lists = {"devicelist", "basedevlist", "basedevlist2"};
+        QCOMPARE(p.selections(), (QList<qsizetype>{lists[0] == list, lists[1] == list, lists[2] == list}));
+
+        // Nothing on the page writes the document; with an available driver shown no document
+        // line is selected, so neither the REM button nor typing changes one.
+        p.press("tavekkKnapp");
+        p.press("LeggTilKnapp");
+        QCOMPARE(p.status(), status);
+        if (list == lists[2]) {
+            p.press("RemKnapp");
+            typeText(p.edit(), "X");
+        }
+        QCOMPARE(documentLines(*p.w), kDoc);
+    }
+
+    void refreshAndScan()
+    {
+        Page p(crlf(kDoc), 2);
+        p.w->workspace().makeCurrent(8);
+        // The scan leaves the first installed entry selected; opening the page clears it and,
+        // with no device entry selected, leaves the current line as it was.
+        QCOMPARE(p.selections(), (QList<qsizetype>{0, 1, 0}));
+        p.show(3);
+        QCOMPARE(QApplication::focusWidget(), p.list("devicelist"));
+        QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
+        QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "", "", ""}));
+        p.w->workspace().setEdit1Text("EDIT");
+        p.w->workspace().setLabel2("RED");
+        p.w->workspace().setLabel3("HINT");
+        auto *page = widget<DriversPage>(p.w.get(), "DriversPage");
+        page->devicelistClick();
+        QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "EDIT", "HINT", ""}));
+
+        // A selected device entry is shown again whenever the page is opened.
+        p.pick("devicelist", 1);
+        p.show(7);
+        p.show(3);
+        QCOMPARE(p.status(), (QStringList{"Linje nr. 7", "6", kDoc[6], "EMM, Expanded Memory Manager for DOS", ""}));
+
+        // "Hent" scans anew, also past a file without installed base entries; "ta vekk" keeps
+        // the state that the last installed entry gave it.
+        p.pick("basedevlist", 1);
+        p.c.write("CONFIG.SYS", crlf({"DEVICE=C:\\OS2\\BOOT\\COM.SYS", "basedev=TIMER0.SYS"}));
+        p.press("OpenKnapp");
+        QCOMPARE(p.entries("devicelist"), QStringList{"COM.SYS"});
+        QCOMPARE(p.entries("basedevlist") + p.entries("basedevlist2"), kBaseDrivers);
+        QCOMPARE(p.text("Label2"), QString());
+        QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
+        QVERIFY(!p.removable());
+        // Without an installed entry the base list leaves Edit1 alone; with one it shows the first.
+        p.w->workspace().setEdit1Text("EDIT");
+        page->addbasedev();
+        QCOMPARE(p.edit()->text(), QStringLiteral("EDIT"));
+        p.w->workspace().doc.replace(1, "BASEDEV=OS2DASD.DMD /V");
+        page->addbasedev();
+        QCOMPARE(p.edit()->text(), QStringLiteral("BASEDEV=OS2DASD.DMD /V"));
+    }
+
+    void everyEntryKeepsItsLine()
+    {
+        QStringList config;
+        QList<int> deviceAt, installedAt;
+        for (int i = 0; i < 90; ++i) {
+            deviceAt << config.size();
+            config << QStringLiteral("DEVICE=C:\\D\\DRV%1.SYS /N:%1").arg(i) << QStringLiteral("REM DEVICE=C:\\X.SYS");
+            if (i % 2) {
+                installedAt << config.size();
+                config << QStringLiteral("BASEDEV=B%1.ADD").arg(i);
+            }
+        }
+        Page p(crlf(config));
+        QCOMPARE(p.list("devicelist")->item(89)->text(), QStringLiteral("DRV89.SYS"));
+        QCOMPARE(p.pickAll("devicelist"), deviceAt);
+        QCOMPARE(p.pickAll("basedevlist"), installedAt);
+    }
+
+    void realFile()
+    {
+        Page p(fixture("ecs-thinkpad.config.sys"));
+        const QStringList doc = documentLines(*p.w);
+        QList<int> deviceAt, baseAt;
+        for (int i = 0; i < doc.size(); ++i) {
+            if (doc[i].startsWith("DEVICE="))
+                deviceAt << i;
+            else if (doc[i].startsWith("BASEDEV="))
+                baseAt << i;
+        }
+        QCOMPARE(p.pickAll("devicelist"), deviceAt);
+        QList<int> installedAt = p.pickAll("basedevlist");
+        std::sort(installedAt.begin(), installedAt.end());
+        QCOMPARE(installedAt, baseAt);
+        QCOMPARE(p.entries("basedevlist").mid(12), (QStringList{"DANIS506.ADD /!BIOS", "IBM1FLPY.ADD", "USBMSD.ADD /REMOVABLES:8 /FLOPPIES:1",
+                                                                "DANIATAP.FLT", "OS2DASD.DMD", "OS2LVM.DMD"}));
+        QCOMPARE(p.entries("basedevlist2"), availableBut({"IBMKBD.SYS", "TIMER0.SYS", "PRINT01.SYS", "IBM1FLPY.ADD", "OS2DASD.DMD"}));
+    }
+};
+
+QTEST_MAIN(TestDriversPage)
 #include "tst_drivers_page.moc"
