@@ -1,12 +1,123 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// The "Disk" page: boxes that follow the file systems and the cache, and clicks that show their lines.
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include <QCheckBox>
+#include <QTabWidget>
+
+namespace {
+
+const QString kHpfs = QStringLiteral("IFS=C:\\OS2\\HPFS.IFS /CACHE:2048");
+const QString kLan = QStringLiteral("IFS=C:\\IBMLAN\\NETPROG\\NETWKSTA.200 /I:C:\\IBMLAN /N");
+
+struct Window
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+
+    explicit Window(const QStringList &lines)
+    {
+        c.write("CONFIG.SYS", crlf(lines));
+        w = openWindow(c.map());
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(5);
+    }
+    QString checked()
+    {
+        QStringList on;
+        for (const char *name : {"fat", "hpfs", "cdfs", "LANFS", "MFSFS"})
+            if (widget<QCheckBox>(w.get(), name)->isChecked())
+                on << name;
+        return on.join(' ');
+    }
+    void click(const QString &name) { QTest::mouseClick(widget<QWidget>(w.get(), qPrintable(name)), Qt::LeftButton, {}, QPoint(8, 8)); }
+    QString text(const char *name) { return widget<QWidget>(w.get(), name)->property("text").toString(); }
+    // The line selected and shown in the status area; -1 when Edit1 is empty, -2 when they disagree.
+    int shown()
+    {
+        const int row = w->workspace().selectedLine();
+        if (text("Edit1").isEmpty())
+            return -1;
+        const bool same = documentLines(*w).value(row) == text("Edit1") && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(row + 1);
+        return row >= 0 && same ? row : -2;
+    }
 };
 
-QTEST_MAIN(Placeholder)
+} // namespace
+
+class TestDiskPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clicks_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("boxes"); // checked from the page's opening on
+        QTest::addColumn<int>("opened");    // the line shown on opening (-1: none)
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("shown");     // the line shown after a click on `box`
+        const QString mfs = QStringLiteral("IFS=C:\\MUGLIB\\MCM.IFS");
+        QTest::newRow("HPFS active, cache first") << QStringList{"REM", "REM", "REM", "REM", "DISKCACHE=D,LW", kHpfs} << "fat hpfs" << 4 << "hpfs" << 5;
+        QTest::newRow("HPFS commented") << QStringList{"REM", "REM " + kHpfs} << "" << -1 << "hpfs" << 1;
+        QTest::newRow("REM and two blanks is active") << QStringList{"REM  " + kHpfs} << "hpfs" << 0 << "hpfs" << 0;
+        QTest::newRow("CDFS both, REM wins") << QStringList{"IFS=C:\\OS2\\CDFS.IFS", "REM", "REM IFS=C:\\OS2\\CDFS.IFS /Q"} << "" << -1 << "cdfs" << 2;
+        QTest::newRow("CDFS missing") << QStringList{kHpfs, "REM CDROM"} << "hpfs" << 0 << "cdfs" << -1;
+        QTest::newRow("LAN small letters, before MFS") << QStringList{mfs, kLan.toLower()} << "LANFS MFSFS" << 1 << "LANFS" << 1;
+        QTest::newRow("MFS") << QStringList{mfs} << "MFSFS" << 0 << "MFSFS" << 0;
+        QTest::newRow("cache, small key") << QStringList{"REM DISKCACHE=64", "diskcache=D,LW"} << "fat" << 1 << "fat" << 1;
+        QTest::newRow("cache empty") << QStringList{"DISKCACHE=", "REM  DISKCACHE=D,LW"} << "" << -1 << "fat" << -1;
+        QTest::newRow("cache empty, commented below") << QStringList{"DISKCACHE=", "REM DISKCACHE=D,LW"} << "" << -1 << "fat" << 1;
+    }
+    void clicks()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, boxes);
+        QFETCH(int, opened);
+        QFETCH(QString, box);
+        QFETCH(int, shown);
+        Window win(lines);
+        QCOMPARE(win.checked(), boxes);
+        QCOMPARE(win.shown(), opened);
+        const int selectedBefore = win.w->workspace().selectedLine();
+        const QString labelBefore = win.text("LinjeLabel");
+        win.w->workspace().setLabel3("hint");
+        for (int round = 0; round < 2; ++round) {
+            win.click(box);
+            QCOMPARE(win.checked(), boxes);
+            QCOMPARE(documentLines(*win.w), lines);
+            QCOMPARE(win.shown(), shown);
+            QCOMPARE(win.text("Label2") + win.text("Label3"), QString());
+            if (shown < 0) { // nothing to show: selection and line label stay
+                QCOMPARE(win.w->workspace().selectedLine(), selectedBefore);
+                QCOMPARE(win.text("LinjeLabel"), labelBefore);
+            }
+        }
+    }
+
+    void remToggle_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("row");
+        QTest::newRow("HPFS") << QStringList{"REM", "REM", "REM", "REM", "DISKCACHE=D,LW", kHpfs} << "hpfs" << 5;
+        QTest::newRow("cache") << QStringList{kHpfs, "DISKCACHE=D,LW"} << "fat" << 1;
+    }
+    void remToggle()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, box);
+        QFETCH(int, row);
+        Window win(lines);
+        win.click(box);
+        QStringList commented = lines;
+        commented[row] = "REM " + lines[row];
+        for (const QStringList &expected : {commented, lines}) {
+            QTest::mouseClick(widget<QWidget>(win.w.get(), "RemKnapp"), Qt::LeftButton);
+            QCOMPARE(documentLines(*win.w), expected);
+            QCOMPARE(win.checked().split(' ').contains(box), expected == lines);
+            QCOMPARE(win.shown(), row);
+        }
+    }
+};
+
+QTEST_MAIN(TestDiskPage)
 #include "tst_disk_page.moc"

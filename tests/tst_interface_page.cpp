@@ -1,12 +1,130 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// The "Grensesnitt" page: SET AUTOSTART from the scan and the boxes, SET RUNWORKPLACE shown on a click.
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+const QString kHint = QStringLiteral("Oppgir grensesnittet som startes av OS/2");
+const QString kWorkplace = QStringLiteral("SET RUNWORKPLACE=C:\\OS2\\PMSHELL.EXE");
+
+struct Window
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+    QStringList writes; // every line given to the document, as "row:text"
+
+    explicit Window(const QStringList &lines)
+    {
+        c.write("CONFIG.SYS", crlf(lines));
+        w = openWindow(c.map());
+        QObject::connect(&w->document(), &Document::dataChanged, w.get(),
+                         [this](const QModelIndex &i) { writes << QString::number(i.row()) + ':' + i.data().toString(); });
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(4);
+    }
+    QString checked()
+    {
+        QStringList on;
+        for (const char *name : {"programs", "tasklist", "folders", "Connections", "WarpCenter"})
+            if (widget<QCheckBox>(w.get(), name)->isChecked())
+                on << name;
+        return on.join(' ');
+    }
+    void click(const char *name) { QTest::mouseClick(widget<QWidget>(w.get(), name), Qt::LeftButton, {}, QPoint(8, 8)); }
+    QString text(const char *name) { return widget<QWidget>(w.get(), name)->property("text").toString(); }
 };
 
-QTEST_MAIN(Placeholder)
+} // namespace
+
+class TestInterfacePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scan_data()
+    {
+        QTest::addColumn<QString>("autostart");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("out of order, unknown dropped") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << "programs folders" << "SET AUTOSTART=PROGRAMS,FOLDERS";
+        QTest::newRow("all five backwards") << "SET AUTOSTART=WARPCENTER,CONNECTIONS,FOLDERS,TASKLIST,PROGRAMS" << "programs tasklist folders Connections WarpCenter"
+                                            << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS,CONNECTIONS,WARPCENTER";
+        QTest::newRow("small key, blanks") << "set autostart= TASKLIST , WARPCENTER" << "tasklist WarpCenter" << "SET AUTOSTART=TASKLIST,WARPCENTER";
+        QTest::newRow("small value checks nothing") << "set autostart=programs,tasklist" << "" << "set autostart=programs,tasklist";
+    }
+    void scan()
+    {
+        QFETCH(QString, autostart);
+        QFETCH(QString, boxes);
+        QFETCH(QString, after);
+        Window win({"REM", autostart, kWorkplace});
+        QCOMPARE(win.checked(), boxes);
+        QCOMPARE(documentLines(*win.w), (QStringList{"REM", after, kWorkplace}));
+        QCOMPARE(win.text("Edit1"), after); // shown by the page's refresh
+        QCOMPARE(win.text("runworkplace"), QStringLiteral("C:\\OS2\\PMSHELL.EXE"));
+    }
+
+    void scanWritesOncePerChangedBox()
+    {
+        Window win({"REM", "SET AUTOSTART=TASKLIST"});
+        win.c.write("CONFIG.SYS", crlf({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"}));
+        win.writes.clear();
+        win.click("OpenKnapp");
+        QCOMPARE(win.writes, (QStringList{"1:SET AUTOSTART=PROGRAMS,TASKLIST", "1:SET AUTOSTART=PROGRAMS", "1:SET AUTOSTART=PROGRAMS,FOLDERS"}));
+        // With the boxes already as the file says, the line keeps its own text.
+        win.writes.clear();
+        win.click("OpenKnapp");
+        QCOMPARE(win.writes, QStringList{});
+        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"));
+    }
+
+    void clicks()
+    {
+        Window win({"REM", "SET AUTOSTART=PROGRAMS", kWorkplace});
+        win.click("runworkplace");
+        QCOMPARE(win.w->workspace().selectedLine(), 2);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3"));
+        QCOMPARE(win.text("Edit1"), kWorkplace);
+        QCOMPARE(win.text("Label3"), kHint);
+        QTest::keyClicks(widget<QLineEdit>(win.w.get(), "runworkplace"), "X"); // never read back
+        QCOMPARE(win.writes, QStringList{});
+
+        const QList<QPair<const char *, QString>> steps = {{"folders", "PROGRAMS,FOLDERS"}, {"WarpCenter", "PROGRAMS,FOLDERS,WARPCENTER"},
+            {"programs", "FOLDERS,WARPCENTER"}, {"tasklist", "TASKLIST,FOLDERS,WARPCENTER"}, {"Connections", "TASKLIST,FOLDERS,CONNECTIONS,WARPCENTER"},
+            {"WarpCenter", "TASKLIST,FOLDERS,CONNECTIONS"}, {"tasklist", "FOLDERS,CONNECTIONS"}, {"folders", "CONNECTIONS"}, {"Connections", ""}};
+        for (const auto &[box, value] : steps) {
+            win.click(box);
+            QCOMPARE(documentLines(*win.w), (QStringList{"REM", "SET AUTOSTART=" + value, kWorkplace}));
+            QCOMPARE(win.w->workspace().selectedLine(), 1);
+            QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 2"));
+            QCOMPARE(win.text("Edit1"), "SET AUTOSTART=" + value);
+            QCOMPARE(win.text("Label3"), kHint); // the boxes leave the hint alone
+        }
+    }
+
+    void withoutTheStatements()
+    {
+        const QStringList lines{"REM", "RESTARTOBJECTS=NO"};
+        Window win(lines);
+        QCOMPARE(win.w->workspace().selectedLine(), 1);
+        win.click("runworkplace");
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("ikke i C:\\CONFIG.SYS"));
+        QCOMPARE(win.text("Label3"), kHint);
+        // No line is current, so what the user then types into the edit line goes nowhere.
+        QTest::keyClicks(widget<QLineEdit>(win.w.get(), "Edit1"), "SET RUNWORKPLACE=X");
+        QCOMPARE(documentLines(*win.w), lines);
+
+        win.click("tasklist");
+        win.click("WarpCenter");
+        QCOMPARE(win.text("Edit1"), QStringLiteral("SET AUTOSTART=TASKLIST,WARPCENTER"));
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("ikke i C:\\CONFIG.SYS"));
+        QCOMPARE(documentLines(*win.w), lines);
+        win.click("runworkplace");
+        QCOMPARE(win.text("Edit1"), QString());
+    }
+};
+
+QTEST_MAIN(TestInterfacePage)
 #include "tst_interface_page.moc"

@@ -16,6 +16,11 @@ PerformancePage::PerformancePage(Workspace &ws, QWidget *parent)
     ui->setupUi(this);
     m_priority->addButton(ui->Priority_0, 0);
     m_priority->addButton(ui->Priority_1, 1);
+    // The bars are moved by keys too: reachable with Tab, Right and End raising them.
+    for (QScrollBar *bar : {ui->Threads, ui->MaxWait, ui->TimeSliceX, ui->TimeSliceY}) {
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->setInvertedControls(false);
+    }
 
     connect(ui->Threads, &QScrollBar::valueChanged, this, [this] { ThreadsChange(); });
     connect(ui->MaxWait, &QScrollBar::valueChanged, this, [this] { MaxWaitChange(); });
