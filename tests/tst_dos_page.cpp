@@ -1,12 +1,276 @@
-// Placeholder until the tests of this area are written.
-#include <QTest>
+// The "DOS" page: the driver boxes, the SHELL field and the AUTOEXEC.BAT editor with its files.
+#include "test_support.h"
 
-class Placeholder : public QObject
+#include "text8_memo.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const QString kMdos = QStringLiteral("DEVICE=C:\\OS2\\MDOS\\");
+const QString kNine = QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n");
+const QString kUseRem = QStringLiteral("Bruk REM-knappen til å endre");
+
+// The window on drive C with the "DOS" page shown. `files`: "NAME=a|b" a file of lines,
+// "NAME!=a" the same without write permission, "NAME/" a folder.
+struct Dos
 {
-    Q_OBJECT
-private slots:
-    void nothingYet() {}
+    ErrorRecorder errors; // first, so that the window's own scans are recorded too
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+    Text8Memo *memo = nullptr;
+
+    explicit Dos(const QStringList &config, const QStringList &files = {})
+    {
+        c.write("CONFIG.SYS", crlf(config));
+        for (const QString &f : files) {
+            const QString name = f.section(u'=', 0, 0).remove(u'!'), text = f.section(u'=', 1);
+            if (f.endsWith(u'/'))
+                QDir(c.root()).mkdir(f.chopped(1));
+            else
+                c.write(name, text.isEmpty() ? QByteArray() : crlf(text.split(u'|')));
+            if (f.contains(u"!="))
+                QFile::setPermissions(c.path(name), QFileDevice::ReadOwner);
+        }
+        w = openWindow(c.map());
+        memo = widget<Text8Memo>(w.get(), "autoexecmemo");
+        page(1);
+    }
+    void page(int i) { widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(i); }
+    QCheckBox *box(const QString &name) { return widget<QCheckBox>(w.get(), qPrintable(name)); }
+    void clickBox(const QString &name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(6, 8)); }
+    QPushButton *button(const char *name) { return widget<QPushButton>(w.get(), name); }
+    void press(const QString &name) { QTest::mouseClick(button(qPrintable(name)), Qt::LeftButton); }
+    QStringList lines() { return documentLines(*w); }
+    QString label(const char *name) { return widget<QLabel>(w.get(), name)->text(); }
+    // The status area as the user sees it: the selected line, Edit1, the line label and Label2.
+    QString status()
+    {
+        return QStringLiteral("%1|%2|%3|%4").arg(w->workspace().selectedLine())
+            .arg(widget<QLineEdit>(w.get(), "Edit1")->text(), label("LinjeLabel"), label("Label2"));
+    }
+    void type(const QString &text) { memo->moveCursor(QTextCursor::End); typeText(memo, text); }
+    QString disk(const QString &name) // a file's text, "-" when missing, "/" for a folder
+    {
+        return QFileInfo(c.path(name)).isDir() ? "/" : c.exists(name) ? QString::fromLatin1(c.read(name)) : "-";
+    }
+    // The AUTOEXEC.BAT panel: the memo, the box checked and "Ny", "Slett", "Lagre" enabled as
+    // four digits, then the files AUTOEXEC.BAT and AUTOEXEC.BAK.
+    QString autoexec()
+    {
+        QString digits = QString::number(box("autoexec")->isChecked());
+        for (const char *name : {"NyAutoexecKnapp", "SlettAutoexecKnapp", "LagreAutoexecKnapp"})
+            digits += QString::number(button(name)->isEnabled());
+        return QStringList{memo->toPlainText(), digits, disk("AUTOEXEC.BAT"), disk("AUTOEXEC.BAK")}.join(u'|');
+    }
 };
 
-QTEST_MAIN(Placeholder)
+} // namespace
+
+class TestDosPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void driverBoxes_data()
+    {
+        QTest::addColumn<QStringList>("config");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<bool>("appended");
+        QTest::newRow("active") << QStringList{kMdos + "VXMS.SYS"} << "vxmssys" << true << 0 << false;
+        QTest::newRow("small name") << QStringList{"REM", kMdos + "vemm.sys /X"} << "vemmsys" << true << 1 << false;
+        QTest::newRow("after a REM") << QStringList{"REM " + kMdos + "VMOUSE.SYS", kMdos + "VMOUSE.SYS"} << "vmousesys"
+                                     << true << 1 << false;
+        QTest::newRow("commented") << QStringList{"REM " + kMdos + "ANSI.SYS"} << "ansisys" << false << 0 << false;
+        QTest::newRow("small rem") << QStringList{"rem device=c:\\vdpmi.sys"} << "vdpmisys" << false << 0 << false;
+        QTest::newRow("small device") << QStringList{"device=c:\\vwin.sys"} << "vwinsys" << false << 1 << true;
+        QTest::newRow("missing") << QStringList{"REM", kMdos + "VWIN.SYS"} << "vw32ssys" << false << 2 << true;
+        QTest::newRow("empty document") << QStringList{} << "vcdromsys" << false << 0 << true;
+    }
+    void driverBoxes()
+    {
+        QFETCH(QStringList, config);
+        QFETCH(QString, box);
+        QFETCH(bool, checked);
+        QFETCH(int, line);
+        QFETCH(bool, appended);
+        Dos dos(config);
+        QCOMPARE(dos.lines(), config); // the refresh adds nothing for a box that stays unchecked
+        const QString driver = box.chopped(3).toUpper() + ".SYS"; // "vw32ssys" stands for VW32S.SYS
+        const QStringList expected = config + QStringList(appended ? 1 : 0, "REM " + kMdos + driver);
+        for (int click = 0; click < 2; ++click) { // the second click appends nothing more
+            dos.w->workspace().setLabel2(QString());
+            dos.clickBox(box);
+            QCOMPARE(dos.box(box)->isChecked(), checked);
+            QCOMPARE(dos.lines(), expected);
+            QCOMPARE(dos.status(), QStringLiteral("%1|%2|Linje nr. %3|%4").arg(line).arg(expected.at(line)).arg(line + 1)
+                                       .arg(kUseRem));
+        }
+        // The REM button switches the line; its refresh re-sets the box and adds nothing.
+        dos.press("RemKnapp");
+        QCOMPARE(dos.box(box)->isChecked(), dos.lines().at(line).startsWith(kMdos));
+        QCOMPARE(dos.lines().size(), expected.size());
+        QCOMPARE(dos.errors.messages(), QStringList{});
+    }
+
+    void refreshShowsTheLastChangedBoxAndFollowsNewDocuments()
+    {
+        Dos dos({"SHELL=C:\\CMD.EXE", kMdos + "ANSI.SYS", kMdos + "VEMM.SYS", kMdos + "VCDROM.SYS", "REM VXMS.SYS"});
+        QCOMPARE(widget<QLineEdit>(dos.w.get(), "shell")->text(), QStringLiteral("C:\\CMD.EXE"));
+        QVERIFY(dos.box("ansisys")->isChecked() && dos.box("vemmsys")->isChecked() && !dos.box("vxmssys")->isChecked());
+        QCOMPARE(dos.status(), "3|" + kMdos + "VCDROM.SYS|Linje nr. 4|" + kUseRem);
+
+        // "Hent" on another page: the new file has ANSI.SYS commented and no VCDROM.SYS at all.
+        dos.c.write("CONFIG.SYS", crlf({kMdos + "VEMM.SYS", "REM " + kMdos + "ANSI.SYS"}));
+        dos.page(2);
+        dos.press("OpenKnapp");
+        QVERIFY(dos.box("vcdromsys")->isChecked()); // a hidden page is not refreshed
+        dos.page(1);
+        const QStringList reloaded{kMdos + "VEMM.SYS", "REM " + kMdos + "ANSI.SYS", "REM " + kMdos + "VCDROM.SYS"};
+        QCOMPARE(dos.lines(), reloaded);
+        QVERIFY(!dos.box("vcdromsys")->isChecked() && !dos.box("ansisys")->isChecked());
+        QCOMPARE(dos.status(), "2|" + reloaded.at(2) + "|Linje nr. 3|" + kUseRem);
+        dos.page(2);
+        dos.page(1); // no box changes: Edit1 shows the line of the SHELL register, nothing is added
+        QCOMPARE(dos.lines(), reloaded);
+        QCOMPARE(dos.status(), "2|" + reloaded.at(0) + "|Linje nr. 3|");
+
+        dos.c.write("CONFIG.SYS", crlf({"REM"})); // "Hent" while the page is shown refreshes it
+        dos.press("OpenKnapp");
+        QCOMPARE(dos.lines(), (QStringList{"REM", "REM " + kMdos + "VEMM.SYS"}));
+        QCOMPARE(dos.errors.messages(), QStringList{});
+    }
+
+    // A click into `shell` shows the SHELL value and makes the SHELL register's line current.
+    void shellClick()
+    {
+        Dos dos({"REM a", "REM b"});
+        auto *shell = widget<QLineEdit>(dos.w.get(), "shell");
+        const auto click = [&](const QStringList &reloaded) {
+            dos.c.write("CONFIG.SYS", crlf(reloaded));
+            dos.press("OpenKnapp");
+            QTest::keyClicks(shell, "TYPED"); // overwritten by the click, never written anywhere
+            dos.w->workspace().setLabel2("red");
+            QTest::mouseClick(shell, Qt::LeftButton);
+            return shell->text() + '|' + dos.status() + (dos.lines() == reloaded ? "" : "|document changed");
+        };
+        QCOMPARE(click({"REM a", "REM b"}), "|0|REM a|Linje nr. 1|red"); // never found: line 0
+        QCOMPARE(click({"REM", "shell=C:\\CMD.EXE /K=X"}), "C:\\CMD.EXE /K=X|1|shell=C:\\CMD.EXE /K=X|Linje nr. 2|red");
+        QCOMPARE(click({"A", "REM shell=X"}), "|1|REM shell=X|Linje nr. 2|red"); // the line found last
+        QCOMPARE(click({"A"}), "|-1||ikke i C:\\CONFIG.SYS|red"); // the register names no line: nothing is read
+        QCOMPARE(click({}), "|-1||ikke i C:\\CONFIG.SYS|red");
+        QCOMPARE(dos.errors.messages(), QStringList{});
+    }
+
+    void autoexecButtons()
+    {
+        Dos dos({"REM"});
+        QCOMPARE(dos.autoexec(), kNine + "|0111|-|-");
+        dos.press("SlettAutoexecKnapp"); // no AUTOEXEC.BAT: nothing at all
+        QCOMPARE(dos.autoexec(), kNine + "|0111|-|-");
+        dos.press("NyAutoexecKnapp"); // no backup: an empty file
+        QCOMPARE(dos.autoexec(), "|1010||-");
+        dos.type("X"); // typing does not enable "Lagre"; the box reloads the file over it
+        dos.clickBox("autoexec");
+        QCOMPARE(dos.autoexec(), "|1010||-");
+        dos.type("SET A=1"); // "Slett" saves the memo as it stands to the backup
+        dos.press("SlettAutoexecKnapp");
+        QCOMPARE(dos.autoexec(), "|0100|-|SET A=1\r\n");
+        dos.type("DIR"); // without a file the box loads nothing, and "Lagre" follows the memo
+        dos.clickBox("autoexec");
+        QCOMPARE(dos.autoexec(), "DIR|0101|-|SET A=1\r\n");
+        dos.press("NyAutoexecKnapp");
+        QCOMPARE(dos.autoexec(), "SET A=1\n|1011|SET A=1\r\n|SET A=1\r\n");
+        QVERIFY(dos.memo->hasFocus());
+        dos.type("X"); // a later scan loads nothing while the file's existence stays
+        dos.press("OpenKnapp");
+        QCOMPARE(dos.autoexec(), "SET A=1\nX|1011|SET A=1\r\n|SET A=1\r\n");
+        QFile::remove(dos.c.path("AUTOEXEC.BAT"));
+        dos.press("OpenKnapp");
+        QCOMPARE(dos.autoexec(), "SET A=1\nX|0101|-|SET A=1\r\n");
+        dos.press("LagreAutoexecKnapp");
+        QCOMPARE(dos.autoexec(), "SET A=1\nX\n|1011|SET A=1\r\nX\r\n|SET A=1\r\n");
+        QCOMPARE(dos.errors.messages(), QStringList{});
+    }
+
+    void autoexecTakesOnlyCodePage850()
+    {
+        Dos dos({"REM"}, {"AUTOEXEC.BAT="});
+        QCOMPARE(dos.autoexec(), "|1011||-"); // the empty file replaced "1" to "9"
+        dos.type(QStringLiteral("éŝ€aŸžœ’—Æø½")); // kept, its nearest form, or refused
+        QCOMPARE(dos.memo->toPlainText(), QStringLiteral("ésaYz'-Æø½"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("\nŝ€é\nœ’x"));
+        QTest::keySequence(dos.memo, QKeySequence::Paste);
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("ŝ€"));
+        QCoreApplication::sendEvent(dos.memo, &composed);
+        dos.press("LagreAutoexecKnapp");
+        QCOMPARE(dos.autoexec(), QStringLiteral("ésaYz'-Æø½\nsé\n'xs\n|1011|ésaYz'-Æø½\r\nsé\r\n'xs\r\n|-"));
+    }
+
+    // A key that types a character beyond 16 bits (an emoji) brings both of its halves in one event.
+    void autoexecRefusesAKeyBeyond16Bits()
+    {
+        Dos dos({"REM"}, {"AUTOEXEC.BAT="});
+        QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("😀"));
+        QCoreApplication::sendEvent(dos.memo, &emoji);
+        QCOMPARE(dos.memo->toPlainText(), QString());
+    }
+
+    // Each failure is reported once and skips the rest of its handler: the panel stays as it was.
+    void autoexecFailures_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "gone": the folder of drive C vanishes after the start
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("state"); // afterwards; an unsaved "B" is typed before the button
+        const QStringList readOnly{"AUTOEXEC.BAT!=A"};
+        const QString rdOnly = ": filen er skrivebeskyttet";
+        QTest::newRow("Slett: backup a folder") << QStringList{"AUTOEXEC.BAT=A", "AUTOEXEC.BAK/"} << "Slett"
+                                                << "Kan ikke skrive C:\\AUTOEXEC.BAK" << "A\nB|1011|A\r\n|/";
+        QTest::newRow("Slett: read-only") << readOnly << "Slett" << "Kan ikke slette C:\\AUTOEXEC.BAT" + rdOnly
+                                          << "A\nB|1011|A\r\n|A\r\nB\r\n";
+        QTest::newRow("Lagre: read-only") << readOnly << "Lagre" << "Kan ikke skrive C:\\AUTOEXEC.BAT" + rdOnly
+                                          << "A\nB|1011|A\r\n|-";
+        // A folder is no file: nothing is loaded from it, and nothing can be saved in its place.
+        QTest::newRow("Lagre: a folder in the way") << QStringList{"AUTOEXEC.BAT/"} << "Lagre"
+                                                    << "Kan ikke skrive C:\\AUTOEXEC.BAT" << kNine + "B|0111|/|-";
+        QTest::newRow("Ny: folders in the way") << QStringList{"AUTOEXEC.BAT/", "AUTOEXEC.BAK/"} << "Ny"
+                                              << "Kan ikke skrive C:\\AUTOEXEC.BAT" << "|0111|/|/";
+        QTest::newRow("Ny: no drive folder") << QStringList{"gone"} << "Ny" << "Kan ikke skrive C:\\AUTOEXEC.BAT"
+                                             << "|0111|-|-";
+    }
+    void autoexecFailures()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        QFETCH(QString, state);
+        const bool gone = files.removeAll("gone") > 0;
+        Dos dos({"REM"}, files);
+        if (gone)
+            QVERIFY(QDir(dos.c.root()).removeRecursively());
+        dos.type("B");
+        dos.press(button + "AutoexecKnapp");
+        const QStringList messages = dos.errors.messages();
+        QVERIFY2(messages.size() == 1 && messages.first().startsWith(message), qPrintable(messages.join(u'|')));
+        QCOMPARE(dos.autoexec(), state);
+        QCOMPARE(QFileInfo::exists(dos.c.root()), !gone);
+    }
+};
+
+QTEST_MAIN(TestDosPage)
 #include "tst_dos_page.moc"

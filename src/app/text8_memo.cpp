@@ -104,9 +104,11 @@ QString Text8Memo::filtered(const QString &text) const
 
 void Text8Memo::keyPressEvent(QKeyEvent *event)
 {
+    // Control keys (Enter, Backspace, Tab, Ctrl combinations) pass as they are;
+    // any text, including characters beyond 16 bits, goes through the filter.
     const QString text = event->text();
-    const bool printable = !text.isEmpty() && text.at(0).isPrint();
-    if (printable) {
+    const bool typed = !text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() != 0x7F;
+    if (typed) {
         const QString kept = filtered(text);
         if (kept != text) {
             if (!kept.isEmpty() && !isReadOnly())
