@@ -9,27 +9,10 @@ namespace {
 const QString kHpfs = QStringLiteral("IFS=C:\\OS2\\HPFS.IFS /CACHE:2048");
 const QString kLan = QStringLiteral("IFS=C:\\IBMLAN\\NETPROG\\NETWKSTA.200 /I:C:\\IBMLAN /N");
 
-struct Window
+struct Window : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-
-    explicit Window(const QStringList &lines)
-    {
-        c.write("CONFIG.SYS", crlf(lines));
-        w = openWindow(c.map());
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(5);
-    }
-    QString checked()
-    {
-        QStringList on;
-        for (const char *name : {"fat", "hpfs", "cdfs", "LANFS", "MFSFS"})
-            if (widget<QCheckBox>(w.get(), name)->isChecked())
-                on << name;
-        return on.join(' ');
-    }
-    void click(const QString &name) { QTest::mouseClick(widget<QWidget>(w.get(), qPrintable(name)), Qt::LeftButton, {}, QPoint(8, 8)); }
-    QString text(const char *name) { return widget<QWidget>(w.get(), name)->property("text").toString(); }
+    explicit Window(const QStringList &lines) : WindowOnDrive(lines, 5) {}
+    QString checked() const { return WindowOnDrive::checked({"fat", "hpfs", "cdfs", "LANFS", "MFSFS"}); }
     // The line selected and shown in the status area; -1 when Edit1 is empty, -2 when they disagree.
     int shown()
     {

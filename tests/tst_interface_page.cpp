@@ -10,30 +10,10 @@ namespace {
 const QString kHint = QStringLiteral("Oppgir grensesnittet som startes av OS/2");
 const QString kWorkplace = QStringLiteral("SET RUNWORKPLACE=C:\\OS2\\PMSHELL.EXE");
 
-struct Window
+struct Window : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-    QStringList writes; // every line given to the document, as "row:text"
-
-    explicit Window(const QStringList &lines)
-    {
-        c.write("CONFIG.SYS", crlf(lines));
-        w = openWindow(c.map());
-        QObject::connect(&w->document(), &Document::dataChanged, w.get(),
-                         [this](const QModelIndex &i) { writes << QString::number(i.row()) + ':' + i.data().toString(); });
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(4);
-    }
-    QString checked()
-    {
-        QStringList on;
-        for (const char *name : {"programs", "tasklist", "folders", "Connections", "WarpCenter"})
-            if (widget<QCheckBox>(w.get(), name)->isChecked())
-                on << name;
-        return on.join(' ');
-    }
-    void click(const char *name) { QTest::mouseClick(widget<QWidget>(w.get(), name), Qt::LeftButton, {}, QPoint(8, 8)); }
-    QString text(const char *name) { return widget<QWidget>(w.get(), name)->property("text").toString(); }
+    explicit Window(const QStringList &lines) : WindowOnDrive(lines, 4) {}
+    QString checked() const { return WindowOnDrive::checked({"programs", "tasklist", "folders", "Connections", "WarpCenter"}); }
 };
 
 } // namespace

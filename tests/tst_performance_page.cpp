@@ -8,24 +8,12 @@
 
 namespace {
 
-struct Window
+struct Window : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-    QStringList writes; // every line given to the document, as "row:text"
-
-    explicit Window(const QStringList &lines)
-    {
-        c.write("CONFIG.SYS", crlf(lines));
-        w = openWindow(c.map());
-        QObject::connect(&w->document(), &Document::dataChanged, w.get(),
-                         [this](const QModelIndex &i) { writes << QString::number(i.row()) + ':' + i.data().toString(); });
-    }
+    using WindowOnDrive::WindowOnDrive;
     QScrollBar *bar(const QString &name) { return widget<QScrollBar>(w.get(), qPrintable(name)); }
     // A click on the arrow at the end (+1) or the start (-1) of a bar: one small step.
     void arrow(QScrollBar *b, int direction) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(direction > 0 ? b->width() - 4 : 4, 8)); }
-    void click(const char *name) { QTest::mouseClick(widget<QWidget>(w.get(), name), Qt::LeftButton, {}, QPoint(8, 8)); }
-    QString text(const char *name) { return widget<QWidget>(w.get(), name)->property("text").toString(); }
     int selected() { return w->workspace().selectedLine(); }
 };
 

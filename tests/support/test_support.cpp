@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QTabWidget>
 
 TestDrive::TestDrive()
 {
@@ -127,4 +129,34 @@ QByteArray fixture(const QString &name)
     if (!f.open(QIODevice::ReadOnly))
         qFatal("no fixture %s", qPrintable(name));
     return f.readAll();
+}
+
+WindowOnDrive::WindowOnDrive(const QStringList &lines, int page)
+{
+    c.write("CONFIG.SYS", crlf(lines));
+    w = openWindow(c.map());
+    QObject::connect(&w->document(), &Document::dataChanged, w.get(), [this](const QModelIndex &i) {
+        writes << QString::number(i.row()) + u':' + i.data().toString();
+    });
+    if (page >= 0)
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(page);
+}
+
+void WindowOnDrive::click(const QString &name)
+{
+    QTest::mouseClick(widget<QWidget>(w.get(), qPrintable(name)), Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+QString WindowOnDrive::text(const QString &name) const
+{
+    return widget<QWidget>(w.get(), qPrintable(name))->property("text").toString();
+}
+
+QString WindowOnDrive::checked(const QStringList &names) const
+{
+    QStringList on;
+    for (const QString &name : names)
+        if (widget<QAbstractButton>(w.get(), qPrintable(name))->isChecked())
+            on << name;
+    return on.join(u' ');
 }

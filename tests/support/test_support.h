@@ -65,5 +65,22 @@ T *widget(QWidget *window, const char *name)
     return w;
 }
 
+// The real window on a temporary drive C whose CONFIG.SYS holds `lines`,
+// switched to `page` unless it is -1.
+struct WindowOnDrive
+{
+    TestDrive c;
+    std::unique_ptr<TOs2Form> w;
+    QStringList writes; // every line given to the document, as "row:text"
+
+    explicit WindowOnDrive(const QStringList &lines, int page = -1);
+    // A mouse click near the left edge of the control `name`: a box, a button.
+    void click(const QString &name);
+    // The "text" of a label, line edit or button.
+    QString text(const QString &name) const;
+    // Of the boxes `names`, those that are checked, joined by blanks.
+    QString checked(const QStringList &names) const;
+};
+
 // The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
 QByteArray fixture(const QString &name);
