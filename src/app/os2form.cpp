@@ -98,7 +98,12 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
     connect(ui->NoteBook, &QTabWidget::currentChanged, this, [this] { NoteBookClick(); });
 }
 
-TOs2Form::~TOs2Form() = default;
+TOs2Form::~TOs2Form()
+{
+    // The pages and lists refer to the document and the workspace, which are
+    // members: take the widgets down while those still exist.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+}
 
 QString TOs2Form::configFileNameFrom(const QStringList &arguments)
 {
@@ -109,7 +114,7 @@ void TOs2Form::createPages()
 {
     m_startup = new StartupPage(*m_ws, ui->startupTab);
     m_dos = new DosPage(*m_ws, ui->dosTab);
-    m_performance = new PerformancePage(*m_ws, ui->performanceTab);
+    new PerformancePage(*m_ws, ui->performanceTab); // nothing outside the page calls it
     m_drivers = new DriversPage(*m_ws, ui->driversTab);
     m_interface = new InterfacePage(*m_ws, ui->interfaceTab);
     m_disk = new DiskPage(*m_ws, ui->diskTab);

@@ -18,7 +18,6 @@ class DosPage;
 class DriversPage;
 class InterfacePage;
 class NetworkPage;
-class PerformancePage;
 class StartupPage;
 
 class TOs2Form : public QWidget
@@ -64,7 +63,6 @@ private:
 
     StartupPage *m_startup = nullptr;
     DosPage *m_dos = nullptr;
-    PerformancePage *m_performance = nullptr;
     DriversPage *m_drivers = nullptr;
     InterfacePage *m_interface = nullptr;
     DiskPage *m_disk = nullptr;

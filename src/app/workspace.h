@@ -42,7 +42,6 @@ public:
     std::function<void()> refresh;
 
     QWidget *window() const { return m_window; }
-    const StatusWidgets &widgets() const { return m_w; }
 
     // `pos` when it names a line of the document, else NoLine.
     LinePos lineOf(LinePos pos) const;
