@@ -1,6 +1,7 @@
 // Start-up, the window frame, loading and saving the document.
 #include "test_support.h"
 
+#include "error_report.h"
 #include "text8.h"
 
 #include <QDir>
@@ -129,6 +130,17 @@ private slots:
         QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
         QCOMPARE(documentLines(*w), QStringList{"THREADS=256"});
         QCOMPARE(errors.messages().size(), 1);
+    }
+
+    void aRepeatedErrorIsShownOncePerEvent()
+    {
+        ErrorRecorder recorder;
+        errors::report(nullptr, "Kan ikke lese C:\\X");
+        errors::report(nullptr, "Kan ikke lese C:\\X");
+        errors::report(nullptr, "Kan ikke lese C:\\Y");
+        QCOMPARE(recorder.messages(), (QStringList{"Kan ikke lese C:\\X", "Kan ikke lese C:\\Y"}));
+        errors::report(nullptr, "Kan ikke lese C:\\X");
+        QCOMPARE(recorder.messages().size(), 3);
     }
 
     void tooManyLinesAreRefusedWhole()
