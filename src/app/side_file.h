@@ -12,11 +12,11 @@ class Text8Memo;
 struct SideFilePanel
 {
     QString path;
-    QCheckBox *box;
-    QPushButton *ny;
-    QPushButton *lagre;
-    QPushButton *slett;
-    Text8Memo *memo;
+    QCheckBox *box = nullptr;
+    QPushButton *ny = nullptr;
+    QPushButton *lagre = nullptr;
+    QPushButton *slett = nullptr;
+    Text8Memo *memo = nullptr;
 };
 
 // Sets the box from the file's existence, enables "Ny" without the file,

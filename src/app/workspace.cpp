@@ -100,6 +100,19 @@ void Workspace::replaceLine(LinePos pos, std::string text)
     selectLine(line);
 }
 
+void Workspace::writeStatement(LinePos reg, const std::string &statement)
+{
+    const LinePos line = lineOf(reg);
+    vislinje(line);
+    if (line != NoLine) {
+        replaceLine(line, statement);
+        setEdit1ToLine(line);
+    } else {
+        selectLine(NoLine);
+        setEdit1(statement);
+    }
+}
+
 void Workspace::NoteBookClick()
 {
     if (refresh)

@@ -73,6 +73,11 @@ public:
     // Replaces line `pos` and selects it again; nothing when it names no line.
     void replaceLine(LinePos pos, std::string text);
 
+    // Writes a freshly composed statement over line `reg` and makes it current;
+    // without such a line only shows the statement, with no line selected, so
+    // that neither typing nor the REM toggle can reach an unrelated line.
+    void writeStatement(LinePos reg, const std::string &statement);
+
     void NoteBookClick();
 
     // The driver statement of `name` (capitals) for the DOS page's boxes: shows

@@ -41,7 +41,7 @@ void DriversPage::AddDevice()
     ui->devicelist->clear();
     DeviceLines.clear();
     const Lines &lines = m_ws.doc.lines();
-    for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].compare(0, 7, "DEVICE=") != 0)
             continue;
         ui->devicelist->addItem(text8::toDisplay(FileNameOf(std::string_view(lines[i]).substr(7))));
@@ -57,7 +57,7 @@ void DriversPage::addbasedev()
     const Lines &lines = m_ws.doc.lines();
     std::vector<std::string> installed;
     for (std::string_view extension : catalogue::DriverExtensions) {
-        for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string &line = lines[i];
             if (line.compare(0, 8, "BASEDEV=") != 0 || line.find(extension) == std::string::npos)
                 continue;

@@ -44,7 +44,7 @@ void NetworkPage::AddProtokoll()
         net.lines.push_back(LinePos(i));
     };
     const Lines &lines = m_ws.doc.lines();
-    for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string &line = lines[i];
         if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
                         [&](std::string_view s) { return line.find(s) != std::string::npos; }))

@@ -6,7 +6,6 @@
 #include "error_report.h"
 #include "line_file.h"
 #include "oem_text.h"
-#include "side_file.h"
 #include "text8.h"
 #include "workspace.h"
 
@@ -25,6 +24,8 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
     , ui(std::make_unique<Ui::DosPage>())
 {
     ui->setupUi(this);
+    m_file = {kAutoexec, ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp, ui->SlettAutoexecKnapp,
+              ui->autoexecmemo};
     ui->autoexecmemo->setCharFilter(oem::nearestOemCharacter);
     ui->NyAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/new.png")));
     ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
@@ -106,10 +107,7 @@ void DosPage::shellClick()
 
 void DosPage::autoexecClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        showSideFile(m_ws.drives, {kAutoexec, ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp,
-                                   ui->SlettAutoexecKnapp, ui->autoexecmemo});
-    });
+    errors::guarded(m_ws.window(), [this] { showSideFile(m_ws.drives, m_file); });
 }
 
 void DosPage::NyAutoexecKnappClick()

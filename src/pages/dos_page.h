@@ -1,6 +1,8 @@
 // The "DOS" page: the DOS driver statements, SHELL and the AUTOEXEC.BAT editor.
 #pragma once
 
+#include "side_file.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -50,4 +52,5 @@ private:
 
     Workspace &m_ws;
     std::unique_ptr<Ui::DosPage> ui;
+    SideFilePanel m_file;
 };

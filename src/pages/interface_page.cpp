@@ -64,8 +64,6 @@ void InterfacePage::refresh()
 
 void InterfacePage::programsClick()
 {
-    const LinePos line = m_ws.lineOf(m_ws.regs.AutostartLine);
-    m_ws.vislinje(line);
     std::string text = "SET AUTOSTART=";
     bool any = false;
     for (const auto &[box, keyword] : autostartItems()) {
@@ -77,14 +75,7 @@ void InterfacePage::programsClick()
     }
     if (any)
         text.pop_back(); // the comma after the last item
-    if (line != NoLine) {
-        m_ws.replaceLine(line, text);
-        m_ws.setEdit1ToLine(line);
-    } else {
-        // No line to write: show what would be written, with no line selected.
-        m_ws.selectLine(NoLine);
-        m_ws.setEdit1(text);
-    }
+    m_ws.writeStatement(m_ws.regs.AutostartLine, text);
 }
 
 void InterfacePage::runworkplaceClick()

@@ -5,7 +5,6 @@
 
 #include "error_report.h"
 #include "line_file.h"
-#include "side_file.h"
 #include "text8.h"
 #include "workspace.h"
 
@@ -30,6 +29,8 @@ StartupPage::StartupPage(Workspace &ws, QWidget *parent)
     , m_restart(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    m_file = {kStartupCmd, ui->startupcmd, ui->NyStartupKnapp, ui->LagreStartupKnapp, ui->SlettStartupKnapp,
+              ui->StartupMemo};
     const std::array<QRadioButton *, 5> items = {ui->restartgroup_0, ui->restartgroup_1, ui->restartgroup_2,
                                                  ui->restartgroup_3, ui->restartgroup_4};
     for (int i = 0; i < int(items.size()); ++i)
@@ -102,28 +103,15 @@ void StartupPage::LeggTilRestartKnappClick()
 
 void StartupPage::protectonlyClick()
 {
-    const LinePos line = m_ws.lineOf(m_ws.regs.ProtectOnlyLine);
-    m_ws.vislinje(line);
     const bool on = ui->protectonly->isChecked();
-    const std::string statement = on ? "PROTECTONLY=YES" : "PROTECTONLY=NO";
-    if (line != NoLine) {
-        m_ws.replaceLine(line, statement);
-        m_ws.setEdit1ToLine(line);
-    } else {
-        // No line to write: show what would be written, with no line selected.
-        m_ws.selectLine(NoLine);
-        m_ws.setEdit1(statement);
-    }
+    m_ws.writeStatement(m_ws.regs.ProtectOnlyLine, on ? "PROTECTONLY=YES" : "PROTECTONLY=NO");
     m_ws.setLabel3(on ? QStringLiteral("Kun OS/2 sesjoner kan kjøres")
                       : QStringLiteral("OS/2, DOS og Windows sesjoner kan kjøres"));
 }
 
 void StartupPage::startupcmdClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        showSideFile(m_ws.drives, {kStartupCmd, ui->startupcmd, ui->NyStartupKnapp, ui->LagreStartupKnapp,
-                                   ui->SlettStartupKnapp, ui->StartupMemo});
-    });
+    errors::guarded(m_ws.window(), [this] { showSideFile(m_ws.drives, m_file); });
 }
 
 void StartupPage::NyStartupKnappClick()

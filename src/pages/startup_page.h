@@ -1,6 +1,8 @@
 // The "Oppstart" page: RESTARTOBJECTS, PROTECTONLY and the STARTUP.CMD editor.
 #pragma once
 
+#include "side_file.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -38,4 +40,5 @@ private:
     Workspace &m_ws;
     std::unique_ptr<Ui::StartupPage> ui;
     QButtonGroup *m_restart;
+    SideFilePanel m_file;
 };
