@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -91,8 +94,14 @@ private slots:
         // A file still to be created keeps the name as given.
         QCOMPARE(drives.resolve("C:\\OS2\\BOOT\\NEW.SYS"), dir.filePath("OS2/Boot/NEW.SYS"));
         QCOMPARE(drives.resolve("C:\\"), QDir::cleanPath(dir.path()));
-        // Without a drive letter a path is the host's own.
-        QCOMPARE(drives.resolve("relative/config.sys"), QStringLiteral("relative/config.sys"));
+        // Without a drive letter a path is the host's own; a relative one is
+        // matched from the current folder without regard to case.
+        QCOMPARE(drives.resolve(dir.filePath("OS2/none")), dir.filePath("OS2/none"));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.filePath("OS2")));
+        QCOMPARE(drives.resolve("boot\\ibmkbd.sys"), dir.filePath("OS2/Boot/IbmKbd.sys"));
+        QCOMPARE(drives.resolve("../os2/boot/NEW.SYS"), dir.filePath("OS2/Boot/NEW.SYS"));
+        QVERIFY(QDir::setCurrent(previous));
     }
 
     void unmappedDriveNamesItsVariable()
@@ -190,6 +199,29 @@ private slots:
         many.chop(5);
         writeFile(dir.filePath("BIG.SYS"), many);
         QCOMPARE(linefile::load(drives, "C:\\BIG.SYS", 65535).size(), std::size_t(65535));
+    }
+
+    // The causes a user meets are told in Norwegian; any other keeps the
+    // system's own text, so nothing is hidden.
+    void causesInNorwegian_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("full disk") << ENOSPC << "det er ikke mer plass på disken";
+        QTest::newRow("no permission") << EACCES << "du har ikke tillatelse til det";
+        QTest::newRow("read-only file system") << EROFS << "filsystemet er montert bare for lesing";
+        QTest::newRow("quota") << EDQUOT << "diskkvoten din er brukt opp";
+        QTest::newRow("link loop") << ELOOP << "for mange symbolske lenker etter hverandre (en lenke som peker på seg selv?)";
+        QTest::newRow("name too long") << ENAMETOOLONG << "navnet er for langt";
+        QTest::newRow("I/O error") << EIO << "inn/ut-feil på disken";
+        QTest::newRow("too many links") << EMLINK << "for mange lenker";
+        QTest::newRow("other") << EDOM << "ukjent feil (" + QString::fromLocal8Bit(std::strerror(EDOM)) + ")";
+    }
+    void causesInNorwegian()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, cause);
+        QCOMPARE(fileErrorCause(QString::fromLocal8Bit(std::strerror(code))), cause);
     }
 };
 

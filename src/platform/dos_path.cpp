@@ -61,8 +61,10 @@ QString DriveMap::drive(QChar letter) const
 
 QString DriveMap::resolve(const QString &dosPath) const
 {
-    if (m_passThrough || !hasDriveLetter(dosPath))
+    if (m_passThrough)
         return dosPath;
+    if (!hasDriveLetter(dosPath))
+        return resolveRelative(dosPath);
 
     const QChar letter = dosPath.at(0).toUpper();
     const QString root = m_drives.value(letter);
@@ -91,5 +93,26 @@ QString DriveMap::resolve(const QString &dosPath) const
     QString host = root;
     for (const QString &part : found)
         host += u'/' + part;
+    return QDir::cleanPath(host);
+}
+
+QString DriveMap::resolveRelative(const QString &path)
+{
+    // An absolute host path, or one that begins at the root of the current
+    // drive, is used as it stands.
+    if (path.isEmpty() || QDir::isAbsolutePath(path) || path.startsWith(u'\\'))
+        return path;
+    // A name in the current folder is matched without regard to case too, as
+    // the names on the drives are: "ibmkbd.sys" is found for "IBMKBD.SYS".
+    QString host = QDir::currentPath();
+    const QStringList parts = path.split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        if (part == u".")
+            continue;
+        if (part == u"..")
+            host = QDir::cleanPath(host + QStringLiteral("/.."));
+        else
+            host += u'/' + matchEntry(QDir(host), part);
+    }
     return QDir::cleanPath(host);
 }

@@ -7,7 +7,8 @@
 // A drive letter stands for a host folder. On Windows paths are used as they are;
 // elsewhere drive X is the folder named by OS2SETUP_DRIVE_X. Each component is
 // matched without regard to case, as on FAT, HPFS and JFS, and ".." never climbs
-// above the drive's root. A path without a drive letter is a host path.
+// above the drive's root. A path without a drive letter is a host path; a
+// relative one is matched from the current folder without regard to case too.
 class DriveMap
 {
 public:
@@ -26,6 +27,9 @@ public:
     QString resolve(const QString &dosPath) const;
 
 private:
+    // A path without a drive letter, relative to the current folder.
+    static QString resolveRelative(const QString &path);
+
     QHash<QChar, QString> m_drives;
     bool m_passThrough = false;
 };

@@ -18,3 +18,7 @@ public:
 private:
     QString m_message;
 };
+
+// A cause in Norwegian for the system's error text as Qt reports it ("No space
+// left on device"); an unknown one keeps the system's text in parentheses.
+QString fileErrorCause(const QString &systemText);

@@ -9,33 +9,45 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace linefile {
 namespace {
+
+const QString kRead = QStringLiteral("Kan ikke lese");
+const QString kWrite = QStringLiteral("Kan ikke skrive");
+const QString kDelete = QStringLiteral("Kan ikke slette");
 
 [[noreturn]] void fail(const QString &what, const QString &dosPath, const QString &cause)
 {
     throw FileError(QStringLiteral("%1 %2: %3").arg(what, dosPath, cause));
 }
 
-// A cause in the user's language for the common cases, else the system's own.
-QString causeOf(const QString &hostPath, const QString &systemCause, bool writing)
+// The cause of a failed operation on `hostPath`: what the file system shows
+// when that says more than the error number, else the number's own cause.
+QString causeOf(const QString &hostPath, const QString &systemCause)
 {
     const QFileInfo info(hostPath);
     if (info.isDir())
         return QStringLiteral("det er en mappe, ikke en fil");
-    if (!info.exists()) {
-        if (!info.absoluteDir().exists())
-            return QStringLiteral("mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
-        if (!writing)
-            return QStringLiteral("filen finnes ikke");
-    }
-    return systemCause;
+    if (!info.exists() && !info.isSymLink() && !info.absoluteDir().exists())
+        return QStringLiteral("mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
+    return fileErrorCause(systemCause);
 }
 
-bool isReadOnly(const QString &hostPath)
+// A named pipe, a device or a socket is no file of lines: opening one for
+// reading may wait for ever, and writing over one is never wanted.
+void refuseNonPlain(const QString &what, const QString &dosPath, const QFileInfo &info)
 {
-    const QFileInfo info(hostPath);
+    if (info.isDir())
+        fail(what, dosPath, QStringLiteral("det er en mappe, ikke en fil"));
+    if (info.exists() && !info.isFile())
+        fail(what, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
+}
+
+bool isReadOnly(const QFileInfo &info)
+{
     return info.isFile() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
@@ -71,50 +83,92 @@ std::string join(const Lines &lines)
     return out;
 }
 
-Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines)
+std::string readBytes(const DriveMap &drives, const QString &dosPath)
 {
     const QString host = drives.resolve(dosPath);
+    refuseNonPlain(kRead, dosPath, QFileInfo(host));
     QFile file(host);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Kan ikke lese"), dosPath, causeOf(host, file.errorString(), false));
+        fail(kRead, dosPath, causeOf(host, file.errorString()));
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("Kan ikke lese"), dosPath, file.errorString());
-    Lines lines = split(data.constData(), static_cast<std::size_t>(data.size()));
+        fail(kRead, dosPath, fileErrorCause(file.errorString()));
+    return data.toStdString();
+}
+
+Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines)
+{
+    const std::string data = readBytes(drives, dosPath);
+    Lines lines = split(data.data(), data.size());
     if (lines.size() > maxLines)
-        fail(QStringLiteral("Kan ikke lese"), dosPath,
-             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres")
-                 .arg(lines.size())
-                 .arg(maxLines));
+        fail(kRead, dosPath,
+             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(lines.size()).arg(maxLines));
     return lines;
+}
+
+void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view bytes)
+{
+    const QString host = drives.resolve(dosPath);
+    const QFileInfo info(host);
+    refuseNonPlain(kWrite, dosPath, info);
+    if (isReadOnly(info))
+        fail(kWrite, dosPath, QStringLiteral("filen er skrivebeskyttet"));
+    QSaveFile file(host);
+    // Unbuffered, so that every failed write is seen here: a buffered one that
+    // fails only when flushed at commit (a full disk) still lets the commit
+    // replace the earlier file with a short one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(kWrite, dosPath, causeOf(host, file.errorString()));
+    // A write may take only part of the bytes (a disk that fills up); the next
+    // one then fails with the real cause, which the first does not report.
+    const char *at = bytes.data();
+    qint64 left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        const qint64 written = file.write(at, left);
+        if (written <= 0) {
+            const QString cause = fileErrorCause(file.errorString());
+            file.cancelWriting();
+            fail(kWrite, dosPath, cause);
+        }
+        at += written;
+        left -= written;
+    }
+    if (!file.commit())
+        fail(kWrite, dosPath, fileErrorCause(file.errorString()));
 }
 
 void save(const DriveMap &drives, const QString &dosPath, const Lines &lines)
 {
+    saveBytes(drives, dosPath, join(lines));
+}
+
+void checkRemovable(const DriveMap &drives, const QString &dosPath)
+{
     const QString host = drives.resolve(dosPath);
-    if (isReadOnly(host))
-        fail(QStringLiteral("Kan ikke skrive"), dosPath, QStringLiteral("filen er skrivebeskyttet"));
-    QSaveFile file(host);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("Kan ikke skrive"), dosPath, causeOf(host, file.errorString(), true));
-    const std::string bytes = join(lines);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const QString cause = file.errorString();
-        file.cancelWriting();
-        fail(QStringLiteral("Kan ikke skrive"), dosPath, cause);
-    }
-    if (!file.commit())
-        fail(QStringLiteral("Kan ikke skrive"), dosPath, file.errorString());
+    const QFileInfo info(host);
+    refuseNonPlain(kDelete, dosPath, info);
+    if (!info.exists() && !info.isSymLink())
+        fail(kDelete, dosPath, causeOf(host, QString::fromLocal8Bit(std::strerror(ENOENT))));
+    if (isReadOnly(info))
+        fail(kDelete, dosPath, QStringLiteral("filen er skrivebeskyttet"));
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        fail(kDelete, dosPath, QStringLiteral("mappen %1 er skrivebeskyttet").arg(QDir::toNativeSeparators(info.absolutePath())));
 }
 
 void remove(const DriveMap &drives, const QString &dosPath)
 {
+    checkRemovable(drives, dosPath);
     const QString host = drives.resolve(dosPath);
-    if (isReadOnly(host))
-        fail(QStringLiteral("Kan ikke slette"), dosPath, QStringLiteral("filen er skrivebeskyttet"));
     QFile file(host);
     if (!file.remove())
-        fail(QStringLiteral("Kan ikke slette"), dosPath, causeOf(host, file.errorString(), false));
+        fail(kDelete, dosPath, causeOf(host, file.errorString()));
+}
+
+void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
+{
+    const QFileInfo info(drives.resolve(dosPath));
+    if (info.exists() && !info.isFile() && !info.isDir())
+        refuseNonPlain(kRead, dosPath, info);
 }
 
 bool exists(const DriveMap &drives, const QString &dosPath)
@@ -124,6 +178,16 @@ bool exists(const DriveMap &drives, const QString &dosPath)
     } catch (const FileError &) {
         return false;
     }
+}
+
+bool isSameFile(const QString &hostA, const QString &hostB)
+{
+    if (hostA.isEmpty() || hostB.isEmpty())
+        return false;
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(hostA).toStdString()),
+                                                  std::filesystem::path(QFile::encodeName(hostB).toStdString()), error);
+    return !error && same;
 }
 
 } // namespace linefile

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Lines = std::vector<std::string>;
@@ -21,21 +22,41 @@ Lines split(const char *data, std::size_t size);
 // Each line followed by CR LF.
 std::string join(const Lines &lines);
 
-// Reads `dosPath`. Throws FileError (with the DOS path and the cause) when the
-// file cannot be read or holds more than `maxLines` lines.
+// The bytes of `dosPath`. Only a plain file is read: a folder, a named pipe or a
+// device is refused without being opened. Throws FileError (with the DOS path
+// and the cause in Norwegian) on failure.
+std::string readBytes(const DriveMap &drives, const QString &dosPath);
+
+// Reads `dosPath` as lines. Throws FileError as readBytes does, and when the
+// file holds more than `maxLines` lines.
 Lines load(const DriveMap &drives, const QString &dosPath,
            std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
-// Writes every line plus CR LF to `dosPath` through a temporary file that replaces
-// the target only when all of it was written, so a failed save leaves the earlier
-// file whole. A file without write permission counts as read-only and is refused.
+// Writes `bytes` to `dosPath` through a temporary file that replaces the target
+// only when all of it was written, so a failed save leaves the earlier file
+// whole. A file without write permission counts as read-only and is refused, as
+// is anything that is not a plain file.
+void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view bytes);
+
+// Writes every line plus CR LF to `dosPath`, as saveBytes does.
 void save(const DriveMap &drives, const QString &dosPath, const Lines &lines);
 
-// Deletes `dosPath`, refusing a read-only file. Throws FileError on failure.
+// Throws FileError when deleting `dosPath` cannot succeed as far as can be told
+// beforehand: no such file, not a plain file, a read-only file or folder.
+void checkRemovable(const DriveMap &drives, const QString &dosPath);
+
+// Deletes `dosPath`, refusing what checkRemovable refuses. Throws FileError.
 void remove(const DriveMap &drives, const QString &dosPath);
 
 // True when `dosPath` names an existing file; a folder does not count, and a
 // path that cannot be resolved (an unmapped drive) names no file.
 bool exists(const DriveMap &drives, const QString &dosPath);
+
+// Throws FileError when a named pipe, a device or a socket stands at `dosPath`:
+// something that is neither a file nor a folder, and must not be read.
+void refuseSpecialFile(const DriveMap &drives, const QString &dosPath);
+
+// True when the two host paths name the same file, through links too.
+bool isSameFile(const QString &hostA, const QString &hostB);
 
 } // namespace linefile
