@@ -13,7 +13,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 namespace {
@@ -241,8 +243,9 @@ private slots:
         const QString rdOnly = ": filen er skrivebeskyttet";
         QTest::newRow("Slett: backup a folder") << QStringList{"AUTOEXEC.BAT=A", "AUTOEXEC.BAK/"} << "Slett"
                                                 << "Kan ikke skrive C:\\AUTOEXEC.BAK" << "A\nB|1011|A\r\n|/";
+        // A delete that cannot succeed is found out before the backup is written.
         QTest::newRow("Slett: read-only") << readOnly << "Slett" << "Kan ikke slette C:\\AUTOEXEC.BAT" + rdOnly
-                                          << "A\nB|1011|A\r\n|A\r\nB\r\n";
+                                          << "A\nB|1011|A\r\n|-";
         QTest::newRow("Lagre: read-only") << readOnly << "Lagre" << "Kan ikke skrive C:\\AUTOEXEC.BAT" + rdOnly
                                           << "A\nB|1011|A\r\n|-";
         // A folder is no file: nothing is loaded from it, and nothing can be saved in its place.
@@ -269,6 +272,31 @@ private slots:
         QVERIFY2(messages.size() == 1 && messages.first().startsWith(message), qPrintable(messages.join(u'|')));
         QCOMPARE(dos.autoexec(), state);
         QCOMPARE(QFileInfo::exists(dos.c.root()), !gone);
+    }
+
+    // A delete that fails although nothing could tell beforehand (an immutable
+    // file) puts the earlier backup back: "Slett" then changes no file.
+    void aFailedDeleteKeepsTheEarlierBackup_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("backup");
+        QTest::newRow("earlier backup") << QStringList{"AUTOEXEC.BAT=A", "AUTOEXEC.BAK=OLD"} << "OLD\r\n";
+        QTest::newRow("no earlier backup") << QStringList{"AUTOEXEC.BAT=A"} << "-";
+    }
+    void aFailedDeleteKeepsTheEarlierBackup()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, backup);
+        Dos dos({"REM"}, files);
+        if (QProcess::execute("chattr", {"+i", dos.c.path("AUTOEXEC.BAT")}) != 0)
+            QSKIP("this file system takes no immutable attribute");
+        const auto undo = qScopeGuard([&] { QProcess::execute("chattr", {"-i", dos.c.path("AUTOEXEC.BAT")}); });
+        dos.type("B");
+        dos.press("SlettAutoexecKnapp");
+        const QStringList messages = dos.errors.messages();
+        QVERIFY2(messages.size() == 1 && messages.first().startsWith("Kan ikke slette C:\\AUTOEXEC.BAT"),
+                 qPrintable(messages.join(u'|')));
+        QCOMPARE(dos.autoexec(), "A\nB|1011|A\r\n|" + backup);
     }
 };
 

@@ -86,6 +86,26 @@ class TestDriversPage : public QObject
     Q_OBJECT
 
 private slots:
+    // Right after the page opens no entry is selected, though the focused list
+    // has its first entry current: the first Down selects that first entry.
+    void firstDownSelectsTheFirstEntry()
+    {
+        Page p(crlf(kDoc));
+        for (const char *name : {"devicelist", "basedevlist", "basedevlist2"}) {
+            QTest::mouseClick(widget<QPushButton>(p.w.get(), "OpenKnapp"), Qt::LeftButton);
+            QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
+            QListWidget *list = p.list(name);
+            list->setFocus(Qt::TabFocusReason);
+            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 0);
+            QCOMPARE(list->selectedItems().size(), 1);
+            QCOMPARE(widget<QLineEdit>(p.w.get(), "Edit1")->text(),
+                     std::string_view(name) == "basedevlist2" ? "BASEDEV=" + list->item(0)->text()
+                                                              : documentLines(*p.w).at(std::string_view(name) == "devicelist" ? 3 : 7));
+        }
+    }
+
     void lists()
     {
         Page p(crlf(kDoc));

@@ -54,6 +54,7 @@ private slots:
         const QString boot = QStringLiteral("C:\\OS2\\BOOT\\");
         QTest::newRow("in OS2\\BOOT") << "BASEDEV=IBMKBD.SYS" << boot + "IBMKBD.SYS eksisterer";
         QTest::newRow("current folder first") << "BASEDEV=LOCAL.SYS" << "LOCAL.SYS eksisterer";
+        QTest::newRow("current folder, other case") << "BASEDEV=local.sys" << "local.sys eksisterer";
         QTest::newRow("folder in current folder") << "BASEDEV=DIRDRV.SYS" << boot + "DIRDRV.SYS eksisterer";
         QTest::newRow("parameters") << "BASEDEV=IBM1S506.ADD /A:0 /U:0" << boot + "IBM1S506.ADD eksisterer";
         QTest::newRow("REM, name as written") << "REM BASEDEV=ibmkbd.sys" << boot + "ibmkbd.sys eksisterer";

@@ -28,7 +28,7 @@ private slots:
         QTest::addColumn<QString>("autostart");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("after");
-        QTest::newRow("out of order, unknown dropped") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << "programs folders" << "SET AUTOSTART=PROGRAMS,FOLDERS";
+        QTest::newRow("out of order, unknown kept last") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << "programs folders" << "SET AUTOSTART=PROGRAMS,FOLDERS,LAUNCHPAD";
         QTest::newRow("all five backwards") << "SET AUTOSTART=WARPCENTER,CONNECTIONS,FOLDERS,TASKLIST,PROGRAMS" << "programs tasklist folders Connections WarpCenter"
                                             << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS,CONNECTIONS,WARPCENTER";
         QTest::newRow("small key, blanks") << "set autostart= TASKLIST , WARPCENTER" << "tasklist WarpCenter" << "SET AUTOSTART=TASKLIST,WARPCENTER";
@@ -52,7 +52,8 @@ private slots:
         win.c.write("CONFIG.SYS", crlf({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"}));
         win.writes.clear();
         win.click("OpenKnapp");
-        QCOMPARE(win.writes, (QStringList{"1:SET AUTOSTART=PROGRAMS,TASKLIST", "1:SET AUTOSTART=PROGRAMS", "1:SET AUTOSTART=PROGRAMS,FOLDERS"}));
+        QCOMPARE(win.writes, (QStringList{"1:SET AUTOSTART=PROGRAMS,TASKLIST,LAUNCHPAD", "1:SET AUTOSTART=PROGRAMS,LAUNCHPAD",
+                                          "1:SET AUTOSTART=PROGRAMS,FOLDERS,LAUNCHPAD"}));
         // With the boxes already as the file says, the line keeps its own text.
         win.writes.clear();
         win.click("OpenKnapp");
@@ -82,6 +83,25 @@ private slots:
             QCOMPARE(win.text("Edit1"), "SET AUTOSTART=" + value);
             QCOMPARE(win.text("Label3"), kHint); // the boxes leave the hint alone
         }
+    }
+
+    // Keywords no box stands for stay after the boxes' ones, as written; a box's
+    // keyword is never written twice, whatever its letter case in the line.
+    void keywordsWithoutABoxStay()
+    {
+        Window win({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"});
+        win.click("folders");
+        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LAUNCHPAD"));
+        win.click("programs");
+        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=LAUNCHPAD"));
+        win.click("WarpCenter");
+        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=WARPCENTER,LAUNCHPAD"));
+
+        Window mixed({"REM", "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y"});
+        QCOMPARE(mixed.checked(), QStringLiteral("programs"));
+        QCOMPARE(documentLines(*mixed.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LaunchPad,x y"));
+        mixed.click("folders");
+        QCOMPARE(documentLines(*mixed.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,FOLDERS,LaunchPad,x y"));
     }
 
     void withoutTheStatements()

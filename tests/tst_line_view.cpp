@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 namespace {
@@ -85,6 +86,81 @@ private slots:
         QCOMPARE(win.w->workspace().selectedLine(), -1);
         QTest::keyClicks(win.edit, "Z");
         QCOMPARE(win.lines(), (QStringList(lines.mid(0, 5)) << "LINE5Xø" << lines.mid(6)));
+    }
+
+    // A keystroke edits the selected line only when the edit line showed that
+    // line; text a page put there (another statement, one the file lacks) is
+    // never written over the selected line.
+    void typingReachesOnlyTheLineShown()
+    {
+        const QStringList lines{"REM first", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM",
+                                "RESTARTOBJECTS=NO", "IFS=C:\\OS2\\HPFS.IFS", "REM DEVICE=C:\\OS2\\MDOS\\ANSI.SYS"};
+        WindowOnDrive win(lines, 7);
+        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
+        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
+        const auto typeAndCheck = [&](const char *step, int selected, const QString &shown) {
+            QCOMPARE(edit->text(), shown);
+            QCOMPARE(win.w->workspace().selectedLine(), selected);
+            QTest::keyClicks(edit, "Z");
+            QVERIFY2(documentLines(*win.w) == lines, step);
+            QCOMPARE(edit->text(), shown + "Z");
+            QCOMPARE(win.w->workspace().selectedLine(), selected);
+        };
+        // "Hent" on "Fil": the scan shows RESTARTOBJECTS, then line 0 is selected.
+        win.click("OpenKnapp");
+        typeAndCheck("after Hent", 0, lines[3]);
+        notebook->setCurrentIndex(4);
+        typeAndCheck("Grensesnitt", 0, lines[1]);
+        notebook->setCurrentIndex(1);
+        typeAndCheck("DOS shows SHELL", 0, lines[2]);
+        notebook->setCurrentIndex(2);
+        widget<QScrollBar>(win.w.get(), "Threads")->setValue(1088);
+        typeAndCheck("Ytelse shows a statement the file lacks", 0, "THREADS=1088");
+        QTest::keyClicks(edit, "ZZ");
+        QCOMPARE(documentLines(*win.w), lines);
+
+        // Selecting a line again makes typing edit it: a DOS box, a Disk box, the list.
+        QStringList expected = lines;
+        notebook->setCurrentIndex(1);
+        win.click("ansisys");
+        edit->end(false);
+        QTest::keyClicks(edit, " /X");
+        expected[5] += " /X";
+        QCOMPARE(documentLines(*win.w), expected);
+        notebook->setCurrentIndex(5);
+        win.click("hpfs");
+        edit->end(false);
+        QTest::keyClicks(edit, " /C");
+        expected[4] += " /C";
+        QCOMPARE(documentLines(*win.w), expected);
+        notebook->setCurrentIndex(7);
+        auto *list = widget<QListView>(win.w.get(), "ListBox");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(edit->text(), expected[3]);
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        expected[3] = "RESTARTOBJECTS=";
+        QCOMPARE(documentLines(*win.w), expected);
+    }
+
+    void aVeryLongLineIsEditedWhole()
+    {
+        const QString longLine = "SET PATH=" + QString(40000, u'A') + ";C:\\END";
+        WindowOnDrive win({"REM", longLine}, 7);
+        auto *list = widget<QListView>(win.w.get(), "ListBox");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
+        QCOMPARE(edit->text(), longLine);
+        edit->end(false);
+        QTest::keyClicks(edit, ";D:\\");
+        QCOMPARE(documentLines(*win.w).at(1), longLine + ";D:\\");
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(documentLines(*win.w).at(1), longLine);
+        win.click("SaveKnapp");
+        QCOMPARE(win.c.read("CONFIG.NEW"), crlf({"REM", longLine}));
     }
 
     void remToggle_data()

@@ -1,10 +1,13 @@
 // The memos of the side files: lines in and out unchanged, and the input filter.
+#include "test_support.h"
+
 #include "oem_text.h"
 #include "text8.h"
 #include "text8_memo.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTabWidget>
 #include <QTest>
 
 class TestMemo : public QObject
@@ -62,6 +65,31 @@ private slots:
         memo.clear();
         memo.paste();
         QCOMPARE(memo.toPlainText(), QStringLiteral(" S 5"));
+    }
+
+    // STARTUP.CMD and AUTOEXEC.BAT keep their bytes through the memo: a CR
+    // that ends no line stays in its line, as in the document.
+    void sideFilesKeepTheirBytes()
+    {
+        const QByteArray file = "@ECHO OFF\rREM cr inside\r\nREM cr before the end\r\r\nREM lf\nlast";
+        const QByteArray saved = "@ECHO OFF\rREM cr inside\r\nREM cr before the end\r\r\nREM lf\r\nlast\r\n";
+        WindowOnDrive win({"REM"}, 0);
+        win.c.write("STARTUP.CMD", file);
+        win.c.write("AUTOEXEC.BAT", file);
+        win.click("OpenKnapp");
+        auto *memo = widget<Text8Memo>(win.w.get(), "StartupMemo");
+        QCOMPARE(memo->lineCount(), 4);
+        win.click("LagreStartupKnapp");
+        QCOMPARE(win.c.read("STARTUP.CMD"), saved);
+        widget<QTabWidget>(win.w.get(), "NoteBook")->setCurrentIndex(1);
+        win.click("autoexec"); // loads the file into its memo
+        win.click("LagreAutoexecKnapp");
+        QCOMPARE(win.c.read("AUTOEXEC.BAT"), saved);
+        // A line typed into the memo joins them unchanged.
+        memo->moveCursor(QTextCursor::End);
+        typeText(memo, QStringLiteral("EXIT"));
+        win.click("LagreStartupKnapp");
+        QCOMPARE(win.c.read("STARTUP.CMD"), saved + "EXIT\r\n");
     }
 };
 

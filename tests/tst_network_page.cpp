@@ -56,6 +56,28 @@ class TestNetworkPage : public QObject
     Q_OBJECT
 
 private slots:
+    // A list that gets the focus has its first entry current but not selected:
+    // the first Down selects that entry and shows its line.
+    void firstDownSelectsTheFirstEntry()
+    {
+        Window win(crlf({"REM", "RUN=C:\\MPTN\\BIN\\CNTRL.EXE", "SET ETC=C:\\MPTN\\ETC", "DEVICE=C:\\TCPIP\\BIN\\VDOSTCP.SYS",
+                         "CALL=C:\\TCPIP\\X.EXE", "IFS=C:\\MFS\\MCM.IFS", "RUN=C:\\MFS\\Y.EXE", "IFS=C:\\IBMLAN\\NETPROG\\N.200",
+                         "RUN=C:\\IBMLAN\\Z.EXE"}));
+        const int firstLines[] = {1, 3, 5, 7};
+        for (int k = 0; k < 4; ++k) {
+            QListWidget *list = win.list(k);
+            list->setFocus(Qt::TabFocusReason);
+            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 0);
+            QCOMPARE(list->selectedItems().size(), 1);
+            QCOMPARE(win.w->workspace().selectedLine(), firstLines[k]);
+            QCOMPARE(widget<QLabel>(win.w.get(), "Label3")->text(), kHints[k]);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(win.w->workspace().selectedLine(), firstLines[k] + 1);
+        }
+    }
+
     void classification_data()
     {
         QTest::addColumn<QString>("line");

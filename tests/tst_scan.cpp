@@ -5,9 +5,11 @@
 #include "text8_memo.h"
 
 #include <QLabel>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 namespace {
@@ -136,28 +138,43 @@ private slots:
         QCOMPARE(list->model()->rowCount(), 5);
     }
 
-    void staleRegistersNameNoLine()
+    // A failed "Hent" leaves nothing that points into the empty document, so
+    // lines added afterwards are never written over by a page.
+    void aFailedLoadForgetsWhereStatementsStood()
     {
-        // A failed "Hent" empties the document but keeps the registers of the
-        // longer document that was scanned before.
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM", "REM", "SET AUTOSTART=PROGRAMS", "SHELL=X", "THREADS=256",
-                                    "RESTARTOBJECTS=NO", "IFS=C:\\OS2\\HPFS.IFS", "PROTECTONLY=NO"}));
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
-        auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
+        WindowOnDrive win({"REM a", "REM b", "THREADS=64", "MAXWAIT=3", "SHELL=X", "DEVICE=C:\\OS2\\BOOT\\COM.SYS",
+                           "IFS=C:\\OS2\\HPFS.IFS", "RUN=C:\\MPTN\\BIN\\CNTRL.EXE", "BASEDEV=IBMKBD.SYS"});
+        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
+        notebook->setCurrentIndex(5); // the Disk and DOS registers are set by their pages
         notebook->setCurrentIndex(1);
-        QFile::remove(c.path("CONFIG.SYS"));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
+        ErrorRecorder errors;
+        QFile::remove(win.c.path("CONFIG.SYS"));
+        win.click("OpenKnapp");
         QCOMPARE(errors.messages().size(), 1);
-        QCOMPARE(w->document().count(), 0);
-        QCOMPARE(int(w->registers().AutostartLine), 2);
-        for (int page : {4, 1, 5, 3, 7, 0}) {
+        QCOMPARE(win.w->document().count(), 0);
+        const Registers &r = win.w->registers();
+        QCOMPARE((QList<int>{r.AutostartLine, r.RunWorkplaceLine, r.RestartObjectsLine, r.ProtectOnlyLine, r.ThreadsLine,
+                             r.MaxWaitLine, r.PriorityLine, r.TimeSliceLine, r.ShellLine, r.DiskCacheLine, r.HpfsLine,
+                             r.CdfsLine, r.LanIfsLine, r.MfsLine}),
+                 QList<int>(14, No));
+        for (const char *list : {"devicelist", "basedevlist", "ProtokollList", "tcpiplist", "LANlist", "mobillist"})
+            QCOMPARE(widget<QAbstractItemView>(win.w.get(), list)->model()->rowCount(), 0);
+
+        QStringList added;
+        for (const QString &box : {"vemmsys", "vxmssys", "vdpmisys", "ansisys"})
+            win.click(box);
+        for (const char *name : {"VEMM", "VXMS", "VDPMI", "ANSI"})
+            added << QStringLiteral("REM DEVICE=C:\\OS2\\MDOS\\%1.SYS").arg(name);
+        QCOMPARE(documentLines(*win.w), added);
+        notebook->setCurrentIndex(2);
+        widget<QScrollBar>(win.w.get(), "Threads")->setValue(2048);
+        widget<QScrollBar>(win.w.get(), "MaxWait")->setValue(7);
+        for (int page : {4, 5, 3, 0, 7}) {
             notebook->setCurrentIndex(page);
-            QCOMPARE(text(w.get(), "Edit1"), page == 0 ? QStringLiteral("(RESTARTOBJECTS=YES)") : QString());
+            if (page == 4 || page == 5)
+                QCOMPARE(text(win.w.get(), "Edit1"), QString());
         }
-        QCOMPARE(w->document().count(), 0);
-        QCOMPARE(text(w.get(), "LinjeLabel"), QStringLiteral("ikke i C:\\CONFIG.SYS"));
+        QCOMPARE(documentLines(*win.w), added);
     }
 
     void remToggleRefreshesTheShownPage()

@@ -2,10 +2,43 @@
 #include "list_selection.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 namespace listsel {
 namespace {
 int s_depth = 0;
+
+// A view that gets the focus makes its first row current without selecting it,
+// so the first Down would select the second row. With nothing selected, the
+// first Up or Down selects the current row instead, as a user's selection.
+class FirstArrowSelects : public QObject
+{
+public:
+    explicit FirstArrowSelects(QAbstractItemView *view)
+        : QObject(view)
+        , m_view(view)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_view || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Down && key->key() != Qt::Key_Up) || key->modifiers() != Qt::NoModifier)
+            return false;
+        QItemSelectionModel *selection = m_view->selectionModel();
+        const QModelIndex current = selection ? selection->currentIndex() : QModelIndex();
+        if (!current.isValid() || selection->hasSelection())
+            return false;
+        selection->select(current, QItemSelectionModel::ClearAndSelect);
+        return true;
+    }
+
+private:
+    QAbstractItemView *const m_view;
+};
 }
 
 CodeSelection::CodeSelection() { ++s_depth; }
@@ -59,6 +92,7 @@ void onUserSelect(QAbstractItemView *view, QObject *context, std::function<void(
         if (!CodeSelection::active() && index.isValid())
             handler();
     });
+    view->installEventFilter(new FirstArrowSelects(view));
 }
 
 } // namespace listsel

@@ -162,18 +162,42 @@ void TOs2Form::FormCreate()
 
 void TOs2Form::OpenKnappClick()
 {
-    errors::guarded(this, [this] {
-        m_document.clear();
+    m_document.clear();
+    try {
+        m_ws->setReadFile(QString());
         Lines lines = linefile::load(m_ws->drives, m_ws->ConfigFileName, MaxDocumentLines);
+        m_ws->setReadFile(m_ws->drives.resolve(m_ws->ConfigFileName));
         m_document.setLines(std::move(lines));
-        FormActivate();
-        m_ws->selectLine(0);
-    });
+    } catch (const FileError &e) {
+        // The scan is skipped: nothing found in the earlier document may point
+        // into this one, or lines added now would be written over later.
+        forgetStatements();
+        errors::report(this, e.message());
+        return;
+    }
+    FormActivate();
+    m_ws->selectLine(0);
+}
+
+void TOs2Form::forgetStatements()
+{
+    m_ws->regs = Registers::none();
+    m_drivers->AddDevice();
+    m_drivers->addbasedev();
+    m_network->AddProtokoll();
 }
 
 void TOs2Form::SaveKnappClick()
 {
-    errors::guarded(this, [this] { linefile::save(m_ws->drives, kSaveTarget, m_document.lines()); });
+    errors::guarded(this, [this] {
+        // After a failed load the document is empty: saving it would leave a
+        // CONFIG.NEW that cannot boot.
+        if (!m_ws->hasReadFile())
+            throw FileError(QStringLiteral("Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke leses), "
+                                           "så det er ingenting å lagre")
+                                .arg(kSaveTarget, m_ws->ConfigFileName));
+        m_ws->saveFile(kSaveTarget, m_document.lines());
+    });
 }
 
 void TOs2Form::ListBoxClick()
@@ -193,7 +217,14 @@ void TOs2Form::Edit1Change()
     const int i = m_ws->selectedLine();
     if (i < 0 || i >= m_document.count())
         return;
-    m_document.replace(i, m_ws->edit1());
+    // A keystroke edits the selected line only when the edit line showed that
+    // line: after a page showed another statement there, typing changes nothing.
+    if (!m_ws->edit1ShowedLine(i))
+        return;
+    const std::optional<std::string> text = m_ws->edit1Bytes();
+    if (!text)
+        return;
+    m_document.replace(i, *text);
     m_ws->selectLine(static_cast<LinePos>(i));
 }
 

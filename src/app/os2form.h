@@ -53,6 +53,8 @@ protected:
 
 private:
     void applyLook();
+    // After a failed load: every register at NoLine and the lists empty.
+    void forgetStatements();
     void createPages();
     void refreshFilePage();
 

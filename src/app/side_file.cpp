@@ -17,4 +17,6 @@ void showSideFile(const DriveMap &drives, const SideFilePanel &panel)
     panel.lagre->setEnabled(panel.memo->lineCount() > 0);
     if (exists)
         panel.memo->setLines(linefile::load(drives, panel.path));
+    else
+        linefile::refuseSpecialFile(drives, panel.path);
 }

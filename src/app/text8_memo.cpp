@@ -17,6 +17,10 @@ Text8Memo::Text8Memo(QWidget *parent)
 
 namespace {
 
+// A bare CR inside a line would become a line break in the memo; it is shown as
+// the symbol for CR instead, which no one can type (the 8-bit set lacks it).
+constexpr QChar kCrShown = QChar(0x240D);
+
 // The memo's text with its line breaks as '\n'. Unlike toPlainText() it keeps
 // no-break spaces, which are bytes of the file like any other.
 QString rawText(const QPlainTextEdit *memo)
@@ -40,6 +44,14 @@ std::string bytesOf(const QString &text)
     return text8::fromDisplay(kept).value_or(std::string());
 }
 
+// A line of the file as the memo shows it.
+QString shown(const std::string &line)
+{
+    QString text = text8::toDisplay(line);
+    text.replace(QChar(u'\r'), kCrShown);
+    return text;
+}
+
 } // namespace
 
 Lines Text8Memo::lines() const
@@ -53,8 +65,10 @@ Lines Text8Memo::lines() const
     const QStringList parts = text.split(u'\n');
     out.reserve(static_cast<std::size_t>(parts.size()));
     // Loaded lines are kept as they are; only typing goes through the filter.
-    for (const QString &part : parts)
+    for (QString part : parts) {
+        part.replace(kCrShown, QChar(u'\r'));
         out.push_back(bytesOf(part));
+    }
     return out;
 }
 
@@ -70,7 +84,7 @@ void Text8Memo::setLines(const Lines &lines)
 {
     QString text;
     for (const std::string &line : lines) {
-        text += text8::toDisplay(line);
+        text += shown(line);
         text += u'\n';
     }
     setPlainText(text);
@@ -81,7 +95,7 @@ void Text8Memo::addLine(const std::string &line)
     QString text = rawText(this);
     if (!text.isEmpty() && !text.endsWith(u'\n'))
         text += u'\n';
-    text += text8::toDisplay(line);
+    text += shown(line);
     text += u'\n';
     setPlainText(text);
 }

@@ -2,6 +2,8 @@
 // and the drives.
 #include "workspace.h"
 
+#include "file_error.h"
+#include "line_file.h"
 #include "list_selection.h"
 #include "text8.h"
 
@@ -18,6 +20,11 @@ Workspace::Workspace(Document &document, DriveMap drives_, QString configFileNam
     , m_w(widgets)
     , m_window(window)
 {
+    // The edit line emits textEdited before textChanged, so while the user's
+    // change is handled this still holds the text from before it.
+    QObject::connect(m_w.Edit1, &QLineEdit::textChanged, window,
+                     [this](const QString &text) { m_edit1Before = text; });
+    m_edit1Before = m_w.Edit1->text();
 }
 
 LinePos Workspace::lineOf(LinePos pos) const
@@ -68,6 +75,16 @@ std::string Workspace::edit1() const
     return text8::fromDisplay(m_w.Edit1->text()).value_or(std::string());
 }
 
+std::optional<std::string> Workspace::edit1Bytes() const
+{
+    return text8::fromDisplay(m_w.Edit1->text());
+}
+
+bool Workspace::edit1ShowedLine(int i) const
+{
+    return doc.isLine(i) && m_edit1Before == text8::toDisplay(doc.line(i));
+}
+
 void Workspace::makeCurrent(LinePos pos)
 {
     const LinePos line = lineOf(pos);
@@ -111,6 +128,31 @@ void Workspace::writeStatement(LinePos reg, const std::string &statement)
         selectLine(NoLine);
         setEdit1(statement);
     }
+}
+
+void Workspace::refuseFileRead(const QString &what, const QString &dosPath) const
+{
+    if (linefile::isSameFile(drives.resolve(dosPath), m_readFile))
+        throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
+                            .arg(what, dosPath, ConfigFileName));
+}
+
+void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    linefile::save(drives, dosPath, lines);
+}
+
+void Workspace::saveFileBytes(const QString &dosPath, std::string_view bytes) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    linefile::saveBytes(drives, dosPath, bytes);
+}
+
+void Workspace::removeFile(const QString &dosPath) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke slette"), dosPath);
+    linefile::remove(drives, dosPath);
 }
 
 void Workspace::NoteBookClick()

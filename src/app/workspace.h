@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,11 @@ public:
     // The text of line `pos`, or the empty text when it names no line.
     void setEdit1ToLine(LinePos pos);
     std::string edit1() const;
+    // The bytes of the edit line; nothing when a character has no byte.
+    std::optional<std::string> edit1Bytes() const;
+    // True when, before the user's latest change of the edit line, it showed
+    // exactly the text of line `i`: only then is that change an edit of line i.
+    bool edit1ShowedLine(int i) const;
 
     // Makes line `pos` current: its number, its selection and its text in Edit1.
     // With no such line: "ikke i ...", no selection and an empty Edit1.
@@ -80,12 +86,26 @@ public:
 
     void NoteBookClick();
 
+    // The file that was read, by its host path; empty after a failed load.
+    void setReadFile(const QString &hostPath) { m_readFile = hostPath; }
+    bool hasReadFile() const { return !m_readFile.isEmpty(); }
+
+    // Saving and deleting the files the program writes. The file that was read
+    // is never written nor deleted, not even through a link. Throw FileError.
+    void saveFile(const QString &dosPath, const Lines &lines) const;
+    void saveFileBytes(const QString &dosPath, std::string_view bytes) const;
+    void removeFile(const QString &dosPath) const;
+
     // The driver statement of `name` (capitals) for the DOS page's boxes: shows
     // the active DEVICE= line, else a line holding "REM " and the name, else an
     // appended "REM DEVICE=C:\OS2\MDOS\" line. True when an active line exists.
     bool SetDevice(std::string_view name);
 
 private:
+    void refuseFileRead(const QString &what, const QString &dosPath) const;
+
     StatusWidgets m_w;
     QWidget *m_window;
+    QString m_edit1Before;
+    QString m_readFile;
 };

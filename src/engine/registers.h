@@ -21,4 +21,12 @@ struct Registers
     LinePos CdfsLine = 0;
     LinePos LanIfsLine = 0;
     LinePos MfsLine = 0;
+
+    // Every register at NoLine: what the pages see in a document that holds
+    // none of the statements.
+    static Registers none()
+    {
+        return Registers{NoLine, NoLine, NoLine, NoLine, NoLine, NoLine, NoLine,
+                         NoLine, NoLine, NoLine, NoLine, NoLine, NoLine, NoLine};
+    }
 };

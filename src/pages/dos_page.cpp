@@ -4,12 +4,16 @@
 #include "ui_dos_page.h"
 
 #include "error_report.h"
+#include "file_error.h"
 #include "line_file.h"
 #include "oem_text.h"
 #include "text8.h"
 #include "workspace.h"
 
 #include <QMouseEvent>
+
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -117,7 +121,7 @@ void DosPage::NyAutoexecKnappClick()
         ui->autoexecmemo->clear();
         if (linefile::exists(m_ws.drives, kAutoexecBackup))
             ui->autoexecmemo->setLines(linefile::load(m_ws.drives, kAutoexecBackup));
-        linefile::save(m_ws.drives, kAutoexec, ui->autoexecmemo->lines());
+        m_ws.saveFile(kAutoexec, ui->autoexecmemo->lines());
         autoexecClick();
     });
 }
@@ -125,7 +129,7 @@ void DosPage::NyAutoexecKnappClick()
 void DosPage::LagreAutoexecKnappClick()
 {
     errors::guarded(m_ws.window(), [this] {
-        linefile::save(m_ws.drives, kAutoexec, ui->autoexecmemo->lines());
+        m_ws.saveFile(kAutoexec, ui->autoexecmemo->lines());
         autoexecClick();
     });
 }
@@ -135,9 +139,28 @@ void DosPage::SlettAutoexecKnappClick()
     errors::guarded(m_ws.window(), [this] {
         if (!linefile::exists(m_ws.drives, kAutoexec))
             return;
+        // A delete that cannot succeed must not cost the earlier backup: check
+        // first, and put the backup back should the delete fail all the same.
+        linefile::checkRemovable(m_ws.drives, kAutoexec);
+        std::optional<std::string> earlier;
+        if (linefile::exists(m_ws.drives, kAutoexecBackup))
+            earlier = linefile::readBytes(m_ws.drives, kAutoexecBackup);
         // The backup is the memo as it stands, written before the file goes.
-        linefile::save(m_ws.drives, kAutoexecBackup, ui->autoexecmemo->lines());
-        linefile::remove(m_ws.drives, kAutoexec);
+        m_ws.saveFile(kAutoexecBackup, ui->autoexecmemo->lines());
+        try {
+            m_ws.removeFile(kAutoexec);
+        } catch (const FileError &e) {
+            QString message = e.message();
+            try {
+                if (earlier)
+                    m_ws.saveFileBytes(kAutoexecBackup, *earlier);
+                else
+                    m_ws.removeFile(kAutoexecBackup);
+            } catch (const FileError &restore) {
+                message += u'\n' + restore.message();
+            }
+            throw FileError(message);
+        }
         ui->autoexecmemo->clear();
         autoexecClick();
     });

@@ -9,7 +9,13 @@
 #include <QMouseEvent>
 
 #include <array>
+#include <string_view>
 #include <utility>
+#include <vector>
+
+namespace {
+constexpr std::string_view kAutostartKey = "SET AUTOSTART=";
+}
 
 InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -64,18 +70,47 @@ void InterfacePage::refresh()
 
 void InterfacePage::programsClick()
 {
-    std::string text = "SET AUTOSTART=";
-    bool any = false;
-    for (const auto &[box, keyword] : autostartItems()) {
-        if (box->isChecked()) {
-            text += keyword;
-            text += ',';
-            any = true;
+    const auto items = autostartItems();
+    std::vector<std::string> keywords;
+    for (const auto &[box, keyword] : items)
+        if (box->isChecked())
+            keywords.emplace_back(keyword);
+    // Keywords that no box stands for (LAUNCHPAD, say) stay, after the boxes'
+    // ones, in their order and as written.
+    const LinePos line = m_ws.lineOf(m_ws.regs.AutostartLine);
+    if (line != NoLine && text8::startsWithUpper(m_ws.doc.line(line), kAutostartKey)) {
+        const std::string &current = m_ws.doc.line(line);
+        std::size_t start = kAutostartKey.size();
+        while (start <= current.size()) {
+            std::size_t end = current.find(',', start);
+            if (end == std::string::npos)
+                end = current.size();
+            const std::string keyword = current.substr(start, end - start);
+            if (!isManaged(keyword))
+                keywords.push_back(keyword);
+            start = end + 1;
         }
     }
-    if (any)
-        text.pop_back(); // the comma after the last item
+    std::string text(kAutostartKey);
+    for (std::size_t i = 0; i < keywords.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += keywords[i];
+    }
     m_ws.writeStatement(m_ws.regs.AutostartLine, text);
+}
+
+bool InterfacePage::isManaged(const std::string &keyword) const
+{
+    // Blanks around a keyword and its letter case aside; an empty one is no keyword.
+    const std::size_t first = keyword.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return true;
+    const std::string bare = text8::upper(keyword.substr(first, keyword.find_last_not_of(' ') - first + 1));
+    for (const auto &[box, name] : autostartItems())
+        if (bare == name)
+            return true;
+    return false;
 }
 
 void InterfacePage::runworkplaceClick()

@@ -36,6 +36,8 @@ protected:
 private:
     // The boxes with their keywords, in the order the keywords are written.
     std::array<std::pair<QCheckBox *, const char *>, 5> autostartItems() const;
+    // True for a keyword one of the boxes stands for, and for an empty one.
+    bool isManaged(const std::string &keyword) const;
 
     Workspace &m_ws;
     std::unique_ptr<Ui::InterfacePage> ui;

@@ -66,8 +66,11 @@ void StartupPage::selectRestartItem(const std::string &value)
     if (m_ws.regs.RestartObjectsLine == NoLine) {
         item = kRestartDefault;
     } else {
+        // Letter case aside: "restartobjects=no" means NO, and must not turn
+        // into the YES of the item left selected when the line is rewritten.
+        const std::string upper = text8::upper(value);
         for (int i = 0; i < int(kRestartValues.size()); ++i)
-            if (value == kRestartValues[i])
+            if (upper == kRestartValues[i])
                 item = i;
     }
     // Any other value leaves the item that was selected.
@@ -120,7 +123,7 @@ void StartupPage::NyStartupKnappClick()
         ui->StartupMemo->setFocus();
         ui->StartupMemo->clear();
         ui->StartupMemo->addLine("EXIT");
-        linefile::save(m_ws.drives, kStartupCmd, ui->StartupMemo->lines());
+        m_ws.saveFile(kStartupCmd, ui->StartupMemo->lines());
         startupcmdClick();
     });
 }
@@ -128,7 +131,7 @@ void StartupPage::NyStartupKnappClick()
 void StartupPage::LagreStartupKnappClick()
 {
     errors::guarded(m_ws.window(), [this] {
-        linefile::save(m_ws.drives, kStartupCmd, ui->StartupMemo->lines());
+        m_ws.saveFile(kStartupCmd, ui->StartupMemo->lines());
         startupcmdClick();
     });
 }
@@ -138,7 +141,7 @@ void StartupPage::SlettStartupKnappClick()
     errors::guarded(m_ws.window(), [this] {
         if (!linefile::exists(m_ws.drives, kStartupCmd))
             return;
-        linefile::remove(m_ws.drives, kStartupCmd);
+        m_ws.removeFile(kStartupCmd);
         ui->StartupMemo->clear();
         startupcmdClick();
     });

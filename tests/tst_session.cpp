@@ -1,0 +1,238 @@
+// A long random session of clicks, keys, page switches, loads and saves on a
+// real CONFIG.SYS: every line that changes must be one the action is about.
+#include "test_support.h"
+
+#include "text8.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTabWidget>
+
+namespace {
+
+// The statements the pages write over their register's line, by key.
+struct Managed
+{
+    const char *key;
+    LinePos Registers::*reg;
+};
+const Managed kManaged[] = {
+    {"RESTARTOBJECTS=", &Registers::RestartObjectsLine}, {"PROTECTONLY=", &Registers::ProtectOnlyLine},
+    {"SET AUTOSTART=", &Registers::AutostartLine},        {"THREADS=", &Registers::ThreadsLine},
+    {"MAXWAIT=", &Registers::MaxWaitLine},                {"TIMESLICE=", &Registers::TimeSliceLine},
+    {"PRIORITY=", &Registers::PriorityLine},
+};
+
+const char *const kBoxes[] = {"vemmsys", "vxmssys", "vdpmisys", "ansisys", "vmousesys", "vcdromsys", "vwinsys",
+                              "vw32ssys", "hpfs", "cdfs", "LANFS", "MFSFS", "fat", "programs", "folders",
+                              "tasklist", "Connections", "WarpCenter", "protectonly", "restartgroup_0",
+                              "restartgroup_2", "restartgroup_4", "Priority_0", "Priority_1", "startupcmd", "autoexec"};
+const char *const kBars[] = {"Threads", "MaxWait", "TimeSliceX", "TimeSliceY"};
+const char *const kLists[] = {"devicelist", "basedevlist", "basedevlist2", "ProtokollList", "tcpiplist", "LANlist", "mobillist"};
+
+class Session
+{
+public:
+    Session()
+        : m_win(QStringList{})
+        , m_random(20261209)
+    {
+        m_file = fixture("ecs-thinkpad.config.sys");
+        m_win.c.write("CONFIG.SYS", m_file);
+        m_win.c.write("STARTUP.CMD", crlf({"@ECHO OFF", "EXIT"}));
+        m_win.c.write("AUTOEXEC.BAT", crlf({"PROMPT $P$G"}));
+        m_win.click("OpenKnapp");
+        m_notebook = widget<QTabWidget>(m_win.w.get(), "NoteBook");
+        m_edit = widget<QLineEdit>(m_win.w.get(), "Edit1");
+    }
+
+    void run(int steps)
+    {
+        for (int step = 0; step < steps && !QTest::currentTestFailed(); ++step) {
+            const Before before = capture();
+            const QString action = act();
+            check(before, action, step);
+        }
+    }
+
+private:
+    struct Before
+    {
+        QStringList lines;
+        int selected;
+        QString edit;
+    };
+
+    Before capture() const
+    {
+        return {documentLines(*m_win.w), m_win.w->workspace().selectedLine(), m_edit->text()};
+    }
+
+    int pick(int n) { return int(m_random.bounded(n)); }
+
+    // Does one random thing as a user would, and names it.
+    QString act()
+    {
+        TOs2Form *w = m_win.w.get();
+        switch (pick(12)) {
+        case 0:
+        case 1:
+            m_notebook->setCurrentIndex(pick(8));
+            return "page";
+        case 2:
+        case 3: {
+            const char *name = kBoxes[pick(int(std::size(kBoxes)))];
+            m_notebook->setCurrentIndex(pageOf(name));
+            QTest::mouseClick(widget<QAbstractButton>(w, name), Qt::LeftButton, {}, QPoint(6, 6));
+            return QStringLiteral("box %1").arg(name);
+        }
+        case 4: {
+            m_notebook->setCurrentIndex(2);
+            auto *bar = widget<QScrollBar>(w, kBars[pick(4)]);
+            bar->setFocus();
+            QTest::keyClick(bar, pick(2) ? Qt::Key_Right : Qt::Key_PageDown);
+            return "bar";
+        }
+        case 5: {
+            m_notebook->setCurrentIndex(7);
+            auto *list = widget<QListView>(w, "ListBox");
+            if (list->model()->rowCount() > 0) {
+                const QModelIndex index = list->model()->index(pick(list->model()->rowCount()), 0);
+                list->scrollTo(index);
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+            }
+            return "line";
+        }
+        case 6:
+        case 7:
+            m_edit->end(false);
+            if (pick(3) == 0)
+                QTest::keyClick(m_edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(m_edit, pick(2) ? " /X" : "9");
+            return "type";
+        case 8:
+            m_win.click("RemKnapp");
+            return "rem";
+        case 9: {
+            const int which = pick(4);
+            if (which == 0) {
+                const int k = pick(int(std::size(kLists)));
+                const char *name = kLists[k];
+                m_notebook->setCurrentIndex(k < 3 ? 3 : 6);
+                auto *list = widget<QListView>(w, name);
+                if (list->model()->rowCount() > 0) {
+                    const QModelIndex index = list->model()->index(pick(list->model()->rowCount()), 0);
+                    list->scrollTo(index);
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+                }
+                return QStringLiteral("list %1").arg(name);
+            }
+            if (which == 1) {
+                m_notebook->setCurrentIndex(0);
+                m_win.click("LeggTilRestartKnapp");
+                return "add restart";
+            }
+            m_win.click("SjekkKnapp");
+            return "check";
+        }
+        case 10:
+            if (pick(3) == 0) {
+                QFile::remove(m_win.c.path("CONFIG.SYS"));
+                m_win.click("OpenKnapp");
+                m_win.c.write("CONFIG.SYS", m_file);
+                return "failed load";
+            }
+            m_win.click("OpenKnapp");
+            return "load";
+        default:
+            m_win.click("SaveKnapp");
+            return "save";
+        }
+    }
+
+    static int pageOf(const char *name)
+    {
+        const std::string_view n(name);
+        if (n.size() > 3 && n.substr(n.size() - 3) == "sys")
+            return 1;
+        if (n == "autoexec")
+            return 1;
+        if (n == "hpfs" || n == "cdfs" || n == "LANFS" || n == "MFSFS" || n == "fat")
+            return 5;
+        if (n.substr(0, 8) == "Priority")
+            return 2;
+        if (n == "protectonly" || n == "startupcmd" || n.substr(0, 7) == "restart")
+            return 0;
+        return 4;
+    }
+
+    // Every change to the document must be one the action is about.
+    void check(const Before &before, const QString &action, int step)
+    {
+        const QString where = QStringLiteral("step %1: %2").arg(step).arg(action);
+        const QStringList after = documentLines(*m_win.w);
+        const Registers &regs = m_win.w->registers();
+        QStringList from = before.lines;
+        if (action == "load" || action == "failed load") {
+            from.clear();
+            if (action == "load")
+                for (const std::string &line : linefile::split(m_file.constData(), std::size_t(m_file.size())))
+                    from << text8::toDisplay(line);
+        }
+        QVERIFY2(after.size() >= from.size(), qPrintable(where + ": lines went missing"));
+        for (int row = 0; row < after.size(); ++row) {
+            const QString &now = after[row];
+            if (row >= from.size()) {
+                QVERIFY2(now.startsWith("REM DEVICE=C:\\OS2\\MDOS\\") || now.startsWith("RESTARTOBJECTS="),
+                         qPrintable(QStringLiteral("%1: appended line %2: %3").arg(where).arg(row).arg(now)));
+                continue;
+            }
+            const QString &was = from[row];
+            if (now == was)
+                continue;
+            bool allowed = false;
+            for (const Managed &m : kManaged)
+                if (now.startsWith(QLatin1String(m.key)) && regs.*m.reg == row
+                    && was.toUpper().contains(QString::fromLatin1(m.key).chopped(1)))
+                    allowed = true;
+            if (action == "type" && row == before.selected && was == before.edit && now == m_edit->text())
+                allowed = true;
+            if (action == "rem" && row == before.selected && (now == "REM " + was || was == "REM " + now))
+                allowed = true;
+            QVERIFY2(allowed, qPrintable(QStringLiteral("%1: line %2 \"%3\" became \"%4\"").arg(where).arg(row).arg(was, now)));
+        }
+        // The file read is never written; a save writes exactly the document.
+        QCOMPARE(m_win.c.read("CONFIG.SYS"), m_file);
+        if (action == "save" && m_win.w->workspace().hasReadFile())
+            QCOMPARE(m_win.c.read("CONFIG.NEW"), crlf(after));
+    }
+
+    WindowOnDrive m_win;
+    QRandomGenerator m_random;
+    QByteArray m_file;
+    QTabWidget *m_notebook = nullptr;
+    QLineEdit *m_edit = nullptr;
+};
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void longRandomSessionTouchesOnlyTheLinesActedOn()
+    {
+        ErrorRecorder errors; // failed loads and the saves after them report
+        Session session;
+        session.run(1500);
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
