@@ -1,10 +1,10 @@
 // Benchmark of the document at its largest: a 65,534-line CONFIG.SYS of about
 // 2.5 MB, loaded, searched and saved. Prints the median of repeated runs and the
 // heap allocations of each search.
-#include "document.h"
-#include "dos_path.h"
-#include "line_file.h"
-#include "search.h"
+#include "workspace/document.h"
+#include "platform/dos_path.h"
+#include "platform/line_file.h"
+#include "engine/search.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

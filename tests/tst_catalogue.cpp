@@ -1,6 +1,6 @@
 // Tests of the driver catalogue: table shape and limits, and the two lookups.
-#include "catalogue.h"
-#include "text8.h"
+#include "engine/catalogue.h"
+#include "platform/text8.h"
 
 #include <QtTest>
 
@@ -40,11 +40,8 @@ class TestCatalogue : public QObject
 
 private slots:
     void tables();
-    void noteLimits_data();
-    void noteLimits();
     void basedevNote_data();
     void basedevNote();
-    void lookupState();
     void deviceNote_data();
     void deviceNote();
 };
@@ -70,28 +67,6 @@ void TestCatalogue::tables()
     // Rows 8 and 9 fill their 50 characters exactly.
     QCOMPARE(length8(BasedevNotes[7]), 50);
     QCOMPARE(length8(BasedevNotes[8]), 50);
-}
-
-void TestCatalogue::noteLimits_data()
-{
-    QTest::addColumn<int>("table");
-    QTest::addColumn<int>("limit");
-    QTest::newRow("base notes") << 0 << 50;
-    QTest::newRow("device notes") << 1 << 80;
-}
-
-void TestCatalogue::noteLimits()
-{
-    QFETCH(int, table);
-    QFETCH(int, limit);
-    const std::string_view *notes = table == 0 ? catalogue::BasedevNotes.data()
-                                               : catalogue::DeviceNotes.data();
-    const std::size_t count = table == 0 ? catalogue::BasedevNotes.size()
-                                         : catalogue::DeviceNotes.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const int n = length8(notes[i]);
-        QVERIFY2(n >= 0 && n <= limit, qPrintable(QStringLiteral("row %1").arg(i + 1)));
-    }
 }
 
 void TestCatalogue::basedevNote_data()
@@ -138,27 +113,10 @@ void TestCatalogue::basedevNote()
     QFETCH(int, index);
     QFETCH(bool, required);
 
-    // Start from a required hit, so that a miss must clear the row it left.
-    DriverCatalogue cat;
-    QVERIFY(!cat.BasedevNote("IBMKBD.SYS").isEmpty());
-    QVERIFY(cat.isRequired());
-
-    QCOMPARE(cat.BasedevNote(view(name)), note);
-    QCOMPARE(cat.BasedevIndex, index);
-    QCOMPARE(cat.isRequired(), required);
-}
-
-void TestCatalogue::lookupState()
-{
-    DriverCatalogue cat;
-    QCOMPARE(cat.BasedevIndex, 0);
-    QVERIFY(!cat.isRequired());
-
-    cat.BasedevNote("TIMER0.SYS");
-    QVERIFY(cat.isRequired());
-    cat.BasedevNote("NOSUCH.SYS");
-    QCOMPARE(cat.BasedevIndex, 0);
-    QVERIFY(!cat.isRequired());
+    const catalogue::BasedevInfo found = catalogue::BasedevNote(view(name));
+    QCOMPARE(found.note, note);
+    QCOMPARE(found.BasedevIndex, index);
+    QCOMPARE(found.required, required);
 }
 
 void TestCatalogue::deviceNote_data()
@@ -198,7 +156,7 @@ void TestCatalogue::deviceNote()
 {
     QFETCH(QByteArray, name);
     QFETCH(QString, note);
-    QCOMPARE(DriverCatalogue::DeviceNote(view(name)), note);
+    QCOMPARE(catalogue::DeviceNote(view(name)), note);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

@@ -1,7 +1,7 @@
 // The "DOS" page: the driver boxes, the SHELL field and the AUTOEXEC.BAT editor with its files.
 #include "test_support.h"
 
-#include "text8_memo.h"
+#include "workspace/text8_memo.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -114,7 +114,7 @@ private slots:
         const QString driver = box.chopped(3).toUpper() + ".SYS"; // "vw32ssys" stands for VW32S.SYS
         const QStringList expected = config + QStringList(appended ? 1 : 0, "REM " + kMdos + driver);
         for (int click = 0; click < 2; ++click) { // the second click appends nothing more
-            dos.w->workspace().setLabel2(QString());
+            dos.w->workspace().showMessage(QString());
             dos.clickBox(box);
             QCOMPARE(dos.box(box)->isChecked(), checked);
             QCOMPARE(dos.lines(), expected);
@@ -165,7 +165,7 @@ private slots:
             dos.c.write("CONFIG.SYS", crlf(reloaded));
             dos.press("OpenKnapp");
             QTest::keyClicks(shell, "TYPED"); // overwritten by the click, never written anywhere
-            dos.w->workspace().setLabel2("red");
+            dos.w->workspace().showMessage("red");
             QTest::mouseClick(shell, Qt::LeftButton);
             return shell->text() + '|' + dos.status() + (dos.lines() == reloaded ? "" : "|document changed");
         };

@@ -1,5 +1,5 @@
 // The "Drivere" page: the driver lists built from the document and what selecting an entry shows.
-#include "drivers_page.h"
+#include "pages/drivers_page.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -31,11 +31,11 @@ const QStringList kDoc = {"REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "device=C:\\OS2\
                           "DEVICE=VEMM.SYS", "BASEDEV=OS2SCSI.dmd", "BASEDEV=TIMER0.SYS", " DEVICE=C:\\X.SYS", "BASEDEV=IBM2FLPY.ADD",
                           "DEVICE=C:\\IBMCOM\\PROTMAN.OS2 /I:C:\\IBMCOM", "BASEDEV=NOEXT", "DEVICE=C:\\TCPIP\\BIN\\vdostcp.SYS"};
 
-struct Page
+struct OnPage
 {
     TestDrive c;
     std::unique_ptr<TOs2Form> w;
-    explicit Page(const QByteArray &config, int page = 3)
+    explicit OnPage(const QByteArray &config, int page = 3)
     {
         c.write("CONFIG.SYS", config);
         w = openWindow(c.map());
@@ -90,7 +90,7 @@ private slots:
     // has its first entry current: the first Down selects that first entry.
     void firstDownSelectsTheFirstEntry()
     {
-        Page p(crlf(kDoc));
+        OnPage p(crlf(kDoc));
         for (const char *name : {"devicelist", "basedevlist", "basedevlist2"}) {
             QTest::mouseClick(widget<QPushButton>(p.w.get(), "OpenKnapp"), Qt::LeftButton);
             QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
@@ -108,7 +108,7 @@ private slots:
 
     void lists()
     {
-        Page p(crlf(kDoc));
+        OnPage p(crlf(kDoc));
         QCOMPARE(p.entries("devicelist"), (QStringList{"COM.SYS", "VEMM.SYS", "VEMM.SYS", "PROTMAN.OS2", "vdostcp.SYS"}));
         QCOMPARE(p.pickAll("devicelist"), (QList<int>{3, 6, 9, 14, 16}));
         const QStringList installed = {"CHKDSK.SYS /F:X.ADD", "TIMER0.SYS", "IBM1S506.ADD /A:0", "CHKDSK.SYS /F:X.ADD", "IBM2FLPY.ADD", "OS2DASD.DMD"};
@@ -142,7 +142,7 @@ private slots:
         QFETCH(int, before);
         QFETCH(QStringList, status);
         QFETCH(bool, removable);
-        Page p(crlf(kDoc));
+        OnPage p(crlf(kDoc));
         p.pick("basedevlist", before);
         p.pick(qPrintable(list), row);
         QCOMPARE(p.status(), status);
@@ -164,7 +164,7 @@ private slots:
 
     void refreshAndScan()
     {
-        Page p(crlf(kDoc), 2);
+        OnPage p(crlf(kDoc), 2);
         p.w->workspace().makeCurrent(8);
         // The scan leaves the first installed entry selected; opening the page clears it and,
         // with no device entry selected, leaves the current line as it was.
@@ -173,9 +173,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), p.list("devicelist"));
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
         QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "", "", ""}));
-        p.w->workspace().setEdit1Text("EDIT");
-        p.w->workspace().setLabel2("RED");
-        p.w->workspace().setLabel3("HINT");
+        p.w->workspace().showTextInEditLine("EDIT");
+        p.w->workspace().showMessage("RED");
+        p.w->workspace().showHint("HINT");
         auto *page = widget<DriversPage>(p.w.get(), "DriversPage");
         page->devicelistClick();
         QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "EDIT", "HINT", ""}));
@@ -197,10 +197,10 @@ private slots:
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
         QVERIFY(!p.removable());
         // Without an installed entry the base list leaves Edit1 alone; with one it shows the first.
-        p.w->workspace().setEdit1Text("EDIT");
+        p.w->workspace().showTextInEditLine("EDIT");
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("EDIT"));
-        p.w->workspace().doc.replace(1, "BASEDEV=OS2DASD.DMD /V");
+        p.w->workspace().document().replace(1, "BASEDEV=OS2DASD.DMD /V");
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("BASEDEV=OS2DASD.DMD /V"));
     }
@@ -217,7 +217,7 @@ private slots:
                 config << QStringLiteral("BASEDEV=B%1.ADD").arg(i);
             }
         }
-        Page p(crlf(config));
+        OnPage p(crlf(config));
         QCOMPARE(p.list("devicelist")->item(89)->text(), QStringLiteral("DRV89.SYS"));
         QCOMPARE(p.pickAll("devicelist"), deviceAt);
         QCOMPARE(p.pickAll("basedevlist"), installedAt);
@@ -225,7 +225,7 @@ private slots:
 
     void realFile()
     {
-        Page p(fixture("ecs-thinkpad.config.sys"));
+        OnPage p(fixture("ecs-thinkpad.config.sys"));
         const QStringList doc = documentLines(*p.w);
         QList<int> deviceAt, baseAt;
         for (int i = 0; i < doc.size(); ++i) {

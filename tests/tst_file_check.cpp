@@ -32,7 +32,7 @@ void checkLine(TOs2Form *w, int row, const QString &message)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
     const QStringList before = documentLines(*w);
     const QString edit = widget<QLineEdit>(w, "Edit1")->text();
-    w->workspace().setLabel2(kOld);
+    w->workspace().showMessage(kOld);
     QTest::mouseClick(widget<QPushButton>(w, "SjekkKnapp"), Qt::LeftButton);
     QCOMPARE(widget<QLabel>(w, "Label2")->text(), message);
     QCOMPARE(documentLines(*w), before);

@@ -45,8 +45,8 @@ private slots:
     void selectingALineShowsIt()
     {
         Window win({"REM first", "THREADS=256", "MAXWAIT=3"});
-        win.w->workspace().setLabel2("old message");
-        win.w->workspace().setLabel3("old hint");
+        win.w->workspace().showMessage("old message");
+        win.w->workspace().showHint("old hint");
         win.click(0);
         QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 1"));
         QCOMPARE(win.edit->text(), QStringLiteral("REM first"));
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
 
         // Text set by the program never reaches the document.
-        win.w->workspace().setEdit1Text("SET BY CODE");
+        win.w->workspace().showTextInEditLine("SET BY CODE");
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
 
         // Without a selected line typing changes nothing.
@@ -209,14 +209,14 @@ private slots:
 
         // Edit1 showing another statement than the selected line: nothing, silently.
         win.click(2);
-        win.w->workspace().setEdit1Text("THREADS=1024");
+        win.w->workspace().showTextInEditLine("THREADS=1024");
         win.rem();
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
         QCOMPARE(win.label("Label2"), QString());
 
         // No selected line: nothing, silently.
         win.click(2, Qt::ControlModifier);
-        win.w->workspace().setEdit1Text("MAXWAIT=3");
+        win.w->workspace().showTextInEditLine("MAXWAIT=3");
         win.rem();
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
         QCOMPARE(win.label("Label2"), QString());

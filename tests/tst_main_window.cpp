@@ -1,8 +1,8 @@
 // Start-up, the window frame, loading and saving the document.
 #include "test_support.h"
 
-#include "error_report.h"
-#include "text8.h"
+#include "workspace/error_report.h"
+#include "platform/text8.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -141,11 +141,13 @@ private slots:
     void aRepeatedErrorIsShownOncePerEvent()
     {
         ErrorRecorder recorder;
-        errors::report(nullptr, "Kan ikke lese C:\\X");
-        errors::report(nullptr, "Kan ikke lese C:\\X");
-        errors::report(nullptr, "Kan ikke lese C:\\Y");
+        QWidget window;
+        ErrorReporter reporter(&window, ErrorRecorder::sink());
+        reporter.report("Kan ikke lese C:\\X");
+        reporter.report("Kan ikke lese C:\\X");
+        reporter.report("Kan ikke lese C:\\Y");
         QCOMPARE(recorder.messages(), (QStringList{"Kan ikke lese C:\\X", "Kan ikke lese C:\\Y"}));
-        errors::report(nullptr, "Kan ikke lese C:\\X");
+        reporter.report("Kan ikke lese C:\\X");
         QCOMPARE(recorder.messages().size(), 3);
     }
 

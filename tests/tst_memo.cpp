@@ -1,9 +1,9 @@
 // The memos of the side files: lines in and out unchanged, and the input filter.
 #include "test_support.h"
 
-#include "oem_text.h"
-#include "text8.h"
-#include "text8_memo.h"
+#include "platform/oem_text.h"
+#include "platform/text8.h"
+#include "workspace/text8_memo.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // Mount table parsing and the search for mounted OS/2 boot drives.
-#include "mounts.h"
+#include "platform/mounts.h"
 
 #include <QDir>
 #include <QFile>

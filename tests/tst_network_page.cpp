@@ -37,7 +37,7 @@ struct Window
     // Clicks entry `row` of list k: document line `pos` must be shown with the list's hint.
     void select(int k, int row, int pos)
     {
-        w->workspace().setLabel2("old message");
+        w->workspace().showMessage("old message");
         QTest::mouseClick(list(k)->viewport(), Qt::LeftButton, {}, list(k)->visualItemRect(list(k)->item(row)).center());
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. %1").arg(pos + 1));
         QCOMPARE(w->workspace().selectedLine(), pos);

@@ -2,7 +2,7 @@
 // name, class, container, place and caption, the radio items, the scroll-bar
 // ranges, the fonts and the states the controls start in.
 #include "test_support.h"
-#include "text8_memo.h"
+#include "workspace/text8_memo.h"
 
 #include <QCheckBox>
 #include <QFontInfo>

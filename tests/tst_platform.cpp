@@ -1,8 +1,8 @@
 // The host layer: 8-bit text, DOS paths on host folders, CR LF line files.
-#include "dos_path.h"
-#include "file_error.h"
-#include "line_file.h"
-#include "text8.h"
+#include "platform/dos_path.h"
+#include "platform/file_error.h"
+#include "platform/line_file.h"
+#include "platform/text8.h"
 
 #include <QDir>
 #include <QFile>

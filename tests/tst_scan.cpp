@@ -2,7 +2,7 @@
 // of the page the user selects.
 #include "test_support.h"
 
-#include "text8_memo.h"
+#include "workspace/text8_memo.h"
 
 #include <QLabel>
 #include <QFile>
@@ -128,8 +128,8 @@ private slots:
         notebook->setCurrentIndex(page == 7 ? 6 : 7);
         auto *list = widget<QListView>(w.get(), "ListBox");
         w->workspace().selectLine(3);
-        w->workspace().setLabel2("old");
-        w->workspace().setLabel3("old");
+        w->workspace().showMessage("old");
+        w->workspace().showHint("old");
         notebook->setCurrentIndex(page);
         QCOMPARE(text(w.get(), "Edit1"), edit);
         QCOMPARE(text(w.get(), "Label3"), hint);
@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(widget<QAbstractItemView>(win.w.get(), list)->model()->rowCount(), 0);
 
         QStringList added;
-        for (const QString &box : {"vemmsys", "vxmssys", "vdpmisys", "ansisys"})
+        for (const char *box : {"vemmsys", "vxmssys", "vdpmisys", "ansisys"})
             win.click(box);
         for (const char *name : {"VEMM", "VXMS", "VDPMI", "ANSI"})
             added << QStringLiteral("REM DEVICE=C:\\OS2\\MDOS\\%1.SYS").arg(name);
@@ -188,7 +188,7 @@ private slots:
         notebook->setCurrentIndex(6);
         notebook->setCurrentIndex(7);
         QCOMPARE(text(w.get(), "Edit1"), QStringLiteral("THREADS=256"));
-        w->workspace().setLabel3("old");
+        w->workspace().showHint("old");
         QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton);
         QCOMPARE(documentLines(*w).at(2), QStringLiteral("REM THREADS=256"));
         QCOMPARE(text(w.get(), "Edit1"), QStringLiteral("REM THREADS=256"));

@@ -1,6 +1,6 @@
 // Searches over the document's lines.
-#include "search.h"
-#include "text8.h"
+#include "engine/search.h"
+#include "platform/text8.h"
 
 #include <QTest>
 

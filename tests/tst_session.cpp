@@ -2,7 +2,7 @@
 // real CONFIG.SYS: every line that changes must be one the action is about.
 #include "test_support.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <QAbstractButton>
 #include <QFile>

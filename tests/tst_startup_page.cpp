@@ -14,11 +14,11 @@ const QStringList kValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY", "YE
 const QString kHint = QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
 
 // The window showing "Oppstart".
-struct Page
+struct OnPage
 {
     std::unique_ptr<TOs2Form> w;
 
-    explicit Page(const DriveMap &drives, const QStringList &args = {}) : w(openWindow(drives, args))
+    explicit OnPage(const DriveMap &drives, const QStringList &args = {}) : w(openWindow(drives, args))
     {
         get<QTabWidget>("NoteBook")->setCurrentIndex(0);
     }
@@ -82,7 +82,7 @@ private slots:
         const bool present = !scanned.isEmpty();
         TestDrive c;
         c.write("CONFIG.SYS", crlf({"REM", line}));
-        Page p(c.map());
+        OnPage p(c.map());
         QStringList doc{"REM", present ? scanned : line};
         QVERIFY(p.checked(QStringLiteral("restartgroup_%1").arg(item)));
         QCOMPARE(p.doc(), doc);
@@ -126,7 +126,7 @@ private slots:
         QFETCH(int, line);
         TestDrive c;
         c.write("CONFIG.SYS", crlf(lines));
-        Page p(c.map());
+        OnPage p(c.map());
         QStringList doc = p.doc();
         // The box is the user's alone: the document never ticks it.
         for (bool on : {true, false}) {
@@ -147,7 +147,7 @@ private slots:
         TestDrive c;
         c.write("CONFIG.SYS", crlf({"REM"}));
         ErrorRecorder errors;
-        Page p(c.map());
+        OnPage p(c.map());
         p.click("startupcmd"); // the box shows whether the file exists: a click cannot tick it
         p.type("junk");
         QCOMPARE(p.panel(), "Ny Lagre");
@@ -193,7 +193,7 @@ private slots:
         c.write("CONFIG.SYS", crlf({"REM"}));
         const QByteArray bytes = "@ECHO OFF\r\nREM Jos\xA0 M\xF8ller \x81\x9D\r\n\tEXIT\r\n";
         c.write("STARTUP.CMD", bytes);
-        Page p(c.map());
+        OnPage p(c.map());
         p.click("LagreStartupKnapp");
         QCOMPARE(c.read("STARTUP.CMD"), bytes);
     }
@@ -223,7 +223,7 @@ private slots:
         DriveMap drives;
         drives.setDrive(u'C', kind == "no drive" ? c.path("missing") : c.root());
         ErrorRecorder errors;
-        Page p(drives, {c.path("CONFIG.SYS")});
+        OnPage p(drives, {c.path("CONFIG.SYS")});
         // A folder is no file: nothing fails to load, the box stays unticked.
         const qsizetype atStart = errors.messages().size();
         QCOMPARE(atStart, 0);

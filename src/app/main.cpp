@@ -1,6 +1,6 @@
 // Program entry: reads the configuration file named on the command line (or
 // C:\CONFIG.SYS) into the main window and runs it.
-#include "os2form.h"
+#include "app/os2form.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,21 +1,21 @@
 // The main window: the notebook of pages, the status area and the button panel.
-#include "os2form.h"
+#include "app/os2form.h"
 
 #include "ui_os2form.h"
 
-#include "disk_page.h"
-#include "dos_page.h"
-#include "drivers_page.h"
-#include "error_report.h"
-#include "file_check.h"
-#include "interface_page.h"
-#include "network_page.h"
-#include "performance_page.h"
-#include "startup_page.h"
-#include "text8_memo.h"
-#include "line_file.h"
-#include "list_selection.h"
-#include "text8.h"
+#include "engine/file_check.h"
+#include "pages/disk_page.h"
+#include "pages/dos_page.h"
+#include "pages/drivers_page.h"
+#include "pages/interface_page.h"
+#include "pages/network_page.h"
+#include "pages/performance_page.h"
+#include "pages/startup_page.h"
+#include "platform/file_error.h"
+#include "platform/line_file.h"
+#include "platform/text8.h"
+#include "workspace/list_selection.h"
+#include "workspace/text8_memo.h"
 
 #include <QIcon>
 #include <QTabBar>
@@ -60,9 +60,10 @@ void setColours(QWidget *w, const QColor &base, const QColor &text)
 
 } // namespace
 
-TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *parent)
+TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter::Sink errorSink, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::TOs2Form>())
+    , m_errors(new ErrorReporter(this, std::move(errorSink)))
 {
     // The icons live in the library; a static library's resources need a nudge.
     Q_INIT_RESOURCE(os2setup);
@@ -75,8 +76,8 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
 
     m_ws = std::make_unique<Workspace>(
         m_document, std::move(drives), configFileNameFrom(arguments),
-        StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, this);
-    m_ws->refresh = [this] { NoteBookClick(); };
+        StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors, this);
+    m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
 
     ui->ListBox->setModel(&m_document);
@@ -84,7 +85,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
     // A line may be longer than a line edit's usual limit; never cut it.
     ui->Edit1->setMaxLength(INT_MAX);
 
-    listsel::onUserSelect(ui->ListBox, this, [this] { ListBoxClick(); });
+    listsel::onUserSelect(ui->ListBox, [this] { ListBoxClick(); });
     connect(ui->Edit1, &QLineEdit::textEdited, this, [this] { Edit1Change(); });
     connect(ui->OpenKnapp, &QPushButton::clicked, this, [this] { OpenKnappClick(); });
     connect(ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
@@ -94,7 +95,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *paren
     FormCreate();
 
     // Connected only now, so that the page the window opens on sets nothing off.
-    ui->NoteBook->setCurrentIndex(2);
+    showPage(PageId::Ytelse);
     connect(ui->NoteBook, &QTabWidget::currentChanged, this, [this] { NoteBookClick(); });
 }
 
@@ -110,15 +111,35 @@ QString TOs2Form::configFileNameFrom(const QStringList &arguments)
     return arguments.size() == 1 ? arguments.first() : kDefaultConfig;
 }
 
+PageId TOs2Form::currentPage() const
+{
+    return static_cast<PageId>(ui->NoteBook->currentIndex());
+}
+
+void TOs2Form::showPage(PageId page)
+{
+    ui->NoteBook->setCurrentIndex(static_cast<int>(page));
+}
+
 void TOs2Form::createPages()
 {
     m_startup = new StartupPage(*m_ws, ui->startupTab);
     m_dos = new DosPage(*m_ws, ui->dosTab);
-    new PerformancePage(*m_ws, ui->performanceTab); // nothing outside the page calls it
+    m_performance = new PerformancePage(*m_ws, ui->performanceTab);
     m_drivers = new DriversPage(*m_ws, ui->driversTab);
     m_interface = new InterfacePage(*m_ws, ui->interfaceTab);
     m_disk = new DiskPage(*m_ws, ui->diskTab);
     m_network = new NetworkPage(*m_ws, ui->networkTab);
+    m_filePage = std::make_unique<FilePage>(*m_ws);
+    const auto place = [this](PageId id, Page *page) { m_pages[static_cast<std::size_t>(id)] = page; };
+    place(PageId::Oppstart, m_startup);
+    place(PageId::Dos, m_dos);
+    place(PageId::Ytelse, m_performance);
+    place(PageId::Drivere, m_drivers);
+    place(PageId::Grensesnitt, m_interface);
+    place(PageId::Disk, m_disk);
+    place(PageId::Nettverk, m_network);
+    place(PageId::Fil, m_filePage.get());
     // One handler serves both memos: a change of either re-checks STARTUP.CMD.
     connect(m_dos->autoexecMemo(), &QPlainTextEdit::textChanged, m_startup, [this] { m_startup->StartupMemoChange(); });
 }
@@ -165,14 +186,14 @@ void TOs2Form::OpenKnappClick()
     m_document.clear();
     try {
         m_ws->setReadFile(QString());
-        Lines lines = linefile::load(m_ws->drives, m_ws->ConfigFileName, MaxDocumentLines);
-        m_ws->setReadFile(m_ws->drives.resolve(m_ws->ConfigFileName));
+        Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines);
+        m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
         forgetStatements();
-        errors::report(this, e.message());
+        m_ws->reportError(e.message());
         return;
     }
     FormActivate();
@@ -181,7 +202,7 @@ void TOs2Form::OpenKnappClick()
 
 void TOs2Form::forgetStatements()
 {
-    m_ws->regs = Registers::none();
+    m_ws->registers() = Registers::none();
     m_drivers->AddDevice();
     m_drivers->addbasedev();
     m_network->AddProtokoll();
@@ -189,13 +210,13 @@ void TOs2Form::forgetStatements()
 
 void TOs2Form::SaveKnappClick()
 {
-    errors::guarded(this, [this] {
+    m_ws->guarded([this] {
         // After a failed load the document is empty: saving it would leave a
         // CONFIG.NEW that cannot boot.
         if (!m_ws->hasReadFile())
             throw FileError(QStringLiteral("Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke leses), "
                                            "så det er ingenting å lagre")
-                                .arg(kSaveTarget, m_ws->ConfigFileName));
+                                .arg(kSaveTarget, m_ws->ConfigFileName()));
         m_ws->saveFile(kSaveTarget, m_document.lines());
     });
 }
@@ -206,9 +227,9 @@ void TOs2Form::ListBoxClick()
     if (i < 0)
         return;
     m_ws->vislinje(static_cast<LinePos>(i));
-    m_ws->setEdit1ToLine(static_cast<LinePos>(i));
-    m_ws->setLabel2(QString());
-    m_ws->setLabel3(QString());
+    m_ws->showLineInEditLine(static_cast<LinePos>(i));
+    m_ws->showMessage(QString());
+    m_ws->showHint(QString());
 }
 
 void TOs2Form::Edit1Change()
@@ -219,9 +240,9 @@ void TOs2Form::Edit1Change()
         return;
     // A keystroke edits the selected line only when the edit line showed that
     // line: after a page showed another statement there, typing changes nothing.
-    if (!m_ws->edit1ShowedLine(i))
+    if (!m_ws->editLineShowedLine(i))
         return;
-    const std::optional<std::string> text = m_ws->edit1Bytes();
+    const std::optional<std::string> text = m_ws->editLineBytes();
     if (!text)
         return;
     m_document.replace(i, *text);
@@ -233,21 +254,24 @@ void TOs2Form::RemKnappClick()
     const int i = m_ws->selectedLine();
     if (i < 0 || i >= int(NoLine))
         return;
-    std::string t = m_ws->edit1();
+    const std::optional<std::string> shown = m_ws->editLineBytes();
+    if (!shown)
+        return;
+    std::string t = *shown;
     if (t.empty() || t == kRem) {
-        m_ws->setLabel2(QStringLiteral("FEIL"));
+        m_ws->showMessage(QStringLiteral("FEIL"));
         return;
     }
-    // Edit1 may show a statement that is not the selected line (a page showing
-    // what it would write); toggling would put that text over the line.
-    if (t != m_document.line(i))
+    // The edit line may show a statement that is not the selected line (a page
+    // showing what it would write); toggling would put that text over the line.
+    if (!m_document.isLine(i) || t != m_document.line(i))
         return;
     if (t.compare(0, kRem.size(), kRem) == 0)
         t.erase(0, kRem.size());
     else
         t.insert(0, kRem);
-    m_ws->setEdit1(t);
-    m_document.replace(i, m_ws->edit1());
+    m_ws->showInEditLine(t);
+    m_document.replace(i, t);
     m_ws->selectLine(static_cast<LinePos>(i));
     NoteBookClick();
 }
@@ -255,59 +279,64 @@ void TOs2Form::RemKnappClick()
 void TOs2Form::FormActivate()
 {
     const Lines &lines = m_document.lines();
-    Registers &regs = m_ws->regs;
+    Registers &regs = m_ws->registers();
 
-    m_startup->checkStartupCmdExists();                                 // 1
-    m_dos->checkAutoexecExists();                                       // 2
-    const IniValue autostart = GetIniStr(lines, "SET AUTOSTART");       // 3
+    // Whether the side files exist; a change of a box loads its file.
+    m_startup->checkStartupCmdExists();
+    m_dos->checkAutoexecExists();
+    // SET AUTOSTART: its line, then the boxes (each change rewrites the line).
+    const IniValue autostart = GetIniStr(lines, "SET AUTOSTART");
     regs.AutostartLine = autostart.line;
-    m_interface->setAutostart(autostart.value);                         // 4
-    const IniValue workplace = GetIniStr(lines, "SET RUNWORKPLACE");    // 5
+    m_interface->setAutostart(autostart.value);
+    // SET RUNWORKPLACE: its value into the field, then its line.
+    const IniValue workplace = GetIniStr(lines, "SET RUNWORKPLACE");
     m_interface->setRunWorkplace(workplace.value);
     regs.RunWorkplaceLine = workplace.line;
-    regs.ThreadsLine = GetIniStr(lines, "THREADS").line;                // 6
+    // The lines of the "Ytelse" statements; their values are not read.
+    regs.ThreadsLine = GetIniStr(lines, "THREADS").line;
     regs.MaxWaitLine = GetIniStr(lines, "MAXWAIT").line;
     regs.PriorityLine = GetIniStr(lines, "PRIORITY").line;
     regs.TimeSliceLine = GetIniStr(lines, "TIMESLICE").line;
-    m_drivers->AddDevice();                                             // 7
-    m_drivers->addbasedev();                                            // 8
-    m_network->AddProtokoll();                                          // 9
-    m_startup->startupcmdClick();                                       // 10
-    const IniValue restart = GetIniStr(lines, "RESTARTOBJECTS");        // 11
+    // The lists of the "Drivere" and "Nettverk" pages.
+    m_drivers->AddDevice();
+    m_drivers->addbasedev();
+    m_network->AddProtokoll();
+    // STARTUP.CMD into its memo.
+    m_startup->startupcmdClick();
+    // RESTARTOBJECTS: its line, and the item its value stands for.
+    const IniValue restart = GetIniStr(lines, "RESTARTOBJECTS");
     regs.RestartObjectsLine = restart.line;
     m_startup->selectRestartItem(restart.value);
-    regs.ProtectOnlyLine = GetIniStr(lines, "PROTECTONLY").line;        // 12
-    m_startup->restartgroupClick();                                     // 13
-    NoteBookClick();                                                    // 14
+    // PROTECTONLY: only its line; the box is the user's.
+    regs.ProtectOnlyLine = GetIniStr(lines, "PROTECTONLY").line;
+    // The RESTARTOBJECTS line rewritten from the item selected.
+    m_startup->restartgroupClick();
+    // The page shown follows the document.
+    NoteBookClick();
 }
 
 void TOs2Form::NoteBookClick()
 {
-    m_ws->enableRem(true);
-    m_ws->setEdit1Text(QString());
-    m_ws->setLabel2(QString());
-    m_ws->setLabel3(QString());
-    switch (ui->NoteBook->currentIndex()) {
-    case 0: m_startup->restartgroupClick(); break;
-    case 1: m_dos->refresh(); break;
-    case 3: m_drivers->refresh(); break;
-    case 4: m_interface->refresh(); break;
-    case 5: m_disk->refresh(); break;
-    case 7: refreshFilePage(); break;
-    default: break; // "Ytelse" and "Nettverk" show nothing from the document
-    }
+    m_ws->enableRemButton(true);
+    m_ws->clearEditLine();
+    m_ws->showMessage(QString());
+    m_ws->showHint(QString());
+    m_pages[static_cast<std::size_t>(currentPage())]->refresh();
 }
 
-void TOs2Form::refreshFilePage()
+void TOs2Form::FilePage::refresh()
 {
-    const int i = m_ws->selectedLine();
-    if (m_document.isLine(i))
-        m_ws->setEdit1ToLine(static_cast<LinePos>(i));
-    m_ws->setLabel3(QStringLiteral("Rediger ") + m_ws->ConfigFileName);
+    const int i = m_ws.selectedLine();
+    if (m_ws.document().isLine(i))
+        m_ws.showLineInEditLine(static_cast<LinePos>(i));
+    m_ws.showHint(QStringLiteral("Rediger ") + m_ws.ConfigFileName());
 }
 
 void TOs2Form::SjekkKnappClick()
 {
-    if (const auto message = checkStatement(m_ws->drives, m_ws->edit1()))
-        m_ws->setLabel2(*message);
+    const std::optional<std::string> shown = m_ws->editLineBytes();
+    if (!shown)
+        return;
+    if (const auto message = checkStatement(m_ws->drives(), *shown))
+        m_ws->showMessage(*message);
 }

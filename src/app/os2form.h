@@ -1,13 +1,16 @@
 // The main window: the notebook of pages, the status area and the button panel.
 #pragma once
 
-#include "document.h"
-#include "dos_path.h"
-#include "workspace.h"
+#include "pages/page.h"
+#include "platform/dos_path.h"
+#include "workspace/document.h"
+#include "workspace/error_report.h"
+#include "workspace/workspace.h"
 
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -18,6 +21,7 @@ class DosPage;
 class DriversPage;
 class InterfacePage;
 class NetworkPage;
+class PerformancePage;
 class StartupPage;
 
 class TOs2Form : public QWidget
@@ -26,17 +30,23 @@ class TOs2Form : public QWidget
 
 public:
     // `arguments` are the command-line arguments after the program name.
-    TOs2Form(const QStringList &arguments, DriveMap drives, QWidget *parent = nullptr);
+    // `errorSink` receives the messages of failed file operations; by default
+    // they are shown in a message box.
+    TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter::Sink errorSink = {},
+             QWidget *parent = nullptr);
     ~TOs2Form() override;
 
     // The file to read: the single argument when there is exactly one.
     static QString configFileNameFrom(const QStringList &arguments);
 
     const Document &document() const { return m_document; }
-    const Registers &registers() const { return m_ws->regs; }
-    const QString &ConfigFileName() const { return m_ws->ConfigFileName; }
+    const Registers &registers() const { return m_ws->registers(); }
+    const QString &ConfigFileName() const { return m_ws->ConfigFileName(); }
     // What the pages work with; tests reach the shared operations through it.
     Workspace &workspace() { return *m_ws; }
+    // The page shown.
+    PageId currentPage() const;
+    void showPage(PageId page);
 
     void FormCreate();
     void FormActivate();
@@ -52,19 +62,34 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The "Fil" page's part of the page refresh.
+    class FilePage : public Page
+    {
+    public:
+        explicit FilePage(Workspace &ws) : m_ws(ws) {}
+        void refresh() override;
+
+    private:
+        Workspace &m_ws;
+    };
+
     void applyLook();
+    void createPages();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
-    void createPages();
-    void refreshFilePage();
 
-    std::unique_ptr<Ui::TOs2Form> ui;
+    const std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
+    ErrorReporter *const m_errors;
     std::unique_ptr<Workspace> m_ws;
+    std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
 
+    // Every page by its place in the notebook; the concrete ones for the scan.
+    std::array<Page *, PageCount> m_pages{};
     StartupPage *m_startup = nullptr;
     DosPage *m_dos = nullptr;
+    PerformancePage *m_performance = nullptr;
     DriversPage *m_drivers = nullptr;
     InterfacePage *m_interface = nullptr;
     DiskPage *m_disk = nullptr;

@@ -1,7 +1,7 @@
 // The line registers: where each managed statement stood at the last search.
 #pragma once
 
-#include "search.h"
+#include "engine/search.h"
 
 // All registers hold 0 until first set, not NoLine; a register may outlive the
 // document it was found in, so read lines through lineIn().

@@ -1,7 +1,7 @@
 // Searches over the document's lines for the statements the pages manage.
-#include "search.h"
+#include "engine/search.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Searches over the document's lines for the statements the pages manage.
 #pragma once
 
-#include "line_file.h"
+#include "platform/line_file.h"
 
 #include <cstdint>
 #include <string>
@@ -15,15 +15,15 @@ inline constexpr std::size_t MaxDocumentLines = NoLine;
 
 // `pos` when it names a line of `lines`, else NoLine: a register left over from a
 // longer document names no line.
-LinePos lineIn(const Lines &lines, LinePos pos);
+[[nodiscard]] LinePos lineIn(const Lines &lines, LinePos pos);
 
 // The first line that contains both texts, letter case aside; NoLine when none.
 // Used with "REM " in `s1` to find a statement that is commented out.
-LinePos FinnREM(const Lines &lines, std::string_view s1, std::string_view s2);
+[[nodiscard]] LinePos FinnREM(const Lines &lines, std::string_view s1, std::string_view s2);
 
 // The first active driver statement for `name`: a line that begins exactly with
 // "DEVICE=" and holds `name` (given in capitals) anywhere, letter case aside.
-LinePos FoundDevice(const Lines &lines, std::string_view name);
+[[nodiscard]] LinePos FoundDevice(const Lines &lines, std::string_view name);
 
 // The first line that begins with `key` and "=", letter case aside, and the text
 // after that "=" as written. `line` is NoLine and `value` empty when there is none.
@@ -33,8 +33,8 @@ struct IniValue
     LinePos line = NoLine;
     bool found() const { return line != NoLine; }
 };
-IniValue GetIniStr(const Lines &lines, std::string_view key);
+[[nodiscard]] IniValue GetIniStr(const Lines &lines, std::string_view key);
 
 // The driver file name in a statement's argument: the text before the first
 // blank, after its last backslash.
-std::string FileNameOf(std::string_view s);
+[[nodiscard]] std::string FileNameOf(std::string_view s);

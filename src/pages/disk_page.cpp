@@ -1,9 +1,9 @@
 // The "Disk" page: which file systems and which disk cache the file loads.
-#include "disk_page.h"
+#include "pages/disk_page.h"
 
 #include "ui_disk_page.h"
 
-#include "workspace.h"
+#include "workspace/workspace.h"
 
 DiskPage::DiskPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -22,8 +22,8 @@ DiskPage::~DiskPage() = default;
 
 void DiskPage::refresh()
 {
-    const Lines &lines = m_ws.doc.lines();
-    Registers &regs = m_ws.regs;
+    const Lines &lines = m_ws.document().lines();
+    Registers &regs = m_ws.registers();
 
     // A DISKCACHE statement with an empty value counts as missing.
     const IniValue cache = GetIniStr(lines, "DISKCACHE");
@@ -57,18 +57,19 @@ void DiskPage::refresh()
     }
 }
 
-void DiskPage::boxClick(const LinePos &reg)
+void DiskPage::boxClick(LinePos Registers::*reg)
 {
     // The refresh puts every box back to the document's state (running this
-    // handler once more inside it), then the box's statement is shown.
+    // handler once more inside it) and finds every statement again; only then
+    // is the box's register read, and its statement shown.
     m_ws.NoteBookClick();
-    const LinePos line = m_ws.lineOf(reg);
+    const LinePos line = m_ws.lineOf(m_ws.registers().*reg);
     if (line != NoLine)
         m_ws.makeCurrent(line);
 }
 
-void DiskPage::hpfsClick() { boxClick(m_ws.regs.HpfsLine); }
-void DiskPage::cdfsClick() { boxClick(m_ws.regs.CdfsLine); }
-void DiskPage::fatClick() { boxClick(m_ws.regs.DiskCacheLine); }
-void DiskPage::LANFSClick() { boxClick(m_ws.regs.LanIfsLine); }
-void DiskPage::MFSFSClick() { boxClick(m_ws.regs.MfsLine); }
+void DiskPage::hpfsClick() { boxClick(&Registers::HpfsLine); }
+void DiskPage::cdfsClick() { boxClick(&Registers::CdfsLine); }
+void DiskPage::fatClick() { boxClick(&Registers::DiskCacheLine); }
+void DiskPage::LANFSClick() { boxClick(&Registers::LanIfsLine); }
+void DiskPage::MFSFSClick() { boxClick(&Registers::MfsLine); }

@@ -1,7 +1,8 @@
 // The "Disk" page: which file systems and which disk cache the file loads.
 #pragma once
 
-#include "search.h"
+#include "engine/registers.h"
+#include "pages/page.h"
 
 #include <QWidget>
 
@@ -12,15 +13,15 @@ class DiskPage;
 }
 class Workspace;
 
-class DiskPage : public QWidget
+class DiskPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    DiskPage(Workspace &ws, QWidget *parent = nullptr);
+    explicit DiskPage(Workspace &ws, QWidget *parent = nullptr);
     ~DiskPage() override;
 
-    void refresh();
+    void refresh() override;
 
     void hpfsClick();
     void cdfsClick();
@@ -29,9 +30,10 @@ public:
     void MFSFSClick();
 
 private:
-    // The common body of the five boxes.
-    void boxClick(const LinePos &reg);
+    // The common body of the five boxes; `reg` names the box's register, which
+    // is read after the refresh has found its statement again.
+    void boxClick(LinePos Registers::*reg);
 
     Workspace &m_ws;
-    std::unique_ptr<Ui::DiskPage> ui;
+    const std::unique_ptr<Ui::DiskPage> ui;
 };

@@ -1,19 +1,14 @@
 // The "DOS" page: the DOS driver statements, SHELL and the AUTOEXEC.BAT editor.
-#include "dos_page.h"
+#include "pages/dos_page.h"
 
 #include "ui_dos_page.h"
 
-#include "error_report.h"
-#include "file_error.h"
-#include "line_file.h"
-#include "oem_text.h"
-#include "text8.h"
-#include "workspace.h"
+#include "platform/line_file.h"
+#include "platform/oem_text.h"
+#include "platform/text8.h"
+#include "workspace/workspace.h"
 
 #include <QMouseEvent>
-
-#include <optional>
-#include <string>
 
 namespace {
 
@@ -28,8 +23,18 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
     , ui(std::make_unique<Ui::DosPage>())
 {
     ui->setupUi(this);
-    m_file = {kAutoexec, ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp, ui->SlettAutoexecKnapp,
-              ui->autoexecmemo};
+    // "Ny" brings the backup back, or makes an empty file; "Slett" keeps a backup first.
+    m_file = std::make_unique<SideFileEditor>(
+        m_ws,
+        SideFileEditor::Panel{ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp, ui->SlettAutoexecKnapp,
+                              ui->autoexecmemo},
+        SideFileEditor::Setup{kAutoexec,
+                              [this] {
+                                  return linefile::exists(m_ws.drives(), kAutoexecBackup)
+                                             ? linefile::load(m_ws.drives(), kAutoexecBackup)
+                                             : Lines{};
+                              },
+                              kAutoexecBackup});
     ui->autoexecmemo->setCharFilter(oem::nearestOemCharacter);
     ui->NyAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/new.png")));
     ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
@@ -67,16 +72,16 @@ bool DosPage::eventFilter(QObject *watched, QEvent *event)
 
 void DosPage::checkAutoexecExists()
 {
-    ui->autoexec->setChecked(linefile::exists(m_ws.drives, kAutoexec));
+    m_file->checkExists();
 }
 
 void DosPage::refresh()
 {
-    const IniValue shell = GetIniStr(m_ws.doc.lines(), "SHELL");
+    const IniValue shell = GetIniStr(m_ws.document().lines(), "SHELL");
     ui->shell->setText(text8::toDisplay(shell.value));
     if (shell.found())
-        m_ws.regs.ShellLine = shell.line;
-    m_ws.setEdit1ToLine(m_ws.regs.ShellLine);
+        m_ws.registers().ShellLine = shell.line;
+    m_ws.showLineInEditLine(m_ws.registers().ShellLine);
 
     const std::pair<QCheckBox *, std::string_view> drivers[] = {
         {ui->ansisys, "ANSI.SYS"},   {ui->vxmssys, "VXMS.SYS"},     {ui->vemmsys, "VEMM.SYS"},
@@ -84,7 +89,7 @@ void DosPage::refresh()
         {ui->vw32ssys, "VW32S.SYS"}, {ui->vcdromsys, "VCDROM.SYS"},
     };
     for (const auto &[box, name] : drivers)
-        box->setChecked(FoundDevice(m_ws.doc.lines(), name) != NoLine);
+        box->setChecked(FoundDevice(m_ws.document().lines(), name) != NoLine);
 }
 
 void DosPage::driverClick(QCheckBox *box, std::string_view name)
@@ -103,65 +108,28 @@ void DosPage::vw32ssysClick() { driverClick(ui->vw32ssys, "VW32S.SYS"); }
 
 void DosPage::shellClick()
 {
-    ui->shell->setText(text8::toDisplay(GetIniStr(m_ws.doc.lines(), "SHELL").value));
+    ui->shell->setText(text8::toDisplay(GetIniStr(m_ws.document().lines(), "SHELL").value));
     // With no SHELL line ever found in this document nothing is read: the line
     // label says so and no line is selected.
-    m_ws.makeCurrent(m_ws.regs.ShellLine);
+    m_ws.makeCurrent(m_ws.registers().ShellLine);
 }
 
 void DosPage::autoexecClick()
 {
-    errors::guarded(m_ws.window(), [this] { showSideFile(m_ws.drives, m_file); });
+    m_file->showFile();
 }
 
 void DosPage::NyAutoexecKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        ui->autoexecmemo->setFocus();
-        ui->autoexecmemo->clear();
-        if (linefile::exists(m_ws.drives, kAutoexecBackup))
-            ui->autoexecmemo->setLines(linefile::load(m_ws.drives, kAutoexecBackup));
-        m_ws.saveFile(kAutoexec, ui->autoexecmemo->lines());
-        autoexecClick();
-    });
+    m_file->newFile();
 }
 
 void DosPage::LagreAutoexecKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        m_ws.saveFile(kAutoexec, ui->autoexecmemo->lines());
-        autoexecClick();
-    });
+    m_file->saveFile();
 }
 
 void DosPage::SlettAutoexecKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        if (!linefile::exists(m_ws.drives, kAutoexec))
-            return;
-        // A delete that cannot succeed must not cost the earlier backup: check
-        // first, and put the backup back should the delete fail all the same.
-        linefile::checkRemovable(m_ws.drives, kAutoexec);
-        std::optional<std::string> earlier;
-        if (linefile::exists(m_ws.drives, kAutoexecBackup))
-            earlier = linefile::readBytes(m_ws.drives, kAutoexecBackup);
-        // The backup is the memo as it stands, written before the file goes.
-        m_ws.saveFile(kAutoexecBackup, ui->autoexecmemo->lines());
-        try {
-            m_ws.removeFile(kAutoexec);
-        } catch (const FileError &e) {
-            QString message = e.message();
-            try {
-                if (earlier)
-                    m_ws.saveFileBytes(kAutoexecBackup, *earlier);
-                else
-                    m_ws.removeFile(kAutoexecBackup);
-            } catch (const FileError &restore) {
-                message += u'\n' + restore.message();
-            }
-            throw FileError(message);
-        }
-        ui->autoexecmemo->clear();
-        autoexecClick();
-    });
+    m_file->deleteFile();
 }

@@ -1,7 +1,8 @@
 // The "DOS" page: the DOS driver statements, SHELL and the AUTOEXEC.BAT editor.
 #pragma once
 
-#include "side_file.h"
+#include "pages/page.h"
+#include "workspace/side_file_editor.h"
 
 #include <QWidget>
 
@@ -15,19 +16,19 @@ class QCheckBox;
 class Text8Memo;
 class Workspace;
 
-class DosPage : public QWidget
+class DosPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    DosPage(Workspace &ws, QWidget *parent = nullptr);
+    explicit DosPage(Workspace &ws, QWidget *parent = nullptr);
     ~DosPage() override;
 
     Text8Memo *autoexecMemo() const;
 
     // The scan's step for this page, and the page's refresh.
     void checkAutoexecExists();
-    void refresh();
+    void refresh() override;
 
     void vemmsysClick();
     void vxmssysClick();
@@ -51,6 +52,6 @@ private:
     void driverClick(QCheckBox *box, std::string_view name);
 
     Workspace &m_ws;
-    std::unique_ptr<Ui::DosPage> ui;
-    SideFilePanel m_file;
+    const std::unique_ptr<Ui::DosPage> ui;
+    std::unique_ptr<SideFileEditor> m_file;
 };

@@ -1,10 +1,10 @@
 // The "Grensesnitt" page: SET AUTOSTART and SET RUNWORKPLACE.
-#include "interface_page.h"
+#include "pages/interface_page.h"
 
 #include "ui_interface_page.h"
 
-#include "text8.h"
-#include "workspace.h"
+#include "platform/text8.h"
+#include "workspace/workspace.h"
 
 #include <QMouseEvent>
 
@@ -63,9 +63,9 @@ void InterfacePage::setRunWorkplace(const std::string &value)
 
 void InterfacePage::refresh()
 {
-    m_ws.setEdit1ToLine(m_ws.regs.AutostartLine);
-    m_ws.setLabel2(QString());
-    m_ws.setLabel3(QString());
+    m_ws.showLineInEditLine(m_ws.registers().AutostartLine);
+    m_ws.showMessage(QString());
+    m_ws.showHint(QString());
 }
 
 void InterfacePage::programsClick()
@@ -77,9 +77,9 @@ void InterfacePage::programsClick()
             keywords.emplace_back(keyword);
     // Keywords that no box stands for (LAUNCHPAD, say) stay, after the boxes'
     // ones, in their order and as written.
-    const LinePos line = m_ws.lineOf(m_ws.regs.AutostartLine);
-    if (line != NoLine && text8::startsWithUpper(m_ws.doc.line(line), kAutostartKey)) {
-        const std::string &current = m_ws.doc.line(line);
+    const LinePos line = m_ws.lineOf(m_ws.registers().AutostartLine);
+    if (line != NoLine && text8::startsWithUpper(m_ws.document().line(line), kAutostartKey)) {
+        const std::string &current = m_ws.document().line(line);
         std::size_t start = kAutostartKey.size();
         while (start <= current.size()) {
             std::size_t end = current.find(',', start);
@@ -97,7 +97,7 @@ void InterfacePage::programsClick()
             text += ',';
         text += keywords[i];
     }
-    m_ws.writeStatement(m_ws.regs.AutostartLine, text);
+    m_ws.writeStatement(m_ws.registers().AutostartLine, text);
 }
 
 bool InterfacePage::isManaged(const std::string &keyword) const
@@ -115,6 +115,6 @@ bool InterfacePage::isManaged(const std::string &keyword) const
 
 void InterfacePage::runworkplaceClick()
 {
-    m_ws.makeCurrent(m_ws.regs.RunWorkplaceLine);
-    m_ws.setLabel3(QStringLiteral("Oppgir grensesnittet som startes av OS/2"));
+    m_ws.makeCurrent(m_ws.registers().RunWorkplaceLine);
+    m_ws.showHint(QStringLiteral("Oppgir grensesnittet som startes av OS/2"));
 }

@@ -1,6 +1,8 @@
 // The "Grensesnitt" page: SET AUTOSTART and SET RUNWORKPLACE.
 #pragma once
 
+#include "pages/page.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,18 +16,18 @@ class InterfacePage;
 class QCheckBox;
 class Workspace;
 
-class InterfacePage : public QWidget
+class InterfacePage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    InterfacePage(Workspace &ws, QWidget *parent = nullptr);
+    explicit InterfacePage(Workspace &ws, QWidget *parent = nullptr);
     ~InterfacePage() override;
 
     // The scan's steps for this page, and the page's refresh.
     void setAutostart(const std::string &value);
     void setRunWorkplace(const std::string &value);
-    void refresh();
+    void refresh() override;
 
     void programsClick();
     void runworkplaceClick();
@@ -40,5 +42,5 @@ private:
     bool isManaged(const std::string &keyword) const;
 
     Workspace &m_ws;
-    std::unique_ptr<Ui::InterfacePage> ui;
+    const std::unique_ptr<Ui::InterfacePage> ui;
 };

@@ -1,9 +1,9 @@
 // The "Ytelse" page: THREADS, MAXWAIT, TIMESLICE and PRIORITY.
-#include "performance_page.h"
+#include "pages/performance_page.h"
 
 #include "ui_performance_page.h"
 
-#include "workspace.h"
+#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 
@@ -38,11 +38,11 @@ void PerformancePage::write(const std::string &statement, LinePos reg)
 {
     const LinePos line = m_ws.lineOf(reg);
     m_ws.vislinje(line);
-    m_ws.setEdit1(statement);
+    m_ws.showInEditLine(statement);
     // Without the statement in the document nothing more happens: the page
     // never adds a line, and the selection stays where it was.
     if (line != NoLine)
-        m_ws.replaceLine(line, m_ws.edit1());
+        m_ws.replaceLine(line, statement);
 }
 
 std::string PerformancePage::timeSlice() const
@@ -53,26 +53,26 @@ std::string PerformancePage::timeSlice() const
 
 void PerformancePage::ThreadsChange()
 {
-    write("THREADS=" + std::to_string(ui->Threads->value()), m_ws.regs.ThreadsLine);
+    write("THREADS=" + std::to_string(ui->Threads->value()), m_ws.registers().ThreadsLine);
 }
 
 void PerformancePage::MaxWaitChange()
 {
-    write("MAXWAIT=" + std::to_string(ui->MaxWait->value()), m_ws.regs.MaxWaitLine);
+    write("MAXWAIT=" + std::to_string(ui->MaxWait->value()), m_ws.registers().MaxWaitLine);
 }
 
 void PerformancePage::TimeSliceXChange()
 {
     if (ui->TimeSliceX->value() > ui->TimeSliceY->value())
         ui->TimeSliceY->setValue(ui->TimeSliceX->value());
-    write(timeSlice(), m_ws.regs.TimeSliceLine);
+    write(timeSlice(), m_ws.registers().TimeSliceLine);
 }
 
 void PerformancePage::TimeSliceYChange()
 {
     if (ui->TimeSliceY->value() < ui->TimeSliceX->value())
         ui->TimeSliceX->setValue(ui->TimeSliceY->value());
-    write(timeSlice(), m_ws.regs.TimeSliceLine);
+    write(timeSlice(), m_ws.registers().TimeSliceLine);
 }
 
 void PerformancePage::PriorityClick()
@@ -81,7 +81,7 @@ void PerformancePage::PriorityClick()
     ui->MaxWait->setVisible(item == 0);
     ui->MaxWaitLAbel->setVisible(item == 0);
     if (item == 0)
-        write("PRIORITY=DYNAMIC", m_ws.regs.PriorityLine);
+        write("PRIORITY=DYNAMIC", m_ws.registers().PriorityLine);
     else if (item == 1)
-        write("PRIORITY=ABSOLUTE", m_ws.regs.PriorityLine);
+        write("PRIORITY=ABSOLUTE", m_ws.registers().PriorityLine);
 }

@@ -1,7 +1,8 @@
 // The "Ytelse" page: THREADS, MAXWAIT, TIMESLICE and PRIORITY.
 #pragma once
 
-#include "search.h"
+#include "engine/search.h"
+#include "pages/page.h"
 
 #include <QWidget>
 
@@ -14,12 +15,12 @@ class PerformancePage;
 class QButtonGroup;
 class Workspace;
 
-class PerformancePage : public QWidget
+class PerformancePage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    PerformancePage(Workspace &ws, QWidget *parent = nullptr);
+    explicit PerformancePage(Workspace &ws, QWidget *parent = nullptr);
     ~PerformancePage() override;
 
     void ThreadsChange();
@@ -34,6 +35,6 @@ private:
     std::string timeSlice() const;
 
     Workspace &m_ws;
-    std::unique_ptr<Ui::PerformancePage> ui;
-    QButtonGroup *m_priority;
+    const std::unique_ptr<Ui::PerformancePage> ui;
+    QButtonGroup *const m_priority;
 };

@@ -1,12 +1,10 @@
 // The "Oppstart" page: RESTARTOBJECTS, PROTECTONLY and the STARTUP.CMD editor.
-#include "startup_page.h"
+#include "pages/startup_page.h"
 
 #include "ui_startup_page.h"
 
-#include "error_report.h"
-#include "line_file.h"
-#include "text8.h"
-#include "workspace.h"
+#include "platform/text8.h"
+#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 
@@ -29,8 +27,12 @@ StartupPage::StartupPage(Workspace &ws, QWidget *parent)
     , m_restart(new QButtonGroup(this))
 {
     ui->setupUi(this);
-    m_file = {kStartupCmd, ui->startupcmd, ui->NyStartupKnapp, ui->LagreStartupKnapp, ui->SlettStartupKnapp,
-              ui->StartupMemo};
+    // "Ny" writes a file that only ends the command processor; "Slett" keeps no backup.
+    m_file = std::make_unique<SideFileEditor>(
+        m_ws,
+        SideFileEditor::Panel{ui->startupcmd, ui->NyStartupKnapp, ui->LagreStartupKnapp, ui->SlettStartupKnapp,
+                              ui->StartupMemo},
+        SideFileEditor::Setup{kStartupCmd, [] { return Lines{"EXIT"}; }, QString()});
     const std::array<QRadioButton *, 5> items = {ui->restartgroup_0, ui->restartgroup_1, ui->restartgroup_2,
                                                  ui->restartgroup_3, ui->restartgroup_4};
     for (int i = 0; i < int(items.size()); ++i)
@@ -57,13 +59,13 @@ StartupPage::~StartupPage() = default;
 
 void StartupPage::checkStartupCmdExists()
 {
-    ui->startupcmd->setChecked(linefile::exists(m_ws.drives, kStartupCmd));
+    m_file->checkExists();
 }
 
 void StartupPage::selectRestartItem(const std::string &value)
 {
     int item = -1;
-    if (m_ws.regs.RestartObjectsLine == NoLine) {
+    if (m_ws.registers().RestartObjectsLine == NoLine) {
         item = kRestartDefault;
     } else {
         // Letter case aside: "restartobjects=no" means NO, and must not turn
@@ -80,75 +82,60 @@ void StartupPage::selectRestartItem(const std::string &value)
 
 void StartupPage::restartgroupClick()
 {
-    m_ws.enableRem(false);
-    const LinePos line = m_ws.lineOf(m_ws.regs.RestartObjectsLine);
+    m_ws.enableRemButton(false);
+    const LinePos line = m_ws.lineOf(m_ws.registers().RestartObjectsLine);
     m_ws.vislinje(line);
     m_ws.selectLine(line);
     ui->LeggTilRestartKnapp->setEnabled(line == NoLine);
     const int item = m_restart->checkedId();
     const std::string value = kRestartValues[std::size_t(item < 0 ? kRestartDefault : item)];
     if (line != NoLine) {
-        m_ws.doc.replace(line, "RESTARTOBJECTS=" + value);
-        m_ws.setEdit1ToLine(line);
+        m_ws.document().replace(line, "RESTARTOBJECTS=" + value);
+        m_ws.showLineInEditLine(line);
     } else {
-        m_ws.setEdit1Text(QStringLiteral("(RESTARTOBJECTS=YES)"));
+        m_ws.showTextInEditLine(QStringLiteral("(RESTARTOBJECTS=YES)"));
     }
-    m_ws.setLabel3(QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES"));
-    m_ws.setLabel2(QString());
+    m_ws.showHint(QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES"));
+    m_ws.showMessage(QString());
 }
 
 void StartupPage::LeggTilRestartKnappClick()
 {
     restartgroupClick();
-    m_ws.regs.RestartObjectsLine = m_ws.doc.append("RESTARTOBJECTS=YES");
+    m_ws.registers().RestartObjectsLine = m_ws.document().append("RESTARTOBJECTS=YES");
     restartgroupClick();
 }
 
 void StartupPage::protectonlyClick()
 {
     const bool on = ui->protectonly->isChecked();
-    m_ws.writeStatement(m_ws.regs.ProtectOnlyLine, on ? "PROTECTONLY=YES" : "PROTECTONLY=NO");
-    m_ws.setLabel3(on ? QStringLiteral("Kun OS/2 sesjoner kan kjøres")
+    m_ws.writeStatement(m_ws.registers().ProtectOnlyLine, on ? "PROTECTONLY=YES" : "PROTECTONLY=NO");
+    m_ws.showHint(on ? QStringLiteral("Kun OS/2 sesjoner kan kjøres")
                       : QStringLiteral("OS/2, DOS og Windows sesjoner kan kjøres"));
 }
 
 void StartupPage::startupcmdClick()
 {
-    errors::guarded(m_ws.window(), [this] { showSideFile(m_ws.drives, m_file); });
+    m_file->showFile();
 }
 
 void StartupPage::NyStartupKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        ui->StartupMemo->setFocus();
-        ui->StartupMemo->clear();
-        ui->StartupMemo->addLine("EXIT");
-        m_ws.saveFile(kStartupCmd, ui->StartupMemo->lines());
-        startupcmdClick();
-    });
+    m_file->newFile();
 }
 
 void StartupPage::LagreStartupKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        m_ws.saveFile(kStartupCmd, ui->StartupMemo->lines());
-        startupcmdClick();
-    });
+    m_file->saveFile();
 }
 
 void StartupPage::SlettStartupKnappClick()
 {
-    errors::guarded(m_ws.window(), [this] {
-        if (!linefile::exists(m_ws.drives, kStartupCmd))
-            return;
-        m_ws.removeFile(kStartupCmd);
-        ui->StartupMemo->clear();
-        startupcmdClick();
-    });
+    m_file->deleteFile();
 }
 
 void StartupPage::StartupMemoChange()
 {
     ui->LagreStartupKnapp->setEnabled(ui->StartupMemo->lineCount() > 0);
-    ui->NyStartupKnapp->setEnabled(!linefile::exists(m_ws.drives, kStartupCmd));
+    ui->NyStartupKnapp->setEnabled(!m_file->fileExists());
 }

@@ -1,7 +1,8 @@
 // The "Oppstart" page: RESTARTOBJECTS, PROTECTONLY and the STARTUP.CMD editor.
 #pragma once
 
-#include "side_file.h"
+#include "pages/page.h"
+#include "workspace/side_file_editor.h"
 
 #include <QWidget>
 
@@ -15,13 +16,16 @@ class QButtonGroup;
 class Text8Memo;
 class Workspace;
 
-class StartupPage : public QWidget
+class StartupPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    StartupPage(Workspace &ws, QWidget *parent = nullptr);
+    explicit StartupPage(Workspace &ws, QWidget *parent = nullptr);
     ~StartupPage() override;
+
+    // The page refresh runs the radio group's handler.
+    void refresh() override { restartgroupClick(); }
 
     // The scan's steps for this page.
     void checkStartupCmdExists();
@@ -38,7 +42,7 @@ public:
 
 private:
     Workspace &m_ws;
-    std::unique_ptr<Ui::StartupPage> ui;
-    QButtonGroup *m_restart;
-    SideFilePanel m_file;
+    const std::unique_ptr<Ui::StartupPage> ui;
+    QButtonGroup *const m_restart;
+    std::unique_ptr<SideFileEditor> m_file;
 };

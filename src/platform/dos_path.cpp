@@ -1,7 +1,7 @@
 // DOS paths ("C:\OS2\BOOT\X.SYS") mapped to folders of the host system.
-#include "dos_path.h"
+#include "platform/dos_path.h"
 
-#include "file_error.h"
+#include "platform/file_error.h"
 
 #include <QDir>
 #include <QProcessEnvironment>

@@ -1,5 +1,5 @@
 // The error of a file operation, and its cause told in Norwegian.
-#include "file_error.h"
+#include "platform/file_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Text line files with CR LF line ends, read and written byte for byte.
-#include "line_file.h"
+#include "platform/line_file.h"
 
-#include "file_error.h"
+#include "platform/file_error.h"
 
 #include <QDir>
 #include <QFile>

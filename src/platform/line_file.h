@@ -1,7 +1,7 @@
 // Text line files with CR LF line ends, read and written byte for byte.
 #pragma once
 
-#include "dos_path.h"
+#include "platform/dos_path.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // Mounted file systems of the host, and which of them look like an OS/2 boot drive.
-#include "mounts.h"
+#include "platform/mounts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The OEM (DOS code page 850) character set, for text that DOS files must hold.
-#include "oem_text.h"
+#include "platform/oem_text.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // 8-bit text of the configuration files: Windows-1252 display and 8-bit upper-casing.
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <array>
 
@@ -67,6 +67,16 @@ std::optional<std::string> fromDisplay(const QString &text)
             return std::nullopt;
         out.push_back(static_cast<char>(*b));
     }
+    return out;
+}
+
+std::string fromDisplayDropping(const QString &text)
+{
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text)
+        if (const auto b = byteOf(c.unicode()))
+            out.push_back(static_cast<char>(*b));
     return out;
 }
 

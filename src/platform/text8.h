@@ -17,6 +17,10 @@ QString toDisplay(std::string_view bytes);
 // The reverse of toDisplay. Returns nothing when a character has no byte.
 std::optional<std::string> fromDisplay(const QString &text);
 
+// The reverse of toDisplay for a text that may hold characters without a byte:
+// those are left out.
+std::string fromDisplayDropping(const QString &text);
+
 // True when the character has a byte in the 8-bit set.
 bool isEncodable(QChar c);
 bool isEncodable(const QString &text);

@@ -1,8 +1,7 @@
 // Shared helpers of the GUI tests.
 #include "test_support.h"
 
-#include "error_report.h"
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,31 +53,34 @@ DriveMap TestDrive::map() const
 
 namespace {
 
-// No test ever meets a modal box: outside an ErrorRecorder an error only warns,
-// and the test that caused it fails on its own checks.
-void unexpectedError(QWidget *, const QString &message)
-{
-    qWarning("unexpected error report: %s", qPrintable(message));
-}
-
-const bool s_noBoxes = [] {
-    errors::setSink(unexpectedError);
-    return true;
-}();
+// The recorder of the test that runs now, if any.
+ErrorRecorder *s_recorder = nullptr;
 
 } // namespace
 
 ErrorRecorder::ErrorRecorder()
     : m_messages(std::make_shared<QStringList>())
+    , m_previous(s_recorder)
 {
-    auto messages = m_messages;
-    errors::setSink([messages](QWidget *, const QString &message) { messages->append(message); });
+    s_recorder = this;
 }
 
 ErrorRecorder::~ErrorRecorder()
 {
     QCoreApplication::processEvents();
-    errors::setSink(unexpectedError);
+    s_recorder = m_previous;
+}
+
+ErrorReporter::Sink ErrorRecorder::sink()
+{
+    // No test ever meets a modal box: outside an ErrorRecorder an error only
+    // warns, and the test that caused it fails on its own checks.
+    return [](QWidget *, const QString &message) {
+        if (s_recorder)
+            s_recorder->m_messages->append(message);
+        else
+            qWarning("unexpected error report: %s", qPrintable(message));
+    };
 }
 
 QStringList ErrorRecorder::messages()
@@ -98,7 +100,7 @@ QByteArray crlf(const QStringList &lines)
 
 std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments)
 {
-    auto window = std::make_unique<TOs2Form>(arguments, drives);
+    auto window = std::make_unique<TOs2Form>(arguments, drives, ErrorRecorder::sink());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");

@@ -2,8 +2,8 @@
 // error recorder in place of the message box, and widget lookup by name.
 #pragma once
 
-#include "dos_path.h"
-#include "os2form.h"
+#include "platform/dos_path.h"
+#include "app/os2form.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -31,17 +31,24 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Collects the error messages that the window would show in a message box.
+// Collects the error messages that the windows would show in a message box,
+// while it lives; the windows of openWindow() report to the latest recorder.
 class ErrorRecorder
 {
 public:
     ErrorRecorder();
     ~ErrorRecorder();
+    ErrorRecorder(const ErrorRecorder &) = delete;
+    ErrorRecorder &operator=(const ErrorRecorder &) = delete;
     // Lets the queued reports arrive and returns all messages so far.
     QStringList messages();
 
+    // What the test windows report to.
+    static ErrorReporter::Sink sink();
+
 private:
     std::shared_ptr<QStringList> m_messages;
+    ErrorRecorder *const m_previous;
 };
 
 // Lines joined with CR LF after each, as a configuration file holds them.

@@ -1,7 +1,8 @@
 // The "Nettverk" page: the statements that name the network products' folders.
 #pragma once
 
-#include "search.h"
+#include "engine/search.h"
+#include "pages/page.h"
 
 #include <QWidget>
 
@@ -14,12 +15,12 @@ class NetworkPage;
 class QListWidget;
 class Workspace;
 
-class NetworkPage : public QWidget
+class NetworkPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    NetworkPage(Workspace &ws, QWidget *parent = nullptr);
+    explicit NetworkPage(Workspace &ws, QWidget *parent = nullptr);
     ~NetworkPage() override;
 
     // The scan's step for this page.
@@ -41,6 +42,6 @@ private:
     void listClick(NetList &own);
 
     Workspace &m_ws;
-    std::unique_ptr<Ui::NetworkPage> ui;
+    const std::unique_ptr<Ui::NetworkPage> ui;
     NetList m_protokoll, m_tcpip, m_mobil, m_lan;
 };

@@ -1,23 +1,15 @@
 // The "Drivere" page: the installed device and base-device drivers, and the
 // catalogue's base drivers that are not installed.
-#include "drivers_page.h"
+#include "pages/drivers_page.h"
 
 #include "ui_drivers_page.h"
 
-#include "list_selection.h"
-#include "text8.h"
-#include "workspace.h"
+#include "engine/catalogue.h"
+#include "platform/text8.h"
+#include "workspace/list_selection.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
-
-namespace {
-
-std::string entryOf(const QListWidget *list, int row)
-{
-    return text8::fromDisplay(list->item(row)->text()).value_or(std::string());
-}
-
-} // namespace
 
 DriversPage::DriversPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -27,34 +19,46 @@ DriversPage::DriversPage(Workspace &ws, QWidget *parent)
     ui->setupUi(this);
     ui->tavekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/remove.png")));
     ui->LeggTilKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/add.png")));
-    listsel::onUserSelect(ui->devicelist, this, [this] { devicelistClick(); });
-    listsel::onUserSelect(ui->basedevlist, this, [this] { basedevlistClick(); });
-    listsel::onUserSelect(ui->basedevlist2, this, [this] { basedevlist2Click(); });
+    listsel::onUserSelect(ui->devicelist, [this] { devicelistClick(); });
+    listsel::onUserSelect(ui->basedevlist, [this] { basedevlistClick(); });
+    listsel::onUserSelect(ui->basedevlist2, [this] { basedevlist2Click(); });
     // "ta vekk" and "legg til" have no action.
 }
 
 DriversPage::~DriversPage() = default;
 
+void DriversPage::addEntry(QListWidget *list, const std::string &bytes)
+{
+    auto *item = new QListWidgetItem(text8::toDisplay(bytes), list);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(bytes));
+}
+
+std::string DriversPage::entryOf(const QListWidget *list, int row)
+{
+    return list->item(row)->data(Qt::UserRole).toByteArray().toStdString();
+}
+
 void DriversPage::AddDevice()
 {
-    const listsel::CodeSelection fromCode;
+    const listsel::CodeSelection fromCode(ui->devicelist);
     ui->devicelist->clear();
     DeviceLines.clear();
-    const Lines &lines = m_ws.doc.lines();
+    const Lines &lines = m_ws.document().lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].compare(0, 7, "DEVICE=") != 0)
             continue;
-        ui->devicelist->addItem(text8::toDisplay(FileNameOf(std::string_view(lines[i]).substr(7))));
+        addEntry(ui->devicelist, FileNameOf(std::string_view(lines[i]).substr(7)));
         DeviceLines.push_back(LinePos(i));
     }
 }
 
 void DriversPage::addbasedev()
 {
-    const listsel::CodeSelection fromCode;
+    const listsel::CodeSelection fromCode(ui->basedevlist);
+    const listsel::CodeSelection fromCode2(ui->basedevlist2);
     ui->basedevlist->clear();
     BasedevLines.clear();
-    const Lines &lines = m_ws.doc.lines();
+    const Lines &lines = m_ws.document().lines();
     std::vector<std::string> installed;
     for (std::string_view extension : catalogue::DriverExtensions) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -62,19 +66,19 @@ void DriversPage::addbasedev()
             if (line.compare(0, 8, "BASEDEV=") != 0 || line.find(extension) == std::string::npos)
                 continue;
             installed.push_back(line.substr(8));
-            ui->basedevlist->addItem(text8::toDisplay(installed.back()));
+            addEntry(ui->basedevlist, installed.back());
             BasedevLines.push_back(LinePos(i));
         }
     }
     // Without an installed entry there is nothing to select, and Edit1 stays.
     if (!installed.empty()) {
         listsel::select(ui->basedevlist, 0);
-        m_ws.setEdit1("BASEDEV=" + installed.front());
+        m_ws.showInEditLine("BASEDEV=" + installed.front());
     }
     ui->basedevlist2->clear();
     for (std::string_view name : catalogue::BasedevNames)
         if (std::find(installed.begin(), installed.end(), name) == installed.end())
-            ui->basedevlist2->addItem(text8::toDisplay(name));
+            addEntry(ui->basedevlist2, std::string(name));
 }
 
 void DriversPage::refresh()
@@ -91,9 +95,9 @@ void DriversPage::devicelistClick()
     // With no entry selected (the refresh right after a scan) no line is shown.
     if (row >= 0 && std::size_t(row) < DeviceLines.size()) {
         m_ws.makeCurrent(DeviceLines[std::size_t(row)]);
-        m_ws.setLabel3(DriverCatalogue::DeviceNote(entryOf(ui->devicelist, row)));
+        m_ws.showHint(catalogue::DeviceNote(entryOf(ui->devicelist, row)));
     }
-    m_ws.setLabel2(QString());
+    m_ws.showMessage(QString());
 }
 
 void DriversPage::basedevlistClick()
@@ -105,11 +109,12 @@ void DriversPage::basedevlistClick()
     if (row < 0 || std::size_t(row) >= BasedevLines.size())
         return;
     m_ws.makeCurrent(BasedevLines[std::size_t(row)]);
-    m_ws.setLabel3(m_catalogue.BasedevNote(entryOf(ui->basedevlist, row)));
-    if (m_catalogue.isRequired()) {
-        m_ws.setLabel2(QStringLiteral("Nødvendig"));
+    const catalogue::BasedevInfo driver = catalogue::BasedevNote(entryOf(ui->basedevlist, row));
+    m_ws.showHint(driver.note);
+    if (driver.required) {
+        m_ws.showMessage(QStringLiteral("Nødvendig"));
     } else {
-        m_ws.setLabel2(QString());
+        m_ws.showMessage(QString());
         ui->tavekkKnapp->setEnabled(true);
     }
 }
@@ -124,7 +129,8 @@ void DriversPage::basedevlist2Click()
         return;
     const std::string name = entryOf(ui->basedevlist2, row);
     m_ws.vislinje(NoLine);
-    m_ws.setEdit1("BASEDEV=" + name);
-    m_ws.setLabel3(m_catalogue.BasedevNote(name));
-    m_ws.setLabel2(m_catalogue.isRequired() ? QStringLiteral("Nødvendig") : QString());
+    m_ws.showInEditLine("BASEDEV=" + name);
+    const catalogue::BasedevInfo driver = catalogue::BasedevNote(name);
+    m_ws.showHint(driver.note);
+    m_ws.showMessage(driver.required ? QStringLiteral("Nødvendig") : QString());
 }

@@ -1,7 +1,7 @@
 // "Sjekk": does the driver or file that a statement names exist on disk?
 #pragma once
 
-#include "dos_path.h"
+#include "platform/dos_path.h"
 
 #include <QString>
 

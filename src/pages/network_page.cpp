@@ -1,11 +1,11 @@
 // The "Nettverk" page: the statements that name the network products' folders.
-#include "network_page.h"
+#include "pages/network_page.h"
 
 #include "ui_network_page.h"
 
-#include "list_selection.h"
-#include "text8.h"
-#include "workspace.h"
+#include "workspace/list_selection.h"
+#include "platform/text8.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <array>
@@ -21,18 +21,18 @@ NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
     m_tcpip = {ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
     m_mobil = {ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
     m_lan = {ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
-    listsel::onUserSelect(ui->ProtokollList, this, [this] { ProtokollListClick(); });
-    listsel::onUserSelect(ui->tcpiplist, this, [this] { tcpiplistClick(); });
-    listsel::onUserSelect(ui->LANlist, this, [this] { LANlistClick(); });
-    listsel::onUserSelect(ui->mobillist, this, [this] { mobillistClick(); });
+    listsel::onUserSelect(ui->ProtokollList, [this] { ProtokollListClick(); });
+    listsel::onUserSelect(ui->tcpiplist, [this] { tcpiplistClick(); });
+    listsel::onUserSelect(ui->LANlist, [this] { LANlistClick(); });
+    listsel::onUserSelect(ui->mobillist, [this] { mobillistClick(); });
 }
 
 NetworkPage::~NetworkPage() = default;
 
 void NetworkPage::AddProtokoll()
 {
-    const listsel::CodeSelection fromCode;
     for (NetList *net : {&m_protokoll, &m_lan, &m_mobil, &m_tcpip}) {
+        const listsel::CodeSelection fromCode(net->list);
         net->list->clear();
         net->lines.clear();
     }
@@ -43,7 +43,7 @@ void NetworkPage::AddProtokoll()
         net.list->addItem(text8::toDisplay(text));
         net.lines.push_back(LinePos(i));
     };
-    const Lines &lines = m_ws.doc.lines();
+    const Lines &lines = m_ws.document().lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string &line = lines[i];
         if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
@@ -70,8 +70,8 @@ void NetworkPage::listClick(NetList &own)
     if (row < 0 || std::size_t(row) >= own.lines.size())
         return;
     m_ws.makeCurrent(own.lines[std::size_t(row)]);
-    m_ws.setLabel3(own.hint);
-    m_ws.setLabel2(QString());
+    m_ws.showHint(own.hint);
+    m_ws.showMessage(QString());
 }
 
 void NetworkPage::ProtokollListClick() { listClick(m_protokoll); }

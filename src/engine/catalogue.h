@@ -27,24 +27,23 @@ extern const std::array<std::string_view, 42> DeviceNotes;
 
 } // namespace catalogue
 
-// The two lookups that explain a selected driver, and the row found by the last
-// base-driver lookup.
-class DriverCatalogue
+namespace catalogue {
+
+// What the catalogue says of a base-device driver.
+struct BasedevInfo
 {
-public:
-    // Description of the base-device driver named exactly `name` (same bytes, same
-    // case, same length, nothing trimmed); empty when no row has that name.
-    // Records the row found (1-based), or 0, in BasedevIndex.
-    QString BasedevNote(std::string_view name);
-
-    // True when the last BasedevNote found a row that is marked required.
-    bool isRequired() const;
-
-    // Row of BasedevNames found by the last BasedevNote, 0 when none.
-    int BasedevIndex = 0;
-
-    // Description of the device driver `name` (raw 8-bit bytes), letter case aside:
-    // both sides are compared upper-cased with the 8-bit upper-casing, nothing is
-    // trimmed. Empty for a row without description and for an unknown name.
-    static QString DeviceNote(std::string_view name);
+    QString note;         // its description; empty when no row has the name
+    int BasedevIndex = 0; // its row of BasedevNames (from 1), 0 when none
+    bool required = false;
 };
+
+// The base-device driver named exactly `name` (same bytes, same case, same
+// length, nothing trimmed).
+[[nodiscard]] BasedevInfo BasedevNote(std::string_view name);
+
+// Description of the device driver `name` (raw 8-bit bytes), letter case aside:
+// both sides are compared upper-cased with the 8-bit upper-casing, nothing is
+// trimmed. Empty for a row without description and for an unknown name.
+[[nodiscard]] QString DeviceNote(std::string_view name);
+
+} // namespace catalogue

@@ -1,8 +1,8 @@
 // The document: the lines of the configuration file, as the "Fil" page lists them.
 #pragma once
 
-#include "line_file.h"
-#include "search.h"
+#include "platform/line_file.h"
+#include "engine/search.h"
 
 #include <QAbstractListModel>
 

@@ -16,19 +16,22 @@ void select(QAbstractItemView *view, int row);
 void clear(QAbstractItemView *view);
 
 // Runs `handler` when the user selects or clicks a row with the mouse or the
-// keyboard; never for a selection made by select() or clear(). Connect after the
-// view's model is set.
-void onUserSelect(QAbstractItemView *view, QObject *context, std::function<void()> handler);
+// keyboard; never for a selection made by select() or clear(), nor while a
+// CodeSelection for the view lives. Connect after the view's model is set.
+void onUserSelect(QAbstractItemView *view, std::function<void()> handler);
 
-// True while a selection is being made from code (model resets included).
+// While it lives, every change of `view`'s selection is the program's own
+// (refilling the list included), and the view's handler does not run.
 class CodeSelection
 {
 public:
-    CodeSelection();
+    explicit CodeSelection(QAbstractItemView *view);
     ~CodeSelection();
     CodeSelection(const CodeSelection &) = delete;
     CodeSelection &operator=(const CodeSelection &) = delete;
-    static bool active();
+
+private:
+    QAbstractItemView *const m_view;
 };
 
 } // namespace listsel

@@ -1,7 +1,7 @@
 // The built-in catalogue of OS/2 driver files and their Norwegian descriptions.
-#include "catalogue.h"
+#include "engine/catalogue.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 namespace catalogue {
 
@@ -212,31 +212,20 @@ bool equalUpper(std::string_view a, std::string_view b)
 
 } // namespace
 
+BasedevInfo BasedevNote(std::string_view name)
+{
+    for (std::size_t i = 0; i < BasedevNames.size(); ++i)
+        if (name == BasedevNames[i])
+            return {fromUtf8(BasedevNotes[i]), static_cast<int>(i) + 1, BasedevRequired[i] == 1};
+    return {};
+}
+
+QString DeviceNote(std::string_view name)
+{
+    for (std::size_t i = 0; i < DeviceNames.size(); ++i)
+        if (equalUpper(name, DeviceNames[i]))
+            return fromUtf8(DeviceNotes[i]);
+    return {};
+}
+
 } // namespace catalogue
-
-QString DriverCatalogue::BasedevNote(std::string_view name)
-{
-    BasedevIndex = 0;
-    for (std::size_t i = 0; i < catalogue::BasedevNames.size(); ++i) {
-        if (name == catalogue::BasedevNames[i]) {
-            BasedevIndex = static_cast<int>(i) + 1;
-            return catalogue::fromUtf8(catalogue::BasedevNotes[i]);
-        }
-    }
-    return {};
-}
-
-bool DriverCatalogue::isRequired() const
-{
-    const int rows = static_cast<int>(catalogue::BasedevRequired.size());
-    return BasedevIndex >= 1 && BasedevIndex <= rows
-           && catalogue::BasedevRequired[static_cast<std::size_t>(BasedevIndex - 1)] == 1;
-}
-
-QString DriverCatalogue::DeviceNote(std::string_view name)
-{
-    for (std::size_t i = 0; i < catalogue::DeviceNames.size(); ++i)
-        if (catalogue::equalUpper(name, catalogue::DeviceNames[i]))
-            return catalogue::fromUtf8(catalogue::DeviceNotes[i]);
-    return {};
-}

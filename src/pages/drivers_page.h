@@ -2,40 +2,45 @@
 // catalogue's base drivers that are not installed.
 #pragma once
 
-#include "catalogue.h"
-#include "search.h"
+#include "engine/search.h"
+#include "pages/page.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace Ui {
 class DriversPage;
 }
+class QListWidget;
 class Workspace;
 
-class DriversPage : public QWidget
+class DriversPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    DriversPage(Workspace &ws, QWidget *parent = nullptr);
+    explicit DriversPage(Workspace &ws, QWidget *parent = nullptr);
     ~DriversPage() override;
 
     // The scan's steps for this page, and the page's refresh.
     void AddDevice();
     void addbasedev();
-    void refresh();
+    void refresh() override;
 
     void devicelistClick();
     void basedevlistClick();
     void basedevlist2Click();
 
 private:
+    // Adds an entry shown through the 8-bit display, keeping its bytes.
+    static void addEntry(QListWidget *list, const std::string &bytes);
+    static std::string entryOf(const QListWidget *list, int row);
+
     Workspace &m_ws;
-    std::unique_ptr<Ui::DriversPage> ui;
-    DriverCatalogue m_catalogue;
+    const std::unique_ptr<Ui::DriversPage> ui;
     // The document line of each entry of devicelist and basedevlist, by row.
     std::vector<LinePos> DeviceLines;
     std::vector<LinePos> BasedevLines;

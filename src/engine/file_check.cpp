@@ -1,8 +1,8 @@
 // "Sjekk": does the driver or file that a statement names exist on disk?
-#include "file_check.h"
+#include "engine/file_check.h"
 
-#include "line_file.h"
-#include "text8.h"
+#include "platform/line_file.h"
+#include "platform/text8.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // that the file can hold.
 #pragma once
 
-#include "line_file.h"
+#include "platform/line_file.h"
 
 #include <QPlainTextEdit>
 

@@ -1,7 +1,7 @@
 // The document: the lines of the configuration file, as the "Fil" page lists them.
-#include "document.h"
+#include "workspace/document.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 void Document::setLines(Lines lines)
 {

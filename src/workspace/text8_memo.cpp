@@ -1,8 +1,8 @@
 // A memo for an 8-bit text file: holds the file's lines and takes only characters
 // that the file can hold.
-#include "text8_memo.h"
+#include "workspace/text8_memo.h"
 
-#include "text8.h"
+#include "platform/text8.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -32,17 +32,6 @@ QString rawText(const QPlainTextEdit *memo)
     return text;
 }
 
-// Bytes of a text that only ever holds characters of the 8-bit set.
-std::string bytesOf(const QString &text)
-{
-    if (auto bytes = text8::fromDisplay(text))
-        return *bytes;
-    QString kept;
-    for (QChar c : text)
-        if (text8::isEncodable(c))
-            kept += c;
-    return text8::fromDisplay(kept).value_or(std::string());
-}
 
 // A line of the file as the memo shows it.
 QString shown(const std::string &line)
@@ -67,7 +56,8 @@ Lines Text8Memo::lines() const
     // Loaded lines are kept as they are; only typing goes through the filter.
     for (QString part : parts) {
         part.replace(kCrShown, QChar(u'\r'));
-        out.push_back(bytesOf(part));
+        // Typing and pasting only let characters of the 8-bit set in.
+        out.push_back(text8::fromDisplayDropping(part));
     }
     return out;
 }

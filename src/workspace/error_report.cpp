@@ -1,0 +1,28 @@
+// Showing the error of a failed file operation to the user.
+#include "workspace/error_report.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+ErrorReporter::ErrorReporter(QWidget *window, Sink sink)
+    : QObject(window)
+    , m_window(window)
+    , m_sink(std::move(sink))
+{
+    if (!m_sink)
+        m_sink = [](QWidget *parent, const QString &message) {
+            QMessageBox::critical(parent, QCoreApplication::applicationName(), message);
+        };
+}
+
+void ErrorReporter::report(const QString &message)
+{
+    if (m_pending.contains(message))
+        return;
+    m_pending.append(message);
+    QTimer::singleShot(0, this, [this, message] {
+        m_pending.removeOne(message);
+        m_sink(m_window.data(), message);
+    });
+}

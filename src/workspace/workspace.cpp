@@ -1,0 +1,171 @@
+// What every page works with: the document, the status area, the line
+// registers, the drives, the files the program writes and error reporting.
+#include "workspace/workspace.h"
+
+#include "platform/file_error.h"
+#include "platform/line_file.h"
+#include "platform/text8.h"
+#include "workspace/list_selection.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+Workspace::Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
+                     ErrorReporter &errors, QWidget *window)
+    : m_doc(document)
+    , m_drives(std::move(drives))
+    , m_configFileName(std::move(configFileName))
+    , m_w(widgets)
+    , m_errors(errors)
+    , m_window(window)
+{
+    // The edit line emits textEdited before textChanged, so while the user's
+    // change is handled this still holds the text from before it.
+    QObject::connect(m_w.Edit1, &QLineEdit::textChanged, window,
+                     [this](const QString &text) { m_editLineBefore = text; });
+    m_editLineBefore = m_w.Edit1->text();
+}
+
+void Workspace::NoteBookClick()
+{
+    if (m_refresh)
+        m_refresh();
+}
+
+LinePos Workspace::lineOf(LinePos pos) const
+{
+    return lineIn(m_doc.lines(), pos);
+}
+
+void Workspace::vislinje(LinePos pos)
+{
+    if (pos == NoLine)
+        m_w.LinjeLabel->setText(QStringLiteral("ikke i ") + m_configFileName);
+    else
+        m_w.LinjeLabel->setText(QStringLiteral("Linje nr. ") + QString::number(int(pos) + 1));
+}
+
+int Workspace::selectedLine() const
+{
+    return listsel::selected(m_w.ListBox);
+}
+
+void Workspace::selectLine(LinePos pos)
+{
+    listsel::select(m_w.ListBox, pos == NoLine ? -1 : int(pos));
+}
+
+void Workspace::showInEditLine(std::string_view bytes)
+{
+    m_w.Edit1->setText(text8::toDisplay(bytes));
+}
+
+void Workspace::showTextInEditLine(const QString &text)
+{
+    m_w.Edit1->setText(text);
+}
+
+void Workspace::showLineInEditLine(LinePos pos)
+{
+    const LinePos line = lineOf(pos);
+    if (line == NoLine)
+        m_w.Edit1->clear();
+    else
+        showInEditLine(m_doc.line(line));
+}
+
+std::optional<std::string> Workspace::editLineBytes() const
+{
+    return text8::fromDisplay(m_w.Edit1->text());
+}
+
+bool Workspace::editLineShowedLine(int i) const
+{
+    return m_doc.isLine(i) && m_editLineBefore == text8::toDisplay(m_doc.line(i));
+}
+
+void Workspace::makeCurrent(LinePos pos)
+{
+    const LinePos line = lineOf(pos);
+    vislinje(line);
+    selectLine(line);
+    showLineInEditLine(line);
+}
+
+void Workspace::showMessage(const QString &text)
+{
+    m_w.Label2->setText(text);
+}
+
+void Workspace::showHint(const QString &text)
+{
+    m_w.Label3->setText(text);
+}
+
+void Workspace::enableRemButton(bool on)
+{
+    m_w.RemKnapp->setEnabled(on);
+}
+
+void Workspace::replaceLine(LinePos pos, std::string text)
+{
+    const LinePos line = lineOf(pos);
+    if (line == NoLine)
+        return;
+    m_doc.replace(line, std::move(text));
+    selectLine(line);
+}
+
+void Workspace::writeStatement(LinePos reg, const std::string &statement)
+{
+    const LinePos line = lineOf(reg);
+    vislinje(line);
+    if (line != NoLine) {
+        replaceLine(line, statement);
+        showLineInEditLine(line);
+    } else {
+        selectLine(NoLine);
+        showInEditLine(statement);
+    }
+}
+
+bool Workspace::SetDevice(std::string_view name)
+{
+    showMessage(QStringLiteral("Bruk REM-knappen til å endre"));
+    LinePos line = FoundDevice(m_doc.lines(), name);
+    const bool active = line != NoLine;
+    if (!active) {
+        line = FinnREM(m_doc.lines(), "REM ", name);
+        if (line == NoLine)
+            line = m_doc.append("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
+    }
+    makeCurrent(line);
+    return active;
+}
+
+void Workspace::refuseFileRead(const QString &what, const QString &dosPath) const
+{
+    if (linefile::isSameFile(m_drives.resolve(dosPath), m_readFile))
+        throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
+                            .arg(what, dosPath, m_configFileName));
+}
+
+void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    linefile::save(m_drives, dosPath, lines);
+}
+
+void Workspace::saveFileBytes(const QString &dosPath, std::string_view bytes) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    linefile::saveBytes(m_drives, dosPath, bytes);
+}
+
+void Workspace::removeFile(const QString &dosPath) const
+{
+    refuseFileRead(QStringLiteral("Kan ikke slette"), dosPath);
+    linefile::remove(m_drives, dosPath);
+}
