@@ -39,7 +39,7 @@ DriveMap DriveMap::fromEnvironment()
     for (char16_t c = u'A'; c <= u'Z'; ++c) {
         const QString folder = env.value(variableFor(QChar(c)));
         if (!folder.isEmpty())
-            map.setDrive(QChar(c), folder);
+            map.setDrive(QChar(c), folder, Origin::Variable);
     }
     return map;
 }
@@ -49,9 +49,15 @@ QString DriveMap::variableFor(QChar letter)
     return QStringLiteral("OS2SETUP_DRIVE_") + letter.toUpper();
 }
 
-void DriveMap::setDrive(QChar letter, const QString &hostFolder)
+void DriveMap::setDrive(QChar letter, const QString &hostFolder, Origin origin)
 {
     m_drives.insert(letter.toUpper(), hostFolder);
+    m_origins.insert(letter.toUpper(), origin);
+}
+
+DriveMap::Origin DriveMap::origin(QChar letter) const
+{
+    return m_origins.value(letter.toUpper(), Origin::None);
 }
 
 QString DriveMap::drive(QChar letter) const

@@ -12,6 +12,14 @@
 class DriveMap
 {
 public:
+    // Where the folder of a drive came from, for telling the user.
+    enum class Origin {
+        None,       // no folder: the drive is not mapped
+        Option,     // --drive X=FOLDER on the command line, or given by the program
+        Variable,   // the environment variable OS2SETUP_DRIVE_X
+        Remembered, // the folder chosen once in the drive chooser
+    };
+
     DriveMap() = default;
 
     // The map given by the OS2SETUP_DRIVE_A .. OS2SETUP_DRIVE_Z variables.
@@ -20,8 +28,9 @@ public:
     // The environment variable that names drive `letter`'s folder.
     static QString variableFor(QChar letter);
 
-    void setDrive(QChar letter, const QString &hostFolder);
+    void setDrive(QChar letter, const QString &hostFolder, Origin origin = Origin::Option);
     QString drive(QChar letter) const;
+    Origin origin(QChar letter) const;
 
     // The host path of `dosPath`. Throws FileError when the drive is not mapped.
     QString resolve(const QString &dosPath) const;
@@ -31,5 +40,6 @@ private:
     static QString resolveRelative(const QString &path);
 
     QHash<QChar, QString> m_drives;
+    QHash<QChar, Origin> m_origins;
     bool m_passThrough = false;
 };
