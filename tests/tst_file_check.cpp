@@ -1,7 +1,10 @@
 // "Sjekk": whether the driver or file that the line under edit names exists on disk.
 #include "test_support.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QListWidget>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -112,6 +115,32 @@ private slots:
             }
         }
         QCOMPARE(drivers, 11);
+    }
+
+    // Ctrl+Shift+K lists what the whole file names but the drive lacks; Enter
+    // on a finding makes its line current, as a click on "Fil" does.
+    void wholeFileFromTheKeyboard()
+    {
+        WindowOnDrive win({"REM", "DEVICE=C:\\OS2\\BOOT\\COM.SYS", "BASEDEV=NOPE.ADD", "RUN=C:\\GONE.EXE"});
+        win.c.write("OS2/BOOT/COM.SYS", "x");
+        win.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+        win.w->workspace().showHint("old hint");
+        QTest::keyClick(win.w.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QPointer<QDialog> dialog = win.w->findChild<QDialog *>("BootCheckDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        auto *findings = widget<QListWidget>(dialog, "findings");
+        QCOMPARE(findings->count(), 2);
+        QCOMPARE(findings->item(1)->text(), QStringLiteral("Linje 4: RUN=C:\\GONE.EXE – finner ikke C:\\GONE.EXE"));
+        QCOMPARE(widget<QLabel>(dialog, "summary")->text(), QStringLiteral("3 navn sjekket: 2 mangler, 0 advarsler, 0 ikke sjekket"));
+        QTest::keyClick(findings, Qt::Key_Down);
+        QTest::keyClick(findings, Qt::Key_Return);
+        QCOMPARE(win.w->workspace().selectedLine(), 3);
+        QCOMPARE(win.text("Edit1"), QStringLiteral("RUN=C:\\GONE.EXE"));
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 4"));
+        QCOMPARE(win.text("Label3"), QString());
+        QTest::keyClick(findings, Qt::Key_Escape);
+        QTRY_VERIFY(dialog.isNull());
     }
 };
 

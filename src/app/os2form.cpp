@@ -3,6 +3,8 @@
 
 #include "ui_os2form.h"
 
+#include "app/boot_check_dialog.h"
+#include "engine/boot_check.h"
 #include "engine/file_check.h"
 #include "pages/disk_page.h"
 #include "pages/dos_page.h"
@@ -18,6 +20,7 @@
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
+#include <QShortcut>
 #include <QTabBar>
 #include <QValidator>
 
@@ -91,6 +94,8 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
     connect(ui->RemKnapp, &QPushButton::clicked, this, [this] { RemKnappClick(); });
     connect(ui->SjekkKnapp, &QPushButton::clicked, this, [this] { SjekkKnappClick(); });
+    auto *bootCheck = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
+    connect(bootCheck, &QShortcut::activated, this, [this] { showBootCheck(); });
 
     FormCreate();
 
@@ -339,4 +344,18 @@ void TOs2Form::SjekkKnappClick()
         return;
     if (const auto message = checkStatement(m_ws->drives(), *shown))
         m_ws->showMessage(*message);
+}
+
+void TOs2Form::showBootCheck()
+{
+    const bootcheck::Report report = bootcheck::checkDocument(m_document.lines(), m_ws->drives());
+    auto *dialog = new BootCheckDialog(report, m_document.lines(), this);
+    // A finding's line becomes current as if the user clicked it on "Fil".
+    connect(dialog, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
+        if (!m_document.isLine(line))
+            return;
+        m_ws->selectLine(line);
+        ListBoxClick();
+    });
+    dialog->show();
 }

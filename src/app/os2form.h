@@ -58,6 +58,10 @@ public:
     void RemKnappClick();
     void SjekkKnappClick();
 
+    // Checks every file and folder the document names and shows the findings
+    // in a small window (Ctrl+Shift+K); choosing one makes its line current.
+    void showBootCheck();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
