@@ -103,7 +103,7 @@ private slots:
         for (const bootcheck::Finding &f : report.findings)
             rows << f.line;
         QCOMPARE(rows, (QList<int>{1, 2, 3, 5}));
-        QCOMPARE(bootcheck::summary(report), QStringLiteral("5 navn sjekket: 2 mangler, 1 advarsler, 1 ikke sjekket"));
+        QCOMPARE(bootcheck::summary(report), QStringLiteral("5 navn sjekket: 2 mangler, 1 advarsel, 1 ikke sjekket"));
     }
 };
 

@@ -195,10 +195,12 @@ QString describe(const Finding &finding, const Lines &lines)
 
 QString summary(const Report &report)
 {
-    return QStringLiteral("%1 navn sjekket: %2 mangler, %3 advarsler, %4 ikke sjekket")
+    const int warnings = report.count(Kind::Warning);
+    return QStringLiteral("%1 navn sjekket: %2 mangler, %3 %4, %5 ikke sjekket")
         .arg(report.checked)
         .arg(report.count(Kind::Missing))
-        .arg(report.count(Kind::Warning))
+        .arg(warnings)
+        .arg(warnings == 1 ? QStringLiteral("advarsel") : QStringLiteral("advarsler"))
         .arg(report.count(Kind::Unchecked));
 }
 
