@@ -119,23 +119,6 @@ private slots:
         QCOMPARE(wantsDriveChooser(drives, configFile, forced), asks);
     }
 
-    void realDisplays_data()
-    {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("real");
-        QTest::newRow("xcb") << "xcb" << true;
-        QTest::newRow("wayland") << "wayland" << true;
-        QTest::newRow("offscreen") << "offscreen" << false;
-        QTest::newRow("minimal") << "minimal" << false;
-        QTest::newRow("minimalegl") << "minimalegl" << false;
-    }
-    void realDisplays()
-    {
-        QFETCH(QString, platform);
-        QFETCH(bool, real);
-        QCOMPARE(isRealDisplay(platform), real);
-    }
-
     // Offscreen, as in every test, the chooser never shows: the window opens
     // on the unmapped drive with its error and an empty document.
     void noChooserOffscreen()

@@ -5,6 +5,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
