@@ -104,13 +104,29 @@ private slots:
         QVERIFY(QDir::setCurrent(previous));
     }
 
+    // The message says every way to map the drive: the option, the variable,
+    // and for C: the drive chooser.
+    void unmappedDriveNamesItsVariable_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("ways");
+        QTest::addColumn<bool>("chooser");
+        QTest::newRow("D:") << "D:\\TEST\\CONFIG.SYS" << QStringList{"--drive D=MAPPE", "OS2SETUP_DRIVE_D"} << false;
+        QTest::newRow("c:") << "c:\\CONFIG.SYS" << QStringList{"--drive C=MAPPE", "OS2SETUP_DRIVE_C"} << true;
+    }
     void unmappedDriveNamesItsVariable()
     {
+        QFETCH(QString, path);
+        QFETCH(QStringList, ways);
+        QFETCH(bool, chooser);
         const DriveMap drives;
-        const QString message = errorOf([&] { drives.resolve("D:\\TEST\\CONFIG.SYS"); });
-        QVERIFY2(message.contains("OS2SETUP_DRIVE_D"), qPrintable(message));
-        QVERIFY(message.contains("D:\\TEST\\CONFIG.SYS"));
-        QVERIFY(!linefile::exists(drives, "D:\\TEST\\CONFIG.SYS"));
+        const QString message = errorOf([&] { drives.resolve(path); });
+        QVERIFY2(message.startsWith(path + ": stasjon " + path.at(0).toUpper() + ": er ikke koblet til noen mappe."),
+                 qPrintable(message));
+        for (const QString &way : ways)
+            QVERIFY2(message.contains(way), qPrintable(message));
+        QCOMPARE(message.contains("--choose-drive"), chooser);
+        QVERIFY(!linefile::exists(drives, path));
     }
 
     void environmentMapsDrives()

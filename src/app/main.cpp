@@ -1,18 +1,34 @@
-// Program entry: reads the configuration file named on the command line (or
-// C:\CONFIG.SYS) into the main window and runs it.
+// Program entry: the command line, the drive map, the drive chooser, and the
+// main window on the configuration file named on the command line (or
+// C:\CONFIG.SYS).
+#include "app/command_line.h"
+#include "app/drive_chooser.h"
 #include "app/os2form.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
+    // Parsed before the application object exists, so that --help, --version
+    // and a wrong option work without a display.
+    const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
+    if (command.action != CommandLine::Action::OpenWindow)
+        return finishWithoutWindow(command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rediger CONFIG.SYS"));
     QApplication::setDesktopFileName(QStringLiteral("os2setup"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    TOs2Form Os2Form(QApplication::arguments().mid(1), DriveMap::fromEnvironment());
+    // ~/.config/os2setup/os2setup.conf: the folder chosen for drive C:.
+    QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
+    DriveMap drives =
+        assembleDriveMap(command.drives, QProcessEnvironment::systemEnvironment(), rememberedDriveC(settings));
+    chooseDriveAtStart(drives, TOs2Form::configFileNameFrom(command.files), command.chooseDrive, settings);
+
+    TOs2Form Os2Form(command.files, std::move(drives));
     Os2Form.show();
     return QApplication::exec();
 }

@@ -31,11 +31,15 @@ QString matchEntry(const QDir &dir, const QString &name)
 
 DriveMap DriveMap::fromEnvironment()
 {
+    return fromEnvironment(QProcessEnvironment::systemEnvironment());
+}
+
+DriveMap DriveMap::fromEnvironment(const QProcessEnvironment &env)
+{
     DriveMap map;
 #ifdef Q_OS_WIN
     map.m_passThrough = true;
 #endif
-    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (char16_t c = u'A'; c <= u'Z'; ++c) {
         const QString folder = env.value(variableFor(QChar(c)));
         if (!folder.isEmpty())
@@ -74,10 +78,14 @@ QString DriveMap::resolve(const QString &dosPath) const
 
     const QChar letter = dosPath.at(0).toUpper();
     const QString root = m_drives.value(letter);
-    if (root.isEmpty())
+    if (root.isEmpty()) {
+        // Drive C: can also be picked in the drive chooser at start.
+        const QString ways = letter == u'C' ? QStringLiteral("--drive C=MAPPE eller --choose-drive")
+                                            : QStringLiteral("--drive %1=MAPPE").arg(letter);
         throw FileError(QStringLiteral("%1: stasjon %2: er ikke koblet til noen mappe. "
-                                       "Sett miljøvariabelen %3 til mappen som er stasjon %2:.")
-                            .arg(dosPath, letter, variableFor(letter)));
+                                       "Start os2setup med %3, eller sett miljøvariabelen %4 til mappen.")
+                            .arg(dosPath, letter, ways, variableFor(letter)));
+    }
 
     // Walk the components from the drive's root, keeping the names found on disk.
     QStringList found;

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QHash>
+#include <QProcessEnvironment>
 #include <QString>
 
 // A drive letter stands for a host folder. On Windows paths are used as they are;
-// elsewhere drive X is the folder named by OS2SETUP_DRIVE_X. Each component is
+// elsewhere drive X is the folder given for it (by --drive X=FOLDER, the variable
+// OS2SETUP_DRIVE_X or, for C:, the drive chooser). Each component is
 // matched without regard to case, as on FAT, HPFS and JFS, and ".." never climbs
 // above the drive's root. A path without a drive letter is a host path; a
 // relative one is matched from the current folder without regard to case too.
@@ -22,7 +24,9 @@ public:
 
     DriveMap() = default;
 
-    // The map given by the OS2SETUP_DRIVE_A .. OS2SETUP_DRIVE_Z variables.
+    // The map given by the OS2SETUP_DRIVE_A .. OS2SETUP_DRIVE_Z variables of
+    // `environment` (by default this process's own).
+    static DriveMap fromEnvironment(const QProcessEnvironment &environment);
     static DriveMap fromEnvironment();
 
     // The environment variable that names drive `letter`'s folder.
@@ -32,7 +36,8 @@ public:
     QString drive(QChar letter) const;
     Origin origin(QChar letter) const;
 
-    // The host path of `dosPath`. Throws FileError when the drive is not mapped.
+    // The host path of `dosPath`. Throws FileError when the drive is not mapped;
+    // its message says how to map it.
     QString resolve(const QString &dosPath) const;
 
 private:

@@ -1,0 +1,215 @@
+// The command line of os2setup: its options, the file to read, and what the
+// program does at start.
+#include "app/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using Action = CommandLine::Action;
+
+namespace {
+
+const QString kProgram = QStringLiteral("os2setup");
+
+// One option of the program: how it is written, what the usage text says of
+// it, and what it does to the result. A new option is one more rule.
+struct Rule
+{
+    QStringList names;
+    QString valueName; // empty for an option without a value
+    QString description;
+    void (*apply)(CommandLine &result, const QStringList &values);
+};
+
+void fail(CommandLine &result, const QString &message)
+{
+    result.action = Action::Fail;
+    result.text = kProgram + QStringLiteral(": ") + message + QStringLiteral(" Se «os2setup --help».\n");
+}
+
+QString usage();
+
+const std::vector<Rule> &rules()
+{
+    // In order of precedence: --help wins over --version, both over the rest.
+    static const std::vector<Rule> table{
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("Vis denne hjelpen og avslutt."),
+         [](CommandLine &result, const QStringList &) {
+             result.action = Action::ShowHelp;
+             result.text = usage();
+         }},
+        {{QStringLiteral("v"), QStringLiteral("version")}, {}, QStringLiteral("Vis versjonen og avslutt."),
+         [](CommandLine &result, const QStringList &) {
+             result.action = Action::ShowVersion;
+             result.text = kProgram + QStringLiteral(" " OS2SETUP_VERSION "\n");
+         }},
+        {{QStringLiteral("drive")}, QStringLiteral("X=MAPPE"),
+         QStringLiteral("Stasjon X: er mappen MAPPE. Kan gis for flere stasjoner."),
+         [](CommandLine &result, const QStringList &values) {
+             for (const QString &value : values) {
+                 const std::optional<DriveOption> drive = parseDriveOption(value);
+                 if (!drive)
+                     return fail(result, QStringLiteral("«--drive %1» er ikke på formen X=MAPPE "
+                                                        "(en bokstav fra A til Z, =, mappen).")
+                                             .arg(value));
+                 result.drives.append(*drive);
+             }
+         }},
+        {{QStringLiteral("choose-drive")}, {},
+         QStringLiteral("Spør etter mappen til stasjon C: ved start, også når den er kjent."),
+         [](CommandLine &result, const QStringList &) { result.chooseDrive = true; }},
+    };
+    return table;
+}
+
+// The options that the toolkit takes out of the command line itself (Qt 6 on
+// Linux: QCoreApplication, QGuiApplication, QApplication and the xcb platform),
+// written with one dash or two. Which of them the toolkit removes depends on
+// the platform (-geometry, -title and -icon only where xcb is the first one
+// named, -display and -name only on xcb), so all of them are known here and
+// never taken for a file or an unknown option.
+struct ToolkitOption
+{
+    const char *name;
+    bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true},     {"platformpluginpath", true}, {"platformtheme", true}, {"qwindowgeometry", true},
+    {"qwindowtitle", true}, {"qwindowicon", true},        {"geometry", true},      {"title", true},
+    {"icon", true},         {"plugin", true},             {"session", true},       {"reverse", false},
+    {"testability", false}, {"style", true},              {"stylesheet", true},    {"widgetcount", false},
+    {"qdevel", false},      {"qdebug", false},            {"qmljsdebugger", true}, {"display", true},
+    {"name", true},         {"visual", true},             {"nograb", false},       {"dograb", false},
+};
+
+QString usage()
+{
+    const auto written = [](const Rule &rule) {
+        QStringList forms;
+        for (const QString &name : rule.names)
+            forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString text = forms.join(QStringLiteral(", "));
+        if (rule.names.first().size() != 1)
+            text.prepend(QStringLiteral("    "));
+        if (!rule.valueName.isEmpty())
+            text += u' ' + rule.valueName;
+        return text;
+    };
+    qsizetype width = 0;
+    for (const Rule &rule : rules())
+        width = std::max(width, written(rule).size());
+
+    QString text = QStringLiteral(
+        "Bruk: os2setup [VALG] [FIL]\n"
+        "\n"
+        "Redigerer CONFIG.SYS, oppstartsfilen til OS/2. FIL er filen som leses, som\n"
+        "DOS-sti ('D:\\TEST\\CONFIG.SYS') eller som sti på denne maskinen; uten FIL,\n"
+        "eller med flere, leses C:\\CONFIG.SYS. «Lagre» skriver C:\\CONFIG.NEW.\n"
+        "\n"
+        "Valg:\n");
+    for (const Rule &rule : rules())
+        text += QStringLiteral("  ") + written(rule).leftJustified(width + 2) + rule.description + u'\n';
+    text += QStringLiteral(
+        "\n"
+        "Stasjon C: får mappen sin fra --drive C=MAPPE, ellers fra miljøvariabelen\n"
+        "OS2SETUP_DRIVE_C, ellers fra mappen som ble valgt i stasjonsvelgeren. Andre\n"
+        "stasjoner: fra --drive, ellers fra OS2SETUP_DRIVE_X (X er bokstaven).\n"
+        "Qt-valg som -style STIL og -platform NAVN tas også imot.\n");
+    return text;
+}
+
+// The text between the first and the last apostrophe of `message`.
+QString quoted(const QString &message)
+{
+    const qsizetype first = message.indexOf(u'\'');
+    const qsizetype last = message.lastIndexOf(u'\'');
+    return first >= 0 && last > first ? message.mid(first + 1, last - first - 1) : QString();
+}
+
+// The argument as the user wrote it that names option `name`.
+QString writtenOption(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--"))
+            break;
+        QString bare = argument.section(u'=', 0, 0);
+        while (bare.startsWith(u'-'))
+            bare.remove(0, 1);
+        if (argument.startsWith(u'-') && bare == name)
+            return argument.section(u'=', 0, 0);
+    }
+    return QStringLiteral("--") + name;
+}
+
+// The parser's own error in Norwegian, as one line.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return QStringLiteral("ukjent valg «%1».").arg(writtenOption(arguments, parser.unknownOptionNames().first()));
+    // QCommandLineParser's other errors, untranslated as the program loads no
+    // translation of Qt: "Missing value after '--drive'." and
+    // "Unexpected value after '--help'.".
+    const QString error = parser.errorText();
+    if (error.startsWith(QStringLiteral("Missing value")))
+        return QStringLiteral("valget «%1» mangler en verdi.").arg(quoted(error));
+    if (error.startsWith(QStringLiteral("Unexpected value")))
+        return QStringLiteral("valget «%1» tar ingen verdi.").arg(quoted(error));
+    return error;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are written with one dash and whole words ("-style").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    std::vector<QCommandLineOption> options;
+    for (const Rule &rule : rules())
+        options.emplace_back(rule.names, rule.description, rule.valueName);
+    for (const ToolkitOption &toolkit : kToolkitOptions) {
+        QCommandLineOption option(QString::fromLatin1(toolkit.name));
+        if (toolkit.takesValue)
+            option.setValueName(QStringLiteral("X"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QCommandLineOption &option : options)
+        parser.addOption(option);
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        fail(result, parseError(parser, arguments));
+        return result;
+    }
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (!parser.isSet(options[i]))
+            continue;
+        rules()[i].apply(result, parser.values(options[i]));
+        if (result.action != Action::OpenWindow)
+            return result;
+    }
+    result.files = parser.positionalArguments();
+    return result;
+}
+
+QStringList commandLineArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int finishWithoutWindow(const CommandLine &commandLine)
+{
+    const bool failed = commandLine.action == Action::Fail;
+    std::FILE *out = failed ? stderr : stdout;
+    std::fputs(commandLine.text.toLocal8Bit().constData(), out);
+    std::fflush(out);
+    return failed ? 2 : 0;
+}

@@ -1,0 +1,39 @@
+// The command line of os2setup: its options, the file to read, and what the
+// program does at start.
+#pragma once
+
+#include "platform/drive_sources.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct CommandLine
+{
+    // What the program does. Every action but OpenWindow ends the program
+    // without a window (and without a display).
+    enum class Action {
+        OpenWindow,  // the editor
+        ShowHelp,    // `text` on standard output, status 0
+        ShowVersion, // `text` on standard output, status 0
+        Fail,        // `text` on standard error, status 2
+    };
+
+    Action action = Action::OpenWindow;
+    QString text;             // what ShowHelp, ShowVersion and Fail print, ending in a newline
+    QStringList files;        // the arguments that are no option, as given
+    QList<DriveOption> drives; // every --drive, in the order given
+    bool chooseDrive = false; // --choose-drive
+};
+
+// Parses `arguments`, the program's name first. The toolkit's own options
+// (-style X, -platform X, -reverse ...) are accepted and left to the toolkit:
+// they are never files and never unknown.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The arguments of main() as text, decoded as the toolkit decodes them.
+QStringList commandLineArguments(int argc, char **argv);
+
+// For every action but OpenWindow: prints `text` where it belongs and returns
+// the program's exit status.
+int finishWithoutWindow(const CommandLine &commandLine);

@@ -1,0 +1,161 @@
+// The command line: options, files, the toolkit's own options, and the exits
+// of the real program without a display.
+#include "app/command_line.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using Action = CommandLine::Action;
+
+namespace {
+
+CommandLine parse(const QStringList &arguments)
+{
+    return parseCommandLine(QStringList{QStringLiteral("os2setup")} + arguments);
+}
+
+QString drivesOf(const CommandLine &result)
+{
+    QStringList out;
+    for (const DriveOption &drive : result.drives)
+        out << QString(drive.letter) + u'=' + drive.folder;
+    return out.join(u' ');
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("drives");
+        QTest::addColumn<bool>("chooseDrive");
+        QTest::newRow("nothing") << QStringList{} << QStringList{} << "" << false;
+        QTest::newRow("one file") << QStringList{"D:\\TEST\\CONFIG.SYS"} << QStringList{"D:\\TEST\\CONFIG.SYS"} << ""
+                                  << false;
+        QTest::newRow("two files stay two") << QStringList{"a", "b"} << QStringList{"a", "b"} << "" << false;
+        QTest::newRow("drives in order, lower case letter")
+            << QStringList{"--drive", "C=/mnt/os2", "--drive=d=/mnt/d", "x"} << QStringList{"x"}
+            << "C=/mnt/os2 D=/mnt/d" << false;
+        QTest::newRow("relative folder made absolute")
+            << QStringList{"--drive", "C=os2/../os2"} << QStringList{} << "C=" + QDir::currentPath() + "/os2" << false;
+        QTest::newRow("choose drive") << QStringList{"--choose-drive"} << QStringList{} << "" << true;
+        QTest::newRow("a file after --") << QStringList{"--", "-odd"} << QStringList{"-odd"} << "" << false;
+        // The toolkit's options, with their values, are never files.
+        QTest::newRow("toolkit options")
+            << QStringList{"-style", "Fusion", "-reverse", "-platform", "offscreen", "-stylesheet", "a.qss",
+                           "-widgetcount", "-qwindowgeometry", "100x100", "-session", "s1", "-display", ":1",
+                           "C:\\CONFIG.SYS", "--style=Windows", "-geometry", "1x1", "-title", "t", "-name", "n"}
+            << QStringList{"C:\\CONFIG.SYS"} << "" << false;
+        QTest::newRow("toolkit value that looks like a file")
+            << QStringList{"-platformtheme", "gtk3", "-qwindowtitle", "X", "-plugin", "evdev", "F"}
+            << QStringList{"F"} << "" << false;
+    }
+    void opensTheWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QFETCH(QString, drives);
+        QFETCH(bool, chooseDrive);
+        const CommandLine result = parse(arguments);
+        QCOMPARE(result.action, Action::OpenWindow);
+        QCOMPARE(result.files, files);
+        QCOMPARE(drivesOf(result), drives);
+        QCOMPARE(result.chooseDrive, chooseDrive);
+    }
+
+    void endsWithoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "Bruk: os2setup";
+        QTest::newRow("--help among others") << QStringList{"x", "--drive", "C=/a", "--help"} << Action::ShowHelp
+                                             << "Bruk: os2setup";
+        QTest::newRow("help wins over version and a bad drive")
+            << QStringList{"--drive", "bad", "-v", "--help"} << Action::ShowHelp << "Bruk: os2setup";
+        QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << "os2setup " OS2SETUP_VERSION "\n";
+        QTest::newRow("--version") << QStringList{"-style", "x", "--version"} << Action::ShowVersion
+                                   << "os2setup " OS2SETUP_VERSION "\n";
+        QTest::newRow("unknown long") << QStringList{"--bogus"} << Action::Fail << "ukjent valg «--bogus»";
+        QTest::newRow("unknown short") << QStringList{"-x", "F"} << Action::Fail << "ukjent valg «-x»";
+        QTest::newRow("not a toolkit option on Qt 6") << QStringList{"-sync"} << Action::Fail << "ukjent valg «-sync»";
+        QTest::newRow("missing value") << QStringList{"--drive"} << Action::Fail << "«--drive» mangler en verdi";
+        QTest::newRow("value where none is taken")
+            << QStringList{"--choose-drive=yes"} << Action::Fail << "«--choose-drive» tar ingen verdi";
+        QTest::newRow("no equals sign") << QStringList{"--drive", "C:/mnt"} << Action::Fail << "«--drive C:/mnt»";
+        QTest::newRow("no folder") << QStringList{"--drive", "C="} << Action::Fail << "X=MAPPE";
+        QTest::newRow("not a letter") << QStringList{"--drive", "1=/mnt"} << Action::Fail << "X=MAPPE";
+        QTest::newRow("two letters") << QStringList{"--drive", "CD=/mnt"} << Action::Fail << "X=MAPPE";
+        QTest::newRow("letter beyond Z") << QStringList{"--drive", "Å=/mnt"} << Action::Fail << "X=MAPPE";
+    }
+    void endsWithoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Action, action);
+        QFETCH(QString, text);
+        const CommandLine result = parse(arguments);
+        QCOMPARE(result.action, action);
+        QVERIFY2(result.text.contains(text), qPrintable(result.text));
+        QVERIFY(result.text.endsWith(u'\n'));
+        if (action == Action::Fail)
+            QCOMPARE(result.text.count(u'\n'), 1);
+    }
+
+    void helpNamesEveryOption()
+    {
+        const QString help = parse({"--help"}).text;
+        for (const char *option : {"-h, --help", "-v, --version", "--drive X=MAPPE", "--choose-drive"})
+            QVERIFY2(help.contains(QLatin1String(option)), option);
+        QVERIFY(!help.contains("-stylesheet"));
+    }
+
+    // The built program, with no display to connect to: these exits come
+    // before any window system is touched.
+    void programExits_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--choose-drive" << "";
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "os2setup " OS2SETUP_VERSION "\n" << "";
+        QTest::newRow("version after toolkit options")
+            << QStringList{"-platform", "xcb", "-reverse", "--version"} << 0 << "os2setup " OS2SETUP_VERSION "\n"
+            << "";
+        QTest::newRow("unknown option") << QStringList{"-style", "Fusion", "--nope", "F"} << 2 << ""
+                                        << "os2setup: ukjent valg «--nope». Se «os2setup --help».\n";
+        QTest::newRow("bad drive") << QStringList{"--drive", "C"} << 2 << "" << "«--drive C»";
+    }
+    void programExits()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(OS2SETUP_BINARY), arguments);
+        QVERIFY(program.waitForFinished(-1));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
+        if (!err.isEmpty())
+            QCOMPARE(stdErr.count(u'\n'), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
