@@ -3,7 +3,9 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Action = CommandLine::Action;
@@ -111,7 +113,7 @@ private slots:
     void helpNamesEveryOption()
     {
         const QString help = parse({"--help"}).text;
-        for (const char *option : {"-h, --help", "-v, --version", "--drive X=MAPPE", "--choose-drive"})
+        for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--choose-drive"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(!help.contains("-stylesheet"));
     }
@@ -154,6 +156,50 @@ private slots:
         QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
         if (!err.isEmpty())
             QCOMPARE(stdErr.count(u'\n'), 1);
+    }
+
+    // "--check" on a copy of the example drive: nothing missing is status 0,
+    // a removed driver names its line and gives 1, a file that cannot be read 2.
+    void checkWithoutWindow_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("nothing missing") << "" << QStringList{} << 0
+                                         << "92 navn sjekket: 0 mangler, 0 advarsler, 0 ikke sjekket\n" << "";
+        QTest::newRow("a driver removed") << "OS2/BOOT/IBMKBD.SYS" << QStringList{} << 1
+                                          << "Linje 22: BASEDEV=IBMKBD.SYS – finner ikke IBMKBD.SYS\n"
+                                             "92 navn sjekket: 1 mangler, 0 advarsler, 0 ikke sjekket\n" << "";
+        QTest::newRow("the file named, other drive unmapped") << "" << QStringList{"X:\\CONFIG.SYS"} << 2 << ""
+                                                              << "os2setup: X:\\CONFIG.SYS: stasjon X: er ikke koblet";
+        QTest::newRow("no CONFIG.SYS") << "CONFIG.SYS" << QStringList{} << 2 << "" << "os2setup: Kan ikke lese C:\\CONFIG.SYS";
+    }
+    void checkWithoutWindow()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir drive, home;
+        QCOMPARE(QProcess::execute("cp", {"-R", QStringLiteral(OS2SETUP_EXAMPLE_DRIVE "/."), drive.path()}), 0);
+        if (!change.isEmpty())
+            QVERIFY(QFile::remove(drive.filePath(change)));
+        QProcess program;
+        QProcessEnvironment environment;
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        environment.insert("OS2SETUP_DRIVE_C", drive.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(OS2SETUP_BINARY), QStringList{"--check"} + arguments);
+        QVERIFY(program.waitForFinished(-1));
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), status);
+        QCOMPARE(stdOut, out);
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), qPrintable(stdErr));
     }
 };
 

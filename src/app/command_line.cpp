@@ -47,6 +47,9 @@ const std::vector<Rule> &rules()
              result.action = Action::ShowVersion;
              result.text = kProgram + QStringLiteral(" " OS2SETUP_VERSION "\n");
          }},
+        {{QStringLiteral("check")}, {},
+         QStringLiteral("Sjekk at alt filen nevner, finnes på stasjonene, og avslutt."),
+         [](CommandLine &result, const QStringList &) { result.action = Action::Check; }},
         {{QStringLiteral("drive")}, QStringLiteral("X=MAPPE"),
          QStringLiteral("Stasjon X: er mappen MAPPE. Kan gis for flere stasjoner."),
          [](CommandLine &result, const QStringList &values) {
@@ -105,6 +108,7 @@ QString usage()
 
     QString text = QStringLiteral(
         "Bruk: os2setup [VALG] [FIL]\n"
+        "      os2setup --check [VALG] [FIL]\n"
         "\n"
         "Redigerer CONFIG.SYS, oppstartsfilen til OS/2. FIL er filen som leses, som\n"
         "DOS-sti ('D:\\TEST\\CONFIG.SYS') eller som sti på denne maskinen; uten FIL,\n"
@@ -118,7 +122,11 @@ QString usage()
         "Stasjon C: får mappen sin fra --drive C=MAPPE, ellers fra miljøvariabelen\n"
         "OS2SETUP_DRIVE_C, ellers fra mappen som ble valgt i stasjonsvelgeren. Andre\n"
         "stasjoner: fra --drive, ellers fra OS2SETUP_DRIVE_X (X er bokstaven).\n"
-        "Qt-valg som -style STIL og -platform NAVN tas også imot.\n");
+        "Qt-valg som -style STIL og -platform NAVN tas også imot.\n"
+        "\n"
+        "--check åpner intet vindu: det skriver én linje for hver fil eller mappe som en\n"
+        "aktiv linje nevner, men som ikke finnes, og en siste linje med antallene.\n"
+        "Status 0: ingenting mangler; 1: noe mangler; 2: filen kan ikke leses.\n");
     return text;
 }
 
@@ -190,7 +198,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (!parser.isSet(options[i]))
             continue;
         rules()[i].apply(result, parser.values(options[i]));
-        if (result.action != Action::OpenWindow)
+        if (result.action != Action::OpenWindow && result.action != Action::Check)
             return result;
     }
     result.files = parser.positionalArguments();

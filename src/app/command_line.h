@@ -16,6 +16,7 @@ struct CommandLine
         OpenWindow,  // the editor
         ShowHelp,    // `text` on standard output, status 0
         ShowVersion, // `text` on standard output, status 0
+        Check,       // the check of the whole file, see runCheck()
         Fail,        // `text` on standard error, status 2
     };
 

@@ -1,6 +1,7 @@
 // Program entry: the command line, the drive map, the drive chooser, and the
 // main window on the configuration file named on the command line (or
 // C:\CONFIG.SYS).
+#include "app/check_command.h"
 #include "app/command_line.h"
 #include "app/drive_chooser.h"
 #include "app/os2form.h"
@@ -14,6 +15,10 @@ int main(int argc, char *argv[])
     // Parsed before the application object exists, so that --help, --version
     // and a wrong option work without a display.
     const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
+    if (command.action == CommandLine::Action::Check) {
+        const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
+        return runCheck(command, QProcessEnvironment::systemEnvironment(), settings, stdout, stderr);
+    }
     if (command.action != CommandLine::Action::OpenWindow)
         return finishWithoutWindow(command);
 
