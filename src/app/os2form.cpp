@@ -14,6 +14,7 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "workspace/input_rules.h"
 #include "workspace/list_selection.h"
 #include "workspace/text8_memo.h"
 
@@ -91,6 +92,9 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
     connect(ui->RemKnapp, &QPushButton::clicked, this, [this] { RemKnappClick(); });
     connect(ui->SjekkKnapp, &QPushButton::clicked, this, [this] { SjekkKnappClick(); });
+    // A page change runs the page refresh, which may rewrite a line: a wheel
+    // turned over the tabs changes the page only while they have the focus.
+    wheelOnlyWithFocus(ui->NoteBook->tabBar());
 
     FormCreate();
 

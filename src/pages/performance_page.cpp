@@ -3,6 +3,7 @@
 
 #include "ui_performance_page.h"
 
+#include "workspace/input_rules.h"
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
@@ -16,10 +17,13 @@ PerformancePage::PerformancePage(Workspace &ws, QWidget *parent)
     ui->setupUi(this);
     m_priority->addButton(ui->Priority_0, 0);
     m_priority->addButton(ui->Priority_1, 1);
-    // The bars are moved by keys too: reachable with Tab, Right and End raising them.
+    tabStopOnCheckedButton(m_priority);
+    // The bars are moved by keys too: reachable with Tab, Right and End raising
+    // them. A wheel moves only the bar that has the focus.
     for (QScrollBar *bar : {ui->Threads, ui->MaxWait, ui->TimeSliceX, ui->TimeSliceY}) {
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setInvertedControls(false);
+        wheelOnlyWithFocus(bar);
     }
 
     connect(ui->Threads, &QScrollBar::valueChanged, this, [this] { ThreadsChange(); });
