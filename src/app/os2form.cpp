@@ -19,10 +19,13 @@
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QValidator>
 
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -80,6 +83,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
         StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors, this);
     m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
+    lightLookForStyledWidgets();
 
     ui->ListBox->setModel(&m_document);
     ui->Edit1->setValidator(new Text8Validator(ui->Edit1));
@@ -150,6 +154,11 @@ void TOs2Form::createPages()
 
 void TOs2Form::applyLook()
 {
+    // The fixed colours below were chosen for a light window; on a dark
+    // desktop palette navy and blue text would be unreadable. The window keeps
+    // the light palette of the Fusion style, whatever the application's is.
+    if (const std::unique_ptr<QStyle> fusion{QStyleFactory::create(QStringLiteral("Fusion"))})
+        setPalette(fusion->standardPalette());
     setFont(arial(12, true));
     QFont tabFont(QStringLiteral("MS Sans Serif"));
     tabFont.setPixelSize(11);
@@ -167,6 +176,17 @@ void TOs2Form::applyLook()
     ui->OpenKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/open.png")));
     ui->SaveKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SjekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/check.png")));
+}
+
+void TOs2Form::lightLookForStyledWidgets()
+{
+    // A widget with a style sheet (and what it holds) takes the application's
+    // palette, not its parent's: on a dark desktop "Automatisk oppstart" would
+    // be white on the light page. Each gets the window's palette before it is
+    // first polished; its sheet then sets its own colours on top.
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->testAttribute(Qt::WA_StyleSheet))
+            w->setPalette(palette());
 }
 
 void TOs2Form::showEvent(QShowEvent *event)

@@ -74,6 +74,7 @@ private:
     };
 
     void applyLook();
+    void lightLookForStyledWidgets();
     void createPages();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
