@@ -3,6 +3,7 @@
 
 #include "ui_os2form.h"
 
+#include "app/about_box.h"
 #include "engine/file_check.h"
 #include "pages/disk_page.h"
 #include "pages/dos_page.h"
@@ -19,6 +20,7 @@
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -99,6 +101,9 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     // A page change runs the page refresh, which may rewrite a line: a wheel
     // turned over the tabs changes the page only while they have the focus.
     wheelOnlyWithFocus(ui->NoteBook->tabBar());
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { showAbout(); });
 
     FormCreate();
 
@@ -354,6 +359,17 @@ void TOs2Form::FilePage::refresh()
     if (m_ws.document().isLine(i))
         m_ws.showLineInEditLine(static_cast<LinePos>(i));
     m_ws.showHint(QStringLiteral("Rediger ") + m_ws.ConfigFileName());
+}
+
+void TOs2Form::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutBox(*m_ws, this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_about->open();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void TOs2Form::SjekkKnappClick()
