@@ -59,7 +59,8 @@ public:
     void Edit1Change();
     void RemKnappClick();
     void SjekkKnappClick();
-    // "Om os2setup", on F1 from anywhere in the window; not modal.
+    // "Om os2setup", on F1 from anywhere in the window: modal to the window,
+    // but returns at once (no nested event loop).
     void showAbout();
 
 protected:
