@@ -54,4 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 set(OS2SETUP_QT_MIN "${Qt6Core_VERSION_MAJOR}.${Qt6Core_VERSION_MINOR}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= ${OS2SETUP_QT_MIN}), libqt6gui6 (>= ${OS2SETUP_QT_MIN}), libqt6widgets6 (>= ${OS2SETUP_QT_MIN}), fonts-liberation2")
+# Qt's own texts (the edit line's menu, standard buttons) in Norwegian; without
+# them those few texts stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

@@ -3,7 +3,8 @@
 # Sourced by the other scripts; safe to run again and again.
 set -euo pipefail
 
-OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2 desktop-file-utils appstream)
+# qt6-translations-l10n: Qt's own texts (menus, standard buttons) in Norwegian.
+OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation2 desktop-file-utils appstream)
 
 os2setup_missing_packages() {
   local p

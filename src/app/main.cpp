@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/drive_chooser.h"
 #include "app/os2form.h"
+#include "app/qt_translation.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Rediger CONFIG.SYS"));
     QApplication::setDesktopFileName(QStringLiteral("os2setup"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installQtTranslation(app);
 
     // ~/.config/os2setup/os2setup.conf: the folder chosen for drive C:.
     QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));

@@ -5,6 +5,7 @@
 
 #include "app/boot_check_dialog.h"
 #include "engine/boot_check.h"
+#include "app/about_box.h"
 #include "engine/file_check.h"
 #include "pages/disk_page.h"
 #include "pages/dos_page.h"
@@ -16,15 +17,19 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "workspace/input_rules.h"
 #include "workspace/list_selection.h"
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QValidator>
 
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -82,6 +87,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
         StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors, this);
     m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
+    lightLookForStyledWidgets();
 
     ui->ListBox->setModel(&m_document);
     ui->Edit1->setValidator(new Text8Validator(ui->Edit1));
@@ -96,6 +102,12 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(ui->SjekkKnapp, &QPushButton::clicked, this, [this] { SjekkKnappClick(); });
     auto *bootCheck = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
     connect(bootCheck, &QShortcut::activated, this, [this] { showBootCheck(); });
+    // A page change runs the page refresh, which may rewrite a line: a wheel
+    // turned over the tabs changes the page only while they have the focus.
+    wheelOnlyWithFocus(ui->NoteBook->tabBar());
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { showAbout(); });
 
     FormCreate();
 
@@ -151,6 +163,11 @@ void TOs2Form::createPages()
 
 void TOs2Form::applyLook()
 {
+    // The fixed colours below were chosen for a light window; on a dark
+    // desktop palette navy and blue text would be unreadable. The window keeps
+    // the light palette of the Fusion style, whatever the application's is.
+    if (const std::unique_ptr<QStyle> fusion{QStyleFactory::create(QStringLiteral("Fusion"))})
+        setPalette(fusion->standardPalette());
     setFont(arial(12, true));
     QFont tabFont(QStringLiteral("MS Sans Serif"));
     tabFont.setPixelSize(11);
@@ -168,6 +185,17 @@ void TOs2Form::applyLook()
     ui->OpenKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/open.png")));
     ui->SaveKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SjekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/check.png")));
+}
+
+void TOs2Form::lightLookForStyledWidgets()
+{
+    // A widget with a style sheet (and what it holds) takes the application's
+    // palette, not its parent's: on a dark desktop "Automatisk oppstart" would
+    // be white on the light page. Each gets the window's palette before it is
+    // first polished; its sheet then sets its own colours on top.
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->testAttribute(Qt::WA_StyleSheet))
+            w->setPalette(palette());
 }
 
 void TOs2Form::showEvent(QShowEvent *event)
@@ -335,6 +363,17 @@ void TOs2Form::FilePage::refresh()
     if (m_ws.document().isLine(i))
         m_ws.showLineInEditLine(static_cast<LinePos>(i));
     m_ws.showHint(QStringLiteral("Rediger ") + m_ws.ConfigFileName());
+}
+
+void TOs2Form::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutBox(*m_ws, this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_about->open();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void TOs2Form::SjekkKnappClick()

@@ -7,6 +7,7 @@
 #include "workspace/error_report.h"
 #include "workspace/workspace.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -16,6 +17,7 @@
 namespace Ui {
 class TOs2Form;
 }
+class AboutBox;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -57,6 +59,9 @@ public:
     void Edit1Change();
     void RemKnappClick();
     void SjekkKnappClick();
+    // "Om os2setup", on F1 from anywhere in the window: modal to the window,
+    // but returns at once (no nested event loop).
+    void showAbout();
 
     // Checks every file and folder the document names and shows the findings
     // in a small window (Ctrl+Shift+K); choosing one makes its line current.
@@ -78,6 +83,7 @@ private:
     };
 
     void applyLook();
+    void lightLookForStyledWidgets();
     void createPages();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
@@ -88,6 +94,7 @@ private:
     std::unique_ptr<Workspace> m_ws;
     std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
+    QPointer<AboutBox> m_about;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

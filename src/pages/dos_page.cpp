@@ -36,6 +36,12 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
                               },
                               kAutoexecBackup});
     ui->autoexecmemo->setCharFilter(oem::nearestOemCharacter);
+    // SHELL is shown here, not typed: the field has the button face. Set in its
+    // palette rather than a style sheet, whose palette() would be the
+    // application's (dark on a dark desktop), not the window's.
+    QPalette face = ui->shell->palette();
+    face.setBrush(QPalette::Base, face.button());
+    ui->shell->setPalette(face);
     ui->NyAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/new.png")));
     ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SlettAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));

@@ -3,6 +3,7 @@
 
 #include "ui_performance_page.h"
 
+#include "workspace/input_rules.h"
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
@@ -16,16 +17,24 @@ PerformancePage::PerformancePage(Workspace &ws, QWidget *parent)
     ui->setupUi(this);
     m_priority->addButton(ui->Priority_0, 0);
     m_priority->addButton(ui->Priority_1, 1);
-    // The bars are moved by keys too: reachable with Tab, Right and End raising them.
-    for (QScrollBar *bar : {ui->Threads, ui->MaxWait, ui->TimeSliceX, ui->TimeSliceY}) {
+    tabStopOnCheckedButton(m_priority);
+    const auto bars = {ui->Threads, ui->MaxWait, ui->TimeSliceX, ui->TimeSliceY};
+    // The bars are moved by keys too: reachable with Tab, Right and End raising
+    // them. A wheel moves only the bar that has the focus.
+    for (QScrollBar *bar : bars) {
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setInvertedControls(false);
+        wheelOnlyWithFocus(bar);
     }
 
     connect(ui->Threads, &QScrollBar::valueChanged, this, [this] { ThreadsChange(); });
     connect(ui->MaxWait, &QScrollBar::valueChanged, this, [this] { MaxWaitChange(); });
     connect(ui->TimeSliceX, &QScrollBar::valueChanged, this, [this] { TimeSliceXChange(); });
     connect(ui->TimeSliceY, &QScrollBar::valueChanged, this, [this] { TimeSliceYChange(); });
+    // After the handlers, which may move the other time-slice bar too.
+    for (QScrollBar *bar : bars)
+        connect(bar, &QScrollBar::valueChanged, this, [this] { showStatementsInToolTips(); });
+    showStatementsInToolTips();
     connect(m_priority, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             PriorityClick();
@@ -45,20 +54,39 @@ void PerformancePage::write(const std::string &statement, LinePos reg)
         m_ws.replaceLine(line, statement);
 }
 
+std::string PerformancePage::threads() const
+{
+    return "THREADS=" + std::to_string(ui->Threads->value());
+}
+
+std::string PerformancePage::maxWait() const
+{
+    return "MAXWAIT=" + std::to_string(ui->MaxWait->value());
+}
+
 std::string PerformancePage::timeSlice() const
 {
     return "TIMESLICE=" + std::to_string(2 * ui->TimeSliceX->value()) + ','
            + std::to_string(2 * ui->TimeSliceY->value());
 }
 
+void PerformancePage::showStatementsInToolTips()
+{
+    ui->Threads->setToolTip(QString::fromStdString(threads()));
+    ui->MaxWait->setToolTip(QString::fromStdString(maxWait()));
+    const QString slice = QString::fromStdString(timeSlice());
+    ui->TimeSliceX->setToolTip(slice);
+    ui->TimeSliceY->setToolTip(slice);
+}
+
 void PerformancePage::ThreadsChange()
 {
-    write("THREADS=" + std::to_string(ui->Threads->value()), m_ws.registers().ThreadsLine);
+    write(threads(), m_ws.registers().ThreadsLine);
 }
 
 void PerformancePage::MaxWaitChange()
 {
-    write("MAXWAIT=" + std::to_string(ui->MaxWait->value()), m_ws.registers().MaxWaitLine);
+    write(maxWait(), m_ws.registers().MaxWaitLine);
 }
 
 void PerformancePage::TimeSliceXChange()

@@ -32,7 +32,12 @@ public:
 private:
     // Shows `statement` and writes it over line `reg` when there is one.
     void write(const std::string &statement, LinePos reg);
+    // The statements as the bars stand; the handlers write these.
+    std::string threads() const;
+    std::string maxWait() const;
     std::string timeSlice() const;
+    // Each bar's tooltip tells what it writes where it stands.
+    void showStatementsInToolTips();
 
     Workspace &m_ws;
     const std::unique_ptr<Ui::PerformancePage> ui;

@@ -4,6 +4,7 @@
 #include "ui_startup_page.h"
 
 #include "platform/text8.h"
+#include "workspace/input_rules.h"
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
@@ -37,6 +38,7 @@ StartupPage::StartupPage(Workspace &ws, QWidget *parent)
                                                  ui->restartgroup_3, ui->restartgroup_4};
     for (int i = 0; i < int(items.size()); ++i)
         m_restart->addButton(items[i], i);
+    tabStopOnCheckedButton(m_restart);
     ui->LeggTilRestartKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/restart.png")));
     ui->NyStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/new.png")));
     ui->LagreStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));

@@ -13,6 +13,9 @@ Text8Memo::Text8Memo(QWidget *parent)
     , m_filter([](QChar c) { return text8::isEncodable(c) ? c : QChar(); })
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the next control, as everywhere else in the window, so
+    // that the keyboard alone can leave the memo.
+    setTabChangesFocus(true);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/text8.h"
 #include "workspace/list_selection.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -41,10 +42,14 @@ LinePos Workspace::lineOf(LinePos pos) const
 
 void Workspace::vislinje(LinePos pos)
 {
-    if (pos == NoLine)
-        m_w.LinjeLabel->setText(QStringLiteral("ikke i ") + m_configFileName);
-    else
-        m_w.LinjeLabel->setText(QStringLiteral("Linje nr. ") + QString::number(int(pos) + 1));
+    const QString text = pos == NoLine ? QStringLiteral("ikke i ") + m_configFileName
+                                       : QStringLiteral("Linje nr. ") + QString::number(int(pos) + 1);
+    // The label is narrow: a long file name loses its folders on the left,
+    // keeping the name itself, and the tooltip and the screen reader have it whole.
+    QLabel *label = m_w.LinjeLabel;
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideLeft, label->contentsRect().width()));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
 }
 
 int Workspace::selectedLine() const

@@ -53,6 +53,7 @@ public:
     LinePos lineOf(LinePos pos) const;
 
     // The line label: "Linje nr. " and pos + 1, or "ikke i " and the file name.
+    // A text too long for the label is cut on the left; its tooltip holds it whole.
     void vislinje(LinePos pos);
 
     // The selected line of the "Fil" page, -1 when none. Selecting from code

@@ -1,0 +1,27 @@
+// "Om os2setup": the version and licence, where drive C: points, and the
+// files that are read and written.
+#pragma once
+
+#include "platform/dos_path.h"
+
+#include <QDialog>
+
+class QFormLayout;
+class Workspace;
+
+class AboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    AboutBox(const Workspace &ws, QWidget *parent);
+
+    // How the folder of a drive was set, as the box tells it.
+    static QString originText(DriveMap::Origin origin, QChar letter);
+
+private:
+    // One fact: its caption and its value, which can be selected and copied.
+    void addRow(const QString &caption, const QString &value);
+
+    QFormLayout *const m_rows;
+};

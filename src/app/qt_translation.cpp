@@ -1,0 +1,21 @@
+// Qt's own texts (the edit line's context menu, standard buttons and dialogs)
+// in Norwegian, like the rest of the window.
+#include "app/qt_translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+QString installQtTranslation(QCoreApplication &app)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &name : {QStringLiteral("qtbase_nb"), QStringLiteral("qtbase_nn")}) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(name, folder)) {
+            QCoreApplication::installTranslator(translator);
+            return translator->filePath();
+        }
+        delete translator;
+    }
+    return {};
+}

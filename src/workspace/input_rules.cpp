@@ -1,0 +1,76 @@
+// Keyboard and wheel rules for controls whose change writes to the document.
+#include "workspace/input_rules.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+class WheelNeedsFocus : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+            // Kept from the control; ignored, so that Qt offers it to the parent.
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
+// Gives the Tab stop to the checked button (to every button when none is).
+void moveTabStop(const QButtonGroup *group)
+{
+    const QAbstractButton *checked = group->checkedButton();
+    for (QAbstractButton *button : group->buttons()) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(!checked || button == checked ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                             : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+// Qt gives the stop to a button as it takes the focus, checked or not (a
+// mouse press that is dragged off the button); once the focus leaves the
+// group's button, the stop goes back to the checked one.
+class TabStopFollowsCheck : public QObject
+{
+public:
+    explicit TabStopFollowsCheck(QButtonGroup *group) : QObject(group), m_group(group) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            moveTabStop(m_group);
+        return false;
+    }
+
+private:
+    QButtonGroup *const m_group;
+};
+
+} // namespace
+
+void wheelOnlyWithFocus(QWidget *control)
+{
+    control->installEventFilter(new WheelNeedsFocus(control));
+}
+
+void tabStopOnCheckedButton(QButtonGroup *group)
+{
+    auto *filter = new TabStopFollowsCheck(group);
+    for (QAbstractButton *button : group->buttons())
+        button->installEventFilter(filter);
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, [group](QAbstractButton *, bool checked) {
+        if (checked)
+            moveTabStop(group);
+    });
+    moveTabStop(group);
+}

@@ -1,0 +1,17 @@
+// Keyboard and wheel rules for controls whose change writes to the document.
+#pragma once
+
+class QButtonGroup;
+class QWidget;
+
+// A wheel turned over `control` changes it only while it has the keyboard
+// focus; otherwise the turn goes on to the parent, as if the control were not
+// there. A pointer passing over a control must not rewrite a statement.
+void wheelOnlyWithFocus(QWidget *control);
+
+// Tab and Shift+Tab enter the exclusive `group` on its checked button. Qt
+// moves a group's Tab stop only to the button that last took the focus, so a
+// button checked from code (the scan, "Hent") would leave the stop on the first
+// button, or on one the user merely visited; the arrow keys would then check
+// that button's neighbour.
+void tabStopOnCheckedButton(QButtonGroup *group);
