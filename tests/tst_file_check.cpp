@@ -141,6 +141,18 @@ private slots:
         QCOMPARE(win.text("Label3"), QString());
         QTest::keyClick(findings, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
+
+        // The same findings from the line for it in the F1 box.
+        win.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+        QTest::keyClick(win.w.get(), Qt::Key_F1);
+        QPointer<QDialog> about = win.w->findChild<QDialog *>("AboutBox");
+        QVERIFY(about && about->isVisible());
+        QTest::mouseClick(widget<QPushButton>(about, "checkWholeFile"), Qt::LeftButton);
+        QTRY_VERIFY(about.isNull() || !about->isVisible());
+        dialog = win.w->findChild<QDialog *>("BootCheckDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(widget<QListWidget>(dialog, "findings")->count(), 2);
     }
 };
 

@@ -40,6 +40,16 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
                                                       "C:\\STARTUP.CMD med knappene på «Oppstart»\n"
                                                       "C:\\AUTOEXEC.BAT og C:\\AUTOEXEC.BAK med knappene på «DOS»"));
 
+    auto *check = new QPushButton(QStringLiteral("Sjekk hele filen… (Ctrl+Shift+K)"), this);
+    check->setObjectName(QStringLiteral("checkWholeFile"));
+    check->setAccessibleDescription(
+        QStringLiteral("Ser etter hver fil og mappe som de aktive linjene nevner, og viser det som mangler"));
+    connect(check, &QPushButton::clicked, this, [this] {
+        accept();
+        emit checkRequested();
+    });
+    m_rows->addRow(QStringLiteral("Vil den starte?"), check);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Lukk"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

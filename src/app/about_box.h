@@ -19,6 +19,10 @@ public:
     // How the folder of a drive was set, as the box tells it.
     static QString originText(DriveMap::Origin origin, QChar letter);
 
+signals:
+    // The user asked for the check of the whole file; the box has closed.
+    void checkRequested();
+
 private:
     // One fact: its caption and its value, which can be selected and copied.
     void addRow(const QString &caption, const QString &value);

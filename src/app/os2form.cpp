@@ -370,6 +370,7 @@ void TOs2Form::showAbout()
     if (!m_about) {
         m_about = new AboutBox(*m_ws, this);
         m_about->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_about, &AboutBox::checkRequested, this, [this] { showBootCheck(); });
     }
     m_about->open();
     m_about->raise();
