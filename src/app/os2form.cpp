@@ -278,25 +278,32 @@ void TOs2Form::RemKnappClick()
 
 void TOs2Form::FormActivate()
 {
-    const Lines &lines = m_document.lines();
     Registers &regs = m_ws->registers();
+    // The statements of the scan, all found in one pass over the document.
+    // What runs in between rewrites only the SET AUTOSTART and RESTARTOBJECTS
+    // lines, each again as a line that begins with its own key, so a search
+    // made later would find the same lines and values.
+    static constexpr std::string_view kKeys[] = {"SET AUTOSTART", "SET RUNWORKPLACE", "THREADS", "MAXWAIT",
+                                                 "PRIORITY",      "TIMESLICE",        "RESTARTOBJECTS", "PROTECTONLY"};
+    const std::vector<IniValue> found = GetIniStrAll(m_document.searchLines(), kKeys);
+    const IniValue &autostart = found[0];
+    const IniValue &workplace = found[1];
+    const IniValue &restart = found[6];
 
     // Whether the side files exist; a change of a box loads its file.
     m_startup->checkStartupCmdExists();
     m_dos->checkAutoexecExists();
     // SET AUTOSTART: its line, then the boxes (each change rewrites the line).
-    const IniValue autostart = GetIniStr(lines, "SET AUTOSTART");
     regs.AutostartLine = autostart.line;
     m_interface->setAutostart(autostart.value);
     // SET RUNWORKPLACE: its value into the field, then its line.
-    const IniValue workplace = GetIniStr(lines, "SET RUNWORKPLACE");
     m_interface->setRunWorkplace(workplace.value);
     regs.RunWorkplaceLine = workplace.line;
     // The lines of the "Ytelse" statements; their values are not read.
-    regs.ThreadsLine = GetIniStr(lines, "THREADS").line;
-    regs.MaxWaitLine = GetIniStr(lines, "MAXWAIT").line;
-    regs.PriorityLine = GetIniStr(lines, "PRIORITY").line;
-    regs.TimeSliceLine = GetIniStr(lines, "TIMESLICE").line;
+    regs.ThreadsLine = found[2].line;
+    regs.MaxWaitLine = found[3].line;
+    regs.PriorityLine = found[4].line;
+    regs.TimeSliceLine = found[5].line;
     // The lists of the "Drivere" and "Nettverk" pages.
     m_drivers->AddDevice();
     m_drivers->addbasedev();
@@ -304,11 +311,10 @@ void TOs2Form::FormActivate()
     // STARTUP.CMD into its memo.
     m_startup->startupcmdClick();
     // RESTARTOBJECTS: its line, and the item its value stands for.
-    const IniValue restart = GetIniStr(lines, "RESTARTOBJECTS");
     regs.RestartObjectsLine = restart.line;
     m_startup->selectRestartItem(restart.value);
     // PROTECTONLY: only its line; the box is the user's.
-    regs.ProtectOnlyLine = GetIniStr(lines, "PROTECTONLY").line;
+    regs.ProtectOnlyLine = found[7].line;
     // The RESTARTOBJECTS line rewritten from the item selected.
     m_startup->restartgroupClick();
     // The page shown follows the document.

@@ -39,24 +39,39 @@ void NetworkPage::AddProtokoll()
     // Search paths name every product's folders; they belong to no product.
     static constexpr std::array<std::string_view, 5> kSearchPaths = {
         "SET PATH=", "SET DPATH=", "SET HELP=", "LIBPATH=", "SET BOOKSHELF="};
-    const auto add = [](NetList &net, const std::string &text, std::size_t i) {
+    const auto add = [](NetList &net, std::string_view text, std::size_t i) {
         net.list->addItem(text8::toDisplay(text));
         net.lines.push_back(LinePos(i));
     };
     const Lines &lines = m_ws.document().lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    const UpperLines &upper = m_ws.document().upperLines();
+    // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN)
+    // or ":\TCPIP". The next line that holds each of these three is kept,
+    // and the lines are taken in order: the document is read three times in
+    // all, rather than line by line.
+    static constexpr std::array<std::string_view, 3> kStems = {":\\M", ":\\IBM", ":\\TCPIP"};
+    std::array<std::size_t, kStems.size()> next{};
+    for (std::size_t f = 0; f < kStems.size(); ++f)
+        next[f] = upper.nextLineWith(kStems[f]);
+    for (;;) {
+        const std::size_t i = *std::min_element(next.begin(), next.end());
+        if (i >= lines.size())
+            break;
+        for (std::size_t f = 0; f < kStems.size(); ++f)
+            if (next[f] == i)
+                next[f] = upper.nextLineWith(kStems[f], i + 1);
         const std::string &line = lines[i];
         if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
                         [&](std::string_view s) { return line.find(s) != std::string::npos; }))
             continue;
-        const std::string t = text8::upper(line);
-        if (t.find(":\\MPTN") != std::string::npos || t.find(":\\IBMCOM") != std::string::npos)
+        const std::string_view t = upper.line(i);
+        if (t.find(":\\MPTN") != std::string_view::npos || t.find(":\\IBMCOM") != std::string_view::npos)
             add(m_protokoll, t, i);
-        if (t.find(":\\TCPIP") != std::string::npos)
+        if (t.find(":\\TCPIP") != std::string_view::npos)
             add(m_tcpip, t, i);
-        if (t.find(":\\MFS") != std::string::npos)
+        if (t.find(":\\MFS") != std::string_view::npos)
             add(m_mobil, t, i);
-        if (t.find(":\\IBMLAN") != std::string::npos)
+        if (t.find(":\\IBMLAN") != std::string_view::npos)
             add(m_lan, t, i);
     }
 }

@@ -7,6 +7,15 @@ void Document::setLines(Lines lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
+    m_upper.assign(m_lines);
+    endResetModel();
+}
+
+void Document::clear()
+{
+    beginResetModel();
+    m_lines.clear();
+    m_upper.clear();
     endResetModel();
 }
 
@@ -14,6 +23,7 @@ void Document::replace(int i, std::string text)
 {
     if (!isLine(i))
         return;
+    m_upper.replace(static_cast<std::size_t>(i), text);
     m_lines[static_cast<std::size_t>(i)] = std::move(text);
     const QModelIndex at = index(i);
     emit dataChanged(at, at, {Qt::DisplayRole});
@@ -26,6 +36,7 @@ LinePos Document::append(std::string text)
         return NoLine;
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
+    m_upper.append(text);
     m_lines.push_back(std::move(text));
     endInsertRows();
     return static_cast<LinePos>(row);

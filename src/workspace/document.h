@@ -1,13 +1,16 @@
 // The document: the lines of the configuration file, as the "Fil" page lists them.
 #pragma once
 
-#include "platform/line_file.h"
 #include "engine/search.h"
+#include "engine/upper_lines.h"
+#include "platform/line_file.h"
 
 #include <QAbstractListModel>
 
 // Lines are raw bytes, kept exactly as read and shown through the 8-bit display.
 // A line keeps its position for its life: lines are only replaced or appended.
+// Beside them the document keeps their upper-cased copy, in step with every
+// change, for the searches.
 class Document : public QAbstractListModel
 {
     Q_OBJECT
@@ -16,12 +19,14 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     const Lines &lines() const { return m_lines; }
+    const UpperLines &upperLines() const { return m_upper; }
+    SearchLines searchLines() const { return SearchLines{m_lines, m_upper}; }
     int count() const { return static_cast<int>(m_lines.size()); }
     const std::string &line(int i) const { return m_lines.at(static_cast<std::size_t>(i)); }
     bool isLine(int i) const { return i >= 0 && i < count(); }
 
     void setLines(Lines lines);
-    void clear() { setLines({}); }
+    void clear();
     void replace(int i, std::string text);
     // Appends a line and returns its position.
     LinePos append(std::string text);
@@ -31,4 +36,5 @@ public:
 
 private:
     Lines m_lines;
+    UpperLines m_upper;
 };

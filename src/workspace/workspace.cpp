@@ -134,10 +134,10 @@ void Workspace::writeStatement(LinePos reg, const std::string &statement)
 bool Workspace::SetDevice(std::string_view name)
 {
     showMessage(QStringLiteral("Bruk REM-knappen til å endre"));
-    LinePos line = FoundDevice(m_doc.lines(), name);
+    LinePos line = FoundDevice(m_doc.searchLines(), name);
     const bool active = line != NoLine;
     if (!active) {
-        line = FinnREM(m_doc.lines(), "REM ", name);
+        line = FinnREM(m_doc.searchLines(), "REM ", name);
         if (line == NoLine)
             line = m_doc.append("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
     }
