@@ -83,7 +83,7 @@ std::optional<std::string> Workspace::editLineBytes() const
 
 bool Workspace::editLineShowedLine(int i) const
 {
-    return m_doc.isLine(i) && m_editLineBefore == text8::toDisplay(m_doc.line(i));
+    return m_doc.isLine(i) && text8::isDisplayOf(m_editLineBefore, m_doc.line(i));
 }
 
 void Workspace::makeCurrent(LinePos pos)
