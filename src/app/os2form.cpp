@@ -153,6 +153,12 @@ void TOs2Form::applyLook()
     ui->NoteBook->tabBar()->setFont(tabFont);
 
     setColours(ui->Edit1, Qt::yellow, Qt::blue);
+    // Edit1 shapes its whole text for every change and every repaint; a line
+    // of a megabyte would take a second. Latin text needs no shaping: glyphs
+    // are looked up directly (kerning stays).
+    QFont editFont = font();
+    editFont.setStyleStrategy(QFont::PreferNoShaping);
+    ui->Edit1->setFont(editFont);
     setColours(ui->ListBox, Qt::yellow, Qt::blue);
     ui->Label2->setFont(arial(13, true));
     setColours(ui->Label2, QColor(), Qt::red);
@@ -270,7 +276,9 @@ void TOs2Form::RemKnappClick()
         t.erase(0, kRem.size());
     else
         t.insert(0, kRem);
-    m_ws->showInEditLine(t);
+    // The page refresh empties Edit1 and shows what the page shows (on "Fil"
+    // the line toggled), so the toggled text is not put there first: for a
+    // long line that would cost as much as the rest together.
     m_document.replace(i, t);
     m_ws->selectLine(static_cast<LinePos>(i));
     NoteBookClick();

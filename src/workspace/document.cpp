@@ -51,5 +51,8 @@ QVariant Document::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || !isLine(index.row()))
         return {};
-    return text8::toDisplay(line(index.row()));
+    const std::string &text = line(index.row());
+    if (text.size() <= ShownBytes)
+        return text8::toDisplay(text);
+    return text8::toDisplay(std::string_view(text).substr(0, ShownBytes)) + QChar(0x2026);
 }

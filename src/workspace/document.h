@@ -18,6 +18,10 @@ class Document : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // The list shows at most this many bytes of a line, then "…": drawing a
+    // line of a megabyte would take seconds. Edit1 and the file get every byte.
+    static constexpr std::size_t ShownBytes = 4000;
+
     const Lines &lines() const { return m_lines; }
     const UpperLines &upperLines() const { return m_upper; }
     SearchLines searchLines() const { return SearchLines{m_lines, m_upper}; }
