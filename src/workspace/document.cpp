@@ -42,6 +42,13 @@ LinePos Document::append(std::string text)
     return static_cast<LinePos>(row);
 }
 
+QModelIndex Document::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || row >= count() || column != 0 || parent.isValid())
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
 int Document::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : count();

@@ -35,6 +35,9 @@ public:
     // Appends a line and returns its position.
     LinePos append(std::string text);
 
+    // As QAbstractListModel's, without its two virtual calls: the list asks
+    // for every row each time it lays itself out.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
