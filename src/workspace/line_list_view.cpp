@@ -3,7 +3,8 @@
 
 void LineListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
-    if (uniformItemSizes() && topLeft.row() > 0 && topLeft.parent() == rootIndex()) {
+    const int lastRow = model() ? model()->rowCount(rootIndex()) - 1 : -1;
+    if (uniformItemSizes() && topLeft.parent() == rootIndex() && bottomRight.row() < lastRow) {
         // What every view does for a change: repaint the rows, tell the
         // accessibility clients. Only the list's new layout is left out.
         QAbstractItemView::dataChanged(topLeft, bottomRight, roles);

@@ -6,8 +6,8 @@
 // A QListView lays out every row again whenever the text of one row changes.
 // With rows of one size that is work for nothing, and with 65,535 rows it is
 // most of the time a keystroke in Edit1 takes. This view repaints the changed
-// rows only; the first row still lays the list out again, since the size of
-// every row is taken from it.
+// rows only; a change of the last row still lays the list out again, since
+// QListView takes the size of every row from the last one.
 class LineListView : public QListView
 {
     Q_OBJECT
