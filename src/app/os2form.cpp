@@ -153,12 +153,14 @@ void TOs2Form::applyLook()
     ui->NoteBook->tabBar()->setFont(tabFont);
 
     setColours(ui->Edit1, Qt::yellow, Qt::blue);
-    // Edit1 shapes its whole text for every change and every repaint; a line
-    // of a megabyte would take a second. Latin text needs no shaping: glyphs
-    // are looked up directly (kerning stays).
-    QFont editFont = font();
-    editFont.setStyleStrategy(QFont::PreferNoShaping);
-    ui->Edit1->setFont(editFont);
+    // Edit1 shapes its whole text for every change and every repaint, and
+    // the list every row it draws; a line of a megabyte would take a second.
+    // Latin text needs no shaping: glyphs are looked up directly (kerning
+    // stays).
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    ui->Edit1->setFont(unshaped);
+    ui->ListBox->setFont(unshaped);
     setColours(ui->ListBox, Qt::yellow, Qt::blue);
     ui->Label2->setFont(arial(13, true));
     setColours(ui->Label2, QColor(), Qt::red);

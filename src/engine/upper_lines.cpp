@@ -156,35 +156,40 @@ std::size_t UpperLines::nextLineStartingWith(std::string_view prefix, std::size_
 std::vector<std::size_t> UpperLines::firstLinesStartingWith(std::span<const std::string> prefixes) const
 {
     std::vector<std::size_t> found(prefixes.size(), m_size);
-    // The head of each prefix; a prefix once found gets a head that no line
-    // has (no bytes that count, yet a word that is not zero).
-    std::vector<std::uint64_t> words(prefixes.size());
-    std::vector<std::uint64_t> masks(prefixes.size());
-    std::size_t left = 0;
+    // The prefixes by their first byte, with the head of each: a line is
+    // compared only with the prefixes that begin with its own first byte. A
+    // prefix once found gets a head that no line has.
+    std::vector<std::size_t> order;
     for (std::size_t p = 0; p < prefixes.size(); ++p) {
-        if (prefixes[p].empty()) {
+        if (prefixes[p].empty())
             found[p] = 0; // every line begins with it; without lines, 0 is size()
-            words[p] = 1;
-            continue;
-        }
-        const Head head(prefixes[p]);
-        words[p] = head.word;
-        masks[p] = head.mask;
-        ++left;
+        else
+            order.push_back(p);
     }
-    const std::size_t n = prefixes.size();
-    std::uint64_t *const word = words.data();
-    std::uint64_t *const mask = masks.data();
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return static_cast<unsigned char>(prefixes[a].front()) < static_cast<unsigned char>(prefixes[b].front());
+    });
+    std::array<std::size_t, 257> bucket{}; // the prefixes with first byte c are order[bucket[c], bucket[c + 1])
+    for (std::size_t p : order)
+        ++bucket[static_cast<unsigned char>(prefixes[p].front()) + 1];
+    for (std::size_t c = 1; c < bucket.size(); ++c)
+        bucket[c] += bucket[c - 1];
+    std::vector<Head> heads;
+    for (std::size_t p : order)
+        heads.emplace_back(prefixes[p]);
+    std::size_t left = order.size();
     for (std::size_t r = 0; r < runsUsed() && left > 0; ++r) {
         const Run &run = m_runs[r];
         for (std::size_t k = 0; k < run.count(); ++k) {
             const std::uint64_t head = wordAt(run.text, run.starts[k]);
-            for (std::size_t p = 0; p < n; ++p) {
-                if ((head & mask[p]) != word[p] || !run.line(k).starts_with(prefixes[p]))
+            const auto first = static_cast<unsigned char>(run.text[run.starts[k]]);
+            for (std::size_t o = bucket[first]; o < bucket[first + 1]; ++o) {
+                const std::size_t p = order[o];
+                if ((head & heads[o].mask) != heads[o].word || !run.line(k).starts_with(prefixes[p]))
                     continue;
                 found[p] = r * kRunLines + k;
-                mask[p] = 0;
-                word[p] = 1;
+                heads[o].mask = 0;
+                heads[o].word = 1;
                 --left;
             }
         }
