@@ -191,13 +191,15 @@ void TOs2Form::FormCreate()
 
 void TOs2Form::OpenKnappClick()
 {
-    m_document.clear();
+    // The document is replaced in one step once the file is read; a failed
+    // read leaves it empty.
     try {
         m_ws->setReadFile(QString());
         Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines);
         m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {
+        m_document.clear();
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
         forgetStatements();
