@@ -19,8 +19,8 @@ void UpperLines::addLine(Run &run, std::string_view line)
 
 void UpperLines::assign(const Lines &lines)
 {
-    // The runs and their memory are used again: loading a file once more
-    // allocates nothing.
+    // The runs and their memory are used again: loading a file of about the
+    // same size once more allocates next to nothing.
     m_runs.resize((lines.size() + kRunLines - 1) / kRunLines);
     for (std::size_t first = 0; first < lines.size(); first += kRunLines) {
         const std::size_t last = std::min(lines.size(), first + kRunLines);

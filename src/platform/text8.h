@@ -38,7 +38,7 @@ void upperInto(const char *src, std::size_t size, char *dst);
 
 // Position of `needle` in `haystack` at or after `from`, byte for byte;
 // std::string_view::npos when absent. An empty needle is never found. Looks at
-// 16 positions at a time for the needle's first and last byte, so that a
+// 64 positions at a time for the needle's first and last byte, so that a
 // search runs at the speed of memory rather than byte by byte.
 std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 
