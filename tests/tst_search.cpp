@@ -186,6 +186,12 @@ private slots:
                 QVERIFY2(FinnREM(both, a, b) == plainFinnREM(lines, a, b), step);
                 QVERIFY2(FoundDevice(both, text8::upper(a)) == plainFoundDevice(lines, text8::upper(a)), step);
                 QVERIFY2(GetIniStr(both, a).line == plainGetIniStr(lines, a), step);
+                const std::string u = text8::upper(a + b);
+                std::vector<std::size_t> holding;
+                for (std::size_t i = 0; i < lines.size(); ++i)
+                    if (text8::upper(lines[i]).find(u) != std::string::npos)
+                        holding.push_back(i);
+                QVERIFY2(upper.linesWith(u) == holding, step);
             }
         };
         for (int round = 0; round < 40; ++round) {

@@ -80,10 +80,11 @@ std::string_view UpperLines::line(std::size_t i) const
     return m_runs[i / kRunLines].line(i % kRunLines);
 }
 
-std::size_t UpperLines::nextLineWith(std::string_view needle, std::size_t from) const
+template <typename Found>
+void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &&found) const
 {
     if (needle.empty())
-        return m_size;
+        return;
     for (std::size_t r = from / kRunLines, k = from % kRunLines; r < runsUsed(); ++r, k = 0) {
         const Run &run = m_runs[r];
         if (k >= run.count())
@@ -91,17 +92,36 @@ std::size_t UpperLines::nextLineWith(std::string_view needle, std::size_t from) 
         std::size_t at = run.starts[k];
         while ((at = text8::find(run.text, needle, at)) != std::string_view::npos) {
             // The line that holds the hit; a hit that runs past the line's end
-            // (the needle holds a line feed) does not count, and neither can
-            // any later hit in that line.
+            // (the needle holds a line feed) does not count. The search goes
+            // on from the next line: no later hit adds anything to this one.
             const auto next = std::upper_bound(run.starts.begin() + std::ptrdiff_t(k), run.starts.end(), at);
             const std::size_t line = std::size_t(next - run.starts.begin()) - 1;
-            if (at + needle.size() < *next)
-                return r * kRunLines + line;
+            if (at + needle.size() < *next && !found(r * kRunLines + line))
+                return;
             at = *next;
             k = line + 1;
         }
     }
-    return m_size;
+}
+
+std::size_t UpperLines::nextLineWith(std::string_view needle, std::size_t from) const
+{
+    std::size_t first = m_size;
+    eachLineWith(needle, from, [&](std::size_t line) {
+        first = line;
+        return false;
+    });
+    return first;
+}
+
+std::vector<std::size_t> UpperLines::linesWith(std::string_view needle) const
+{
+    std::vector<std::size_t> lines;
+    eachLineWith(needle, 0, [&](std::size_t line) {
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
 }
 
 namespace {

@@ -33,6 +33,8 @@ public:
     // The first line at or after `from` that contains `needle` (compared as
     // given: pass it upper-cased); size() when none. An empty needle is in no line.
     std::size_t nextLineWith(std::string_view needle, std::size_t from = 0) const;
+    // Every line that contains `needle`, in order.
+    std::vector<std::size_t> linesWith(std::string_view needle) const;
     // The first line at or after `from` that begins with `prefix`; size() when none.
     std::size_t nextLineStartingWith(std::string_view prefix, std::size_t from = 0) const;
     // For each prefix the first line that begins with it, all found in one
@@ -54,6 +56,10 @@ private:
     };
 
     static void addLine(Run &run, std::string_view line);
+    // Calls `found` with each line at or after `from` that contains `needle`,
+    // in order, until it returns false.
+    template <typename Found>
+    void eachLineWith(std::string_view needle, std::size_t from, Found &&found) const;
     // The runs that hold lines; those after them are kept for later use.
     std::size_t runsUsed() const { return (m_size + kRunLines - 1) / kRunLines; }
 

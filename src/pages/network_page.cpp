@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -46,20 +48,18 @@ void NetworkPage::AddProtokoll()
     const Lines &lines = m_ws.document().lines();
     const UpperLines &upper = m_ws.document().upperLines();
     // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN)
-    // or ":\TCPIP". The next line that holds each of these three is kept,
-    // and the lines are taken in order: the document is read three times in
-    // all, rather than line by line.
-    static constexpr std::array<std::string_view, 3> kStems = {":\\M", ":\\IBM", ":\\TCPIP"};
-    std::array<std::size_t, kStems.size()> next{};
-    for (std::size_t f = 0; f < kStems.size(); ++f)
-        next[f] = upper.nextLineWith(kStems[f]);
-    for (;;) {
-        const std::size_t i = *std::min_element(next.begin(), next.end());
-        if (i >= lines.size())
-            break;
-        for (std::size_t f = 0; f < kStems.size(); ++f)
-            if (next[f] == i)
-                next[f] = upper.nextLineWith(kStems[f], i + 1);
+    // or ":\TCPIP": the lines that hold one of these three are found in
+    // three passes over the document, rather than line by line.
+    std::vector<std::size_t> candidates;
+    for (std::string_view stem : {":\\M", ":\\IBM", ":\\TCPIP"}) {
+        const std::vector<std::size_t> holding = upper.linesWith(stem);
+        std::vector<std::size_t> merged;
+        merged.reserve(candidates.size() + holding.size());
+        std::set_union(candidates.begin(), candidates.end(), holding.begin(), holding.end(),
+                       std::back_inserter(merged));
+        candidates = std::move(merged);
+    }
+    for (const std::size_t i : candidates) {
         const std::string &line = lines[i];
         if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
                         [&](std::string_view s) { return line.find(s) != std::string::npos; }))
