@@ -2,12 +2,16 @@
 // the DOS driver statement operation.
 #include "test_support.h"
 
+#include "platform/text8.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace {
 
@@ -161,6 +165,64 @@ private slots:
         QCOMPARE(documentLines(*win.w).at(1), longLine);
         win.click("SaveKnapp");
         QCOMPARE(win.c.read("CONFIG.NEW"), crlf({"REM", longLine}));
+    }
+
+    // A line of a megabyte: the list shows it cut, but what the list shows
+    // never reaches the document. Selecting it shows it whole in Edit1, typing
+    // and "REM av/på" edit it whole, and the file saved holds every byte.
+    void aLineOfAMegabyte()
+    {
+        std::string line = "SET PATH=";
+        while (line.size() < (1 << 20))
+            line += "C:\\OS2;\xE6\xF8\xE5\x80;";
+        TestDrive c;
+        c.write("CONFIG.SYS", QByteArray::fromStdString("REM\r\n" + line + "\r\nREM end\r\n"));
+        const auto w = openWindow(c.map());
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(7);
+        auto *list = widget<QListView>(w.get(), "ListBox");
+        auto *edit = widget<QLineEdit>(w.get(), "Edit1");
+        const QString listed = list->model()->index(1, 0).data().toString();
+        QVERIFY(listed.size() < 5000);
+        QVERIFY(listed.endsWith(QChar(0x2026)));
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(edit->text(), text8::toDisplay(line));
+        edit->end(false);
+        QTest::keyClicks(edit, "X");
+        QCOMPARE(w->document().line(1), line + "X");
+        QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton);
+        QCOMPARE(w->document().line(1), "REM " + line + "X");
+        QCOMPARE(edit->text(), text8::toDisplay("REM " + line + "X"));
+        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QCOMPARE(c.read("CONFIG.NEW"), QByteArray::fromStdString("REM\r\nREM " + line + "X\r\nREM end\r\n"));
+    }
+
+    // Typing repaints the line's row on screen; typing in the last line,
+    // whose width every row takes, makes the list as wide as that line.
+    void theListFollowsTyping()
+    {
+        WindowOnDrive win({"REM a", "REM b", "REM c"}, 7);
+        auto *list = widget<QListView>(win.w.get(), "ListBox");
+        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
+        const auto rowRect = [&](int row) { return list->visualRect(list->model()->index(row, 0)); };
+        const auto onScreen = [&](int row) {
+            QCoreApplication::processEvents();
+            const QRect rect(list->viewport()->mapTo(win.w.get(), rowRect(row).topLeft()), rowRect(row).size());
+            return win.w->windowHandle()->screen()->grabWindow(win.w->winId(), rect.x(), rect.y(), rect.width(),
+                                                                  rect.height()).toImage();
+        };
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowRect(1).center());
+        const QImage before = onScreen(1);
+        edit->end(false);
+        QTest::keyClicks(edit, "WWWW");
+        QVERIFY(onScreen(1) != before);
+
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowRect(2).center());
+        edit->end(false);
+        QTest::keyClicks(edit, QString(120, u'W'));
+        QCoreApplication::processEvents();
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     }
 
     void remToggle_data()

@@ -83,6 +83,71 @@ private slots:
         QCOMPARE(text8::toDisplay(text8::upper(text8::fromDisplay(in).value())), out);
     }
 
+    // upperInto() takes 16 bytes at a time when none is 8-bit: every byte
+    // must come out as upper() gives it, in such a block and in one with a
+    // national letter, at every place, and when the output is the input.
+    void upperCasingOfLongTexts()
+    {
+        for (int b = 0; b < 256; ++b) {
+            for (const char filler : {'a', char(0xE6)}) {
+                for (int at = 0; at < 40; at += 13) {
+                    std::string in(40, filler);
+                    in[std::size_t(at)] = char(b);
+                    std::string expected;
+                    for (unsigned char c : in)
+                        expected.push_back(char(text8::upper(c)));
+                    std::string out(in.size(), '?');
+                    text8::upperInto(in.data(), in.size(), out.data());
+                    QCOMPARE(out, expected);
+                    text8::upperInto(in.data(), in.size(), in.data());
+                    QCOMPARE(in, expected);
+                }
+            }
+        }
+    }
+
+    // find() against a plain search: haystacks of every length around its
+    // blocks of 16 and 64 bytes, the needle at every place (the very end
+    // included), needles whose first and last bytes stand everywhere, 8-bit
+    // bytes, searches from a later place.
+    void findAgreesWithAPlainSearch()
+    {
+        const std::string needles[] = {"IFS=", "\\IBMLAN", "AA", "A", "A\xC5" "A", "\xE6\xF8\xE5", "REM IFS=C:\\OS2\\HPFS.IFS /X"};
+        for (std::size_t size = 0; size < 150; ++size) {
+            for (const std::string &needle : needles) {
+                for (std::size_t at = 0; at <= size; at += (size < 70 ? 1 : 7)) {
+                    std::string hay(size, 'A');
+                    for (std::size_t i = 1; i < size; i += 3)
+                        hay[i] = char(0xC5);
+                    hay.replace(at, needle.size(), needle);
+                    hay.resize(size);
+                    for (std::size_t from : {std::size_t(0), at, size / 2, size, size + 1}) {
+                        const std::size_t plain = from > size ? std::string::npos : hay.find(needle, from);
+                        QCOMPARE(text8::find(hay, needle, from), plain);
+                    }
+                }
+            }
+        }
+        QCOMPARE(text8::find("abc", ""), std::string_view::npos);
+        QCOMPARE(text8::find("", "a"), std::string_view::npos);
+    }
+
+    void displayTextsCompareWithBytes()
+    {
+        std::string all;
+        for (int b = 0; b < 256; ++b)
+            all.push_back(char(b));
+        const QString shown = text8::toDisplay(all);
+        QVERIFY(text8::isDisplayOf(shown, all));
+        QVERIFY(!text8::isDisplayOf(shown.left(255), all));
+        for (int b = 0; b < 256; ++b) {
+            std::string other = all;
+            other[std::size_t(b)] = char(b ^ 0x01);
+            QVERIFY(!text8::isDisplayOf(shown, other));
+        }
+        QVERIFY(text8::isDisplayOf(QString(), ""));
+    }
+
     void pathsResolveWithoutRegardToCase()
     {
         QTemporaryDir dir;

@@ -175,6 +175,14 @@ void TOs2Form::applyLook()
     ui->NoteBook->tabBar()->setFont(tabFont);
 
     setColours(ui->Edit1, Qt::yellow, Qt::blue);
+    // Edit1 shapes its whole text for every change and every repaint, and
+    // the list every row it draws; a line of a megabyte would take a second.
+    // Latin text needs no shaping: glyphs are looked up directly (kerning
+    // stays).
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    ui->Edit1->setFont(unshaped);
+    ui->ListBox->setFont(unshaped);
     setColours(ui->ListBox, Qt::yellow, Qt::blue);
     ui->Label2->setFont(arial(13, true));
     setColours(ui->Label2, QColor(), Qt::red);
@@ -216,13 +224,15 @@ void TOs2Form::FormCreate()
 
 void TOs2Form::OpenKnappClick()
 {
-    m_document.clear();
+    // The document is replaced in one step once the file is read; a failed
+    // read leaves it empty.
     try {
         m_ws->setReadFile(QString());
         Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines);
         m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {
+        m_document.clear();
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
         forgetStatements();
@@ -303,7 +313,9 @@ void TOs2Form::RemKnappClick()
         t.erase(0, kRem.size());
     else
         t.insert(0, kRem);
-    m_ws->showInEditLine(t);
+    // The page refresh empties Edit1 and shows what the page shows (on "Fil"
+    // the line toggled), so the toggled text is not put there first: for a
+    // long line that would cost as much as the rest together.
     m_document.replace(i, t);
     m_ws->selectLine(static_cast<LinePos>(i));
     NoteBookClick();
@@ -311,25 +323,32 @@ void TOs2Form::RemKnappClick()
 
 void TOs2Form::FormActivate()
 {
-    const Lines &lines = m_document.lines();
     Registers &regs = m_ws->registers();
+    // The statements of the scan, all found in one pass over the document.
+    // What runs in between rewrites only the SET AUTOSTART and RESTARTOBJECTS
+    // lines, each again as a line that begins with its own key, so a search
+    // made later would find the same lines and values.
+    static constexpr std::string_view kKeys[] = {"SET AUTOSTART", "SET RUNWORKPLACE", "THREADS", "MAXWAIT",
+                                                 "PRIORITY",      "TIMESLICE",        "RESTARTOBJECTS", "PROTECTONLY"};
+    const std::vector<IniValue> found = GetIniStrAll(m_document.searchLines(), kKeys);
+    const IniValue &autostart = found[0];
+    const IniValue &workplace = found[1];
+    const IniValue &restart = found[6];
 
     // Whether the side files exist; a change of a box loads its file.
     m_startup->checkStartupCmdExists();
     m_dos->checkAutoexecExists();
     // SET AUTOSTART: its line, then the boxes (each change rewrites the line).
-    const IniValue autostart = GetIniStr(lines, "SET AUTOSTART");
     regs.AutostartLine = autostart.line;
     m_interface->setAutostart(autostart.value);
     // SET RUNWORKPLACE: its value into the field, then its line.
-    const IniValue workplace = GetIniStr(lines, "SET RUNWORKPLACE");
     m_interface->setRunWorkplace(workplace.value);
     regs.RunWorkplaceLine = workplace.line;
     // The lines of the "Ytelse" statements; their values are not read.
-    regs.ThreadsLine = GetIniStr(lines, "THREADS").line;
-    regs.MaxWaitLine = GetIniStr(lines, "MAXWAIT").line;
-    regs.PriorityLine = GetIniStr(lines, "PRIORITY").line;
-    regs.TimeSliceLine = GetIniStr(lines, "TIMESLICE").line;
+    regs.ThreadsLine = found[2].line;
+    regs.MaxWaitLine = found[3].line;
+    regs.PriorityLine = found[4].line;
+    regs.TimeSliceLine = found[5].line;
     // The lists of the "Drivere" and "Nettverk" pages.
     m_drivers->AddDevice();
     m_drivers->addbasedev();
@@ -337,11 +356,10 @@ void TOs2Form::FormActivate()
     // STARTUP.CMD into its memo.
     m_startup->startupcmdClick();
     // RESTARTOBJECTS: its line, and the item its value stands for.
-    const IniValue restart = GetIniStr(lines, "RESTARTOBJECTS");
     regs.RestartObjectsLine = restart.line;
     m_startup->selectRestartItem(restart.value);
     // PROTECTONLY: only its line; the box is the user's.
-    regs.ProtectOnlyLine = GetIniStr(lines, "PROTECTONLY").line;
+    regs.ProtectOnlyLine = found[7].line;
     // The RESTARTOBJECTS line rewritten from the item selected.
     m_startup->restartgroupClick();
     // The page shown follows the document.

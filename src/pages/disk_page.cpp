@@ -5,6 +5,9 @@
 
 #include "workspace/workspace.h"
 
+#include <iterator>
+#include <vector>
+
 DiskPage::DiskPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
     , m_ws(ws)
@@ -22,7 +25,7 @@ DiskPage::~DiskPage() = default;
 
 void DiskPage::refresh()
 {
-    const Lines &lines = m_ws.document().lines();
+    const SearchLines lines = m_ws.document().searchLines();
     Registers &regs = m_ws.registers();
 
     // A DISKCACHE statement with an empty value counts as missing.
@@ -33,7 +36,7 @@ void DiskPage::refresh()
         const IniValue commented = GetIniStr(lines, "REM DISKCACHE");
         regs.DiskCacheLine = commented.value.empty() ? NoLine : commented.line;
     }
-    ui->fat->setChecked(regs.DiskCacheLine != NoLine && !GetIniStr(lines, "DISKCACHE").value.empty());
+    ui->fat->setChecked(regs.DiskCacheLine != NoLine && !cache.value.empty());
 
     // A commented "REM IFS=" statement wins over an active one.
     struct FileSystem
@@ -49,11 +52,26 @@ void DiskPage::refresh()
         {ui->LANFS, regs.LanIfsLine, "\\IBMLAN", "\\IBMLAN"},
         {ui->MFSFS, regs.MfsLine, "MCM.IFS", "MCM.IFS"},
     };
-    for (const FileSystem &fs : systems) {
-        fs.reg = FinnREM(lines, "REM IFS=", fs.first);
-        if (fs.reg == NoLine)
-            fs.reg = FinnREM(lines, "IFS=", fs.second);
-        fs.box->setChecked(fs.reg != NoLine && FinnREM(lines, "REM IFS=", fs.second) == NoLine);
+    // Three searches per file system, all answered in two passes over the
+    // document: the commented statement by the first marker, any statement by
+    // the second, and a commented one by the second.
+    std::vector<TextPair> pairs;
+    for (const FileSystem &fs : systems)
+        pairs.insert(pairs.end(), {{"REM IFS=", fs.first}, {"IFS=", fs.second}, {"REM IFS=", fs.second}});
+    std::vector<LinePos> found = FinnREMAll(lines, pairs);
+    for (std::size_t k = 0; k < std::size(systems); ++k) {
+        const FileSystem &fs = systems[k];
+        const LinePos commented = found[3 * k];
+        const LinePos any = found[3 * k + 1];
+        const LinePos commentedSecond = found[3 * k + 2];
+        fs.reg = commented != NoLine ? commented : any;
+        const bool on = fs.reg != NoLine && commentedSecond == NoLine;
+        if (fs.box->isChecked() == on)
+            continue;
+        // The box's handler runs the refresh again; what it leaves in the
+        // document is what the next file systems are read from.
+        fs.box->setChecked(on);
+        found = FinnREMAll(lines, pairs);
     }
 }
 

@@ -83,7 +83,7 @@ void DosPage::checkAutoexecExists()
 
 void DosPage::refresh()
 {
-    const IniValue shell = GetIniStr(m_ws.document().lines(), "SHELL");
+    const IniValue shell = GetIniStr(m_ws.document().searchLines(), "SHELL");
     ui->shell->setText(text8::toDisplay(shell.value));
     if (shell.found())
         m_ws.registers().ShellLine = shell.line;
@@ -95,7 +95,7 @@ void DosPage::refresh()
         {ui->vw32ssys, "VW32S.SYS"}, {ui->vcdromsys, "VCDROM.SYS"},
     };
     for (const auto &[box, name] : drivers)
-        box->setChecked(FoundDevice(m_ws.document().lines(), name) != NoLine);
+        box->setChecked(FoundDevice(m_ws.document().searchLines(), name) != NoLine);
 }
 
 void DosPage::driverClick(QCheckBox *box, std::string_view name)
@@ -114,7 +114,7 @@ void DosPage::vw32ssysClick() { driverClick(ui->vw32ssys, "VW32S.SYS"); }
 
 void DosPage::shellClick()
 {
-    ui->shell->setText(text8::toDisplay(GetIniStr(m_ws.document().lines(), "SHELL").value));
+    ui->shell->setText(text8::toDisplay(GetIniStr(m_ws.document().searchLines(), "SHELL").value));
     // With no SHELL line ever found in this document nothing is read: the line
     // label says so and no line is selected.
     m_ws.makeCurrent(m_ws.registers().ShellLine);

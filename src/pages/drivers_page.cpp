@@ -38,15 +38,26 @@ std::string DriversPage::entryOf(const QListWidget *list, int row)
     return list->item(row)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
+std::vector<std::size_t> DriversPage::linesBeginningWith(std::string_view key) const
+{
+    // The upper-cased copy finds the candidates; the key itself is compared
+    // as written, in capitals.
+    const Lines &lines = m_ws.document().lines();
+    const UpperLines &upper = m_ws.document().upperLines();
+    std::vector<std::size_t> found;
+    for (std::size_t i = upper.nextLineStartingWith(key); i < lines.size(); i = upper.nextLineStartingWith(key, i + 1))
+        if (lines[i].starts_with(key))
+            found.push_back(i);
+    return found;
+}
+
 void DriversPage::AddDevice()
 {
     const listsel::CodeSelection fromCode(ui->devicelist);
     ui->devicelist->clear();
     DeviceLines.clear();
     const Lines &lines = m_ws.document().lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].compare(0, 7, "DEVICE=") != 0)
-            continue;
+    for (std::size_t i : linesBeginningWith("DEVICE=")) {
         addEntry(ui->devicelist, FileNameOf(std::string_view(lines[i]).substr(7)));
         DeviceLines.push_back(LinePos(i));
     }
@@ -59,11 +70,13 @@ void DriversPage::addbasedev()
     ui->basedevlist->clear();
     BasedevLines.clear();
     const Lines &lines = m_ws.document().lines();
+    // The BASEDEV= lines, found once; the list takes them by extension.
+    const std::vector<std::size_t> basedevs = linesBeginningWith("BASEDEV=");
     std::vector<std::string> installed;
     for (std::string_view extension : catalogue::DriverExtensions) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t i : basedevs) {
             const std::string &line = lines[i];
-            if (line.compare(0, 8, "BASEDEV=") != 0 || line.find(extension) == std::string::npos)
+            if (line.find(extension) == std::string::npos)
                 continue;
             installed.push_back(line.substr(8));
             addEntry(ui->basedevlist, installed.back());

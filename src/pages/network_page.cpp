@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -39,24 +41,37 @@ void NetworkPage::AddProtokoll()
     // Search paths name every product's folders; they belong to no product.
     static constexpr std::array<std::string_view, 5> kSearchPaths = {
         "SET PATH=", "SET DPATH=", "SET HELP=", "LIBPATH=", "SET BOOKSHELF="};
-    const auto add = [](NetList &net, const std::string &text, std::size_t i) {
+    const auto add = [](NetList &net, std::string_view text, std::size_t i) {
         net.list->addItem(text8::toDisplay(text));
         net.lines.push_back(LinePos(i));
     };
     const Lines &lines = m_ws.document().lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    const UpperLines &upper = m_ws.document().upperLines();
+    // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN)
+    // or ":\TCPIP": the lines that hold one of these three are found in
+    // three passes over the document, rather than line by line.
+    std::vector<std::size_t> candidates;
+    for (std::string_view stem : {":\\M", ":\\IBM", ":\\TCPIP"}) {
+        const std::vector<std::size_t> holding = upper.linesWith(stem);
+        std::vector<std::size_t> merged;
+        merged.reserve(candidates.size() + holding.size());
+        std::set_union(candidates.begin(), candidates.end(), holding.begin(), holding.end(),
+                       std::back_inserter(merged));
+        candidates = std::move(merged);
+    }
+    for (const std::size_t i : candidates) {
         const std::string &line = lines[i];
         if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
                         [&](std::string_view s) { return line.find(s) != std::string::npos; }))
             continue;
-        const std::string t = text8::upper(line);
-        if (t.find(":\\MPTN") != std::string::npos || t.find(":\\IBMCOM") != std::string::npos)
+        const std::string_view t = upper.line(i);
+        if (t.find(":\\MPTN") != std::string_view::npos || t.find(":\\IBMCOM") != std::string_view::npos)
             add(m_protokoll, t, i);
-        if (t.find(":\\TCPIP") != std::string::npos)
+        if (t.find(":\\TCPIP") != std::string_view::npos)
             add(m_tcpip, t, i);
-        if (t.find(":\\MFS") != std::string::npos)
+        if (t.find(":\\MFS") != std::string_view::npos)
             add(m_mobil, t, i);
-        if (t.find(":\\IBMLAN") != std::string::npos)
+        if (t.find(":\\IBMLAN") != std::string_view::npos)
             add(m_lan, t, i);
     }
 }

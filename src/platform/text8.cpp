@@ -2,6 +2,13 @@
 #include "platform/text8.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace text8 {
 namespace {
@@ -57,6 +64,19 @@ QString toDisplay(std::string_view bytes)
     return out;
 }
 
+bool isDisplayOf(const QString &text, std::string_view bytes)
+{
+    if (static_cast<std::size_t>(text.size()) != bytes.size())
+        return false;
+    const QChar *c = text.constData();
+    for (unsigned char b : bytes) {
+        const char16_t u = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+        if (c++->unicode() != u)
+            return false;
+    }
+    return true;
+}
+
 std::optional<std::string> fromDisplay(const QString &text)
 {
     std::string out;
@@ -101,9 +121,85 @@ unsigned char upper(unsigned char c)
 std::string upper(std::string_view bytes)
 {
     std::string out(bytes);
-    for (char &c : out)
-        c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+    upperInto(out.data(), out.size(), out.data());
     return out;
+}
+
+void upperInto(const char *src, std::size_t size, char *dst)
+{
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // A block of 16 ASCII bytes: a-z lose 32. A block with any byte of 0x80 or
+    // more (national letters) goes through the table below.
+    const __m128i beforeA = _mm_set1_epi8('a' - 1);
+    const __m128i afterZ = _mm_set1_epi8('z' + 1);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    for (; i + 16 <= size; i += 16) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        if (_mm_movemask_epi8(v) != 0) {
+            for (std::size_t k = i; k < i + 16; ++k)
+                dst[k] = static_cast<char>(kUpper[static_cast<unsigned char>(src[k])]);
+            continue;
+        }
+        // Signed comparisons hold for bytes below 0x80.
+        const __m128i small = _mm_and_si128(_mm_cmpgt_epi8(v, beforeA), _mm_cmplt_epi8(v, afterZ));
+        v = _mm_sub_epi8(v, _mm_and_si128(small, caseBit));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), v);
+    }
+#endif
+    for (; i < size; ++i)
+        dst[i] = static_cast<char>(kUpper[static_cast<unsigned char>(src[i])]);
+}
+
+std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from)
+{
+    const std::size_t n = needle.size();
+    const std::size_t size = haystack.size();
+    if (n == 0 || from > size || n > size - from)
+        return std::string_view::npos;
+    const char *const h = haystack.data();
+    if (n == 1) {
+        const void *hit = std::memchr(h + from, needle[0], size - from);
+        return hit ? static_cast<std::size_t>(static_cast<const char *>(hit) - h) : std::string_view::npos;
+    }
+    std::size_t i = from;
+#if defined(__SSE2__)
+    // Candidates are the positions where both the first and the last byte of
+    // the needle stand; only those are compared in full. Four blocks of 16
+    // positions are tried together, since most of the time none of them is one.
+    const __m128i first = _mm_set1_epi8(needle.front());
+    const __m128i last = _mm_set1_epi8(needle.back());
+    const auto candidates = [&](std::size_t at) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + at));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + at + n - 1));
+        return _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last));
+    };
+    const auto compare = [&](std::size_t at, std::uint64_t mask) -> std::size_t {
+        for (; mask != 0; mask &= mask - 1) {
+            const std::size_t hit = at + static_cast<std::size_t>(std::countr_zero(mask));
+            if (std::memcmp(h + hit + 1, needle.data() + 1, n - 2) == 0)
+                return hit;
+        }
+        return std::string_view::npos;
+    };
+    const auto bits = [](__m128i m) { return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(m))); };
+    for (; i + n - 1 + 64 <= size; i += 64) {
+        const __m128i c0 = candidates(i);
+        const __m128i c1 = candidates(i + 16);
+        const __m128i c2 = candidates(i + 32);
+        const __m128i c3 = candidates(i + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0)
+            continue;
+        const std::uint64_t mask = bits(c0) | bits(c1) << 16 | bits(c2) << 32 | bits(c3) << 48;
+        if (const std::size_t hit = compare(i, mask); hit != std::string_view::npos)
+            return hit;
+    }
+    for (; i + n - 1 + 16 <= size; i += 16) {
+        if (const std::size_t hit = compare(i, bits(candidates(i))); hit != std::string_view::npos)
+            return hit;
+    }
+#endif
+    return haystack.find(needle, i);
 }
 
 std::size_t findUpper(std::string_view haystack, std::string_view needleUpper)

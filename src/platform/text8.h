@@ -14,6 +14,9 @@ namespace text8 {
 // number, so that any line read from disk survives display and editing unchanged.
 QString toDisplay(std::string_view bytes);
 
+// True when `text` is toDisplay(bytes), found without building that text.
+bool isDisplayOf(const QString &text, std::string_view bytes);
+
 // The reverse of toDisplay. Returns nothing when a character has no byte.
 std::optional<std::string> fromDisplay(const QString &text);
 
@@ -29,6 +32,15 @@ bool isEncodable(const QString &text);
 // 0xE0-0xFE except the division sign, and š œ ž ÿ. Every other byte stays.
 unsigned char upper(unsigned char c);
 std::string upper(std::string_view bytes);
+// upper() of `size` bytes from `src` into `dst`, which may be `src` itself.
+// Runs of ASCII go 16 bytes at a time.
+void upperInto(const char *src, std::size_t size, char *dst);
+
+// Position of `needle` in `haystack` at or after `from`, byte for byte;
+// std::string_view::npos when absent. An empty needle is never found. Looks at
+// 64 positions at a time for the needle's first and last byte, so that a
+// search runs at the speed of memory rather than byte by byte.
+std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 
 // Position of `needle` in `haystack`, comparing both upper-cased, without
 // allocating; std::string_view::npos when absent. `needleUpper` must already be

@@ -7,6 +7,15 @@ void Document::setLines(Lines lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
+    m_upper.assign(m_lines);
+    endResetModel();
+}
+
+void Document::clear()
+{
+    beginResetModel();
+    m_lines.clear();
+    m_upper.clear();
     endResetModel();
 }
 
@@ -14,6 +23,7 @@ void Document::replace(int i, std::string text)
 {
     if (!isLine(i))
         return;
+    m_upper.replace(static_cast<std::size_t>(i), text);
     m_lines[static_cast<std::size_t>(i)] = std::move(text);
     const QModelIndex at = index(i);
     emit dataChanged(at, at, {Qt::DisplayRole});
@@ -26,9 +36,17 @@ LinePos Document::append(std::string text)
         return NoLine;
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
+    m_upper.append(text);
     m_lines.push_back(std::move(text));
     endInsertRows();
     return static_cast<LinePos>(row);
+}
+
+QModelIndex Document::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || row >= count() || column != 0 || parent.isValid())
+        return QModelIndex();
+    return createIndex(row, column);
 }
 
 int Document::rowCount(const QModelIndex &parent) const
@@ -40,5 +58,8 @@ QVariant Document::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || !isLine(index.row()))
         return {};
-    return text8::toDisplay(line(index.row()));
+    const std::string &text = line(index.row());
+    if (text.size() <= ShownBytes)
+        return text8::toDisplay(text);
+    return text8::toDisplay(std::string_view(text).substr(0, ShownBytes)) + QChar(0x2026);
 }

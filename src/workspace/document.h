@@ -1,13 +1,16 @@
 // The document: the lines of the configuration file, as the "Fil" page lists them.
 #pragma once
 
-#include "platform/line_file.h"
 #include "engine/search.h"
+#include "engine/upper_lines.h"
+#include "platform/line_file.h"
 
 #include <QAbstractListModel>
 
 // Lines are raw bytes, kept exactly as read and shown through the 8-bit display.
 // A line keeps its position for its life: lines are only replaced or appended.
+// Beside them the document keeps their upper-cased copy, in step with every
+// change, for the searches.
 class Document : public QAbstractListModel
 {
     Q_OBJECT
@@ -15,20 +18,30 @@ class Document : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // The list shows at most this many bytes of a line, then "…": drawing a
+    // line of a megabyte would take seconds. Edit1 and the file get every byte.
+    static constexpr std::size_t ShownBytes = 4000;
+
     const Lines &lines() const { return m_lines; }
+    const UpperLines &upperLines() const { return m_upper; }
+    SearchLines searchLines() const { return SearchLines{m_lines, m_upper}; }
     int count() const { return static_cast<int>(m_lines.size()); }
     const std::string &line(int i) const { return m_lines.at(static_cast<std::size_t>(i)); }
     bool isLine(int i) const { return i >= 0 && i < count(); }
 
     void setLines(Lines lines);
-    void clear() { setLines({}); }
+    void clear();
     void replace(int i, std::string text);
     // Appends a line and returns its position.
     LinePos append(std::string text);
 
+    // As QAbstractListModel's, without its two virtual calls: the list asks
+    // for every row each time it lays itself out.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
     Lines m_lines;
+    UpperLines m_upper;
 };

@@ -102,7 +102,13 @@ void select(QAbstractItemView *view, int row)
         return;
     }
     const QModelIndex index = model->index(row, 0);
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    // Selecting the row that already is the one selected and current changes
+    // nothing; it is left as it is (a keystroke in Edit1 selects its line again).
+    const QItemSelection now = selection->selection();
+    const bool already = selection->currentIndex() == index && now.size() == 1
+                         && now.first().topLeft() == index && now.first().bottomRight() == index;
+    if (!already)
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     view->scrollTo(index);
 }
 

@@ -88,7 +88,7 @@ std::optional<std::string> Workspace::editLineBytes() const
 
 bool Workspace::editLineShowedLine(int i) const
 {
-    return m_doc.isLine(i) && m_editLineBefore == text8::toDisplay(m_doc.line(i));
+    return m_doc.isLine(i) && text8::isDisplayOf(m_editLineBefore, m_doc.line(i));
 }
 
 void Workspace::makeCurrent(LinePos pos)
@@ -139,10 +139,10 @@ void Workspace::writeStatement(LinePos reg, const std::string &statement)
 bool Workspace::SetDevice(std::string_view name)
 {
     showMessage(QStringLiteral("Bruk REM-knappen til å endre"));
-    LinePos line = FoundDevice(m_doc.lines(), name);
+    LinePos line = FoundDevice(m_doc.searchLines(), name);
     const bool active = line != NoLine;
     if (!active) {
-        line = FinnREM(m_doc.lines(), "REM ", name);
+        line = FinnREM(m_doc.searchLines(), "REM ", name);
         if (line == NoLine)
             line = m_doc.append("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
     }

@@ -1,0 +1,21 @@
+// The list of the "Fil" page: one row per line of the document.
+#pragma once
+
+#include <QListView>
+
+// A QListView lays out every row again whenever the text of one row changes.
+// With rows of one size that is work for nothing, and with 65,535 rows it is
+// most of the time a keystroke in Edit1 takes. This view repaints the changed
+// rows only; a change of the last row still lays the list out again, since
+// QListView takes the size of every row from the last one.
+class LineListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    using QListView::QListView;
+
+protected:
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
+};

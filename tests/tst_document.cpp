@@ -1,0 +1,66 @@
+// The document: its upper-cased copy in step with its lines, and the text the list shows.
+#include "platform/text8.h"
+#include "workspace/document.h"
+
+#include <QTest>
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every way the lines change reaches the copy the searches read.
+    void theSearchesSeeEveryChange()
+    {
+        Document doc;
+        const auto finds = [&](std::string_view text) { return FinnREM(doc.searchLines(), text, text); };
+        Lines lines(600, "REM");
+        lines[300] = "ifs=c:\\os2\\hpfs.ifs";
+        doc.setLines(lines);
+        QCOMPARE(finds("HPFS.IFS"), LinePos(300));
+        doc.replace(300, "REM");
+        doc.replace(520, "rem diskcache=d,lw");
+        QCOMPARE(finds("HPFS.IFS"), NoLine);
+        QCOMPARE(GetIniStr(doc.searchLines(), "REM DISKCACHE").line, LinePos(520));
+        QCOMPARE(doc.append("device=c:\\os2\\mdos\\vemm.sys \xE6"), LinePos(600));
+        QCOMPARE(finds("VEMM.SYS \xC6"), LinePos(600));
+        doc.clear();
+        QCOMPARE(finds("REM"), NoLine);
+        QCOMPARE(doc.upperLines().size(), std::size_t(0));
+        QCOMPARE(doc.append("x"), LinePos(0));
+        doc.setLines({"THREADS=64"});
+        QCOMPARE(GetIniStr(doc.searchLines(), "threads").value, std::string("64"));
+        for (int i = 0; i < doc.count(); ++i)
+            QCOMPARE(doc.upperLines().line(std::size_t(i)), std::string_view(text8::upper(doc.line(i))));
+    }
+
+    // The list shows a long line cut after ShownBytes bytes, ending in "…";
+    // the document keeps every byte.
+    void longLinesAreShownCut_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("just fits") << int(Document::ShownBytes);
+        QTest::newRow("one more") << int(Document::ShownBytes) + 1;
+        QTest::newRow("a megabyte") << (1 << 20);
+    }
+    void longLinesAreShownCut()
+    {
+        QFETCH(int, size);
+        std::string line(std::size_t(size), '\x80');
+        line.back() = 'Z';
+        Document doc;
+        doc.setLines({line});
+        const QString shown = doc.index(0).data().toString();
+        QCOMPARE(doc.line(0), line);
+        if (std::size_t(size) <= Document::ShownBytes) {
+            QCOMPARE(shown, text8::toDisplay(line));
+            return;
+        }
+        QCOMPARE(shown.size(), qsizetype(Document::ShownBytes) + 1);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QCOMPARE(shown.chopped(1), text8::toDisplay(line).left(qsizetype(Document::ShownBytes)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDocument)
+#include "tst_document.moc"
