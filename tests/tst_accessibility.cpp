@@ -51,8 +51,7 @@ QString accessibleName(QWidget *w)
 // The window on drive C: with `lines`, shown on `page`, active.
 struct Active : WindowOnDrive
 {
-    explicit Active(const QStringList &lines, int page = 2) : WindowOnDrive(lines, page), active(activate(w.get())) {}
-    QWidget *get(const QString &name) { return widget<QWidget>(w.get(), qPrintable(name)); }
+    explicit Active(const QStringList &lines, PageId page = PageId::Ytelse) : WindowOnDrive(lines, page), active(activate(w.get())) {}
     const bool active;
 };
 
@@ -66,26 +65,26 @@ private slots:
     void fixedColoursStayReadableOnADarkDesktop_data()
     {
         QTest::addColumn<bool>("darkFirst"); // the dark palette set before the window is made
-        QTest::addColumn<int>("page");
+        QTest::addColumn<PageId>("page");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("row"); // of a list; -1: the control inside its frame
         for (bool darkFirst : {true, false}) {
             const char *when = darkFirst ? "dark before" : "dark after";
-            QTest::addRow("%s: red message line", when) << darkFirst << 2 << "Label2" << -1;
-            QTest::addRow("%s: navy hint line", when) << darkFirst << 2 << "Label3" << -1;
-            QTest::addRow("%s: yellow edit line", when) << darkFirst << 2 << "Edit1" << -1;
-            QTest::addRow("%s: lines of the file", when) << darkFirst << 7 << "ListBox" << 1;
-            QTest::addRow("%s: installed base drivers", when) << darkFirst << 3 << "basedevlist" << 1;
-            QTest::addRow("%s: available base drivers", when) << darkFirst << 3 << "basedevlist2" << 0;
+            QTest::addRow("%s: red message line", when) << darkFirst << PageId::Ytelse << "Label2" << -1;
+            QTest::addRow("%s: navy hint line", when) << darkFirst << PageId::Ytelse << "Label3" << -1;
+            QTest::addRow("%s: yellow edit line", when) << darkFirst << PageId::Ytelse << "Edit1" << -1;
+            QTest::addRow("%s: lines of the file", when) << darkFirst << PageId::Fil << "ListBox" << 1;
+            QTest::addRow("%s: installed base drivers", when) << darkFirst << PageId::Drivere << "basedevlist" << 1;
+            QTest::addRow("%s: available base drivers", when) << darkFirst << PageId::Drivere << "basedevlist2" << 0;
             // Styled by a sheet rather than coloured: these must follow the window too.
-            QTest::addRow("%s: automatic start item", when) << darkFirst << 0 << "restartgroup_1" << -1;
-            QTest::addRow("%s: shell", when) << darkFirst << 1 << "shell" << -1;
+            QTest::addRow("%s: automatic start item", when) << darkFirst << PageId::Oppstart << "restartgroup_1" << -1;
+            QTest::addRow("%s: shell", when) << darkFirst << PageId::Dos << "shell" << -1;
         }
     }
     void fixedColoursStayReadableOnADarkDesktop()
     {
         QFETCH(bool, darkFirst);
-        QFETCH(int, page);
+        QFETCH(PageId, page);
         QFETCH(QString, name);
         QFETCH(int, row);
         const QPalette before = QApplication::palette();
@@ -135,7 +134,7 @@ private slots:
     void everyFocusableControlHasAName()
     {
         WindowOnDrive win({"BASEDEV=OS2DASD.DMD", "DEVICE=C:\\OS2\\BOOT\\COM.SYS"});
-        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
+        auto *notebook = win.get<QTabWidget>("NoteBook");
         for (int page = 0; page < notebook->count(); ++page) {
             notebook->setCurrentIndex(page);
             int controls = 0;
@@ -154,23 +153,24 @@ private slots:
 
     void tabLeavesTheMemos_data()
     {
-        QTest::addColumn<int>("page");
+        QTest::addColumn<PageId>("page");
         QTest::addColumn<QString>("memo");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("pageAfter"); // Ctrl+Tab turns the page
-        const std::pair<int, const char *> memos[] = {{0, "StartupMemo"}, {1, "autoexecmemo"}};
-        for (auto [page, memo] : memos) {
+        QTest::addColumn<PageId>("pageAfter"); // Ctrl+Tab turns the page
+        const std::tuple<PageId, const char *, PageId> memos[] = {{PageId::Oppstart, "StartupMemo", PageId::Dos},
+                                                                  {PageId::Dos, "autoexecmemo", PageId::Ytelse}};
+        for (auto [page, memo, next] : memos) {
             QTest::addRow("%s, Tab", memo) << page << memo << 0 << page;
             QTest::addRow("%s, Shift+Tab", memo) << page << memo << int(Qt::ShiftModifier) << page;
-            QTest::addRow("%s, Ctrl+Tab", memo) << page << memo << int(Qt::ControlModifier) << page + 1;
+            QTest::addRow("%s, Ctrl+Tab", memo) << page << memo << int(Qt::ControlModifier) << next;
         }
     }
     void tabLeavesTheMemos()
     {
-        QFETCH(int, page);
+        QFETCH(PageId, page);
         QFETCH(QString, memo);
         QFETCH(int, modifiers);
-        QFETCH(int, pageAfter);
+        QFETCH(PageId, pageAfter);
         Active win({"REM"}, page);
         QVERIFY(win.active);
         win.c.write("STARTUP.CMD", "@ECHO OFF\r\nEXIT\r\n");
@@ -183,7 +183,7 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Tab, Qt::KeyboardModifiers(modifiers));
         QVERIFY(!edit->hasFocus() && QApplication::focusWidget());
         QCOMPARE(edit->toPlainText(), before);
-        QCOMPARE(widget<QTabWidget>(win.w.get(), "NoteBook")->currentIndex(), pageAfter);
+        QCOMPARE(PageId(win.get<QTabWidget>("NoteBook")->currentIndex()), pageAfter);
     }
 
     void wheelChangesOnlyAFocusedControl_data()
@@ -209,7 +209,7 @@ private slots:
         (focused ? target : win.get("Edit1"))->setFocus();
         QCOMPARE(target->hasFocus(), focused);
         const int before = position();
-        const QStringList document = documentLines(*win.w);
+        const QStringList document = win.lines();
 
         const QPointF at = QRectF(target->rect()).center();
         QWheelEvent turn(at, target->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
@@ -217,9 +217,9 @@ private slots:
         QApplication::sendEvent(target, &turn);
         QCOMPARE(position() != before, focused);
         if (!focused)
-            QCOMPARE(documentLines(*win.w), document);
+            QCOMPARE(win.lines(), document);
         else if (bar) // the tooltip tells what the bar wrote (both time-slice bars the same)
-            QVERIFY(documentLines(*win.w).contains(bar->toolTip())
+            QVERIFY(win.lines().contains(bar->toolTip())
                     && win.get("TimeSliceX")->toolTip() == win.get("TimeSliceY")->toolTip());
     }
 
@@ -246,7 +246,7 @@ private slots:
         QFETCH(int, checkFromCode);
         QFETCH(int, expected);
         QFETCH(bool, forward);
-        Active win({line}, group == u"Priority_" ? 2 : 0);
+        Active win({line}, group == u"Priority_" ? PageId::Ytelse : PageId::Oppstart);
         QList<QWidget *> buttons;
         for (int i = 0; i < (group == u"Priority_" ? 2 : 5); ++i)
             buttons << win.get(group + QString::number(i));
@@ -296,21 +296,21 @@ private slots:
     void f1TellsAboutTheProgram_data()
     {
         QTest::addColumn<int>("origin");
-        QTest::addColumn<int>("page");
+        QTest::addColumn<PageId>("page");
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("how");
         using O = DriveMap::Origin;
-        QTest::newRow("option, in a memo") << int(O::Option) << 0 << "StartupMemo" << "valget --drive";
-        QTest::newRow("variable, on a bar") << int(O::Variable) << 2 << "Threads"
+        QTest::newRow("option, in a memo") << int(O::Option) << PageId::Oppstart << "StartupMemo" << "valget --drive";
+        QTest::newRow("variable, on a bar") << int(O::Variable) << PageId::Ytelse << "Threads"
                                             << "miljøvariabelen OS2SETUP_DRIVE_C";
-        QTest::newRow("chooser, in the file") << int(O::Remembered) << 7 << "ListBox" << "valgt i stasjonsvelgeren";
-        QTest::newRow("option, in the edit line") << int(O::Option) << 1 << "Edit1" << "valget --drive";
-        QTest::newRow("no drive C:") << int(O::None) << 4 << "runworkplace" << "ikke koblet";
+        QTest::newRow("chooser, in the file") << int(O::Remembered) << PageId::Fil << "ListBox" << "valgt i stasjonsvelgeren";
+        QTest::newRow("option, in the edit line") << int(O::Option) << PageId::Dos << "Edit1" << "valget --drive";
+        QTest::newRow("no drive C:") << int(O::None) << PageId::Grensesnitt << "runworkplace" << "ikke koblet";
     }
     void f1TellsAboutTheProgram()
     {
         QFETCH(int, origin);
-        QFETCH(int, page);
+        QFETCH(PageId, page);
         QFETCH(QString, focused);
         QFETCH(QString, how);
         TestDrive c;
@@ -319,11 +319,10 @@ private slots:
         DriveMap drives;
         if (mapped)
             drives.setDrive(u'C', c.root(), DriveMap::Origin(origin));
-        ErrorRecorder errors; // without drive C: the load fails
-        auto w = openWindow(drives);
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(page);
+        WindowOnDrive win(drives, {}, page); // without drive C: the load fails
+        const auto &w = win.w;
         QVERIFY(activate(w.get()));
-        QWidget *control = widget<QWidget>(w.get(), qPrintable(focused));
+        QWidget *control = win.get(focused);
         control->setFocus();
         QVERIFY(control->hasFocus());
 
@@ -340,7 +339,7 @@ private slots:
         for (const char *fact : {OS2SETUP_VERSION, "GPL-3.0-or-later", "C:\\CONFIG.SYS", "C:\\CONFIG.NEW",
                                  "C:\\STARTUP.CMD", "C:\\AUTOEXEC.BAT", "C:\\AUTOEXEC.BAK"})
             QVERIFY2(texts.join(u'\n').contains(QLatin1String(fact)), fact);
-        QCOMPARE(errors.messages().isEmpty(), mapped);
+        QCOMPARE(win.errors.messages().isEmpty(), mapped);
     }
 
     // Last: the translation stays installed for the rest of the program.
@@ -351,7 +350,7 @@ private slots:
             QSKIP("Qt's Norwegian translation (qt6-translations-l10n) is not installed");
         QVERIFY(!installQtTranslation(*qApp).isEmpty());
         WindowOnDrive win({"REM"});
-        const std::unique_ptr<QMenu> menu(widget<QLineEdit>(win.w.get(), "Edit1")->createStandardContextMenu());
+        const std::unique_ptr<QMenu> menu(win.get<QLineEdit>("Edit1")->createStandardContextMenu());
         QStringList texts;
         for (const QAction *action : menu->actions())
             texts << action->text();

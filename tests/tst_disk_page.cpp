@@ -11,15 +11,15 @@ const QString kLan = QStringLiteral("IFS=C:\\IBMLAN\\NETPROG\\NETWKSTA.200 /I:C:
 
 struct Window : WindowOnDrive
 {
-    explicit Window(const QStringList &lines) : WindowOnDrive(lines, 5) {}
+    explicit Window(const QStringList &lines) : WindowOnDrive(lines, PageId::Disk) {}
     QString checked() const { return WindowOnDrive::checked({"fat", "hpfs", "cdfs", "LANFS", "MFSFS"}); }
     // The line selected and shown in the status area; -1 when Edit1 is empty, -2 when they disagree.
     int shown()
     {
-        const int row = w->workspace().selectedLine();
+        const int row = selected();
         if (text("Edit1").isEmpty())
             return -1;
-        const bool same = documentLines(*w).value(row) == text("Edit1") && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(row + 1);
+        const bool same = lines().value(row) == text("Edit1") && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(row + 1);
         return row >= 0 && same ? row : -2;
     }
 };
@@ -60,17 +60,17 @@ private slots:
         Window win(lines);
         QCOMPARE(win.checked(), boxes);
         QCOMPARE(win.shown(), opened);
-        const int selectedBefore = win.w->workspace().selectedLine();
+        const int selectedBefore = win.selected();
         const QString labelBefore = win.text("LinjeLabel");
         win.w->workspace().showHint("hint");
         for (int round = 0; round < 2; ++round) {
             win.click(box);
             QCOMPARE(win.checked(), boxes);
-            QCOMPARE(documentLines(*win.w), lines);
+            QCOMPARE(win.lines(), lines);
             QCOMPARE(win.shown(), shown);
             QCOMPARE(win.text("Label2") + win.text("Label3"), QString());
             if (shown < 0) { // nothing to show: selection and line label stay
-                QCOMPARE(win.w->workspace().selectedLine(), selectedBefore);
+                QCOMPARE(win.selected(), selectedBefore);
                 QCOMPARE(win.text("LinjeLabel"), labelBefore);
             }
         }
@@ -94,8 +94,8 @@ private slots:
         QStringList commented = lines;
         commented[row] = "REM " + lines[row];
         for (const QStringList &expected : {commented, lines}) {
-            QTest::mouseClick(widget<QWidget>(win.w.get(), "RemKnapp"), Qt::LeftButton);
-            QCOMPARE(documentLines(*win.w), expected);
+            win.press("RemKnapp");
+            QCOMPARE(win.lines(), expected);
             QCOMPARE(win.checked().split(' ').contains(box), expected == lines);
             QCOMPARE(win.shown(), row);
         }

@@ -24,56 +24,33 @@ const QString kMdos = QStringLiteral("DEVICE=C:\\OS2\\MDOS\\");
 const QString kNine = QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n");
 const QString kUseRem = QStringLiteral("Bruk REM-knappen til å endre");
 
-// The window on drive C with the "DOS" page shown. `files`: "NAME=a|b" a file of lines,
-// "NAME!=a" the same without write permission, "NAME/" a folder.
-struct Dos
+// The window on drive C with the "DOS" page shown.
+struct Dos : WindowOnDrive
 {
-    ErrorRecorder errors; // first, so that the window's own scans are recorded too
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-    Text8Memo *memo = nullptr;
+    Text8Memo *const memo;
 
     explicit Dos(const QStringList &config, const QStringList &files = {})
+        : WindowOnDrive(config, PageId::Dos, files), memo(get<Text8Memo>("autoexecmemo"))
     {
-        c.write("CONFIG.SYS", crlf(config));
-        for (const QString &f : files) {
-            const QString name = f.section(u'=', 0, 0).remove(u'!'), text = f.section(u'=', 1);
-            if (f.endsWith(u'/'))
-                QDir(c.root()).mkdir(f.chopped(1));
-            else
-                c.write(name, text.isEmpty() ? QByteArray() : crlf(text.split(u'|')));
-            if (f.contains(u"!="))
-                QFile::setPermissions(c.path(name), QFileDevice::ReadOwner);
-        }
-        w = openWindow(c.map());
-        memo = widget<Text8Memo>(w.get(), "autoexecmemo");
-        page(1);
     }
-    void page(int i) { widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(i); }
-    QCheckBox *box(const QString &name) { return widget<QCheckBox>(w.get(), qPrintable(name)); }
-    void clickBox(const QString &name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(6, 8)); }
-    QPushButton *button(const char *name) { return widget<QPushButton>(w.get(), name); }
-    void press(const QString &name) { QTest::mouseClick(button(qPrintable(name)), Qt::LeftButton); }
-    QStringList lines() { return documentLines(*w); }
-    QString label(const char *name) { return widget<QLabel>(w.get(), name)->text(); }
+    QCheckBox *box(const QString &name) const { return get<QCheckBox>(name); }
     // The status area as the user sees it: the selected line, Edit1, the line label and Label2.
-    QString status()
+    QString status() const
     {
-        return QStringLiteral("%1|%2|%3|%4").arg(w->workspace().selectedLine())
-            .arg(widget<QLineEdit>(w.get(), "Edit1")->text(), label("LinjeLabel"), label("Label2"));
+        return QStringLiteral("%1|%2|%3|%4").arg(selected()).arg(text("Edit1"), text("LinjeLabel"), text("Label2"));
     }
-    void type(const QString &text) { memo->moveCursor(QTextCursor::End); typeText(memo, text); }
-    QString disk(const QString &name) // a file's text, "-" when missing, "/" for a folder
+    void type(const QString &text) const { memo->moveCursor(QTextCursor::End); typeText(memo, text); }
+    QString disk(const QString &name) const // a file's text, "-" when missing, "/" for a folder
     {
         return QFileInfo(c.path(name)).isDir() ? "/" : c.exists(name) ? QString::fromLatin1(c.read(name)) : "-";
     }
     // The AUTOEXEC.BAT panel: the memo, the box checked and "Ny", "Slett", "Lagre" enabled as
     // four digits, then the files AUTOEXEC.BAT and AUTOEXEC.BAK.
-    QString autoexec()
+    QString autoexec() const
     {
-        QString digits = QString::number(box("autoexec")->isChecked());
+        QString digits = QString::number(isChecked("autoexec"));
         for (const char *name : {"NyAutoexecKnapp", "SlettAutoexecKnapp", "LagreAutoexecKnapp"})
-            digits += QString::number(button(name)->isEnabled());
+            digits += QString::number(isEnabled(name));
         return QStringList{memo->toPlainText(), digits, disk("AUTOEXEC.BAT"), disk("AUTOEXEC.BAK")}.join(u'|');
     }
 };
@@ -115,7 +92,7 @@ private slots:
         const QStringList expected = config + QStringList(appended ? 1 : 0, "REM " + kMdos + driver);
         for (int click = 0; click < 2; ++click) { // the second click appends nothing more
             dos.w->workspace().showMessage(QString());
-            dos.clickBox(box);
+            dos.click(box);
             QCOMPARE(dos.box(box)->isChecked(), checked);
             QCOMPARE(dos.lines(), expected);
             QCOMPARE(dos.status(), QStringLiteral("%1|%2|Linje nr. %3|%4").arg(line).arg(expected.at(line)).arg(line + 1)
@@ -131,22 +108,22 @@ private slots:
     void refreshShowsTheLastChangedBoxAndFollowsNewDocuments()
     {
         Dos dos({"SHELL=C:\\CMD.EXE", kMdos + "ANSI.SYS", kMdos + "VEMM.SYS", kMdos + "VCDROM.SYS", "REM VXMS.SYS"});
-        QCOMPARE(widget<QLineEdit>(dos.w.get(), "shell")->text(), QStringLiteral("C:\\CMD.EXE"));
+        QCOMPARE(dos.get<QLineEdit>("shell")->text(), QStringLiteral("C:\\CMD.EXE"));
         QVERIFY(dos.box("ansisys")->isChecked() && dos.box("vemmsys")->isChecked() && !dos.box("vxmssys")->isChecked());
         QCOMPARE(dos.status(), "3|" + kMdos + "VCDROM.SYS|Linje nr. 4|" + kUseRem);
 
         // "Hent" on another page: the new file has ANSI.SYS commented and no VCDROM.SYS at all.
         dos.c.write("CONFIG.SYS", crlf({kMdos + "VEMM.SYS", "REM " + kMdos + "ANSI.SYS"}));
-        dos.page(2);
+        dos.show(PageId::Ytelse);
         dos.press("OpenKnapp");
         QVERIFY(dos.box("vcdromsys")->isChecked()); // a hidden page is not refreshed
-        dos.page(1);
+        dos.show(PageId::Dos);
         const QStringList reloaded{kMdos + "VEMM.SYS", "REM " + kMdos + "ANSI.SYS", "REM " + kMdos + "VCDROM.SYS"};
         QCOMPARE(dos.lines(), reloaded);
         QVERIFY(!dos.box("vcdromsys")->isChecked() && !dos.box("ansisys")->isChecked());
         QCOMPARE(dos.status(), "2|" + reloaded.at(2) + "|Linje nr. 3|" + kUseRem);
-        dos.page(2);
-        dos.page(1); // no box changes: Edit1 shows the line of the SHELL register, nothing is added
+        dos.show(PageId::Ytelse);
+        dos.show(PageId::Dos); // no box changes: Edit1 shows the line of the SHELL register, nothing is added
         QCOMPARE(dos.lines(), reloaded);
         QCOMPARE(dos.status(), "2|" + reloaded.at(0) + "|Linje nr. 3|");
 
@@ -160,7 +137,7 @@ private slots:
     void shellClick()
     {
         Dos dos({"REM a", "REM b"});
-        auto *shell = widget<QLineEdit>(dos.w.get(), "shell");
+        auto *shell = dos.get<QLineEdit>("shell");
         const auto click = [&](const QStringList &reloaded) {
             dos.c.write("CONFIG.SYS", crlf(reloaded));
             dos.press("OpenKnapp");
@@ -186,13 +163,13 @@ private slots:
         dos.press("NyAutoexecKnapp"); // no backup: an empty file
         QCOMPARE(dos.autoexec(), "|1010||-");
         dos.type("X"); // typing does not enable "Lagre"; the box reloads the file over it
-        dos.clickBox("autoexec");
+        dos.click("autoexec");
         QCOMPARE(dos.autoexec(), "|1010||-");
         dos.type("SET A=1"); // "Slett" saves the memo as it stands to the backup
         dos.press("SlettAutoexecKnapp");
         QCOMPARE(dos.autoexec(), "|0100|-|SET A=1\r\n");
         dos.type("DIR"); // without a file the box loads nothing, and "Lagre" follows the memo
-        dos.clickBox("autoexec");
+        dos.click("autoexec");
         QCOMPARE(dos.autoexec(), "DIR|0101|-|SET A=1\r\n");
         dos.press("NyAutoexecKnapp");
         QCOMPARE(dos.autoexec(), "SET A=1\n|1011|SET A=1\r\n|SET A=1\r\n");

@@ -31,19 +31,11 @@ const QStringList kDoc = {"REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "device=C:\\OS2\
                           "DEVICE=VEMM.SYS", "BASEDEV=OS2SCSI.dmd", "BASEDEV=TIMER0.SYS", " DEVICE=C:\\X.SYS", "BASEDEV=IBM2FLPY.ADD",
                           "DEVICE=C:\\IBMCOM\\PROTMAN.OS2 /I:C:\\IBMCOM", "BASEDEV=NOEXT", "DEVICE=C:\\TCPIP\\BIN\\vdostcp.SYS"};
 
-struct OnPage
+struct OnPage : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-    explicit OnPage(const QByteArray &config, int page = 3)
-    {
-        c.write("CONFIG.SYS", config);
-        w = openWindow(c.map());
-        show(page);
-    }
-    void show(int page) { widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(page); }
-    QListWidget *list(const char *name) { return widget<QListWidget>(w.get(), name); }
-    QStringList entries(const char *name)
+    explicit OnPage(const QByteArray &config, PageId page = PageId::Drivere) : WindowOnDrive(ConfigBytes{config}, page) {}
+    QListWidget *list(const char *name) const { return get<QListWidget>(name); }
+    QStringList entries(const char *name) const
     {
         QStringList texts;
         for (int row = 0; row < list(name)->count(); ++row)
@@ -51,29 +43,20 @@ struct OnPage
         return texts;
     }
     // The number of selected entries of devicelist, basedevlist and basedevlist2.
-    qsizetype n(const char *name) { return list(name)->selectedItems().size(); }
-    QList<qsizetype> selections() { return {n("devicelist"), n("basedevlist"), n("basedevlist2")}; }
-    void pick(const char *name, int row)
-    {
-        list(name)->scrollToItem(list(name)->item(row));
-        QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, {}, list(name)->visualItemRect(list(name)->item(row)).center());
-    }
-    void press(const char *button) { QTest::mouseClick(widget<QPushButton>(w.get(), button), Qt::LeftButton); }
-    QString text(const char *label) { return widget<QLabel>(w.get(), label)->text(); }
-    QLineEdit *edit() { return widget<QLineEdit>(w.get(), "Edit1"); }
-    int line() { return w->workspace().selectedLine(); }
-    // Line label, selected document line, Edit1, Label3, Label2.
-    QStringList status() { return {text("LinjeLabel"), QString::number(line()), edit()->text(), text("Label3"), text("Label2")}; }
-    bool removable() { return widget<QPushButton>(w.get(), "tavekkKnapp")->isEnabled(); }
+    qsizetype n(const char *name) const { return list(name)->selectedItems().size(); }
+    QList<qsizetype> selections() const { return {n("devicelist"), n("basedevlist"), n("basedevlist2")}; }
+    QLineEdit *edit() const { return get<QLineEdit>("Edit1"); }
+    bool removable() const { return isEnabled("tavekkKnapp"); }
     // Selects every entry of `name` in turn and gives the document line each one shows, or
     // -100 - line when the line label or Edit1 does not show that line.
-    QList<int> pickAll(const char *name)
+    QList<int> pickAll(const char *name) const
     {
         QList<int> at;
         for (int row = 0; row < list(name)->count(); ++row) {
             pick(name, row);
-            const bool shown = edit()->text() == documentLines(*w).value(line()) && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(line() + 1);
-            at << (shown ? line() : -100 - line());
+            const int line = selected();
+            const bool shown = text("Edit1") == lines().value(line) && text("LinjeLabel") == QStringLiteral("Linje nr. %1").arg(line + 1);
+            at << (shown ? line : -100 - line);
         }
         return at;
     }
@@ -92,7 +75,7 @@ private slots:
     {
         OnPage p(crlf(kDoc));
         for (const char *name : {"devicelist", "basedevlist", "basedevlist2"}) {
-            QTest::mouseClick(widget<QPushButton>(p.w.get(), "OpenKnapp"), Qt::LeftButton);
+            p.press("OpenKnapp");
             QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
             QListWidget *list = p.list(name);
             list->setFocus(Qt::TabFocusReason);
@@ -100,9 +83,9 @@ private slots:
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentRow(), 0);
             QCOMPARE(list->selectedItems().size(), 1);
-            QCOMPARE(widget<QLineEdit>(p.w.get(), "Edit1")->text(),
+            QCOMPARE(p.get<QLineEdit>("Edit1")->text(),
                      std::string_view(name) == "basedevlist2" ? "BASEDEV=" + list->item(0)->text()
-                                                              : documentLines(*p.w).at(std::string_view(name) == "devicelist" ? 3 : 7));
+                                                              : p.lines().at(std::string_view(name) == "devicelist" ? 3 : 7));
         }
     }
 
@@ -125,15 +108,15 @@ private slots:
         QTest::addColumn<QStringList>("status");
         QTest::addColumn<bool>("removable");
         const QString notIn = QStringLiteral("ikke i C:\\CONFIG.SYS");
-        QTest::newRow("device") << "devicelist" << 1 << 1 << QStringList{"Linje nr. 7", "6", kDoc[6], "EMM, Expanded Memory Manager for DOS", ""} << false;
-        QTest::newRow("device in small letters") << "devicelist" << 4 << 4 << QStringList{"Linje nr. 17", "16", kDoc[16], "TCP/IP støtte i DOS", ""} << true;
-        QTest::newRow("device without description") << "devicelist" << 3 << 1 << QStringList{"Linje nr. 15", "14", kDoc[14], "", ""} << false;
-        QTest::newRow("required") << "basedevlist" << 1 << 4 << QStringList{"Linje nr. 12", "11", kDoc[11], "Timer", "Nødvendig"} << false;
-        QTest::newRow("with parameters") << "basedevlist" << 2 << 1 << QStringList{"Linje nr. 5", "4", kDoc[4], "", ""} << true;
-        QTest::newRow("not required") << "basedevlist" << 4 << 1 << QStringList{"Linje nr. 14", "13", kDoc[13], "Støtte for PS/2 diskettstasjon", ""} << true;
-        QTest::newRow("available, required") << "basedevlist2" << 9 << 4 << QStringList{notIn, "-1", "BASEDEV=IBMKBD.SYS", "Styreprogram til tastatur", "Nødvendig"} << true;
-        QTest::newRow("available, not required") << "basedevlist2" << 2 << 1 << QStringList{notIn, "-1", "BASEDEV=OS2CDROM.DMD", "Støtte for CD-ROM", ""} << false;
-        QTest::newRow("available, installed with parameters") << "basedevlist2" << 6 << 4 << QStringList{notIn, "-1", "BASEDEV=IBM1S506.ADD", "Styreprogram til platelagre av typen MFM, RLL, ESD", "Nødvendig"} << true;
+        QTest::newRow("device") << "devicelist" << 1 << 1 << QStringList{kDoc[6], "Linje nr. 7", "EMM, Expanded Memory Manager for DOS", "", "6"} << false;
+        QTest::newRow("device in small letters") << "devicelist" << 4 << 4 << QStringList{kDoc[16], "Linje nr. 17", "TCP/IP støtte i DOS", "", "16"} << true;
+        QTest::newRow("device without description") << "devicelist" << 3 << 1 << QStringList{kDoc[14], "Linje nr. 15", "", "", "14"} << false;
+        QTest::newRow("required") << "basedevlist" << 1 << 4 << QStringList{kDoc[11], "Linje nr. 12", "Timer", "Nødvendig", "11"} << false;
+        QTest::newRow("with parameters") << "basedevlist" << 2 << 1 << QStringList{kDoc[4], "Linje nr. 5", "", "", "4"} << true;
+        QTest::newRow("not required") << "basedevlist" << 4 << 1 << QStringList{kDoc[13], "Linje nr. 14", "Støtte for PS/2 diskettstasjon", "", "13"} << true;
+        QTest::newRow("available, required") << "basedevlist2" << 9 << 4 << QStringList{"BASEDEV=IBMKBD.SYS", notIn, "Styreprogram til tastatur", "Nødvendig", "-1"} << true;
+        QTest::newRow("available, not required") << "basedevlist2" << 2 << 1 << QStringList{"BASEDEV=OS2CDROM.DMD", notIn, "Støtte for CD-ROM", "", "-1"} << false;
+        QTest::newRow("available, installed with parameters") << "basedevlist2" << 6 << 4 << QStringList{"BASEDEV=IBM1S506.ADD", notIn, "Styreprogram til platelagre av typen MFM, RLL, ESD", "Nødvendig", "-1"} << true;
     }
     void selectingAnEntry()
     {
@@ -144,7 +127,7 @@ private slots:
         QFETCH(bool, removable);
         OnPage p(crlf(kDoc));
         p.pick("basedevlist", before);
-        p.pick(qPrintable(list), row);
+        p.pick(list, row);
         QCOMPARE(p.status(), status);
         QCOMPARE(p.removable(), removable);
         const QStringList lists = {"devicelist", "basedevlist", "basedevlist2"};
@@ -159,32 +142,32 @@ private slots:
             p.press("RemKnapp");
             typeText(p.edit(), "X");
         }
-        QCOMPARE(documentLines(*p.w), kDoc);
+        QCOMPARE(p.lines(), kDoc);
     }
 
     void refreshAndScan()
     {
-        OnPage p(crlf(kDoc), 2);
+        OnPage p(crlf(kDoc), PageId::Ytelse);
         p.w->workspace().makeCurrent(8);
         // The scan leaves the first installed entry selected; opening the page clears it and,
         // with no device entry selected, leaves the current line as it was.
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 1, 0}));
-        p.show(3);
+        p.show(PageId::Drivere);
         QCOMPARE(QApplication::focusWidget(), p.list("devicelist"));
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
-        QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "", "", ""}));
+        QCOMPARE(p.status(), (QStringList{"", "Linje nr. 9", "", "", "8"}));
         p.w->workspace().showTextInEditLine("EDIT");
         p.w->workspace().showMessage("RED");
         p.w->workspace().showHint("HINT");
-        auto *page = widget<DriversPage>(p.w.get(), "DriversPage");
+        auto *page = p.get<DriversPage>("DriversPage");
         page->devicelistClick();
-        QCOMPARE(p.status(), (QStringList{"Linje nr. 9", "8", "EDIT", "HINT", ""}));
+        QCOMPARE(p.status(), (QStringList{"EDIT", "Linje nr. 9", "HINT", "", "8"}));
 
         // A selected device entry is shown again whenever the page is opened.
         p.pick("devicelist", 1);
-        p.show(7);
-        p.show(3);
-        QCOMPARE(p.status(), (QStringList{"Linje nr. 7", "6", kDoc[6], "EMM, Expanded Memory Manager for DOS", ""}));
+        p.show(PageId::Fil);
+        p.show(PageId::Drivere);
+        QCOMPARE(p.status(), (QStringList{kDoc[6], "Linje nr. 7", "EMM, Expanded Memory Manager for DOS", "", "6"}));
 
         // "Hent" scans anew, also past a file without installed base entries; "ta vekk" keeps
         // the state that the last installed entry gave it.
@@ -226,7 +209,7 @@ private slots:
     void realFile()
     {
         OnPage p(fixture("ecs-thinkpad.config.sys"));
-        const QStringList doc = documentLines(*p.w);
+        const QStringList doc = p.lines();
         QList<int> deviceAt, baseAt;
         for (int i = 0; i < doc.size(); ++i) {
             if (doc[i].startsWith("DEVICE="))

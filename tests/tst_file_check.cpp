@@ -30,7 +30,7 @@ struct CurrentDir : TestDrive
 // `message`; the document, the selection and Edit1 stay as they were.
 void checkLine(TOs2Form *w, int row, const QString &message)
 {
-    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(7);
+    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(int(PageId::Fil));
     auto *list = widget<QListView>(w, "ListBox");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
     const QStringList before = documentLines(*w);
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(widget<QLabel>(dialog, "summary")->text(), QStringLiteral("3 navn sjekket: 2 mangler, 0 advarsler, 0 ikke sjekket"));
         QTest::keyClick(findings, Qt::Key_Down);
         QTest::keyClick(findings, Qt::Key_Return);
-        QCOMPARE(win.w->workspace().selectedLine(), 3);
+        QCOMPARE(win.selected(), 3);
         QCOMPARE(win.text("Edit1"), QStringLiteral("RUN=C:\\GONE.EXE"));
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 4"));
         QCOMPARE(win.text("Label3"), QString());

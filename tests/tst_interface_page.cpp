@@ -12,7 +12,7 @@ const QString kWorkplace = QStringLiteral("SET RUNWORKPLACE=C:\\OS2\\PMSHELL.EXE
 
 struct Window : WindowOnDrive
 {
-    explicit Window(const QStringList &lines) : WindowOnDrive(lines, 4) {}
+    explicit Window(const QStringList &lines) : WindowOnDrive(lines, PageId::Grensesnitt) {}
     QString checked() const { return WindowOnDrive::checked({"programs", "tasklist", "folders", "Connections", "WarpCenter"}); }
 };
 
@@ -41,7 +41,7 @@ private slots:
         QFETCH(QString, after);
         Window win({"REM", autostart, kWorkplace});
         QCOMPARE(win.checked(), boxes);
-        QCOMPARE(documentLines(*win.w), (QStringList{"REM", after, kWorkplace}));
+        QCOMPARE(win.lines(), (QStringList{"REM", after, kWorkplace}));
         QCOMPARE(win.text("Edit1"), after); // shown by the page's refresh
         QCOMPARE(win.text("runworkplace"), QStringLiteral("C:\\OS2\\PMSHELL.EXE"));
     }
@@ -58,18 +58,18 @@ private slots:
         win.writes.clear();
         win.click("OpenKnapp");
         QCOMPARE(win.writes, QStringList{});
-        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"));
+        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"));
     }
 
     void clicks()
     {
         Window win({"REM", "SET AUTOSTART=PROGRAMS", kWorkplace});
         win.click("runworkplace");
-        QCOMPARE(win.w->workspace().selectedLine(), 2);
+        QCOMPARE(win.selected(), 2);
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3"));
         QCOMPARE(win.text("Edit1"), kWorkplace);
         QCOMPARE(win.text("Label3"), kHint);
-        QTest::keyClicks(widget<QLineEdit>(win.w.get(), "runworkplace"), "X"); // never read back
+        QTest::keyClicks(win.get<QLineEdit>("runworkplace"), "X"); // never read back
         QCOMPARE(win.writes, QStringList{});
 
         const QList<QPair<const char *, QString>> steps = {{"folders", "PROGRAMS,FOLDERS"}, {"WarpCenter", "PROGRAMS,FOLDERS,WARPCENTER"},
@@ -77,8 +77,8 @@ private slots:
             {"WarpCenter", "TASKLIST,FOLDERS,CONNECTIONS"}, {"tasklist", "FOLDERS,CONNECTIONS"}, {"folders", "CONNECTIONS"}, {"Connections", ""}};
         for (const auto &[box, value] : steps) {
             win.click(box);
-            QCOMPARE(documentLines(*win.w), (QStringList{"REM", "SET AUTOSTART=" + value, kWorkplace}));
-            QCOMPARE(win.w->workspace().selectedLine(), 1);
+            QCOMPARE(win.lines(), (QStringList{"REM", "SET AUTOSTART=" + value, kWorkplace}));
+            QCOMPARE(win.selected(), 1);
             QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 2"));
             QCOMPARE(win.text("Edit1"), "SET AUTOSTART=" + value);
             QCOMPARE(win.text("Label3"), kHint); // the boxes leave the hint alone
@@ -91,36 +91,36 @@ private slots:
     {
         Window win({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"});
         win.click("folders");
-        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LAUNCHPAD"));
+        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LAUNCHPAD"));
         win.click("programs");
-        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=LAUNCHPAD"));
+        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=LAUNCHPAD"));
         win.click("WarpCenter");
-        QCOMPARE(documentLines(*win.w).at(1), QStringLiteral("SET AUTOSTART=WARPCENTER,LAUNCHPAD"));
+        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=WARPCENTER,LAUNCHPAD"));
 
         Window mixed({"REM", "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y"});
         QCOMPARE(mixed.checked(), QStringLiteral("programs"));
-        QCOMPARE(documentLines(*mixed.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LaunchPad,x y"));
+        QCOMPARE(mixed.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LaunchPad,x y"));
         mixed.click("folders");
-        QCOMPARE(documentLines(*mixed.w).at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,FOLDERS,LaunchPad,x y"));
+        QCOMPARE(mixed.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,FOLDERS,LaunchPad,x y"));
     }
 
     void withoutTheStatements()
     {
         const QStringList lines{"REM", "RESTARTOBJECTS=NO"};
         Window win(lines);
-        QCOMPARE(win.w->workspace().selectedLine(), 1);
+        QCOMPARE(win.selected(), 1);
         win.click("runworkplace");
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("ikke i C:\\CONFIG.SYS"));
         QCOMPARE(win.text("Label3"), kHint);
         // No line is current, so what the user then types into the edit line goes nowhere.
-        QTest::keyClicks(widget<QLineEdit>(win.w.get(), "Edit1"), "SET RUNWORKPLACE=X");
-        QCOMPARE(documentLines(*win.w), lines);
+        QTest::keyClicks(win.get<QLineEdit>("Edit1"), "SET RUNWORKPLACE=X");
+        QCOMPARE(win.lines(), lines);
 
         win.click("tasklist");
         win.click("WarpCenter");
         QCOMPARE(win.text("Edit1"), QStringLiteral("SET AUTOSTART=TASKLIST,WARPCENTER"));
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("ikke i C:\\CONFIG.SYS"));
-        QCOMPARE(documentLines(*win.w), lines);
+        QCOMPARE(win.lines(), lines);
         win.click("runworkplace");
         QCOMPARE(win.text("Edit1"), QString());
     }

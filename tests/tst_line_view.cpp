@@ -15,28 +15,16 @@
 
 namespace {
 
-struct Window
+// The window showing "Fil".
+struct Window : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-    QListView *list = nullptr;
-    QLineEdit *edit = nullptr;
+    QListView *const list;
+    QLineEdit *const edit;
 
     explicit Window(const QStringList &lines)
+        : WindowOnDrive(lines, PageId::Fil), list(get<QListView>("ListBox")), edit(get<QLineEdit>("Edit1"))
     {
-        c.write("CONFIG.SYS", crlf(lines));
-        w = openWindow(c.map());
-        list = widget<QListView>(w.get(), "ListBox");
-        edit = widget<QLineEdit>(w.get(), "Edit1");
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(7);
     }
-    void click(int row, Qt::KeyboardModifiers mods = {})
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualRect(list->model()->index(row, 0)).center());
-    }
-    void rem() { QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton); }
-    QString label(const char *name) { return widget<QLabel>(w.get(), name)->text(); }
-    QStringList lines() { return documentLines(*w); }
 };
 
 } // namespace
@@ -51,15 +39,15 @@ private slots:
         Window win({"REM first", "THREADS=256", "MAXWAIT=3"});
         win.w->workspace().showMessage("old message");
         win.w->workspace().showHint("old hint");
-        win.click(0);
-        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 1"));
+        win.pick("ListBox", 0);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 1"));
         QCOMPARE(win.edit->text(), QStringLiteral("REM first"));
-        QCOMPARE(win.label("Label2"), QString());
-        QCOMPARE(win.label("Label3"), QString());
+        QCOMPARE(win.text("Label2"), QString());
+        QCOMPARE(win.text("Label3"), QString());
 
         QTest::keyClick(win.list, Qt::Key_Down);
         QTest::keyClick(win.list, Qt::Key_Down);
-        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 3"));
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3"));
         QCOMPARE(win.edit->text(), QStringLiteral("MAXWAIT=3"));
     }
 
@@ -69,12 +57,12 @@ private slots:
         for (int i = 0; i < 8; ++i)
             lines << QStringLiteral("LINE%1").arg(i);
         Window win(lines);
-        win.click(5);
+        win.pick("ListBox", 5);
         win.edit->end(false);
         QTest::keyClicks(win.edit, "X");
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5X"));
-        QCOMPARE(win.w->workspace().selectedLine(), 5);
-        QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. 6"));
+        QCOMPARE(win.selected(), 5);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 6"));
 
         // Characters the file cannot hold are refused; the 8-bit ones are taken.
         typeText(win.edit, QStringLiteral("→"));
@@ -86,8 +74,8 @@ private slots:
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
 
         // Without a selected line typing changes nothing.
-        win.click(5, Qt::ControlModifier);
-        QCOMPARE(win.w->workspace().selectedLine(), -1);
+        win.pick("ListBox", 5, Qt::ControlModifier);
+        QCOMPARE(win.selected(), -1);
         QTest::keyClicks(win.edit, "Z");
         QCOMPARE(win.lines(), (QStringList(lines.mid(0, 5)) << "LINE5Xø" << lines.mid(6)));
     }
@@ -99,70 +87,67 @@ private slots:
     {
         const QStringList lines{"REM first", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM",
                                 "RESTARTOBJECTS=NO", "IFS=C:\\OS2\\HPFS.IFS", "REM DEVICE=C:\\OS2\\MDOS\\ANSI.SYS"};
-        WindowOnDrive win(lines, 7);
-        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
-        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
+        Window win(lines);
+        QLineEdit *edit = win.edit;
         const auto typeAndCheck = [&](const char *step, int selected, const QString &shown) {
             QCOMPARE(edit->text(), shown);
-            QCOMPARE(win.w->workspace().selectedLine(), selected);
+            QCOMPARE(win.selected(), selected);
             QTest::keyClicks(edit, "Z");
-            QVERIFY2(documentLines(*win.w) == lines, step);
+            QVERIFY2(win.lines() == lines, step);
             QCOMPARE(edit->text(), shown + "Z");
-            QCOMPARE(win.w->workspace().selectedLine(), selected);
+            QCOMPARE(win.selected(), selected);
         };
         // "Hent" on "Fil": the scan shows RESTARTOBJECTS, then line 0 is selected.
         win.click("OpenKnapp");
         typeAndCheck("after Hent", 0, lines[3]);
-        notebook->setCurrentIndex(4);
+        win.show(PageId::Grensesnitt);
         typeAndCheck("Grensesnitt", 0, lines[1]);
-        notebook->setCurrentIndex(1);
+        win.show(PageId::Dos);
         typeAndCheck("DOS shows SHELL", 0, lines[2]);
-        notebook->setCurrentIndex(2);
-        widget<QScrollBar>(win.w.get(), "Threads")->setValue(1088);
+        win.show(PageId::Ytelse);
+        win.get<QScrollBar>("Threads")->setValue(1088);
         typeAndCheck("Ytelse shows a statement the file lacks", 0, "THREADS=1088");
         QTest::keyClicks(edit, "ZZ");
-        QCOMPARE(documentLines(*win.w), lines);
+        QCOMPARE(win.lines(), lines);
 
         // Selecting a line again makes typing edit it: a DOS box, a Disk box, the list.
         QStringList expected = lines;
-        notebook->setCurrentIndex(1);
+        win.show(PageId::Dos);
         win.click("ansisys");
         edit->end(false);
         QTest::keyClicks(edit, " /X");
         expected[5] += " /X";
-        QCOMPARE(documentLines(*win.w), expected);
-        notebook->setCurrentIndex(5);
+        QCOMPARE(win.lines(), expected);
+        win.show(PageId::Disk);
         win.click("hpfs");
         edit->end(false);
         QTest::keyClicks(edit, " /C");
         expected[4] += " /C";
-        QCOMPARE(documentLines(*win.w), expected);
-        notebook->setCurrentIndex(7);
-        auto *list = widget<QListView>(win.w.get(), "ListBox");
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(win.lines(), expected);
+        win.show(PageId::Fil);
+        win.list->setFocus();
+        QTest::keyClick(win.list, Qt::Key_Up);
         QCOMPARE(edit->text(), expected[3]);
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClick(edit, Qt::Key_Backspace);
         expected[3] = "RESTARTOBJECTS=";
-        QCOMPARE(documentLines(*win.w), expected);
+        QCOMPARE(win.lines(), expected);
     }
 
     void aVeryLongLineIsEditedWhole()
     {
         const QString longLine = "SET PATH=" + QString(40000, u'A') + ";C:\\END";
-        WindowOnDrive win({"REM", longLine}, 7);
-        auto *list = widget<QListView>(win.w.get(), "ListBox");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
-        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
+        Window win({"REM", longLine});
+        win.pick("ListBox", 1);
+        QLineEdit *edit = win.edit;
         QCOMPARE(edit->text(), longLine);
         edit->end(false);
         QTest::keyClicks(edit, ";D:\\");
-        QCOMPARE(documentLines(*win.w).at(1), longLine + ";D:\\");
+        QCOMPARE(win.lines().at(1), longLine + ";D:\\");
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(documentLines(*win.w).at(1), longLine);
+        QCOMPARE(win.lines().at(1), longLine);
         win.click("SaveKnapp");
         QCOMPARE(win.c.read("CONFIG.NEW"), crlf({"REM", longLine}));
     }
@@ -175,35 +160,31 @@ private slots:
         std::string line = "SET PATH=";
         while (line.size() < (1 << 20))
             line += "C:\\OS2;\xE6\xF8\xE5\x80;";
-        TestDrive c;
-        c.write("CONFIG.SYS", QByteArray::fromStdString("REM\r\n" + line + "\r\nREM end\r\n"));
-        const auto w = openWindow(c.map());
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(7);
-        auto *list = widget<QListView>(w.get(), "ListBox");
-        auto *edit = widget<QLineEdit>(w.get(), "Edit1");
-        const QString listed = list->model()->index(1, 0).data().toString();
+        WindowOnDrive win(ConfigBytes{QByteArray::fromStdString("REM\r\n" + line + "\r\nREM end\r\n")}, PageId::Fil);
+        const QString listed = win.get<QListView>("ListBox")->model()->index(1, 0).data().toString();
         QVERIFY(listed.size() < 5000);
         QVERIFY(listed.endsWith(QChar(0x2026)));
 
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        win.pick("ListBox", 1);
+        auto *edit = win.get<QLineEdit>("Edit1");
         QCOMPARE(edit->text(), text8::toDisplay(line));
         edit->end(false);
         QTest::keyClicks(edit, "X");
-        QCOMPARE(w->document().line(1), line + "X");
-        QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton);
-        QCOMPARE(w->document().line(1), "REM " + line + "X");
+        QCOMPARE(win.w->document().line(1), line + "X");
+        win.press("RemKnapp");
+        QCOMPARE(win.w->document().line(1), "REM " + line + "X");
         QCOMPARE(edit->text(), text8::toDisplay("REM " + line + "X"));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
-        QCOMPARE(c.read("CONFIG.NEW"), QByteArray::fromStdString("REM\r\nREM " + line + "X\r\nREM end\r\n"));
+        win.press("SaveKnapp");
+        QCOMPARE(win.c.read("CONFIG.NEW"), QByteArray::fromStdString("REM\r\nREM " + line + "X\r\nREM end\r\n"));
     }
 
     // Typing repaints the line's row on screen; typing in the last line,
     // whose width every row takes, makes the list as wide as that line.
     void theListFollowsTyping()
     {
-        WindowOnDrive win({"REM a", "REM b", "REM c"}, 7);
-        auto *list = widget<QListView>(win.w.get(), "ListBox");
-        auto *edit = widget<QLineEdit>(win.w.get(), "Edit1");
+        Window win({"REM a", "REM b", "REM c"});
+        QListView *list = win.list;
+        QLineEdit *edit = win.edit;
         const auto rowRect = [&](int row) { return list->visualRect(list->model()->index(row, 0)); };
         const auto onScreen = [&](int row) {
             QCoreApplication::processEvents();
@@ -242,13 +223,13 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, toggled);
         Window win({"REM top", line, "REM bottom"});
-        win.click(1);
-        win.rem();
+        win.pick("ListBox", 1);
+        win.press("RemKnapp");
         QCOMPARE(win.lines(), (QStringList{"REM top", toggled, "REM bottom"}));
-        QCOMPARE(win.w->workspace().selectedLine(), 1);
-        QCOMPARE(win.label("Label2"), QString());
-        win.click(1);
-        win.rem();
+        QCOMPARE(win.selected(), 1);
+        QCOMPARE(win.text("Label2"), QString());
+        win.pick("ListBox", 1);
+        win.press("RemKnapp");
         QCOMPARE(win.lines().at(1), toggled.startsWith("REM ") ? toggled.mid(4) : "REM " + toggled);
     }
 
@@ -257,31 +238,31 @@ private slots:
         Window win({"REM ", "THREADS=256", "MAXWAIT=3"});
 
         // Exactly "REM ": an error, nothing changes.
-        win.click(0);
-        win.rem();
-        QCOMPARE(win.label("Label2"), QStringLiteral("FEIL"));
+        win.pick("ListBox", 0);
+        win.press("RemKnapp");
+        QCOMPARE(win.text("Label2"), QStringLiteral("FEIL"));
         QCOMPARE(win.lines().at(0), QStringLiteral("REM "));
 
         // An empty edit line: the same.
-        win.click(1);
+        win.pick("ListBox", 1);
         win.edit->clear();
-        win.rem();
-        QCOMPARE(win.label("Label2"), QStringLiteral("FEIL"));
+        win.press("RemKnapp");
+        QCOMPARE(win.text("Label2"), QStringLiteral("FEIL"));
         QCOMPARE(win.lines().at(1), QStringLiteral("THREADS=256"));
 
         // Edit1 showing another statement than the selected line: nothing, silently.
-        win.click(2);
+        win.pick("ListBox", 2);
         win.w->workspace().showTextInEditLine("THREADS=1024");
-        win.rem();
+        win.press("RemKnapp");
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
-        QCOMPARE(win.label("Label2"), QString());
+        QCOMPARE(win.text("Label2"), QString());
 
         // No selected line: nothing, silently.
-        win.click(2, Qt::ControlModifier);
+        win.pick("ListBox", 2, Qt::ControlModifier);
         win.w->workspace().showTextInEditLine("MAXWAIT=3");
-        win.rem();
+        win.press("RemKnapp");
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
-        QCOMPARE(win.label("Label2"), QString());
+        QCOMPARE(win.text("Label2"), QString());
     }
 
     void lineLabel_data()
@@ -298,7 +279,7 @@ private slots:
         QFETCH(QString, text);
         Window win({"REM"});
         win.w->workspace().vislinje(LinePos(pos));
-        QCOMPARE(win.label("LinjeLabel"), text);
+        QCOMPARE(win.text("LinjeLabel"), text);
     }
 
     void setDevice_data()
@@ -329,8 +310,8 @@ private slots:
             QCOMPARE(win.lines(), expected);
             QCOMPARE(ws.selectedLine(), current);
             QCOMPARE(win.edit->text(), expected.at(current));
-            QCOMPARE(win.label("LinjeLabel"), QStringLiteral("Linje nr. %1").arg(current + 1));
-            QCOMPARE(win.label("Label2"), QStringLiteral("Bruk REM-knappen til å endre"));
+            QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. %1").arg(current + 1));
+            QCOMPARE(win.text("Label2"), QStringLiteral("Bruk REM-knappen til å endre"));
         }
     }
 };

@@ -77,7 +77,7 @@ private slots:
         for (int i = 0; i < notebook->count(); ++i)
             tabs << notebook->tabText(i);
         QCOMPARE(tabs, (QStringList{"Oppstart", "DOS", "Ytelse", "Drivere", "Grensesnitt", "Disk", "Nettverk", "Fil"}));
-        QCOMPARE(notebook->currentIndex(), 2);
+        QCOMPARE(PageId(notebook->currentIndex()), PageId::Ytelse);
         QCOMPARE(widget<QPushButton>(w.get(), "OpenKnapp")->text(), QStringLiteral("&Hent"));
         QCOMPARE(widget<QPushButton>(w.get(), "SaveKnapp")->text(), QStringLiteral("&Lagre"));
         QCOMPARE(widget<QPushButton>(w.get(), "RemKnapp")->text(), QStringLiteral("REM av/på"));
@@ -245,7 +245,7 @@ private slots:
         }
         ErrorRecorder errors;
         auto w = openWindow(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(0);
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Oppstart));
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
         QTest::mouseClick(widget<QPushButton>(w.get(), qPrintable(button)), Qt::LeftButton);
         const QStringList messages = errors.messages();
@@ -294,7 +294,7 @@ private slots:
         QVERIFY2(messages.at(0).startsWith("Kan ikke lese C:\\CONFIG.SYS") && messages.at(0).contains("ikke en vanlig fil"),
                  qPrintable(messages.at(0)));
         QVERIFY2(messages.at(1).startsWith("Kan ikke lese C:\\STARTUP.CMD"), qPrintable(messages.at(1)));
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(1);
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Dos));
         QTest::mouseClick(widget<QCheckBox>(w.get(), "autoexec"), Qt::LeftButton, {}, QPoint(8, 8));
         messages = errors.messages();
         QVERIFY2(messages.size() == 3 && messages.at(2).startsWith("Kan ikke lese C:\\AUTOEXEC.BAT"),
@@ -372,10 +372,10 @@ private slots:
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. 65535"));
 
         auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
-        notebook->setCurrentIndex(1);
+        notebook->setCurrentIndex(int(PageId::Dos));
         QTest::mouseClick(widget<QCheckBox>(w.get(), "vcdromsys"), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(w->document().count(), 65535);
-        notebook->setCurrentIndex(0);
+        notebook->setCurrentIndex(int(PageId::Oppstart));
         QTest::mouseClick(widget<QPushButton>(w.get(), "LeggTilRestartKnapp"), Qt::LeftButton);
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
@@ -388,7 +388,7 @@ private slots:
         c.write("CONFIG.SYS", crlf({"A", "B", "C"}));
         auto w = openWindow(c.map());
         auto *list = widget<QListView>(w.get(), "ListBox");
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(7);
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Fil));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
         QTest::keyClicks(widget<QLineEdit>(w.get(), "Edit1"), "XX");
         QCOMPARE(documentLines(*w), (QStringList{"A", "B", "CXX"}));

@@ -73,15 +73,15 @@ private slots:
     {
         const QByteArray file = "@ECHO OFF\rREM cr inside\r\nREM cr before the end\r\r\nREM lf\nlast";
         const QByteArray saved = "@ECHO OFF\rREM cr inside\r\nREM cr before the end\r\r\nREM lf\r\nlast\r\n";
-        WindowOnDrive win({"REM"}, 0);
+        WindowOnDrive win({"REM"}, PageId::Oppstart);
         win.c.write("STARTUP.CMD", file);
         win.c.write("AUTOEXEC.BAT", file);
         win.click("OpenKnapp");
-        auto *memo = widget<Text8Memo>(win.w.get(), "StartupMemo");
+        auto *memo = win.get<Text8Memo>("StartupMemo");
         QCOMPARE(memo->lineCount(), 4);
         win.click("LagreStartupKnapp");
         QCOMPARE(win.c.read("STARTUP.CMD"), saved);
-        widget<QTabWidget>(win.w.get(), "NoteBook")->setCurrentIndex(1);
+        win.show(PageId::Dos);
         win.click("autoexec"); // loads the file into its memo
         win.click("LagreAutoexecKnapp");
         QCOMPARE(win.c.read("AUTOEXEC.BAT"), saved);

@@ -15,19 +15,11 @@ const QString kHints[] = {QStringLiteral("Protokoll og nettverktjenester"),
                           QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett"),
                           QStringLiteral("LAN, Local Area Network nettverktjenester")};
 
-struct Window
+struct Window : WindowOnDrive
 {
-    TestDrive c;
-    std::unique_ptr<TOs2Form> w;
-
-    explicit Window(const QByteArray &config)
-    {
-        c.write("CONFIG.SYS", config);
-        w = openWindow(c.map());
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(6);
-    }
-    QListWidget *list(int k) { return widget<QListWidget>(w.get(), kLists[k]); }
-    QStringList entries(int k)
+    explicit Window(const QByteArray &config) : WindowOnDrive(ConfigBytes{config}, PageId::Nettverk) {}
+    QListWidget *list(int k) const { return get<QListWidget>(kLists[k]); }
+    QStringList entries(int k) const
     {
         QStringList out;
         for (const QListWidgetItem *item : list(k)->findItems(QString(), Qt::MatchContains))
@@ -35,15 +27,12 @@ struct Window
         return out;
     }
     // Clicks entry `row` of list k: document line `pos` must be shown with the list's hint.
-    void select(int k, int row, int pos)
+    void select(int k, int row, int pos) const
     {
         w->workspace().showMessage("old message");
-        QTest::mouseClick(list(k)->viewport(), Qt::LeftButton, {}, list(k)->visualItemRect(list(k)->item(row)).center());
-        QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. %1").arg(pos + 1));
-        QCOMPARE(w->workspace().selectedLine(), pos);
-        QCOMPARE(widget<QLineEdit>(w.get(), "Edit1")->text(), documentLines(*w).at(pos));
-        QCOMPARE(widget<QLabel>(w.get(), "Label3")->text(), kHints[k]);
-        QCOMPARE(widget<QLabel>(w.get(), "Label2")->text(), QString());
+        pick(kLists[k], row);
+        QCOMPARE(status(), (QStringList{lines().value(pos), QStringLiteral("Linje nr. %1").arg(pos + 1), kHints[k], QString(),
+                                        QString::number(pos)}));
         for (int other = 0; other < 4; ++other)
             QCOMPARE(list(other)->selectedItems().size(), int(other == k));
     }
@@ -71,10 +60,10 @@ private slots:
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentRow(), 0);
             QCOMPARE(list->selectedItems().size(), 1);
-            QCOMPARE(win.w->workspace().selectedLine(), firstLines[k]);
-            QCOMPARE(widget<QLabel>(win.w.get(), "Label3")->text(), kHints[k]);
+            QCOMPARE(win.selected(), firstLines[k]);
+            QCOMPARE(win.text("Label3"), kHints[k]);
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(win.w->workspace().selectedLine(), firstLines[k] + 1);
+            QCOMPARE(win.selected(), firstLines[k] + 1);
         }
     }
 
@@ -110,7 +99,7 @@ private slots:
             if (in)
                 win.select(k, 0, 1);
         }
-        QCOMPARE(documentLines(*win.w), doc);
+        QCOMPARE(win.lines(), doc);
     }
 
     // Every entry keeps its own line, however many a list holds.

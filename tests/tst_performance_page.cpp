@@ -10,11 +10,10 @@ namespace {
 
 struct Window : WindowOnDrive
 {
-    using WindowOnDrive::WindowOnDrive;
+    explicit Window(const QStringList &lines) : WindowOnDrive(lines, PageId::Ytelse) {}
     QScrollBar *bar(const QString &name) { return widget<QScrollBar>(w.get(), qPrintable(name)); }
     // A click on the arrow at the end (+1) or the start (-1) of a bar: one small step.
     void arrow(QScrollBar *b, int direction) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(direction > 0 ? b->width() - 4 : 4, 8)); }
-    int selected() { return w->workspace().selectedLine(); }
 };
 
 } // namespace
@@ -30,26 +29,25 @@ private slots:
         Window win(lines);
         win.arrow(win.bar("Threads"), +1);
         lines[10] = "THREADS=1088";
-        QCOMPARE(documentLines(*win.w), lines);
+        QCOMPARE(win.lines(), lines);
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 11"));
         QCOMPARE(win.text("Edit1"), lines[10]);
         QCOMPARE(win.selected(), 10);
-        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
-        notebook->setCurrentIndex(7);
-        QCOMPARE(widget<QListView>(win.w.get(), "ListBox")->model()->index(10, 0).data().toString(), lines[10]);
+        win.show(PageId::Fil);
+        QCOMPARE(win.get<QListView>("ListBox")->model()->index(10, 0).data().toString(), lines[10]);
         win.click("SaveKnapp");
         QCOMPARE(win.c.read("CONFIG.NEW"), crlf(lines));
 
         // Commented out since the scan, the line is still the statement's: the next change revives it.
         win.click("RemKnapp");
-        QCOMPARE(documentLines(*win.w).at(10), QStringLiteral("REM THREADS=1088"));
-        notebook->setCurrentIndex(2);
+        QCOMPARE(win.lines().at(10), QStringLiteral("REM THREADS=1088"));
+        win.show(PageId::Ytelse);
         win.bar("Threads")->setValue(2048);
-        QCOMPARE(documentLines(*win.w).at(10), QStringLiteral("THREADS=2048"));
+        QCOMPARE(win.lines().at(10), QStringLiteral("THREADS=2048"));
         // A load scans again; the page keeps its positions and writes nothing.
         win.writes.clear();
         win.click("OpenKnapp");
-        QCOMPARE(documentLines(*win.w).at(10), QStringLiteral("THREADS=512"));
+        QCOMPARE(win.lines().at(10), QStringLiteral("THREADS=512"));
         QCOMPARE(win.bar("Threads")->value(), 2048);
         QCOMPARE(win.writes, QStringList{});
     }
@@ -63,7 +61,7 @@ private slots:
         threads->setFocus();
         for (const auto &[key, value] : {std::pair{Qt::Key_Right, 1088}, {Qt::Key_Left, 1024}, {Qt::Key_End, 4095}, {Qt::Key_Home, 64}}) {
             QTest::keyClick(threads, key);
-            QCOMPARE(documentLines(*win.w), QStringList{QStringLiteral("THREADS=%1").arg(value)});
+            QCOMPARE(win.lines(), QStringList{QStringLiteral("THREADS=%1").arg(value)});
         }
     }
 
@@ -100,7 +98,7 @@ private slots:
         QCOMPARE(win.text("Edit1"), statement);
         if (row >= 0)
             lines[row] = statement;
-        QCOMPARE(documentLines(*win.w), lines);
+        QCOMPARE(win.lines(), lines);
         QCOMPARE(win.text("LinjeLabel"), row < 0 ? QStringLiteral("ikke i C:\\CONFIG.SYS") : QStringLiteral("Linje nr. %1").arg(row + 1));
         QCOMPARE(win.selected(), row < 0 ? selectedBefore : row);
         // Every TIMESLICE written on the way, by nested handlers too, has the bars in order.
@@ -113,13 +111,13 @@ private slots:
     void priority()
     {
         Window win({"priority=absolute", "MAXWAIT=3"});
-        QWidget *maxWait = win.bar("MaxWait"), *caption = widget<QWidget>(win.w.get(), "MaxWaitLAbel");
+        QWidget *maxWait = win.bar("MaxWait"), *caption = win.get<QWidget>("MaxWaitLAbel");
         win.click("Priority_0"); // the item already selected: nothing happens
         QCOMPARE(win.writes, QStringList{});
         win.bar("MaxWait")->setValue(7);
         win.click("Priority_1");
         QVERIFY(!maxWait->isVisible() && !caption->isVisible());
-        QCOMPARE(documentLines(*win.w), (QStringList{"PRIORITY=ABSOLUTE", "MAXWAIT=7"}));
+        QCOMPARE(win.lines(), (QStringList{"PRIORITY=ABSOLUTE", "MAXWAIT=7"}));
         QCOMPARE(win.text("Edit1"), QStringLiteral("PRIORITY=ABSOLUTE"));
         QCOMPARE(win.selected(), 0);
         win.writes.clear();
@@ -128,7 +126,7 @@ private slots:
         win.click("Priority_0");
         QVERIFY(maxWait->isVisible() && caption->isVisible());
         QCOMPARE(win.bar("MaxWait")->value(), 7);
-        QCOMPARE(documentLines(*win.w), (QStringList{"PRIORITY=DYNAMIC", "MAXWAIT=7"}));
+        QCOMPARE(win.lines(), (QStringList{"PRIORITY=DYNAMIC", "MAXWAIT=7"}));
     }
 };
 

@@ -14,13 +14,6 @@
 
 namespace {
 
-QString text(TOs2Form *w, const char *name)
-{
-    if (auto *edit = w->findChild<QLineEdit *>(QString::fromLatin1(name)))
-        return edit->text();
-    return widget<QLabel>(w, name)->text();
-}
-
 QList<int> scanRegisters(const Registers &r)
 {
     return {r.AutostartLine, r.RunWorkplaceLine, r.ThreadsLine, r.MaxWaitLine,
@@ -54,30 +47,26 @@ private slots:
     {
         QFETCH(QStringList, lines);
         QFETCH(QList<int>, registers);
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf(lines));
-        auto w = openWindow(c.map());
-        QCOMPARE(scanRegisters(w->registers()), registers);
+        WindowOnDrive win(lines);
+        QCOMPARE(scanRegisters(win.w->registers()), registers);
         // Registers of the DOS and Disk pages wait for their page's refresh.
-        QCOMPARE(int(w->registers().ShellLine), 0);
-        QCOMPARE(int(w->registers().HpfsLine), 0);
+        QCOMPARE(int(win.w->registers().ShellLine), 0);
+        QCOMPARE(int(win.w->registers().HpfsLine), 0);
     }
 
     void startUpLeavesTheRestartLineCurrent()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM", "THREADS=256", "RESTARTOBJECTS=NO"}));
-        auto w = openWindow(c.map());
-        QCOMPARE(w->workspace().selectedLine(), 2);
-        QCOMPARE(text(w.get(), "LinjeLabel"), QStringLiteral("Linje nr. 3"));
-        QCOMPARE(text(w.get(), "Edit1"), QString());
-        QVERIFY(widget<QPushButton>(w.get(), "RemKnapp")->isEnabled());
+        WindowOnDrive win({"REM", "THREADS=256", "RESTARTOBJECTS=NO"});
+        QCOMPARE(win.selected(), 2);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3"));
+        QCOMPARE(win.text("Edit1"), QString());
+        QVERIFY(win.isEnabled("RemKnapp"));
 
         // "Hent" scans again and selects line 0.
-        c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=NO", "THREADS=256"}));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
-        QCOMPARE(int(w->registers().ThreadsLine), 1);
-        QCOMPARE(w->workspace().selectedLine(), 0);
+        win.c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=NO", "THREADS=256"}));
+        win.press("OpenKnapp");
+        QCOMPARE(int(win.w->registers().ThreadsLine), 1);
+        QCOMPARE(win.selected(), 0);
     }
 
     void onlyTheFirstShowingScansAgain()
@@ -100,42 +89,38 @@ private slots:
 
     void pageRefresh_data()
     {
-        QTest::addColumn<int>("page");
+        QTest::addColumn<PageId>("page");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("remEnabled");
-        QTest::newRow("Oppstart") << 0 << "RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
-        QTest::newRow("DOS: the SHELL line") << 1 << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << "" << true;
-        QTest::newRow("Ytelse") << 2 << "" << "" << true;
-        QTest::newRow("Drivere: nothing selected") << 3 << "" << "" << true;
-        QTest::newRow("Grensesnitt") << 4 << "SET AUTOSTART=FOLDERS" << "" << true;
-        QTest::newRow("Disk: nothing to show") << 5 << "" << "" << true;
-        QTest::newRow("Nettverk") << 6 << "" << "" << true;
-        QTest::newRow("Fil: the selected line") << 7 << "THREADS=256" << "Rediger C:\\CONFIG.SYS" << true;
+        QTest::newRow("Oppstart") << PageId::Oppstart << "RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
+        QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << "" << true;
+        QTest::newRow("Ytelse") << PageId::Ytelse << "" << "" << true;
+        QTest::newRow("Drivere: nothing selected") << PageId::Drivere << "" << "" << true;
+        QTest::newRow("Grensesnitt") << PageId::Grensesnitt << "SET AUTOSTART=FOLDERS" << "" << true;
+        QTest::newRow("Disk: nothing to show") << PageId::Disk << "" << "" << true;
+        QTest::newRow("Nettverk") << PageId::Nettverk << "" << "" << true;
+        QTest::newRow("Fil: the selected line") << PageId::Fil << "THREADS=256" << "Rediger C:\\CONFIG.SYS" << true;
     }
     void pageRefresh()
     {
-        QFETCH(int, page);
+        QFETCH(PageId, page);
         QFETCH(QString, edit);
         QFETCH(QString, hint);
         QFETCH(bool, remEnabled);
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM",
-                                    "THREADS=256", "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS"}));
-        auto w = openWindow(c.map());
-        auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
         // Start from another page with line 3 current and the messages filled.
-        notebook->setCurrentIndex(page == 7 ? 6 : 7);
-        auto *list = widget<QListView>(w.get(), "ListBox");
-        w->workspace().selectLine(3);
-        w->workspace().showMessage("old");
-        w->workspace().showHint("old");
-        notebook->setCurrentIndex(page);
-        QCOMPARE(text(w.get(), "Edit1"), edit);
-        QCOMPARE(text(w.get(), "Label3"), hint);
-        QCOMPARE(text(w.get(), "Label2"), QString());
-        QCOMPARE(widget<QPushButton>(w.get(), "RemKnapp")->isEnabled(), remEnabled);
-        QCOMPARE(list->model()->rowCount(), 5);
+        WindowOnDrive win({"RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "THREADS=256",
+                           "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS"},
+                          page == PageId::Fil ? PageId::Nettverk : PageId::Fil);
+        win.w->workspace().selectLine(3);
+        win.w->workspace().showMessage("old");
+        win.w->workspace().showHint("old");
+        win.show(page);
+        QCOMPARE(win.text("Edit1"), edit);
+        QCOMPARE(win.text("Label3"), hint);
+        QCOMPARE(win.text("Label2"), QString());
+        QCOMPARE(win.isEnabled("RemKnapp"), remEnabled);
+        QCOMPARE(win.get<QListView>("ListBox")->model()->rowCount(), 5);
     }
 
     // A failed "Hent" leaves nothing that points into the empty document, so
@@ -144,10 +129,9 @@ private slots:
     {
         WindowOnDrive win({"REM a", "REM b", "THREADS=64", "MAXWAIT=3", "SHELL=X", "DEVICE=C:\\OS2\\BOOT\\COM.SYS",
                            "IFS=C:\\OS2\\HPFS.IFS", "RUN=C:\\MPTN\\BIN\\CNTRL.EXE", "BASEDEV=IBMKBD.SYS"});
-        auto *notebook = widget<QTabWidget>(win.w.get(), "NoteBook");
-        notebook->setCurrentIndex(5); // the Disk and DOS registers are set by their pages
-        notebook->setCurrentIndex(1);
-        ErrorRecorder errors;
+        win.show(PageId::Disk); // the Disk and DOS registers are set by their pages
+        win.show(PageId::Dos);
+        ErrorRecorder &errors = win.errors;
         QFile::remove(win.c.path("CONFIG.SYS"));
         win.click("OpenKnapp");
         QCOMPARE(errors.messages().size(), 1);
@@ -165,41 +149,37 @@ private slots:
             win.click(box);
         for (const char *name : {"VEMM", "VXMS", "VDPMI", "ANSI"})
             added << QStringLiteral("REM DEVICE=C:\\OS2\\MDOS\\%1.SYS").arg(name);
-        QCOMPARE(documentLines(*win.w), added);
-        notebook->setCurrentIndex(2);
-        widget<QScrollBar>(win.w.get(), "Threads")->setValue(2048);
-        widget<QScrollBar>(win.w.get(), "MaxWait")->setValue(7);
-        for (int page : {4, 5, 3, 0, 7}) {
-            notebook->setCurrentIndex(page);
-            if (page == 4 || page == 5)
-                QCOMPARE(text(win.w.get(), "Edit1"), QString());
+        QCOMPARE(win.lines(), added);
+        win.show(PageId::Ytelse);
+        win.get<QScrollBar>("Threads")->setValue(2048);
+        win.get<QScrollBar>("MaxWait")->setValue(7);
+        for (PageId page : {PageId::Grensesnitt, PageId::Disk, PageId::Drivere, PageId::Oppstart, PageId::Fil}) {
+            win.show(page);
+            if (page == PageId::Grensesnitt || page == PageId::Disk)
+                QCOMPARE(win.text("Edit1"), QString());
         }
-        QCOMPARE(documentLines(*win.w), added);
+        QCOMPARE(win.lines(), added);
     }
 
     void remToggleRefreshesTheShownPage()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM", "SET AUTOSTART=FOLDERS", "THREADS=256"}));
-        auto w = openWindow(c.map());
-        auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
-        notebook->setCurrentIndex(7);
-        w->workspace().selectLine(2);
-        notebook->setCurrentIndex(6);
-        notebook->setCurrentIndex(7);
-        QCOMPARE(text(w.get(), "Edit1"), QStringLiteral("THREADS=256"));
-        w->workspace().showHint("old");
-        QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton);
-        QCOMPARE(documentLines(*w).at(2), QStringLiteral("REM THREADS=256"));
-        QCOMPARE(text(w.get(), "Edit1"), QStringLiteral("REM THREADS=256"));
-        QCOMPARE(text(w.get(), "Label3"), QStringLiteral("Rediger C:\\CONFIG.SYS"));
+        WindowOnDrive win({"REM", "SET AUTOSTART=FOLDERS", "THREADS=256"}, PageId::Fil);
+        win.w->workspace().selectLine(2);
+        win.show(PageId::Nettverk);
+        win.show(PageId::Fil);
+        QCOMPARE(win.text("Edit1"), QStringLiteral("THREADS=256"));
+        win.w->workspace().showHint("old");
+        win.press("RemKnapp");
+        QCOMPARE(win.lines().at(2), QStringLiteral("REM THREADS=256"));
+        QCOMPARE(win.text("Edit1"), QStringLiteral("REM THREADS=256"));
+        QCOMPARE(win.text("Label3"), QStringLiteral("Rediger C:\\CONFIG.SYS"));
 
         // On "Grensesnitt" the refresh shows the AUTOSTART line after the toggle.
-        notebook->setCurrentIndex(4);
-        w->workspace().makeCurrent(2);
-        QTest::mouseClick(widget<QPushButton>(w.get(), "RemKnapp"), Qt::LeftButton);
-        QCOMPARE(documentLines(*w).at(2), QStringLiteral("THREADS=256"));
-        QCOMPARE(text(w.get(), "Edit1"), QStringLiteral("SET AUTOSTART=FOLDERS"));
+        win.show(PageId::Grensesnitt);
+        win.w->workspace().makeCurrent(2);
+        win.press("RemKnapp");
+        QCOMPARE(win.lines().at(2), QStringLiteral("THREADS=256"));
+        QCOMPARE(win.text("Edit1"), QStringLiteral("SET AUTOSTART=FOLDERS"));
     }
 };
 

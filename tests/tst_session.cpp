@@ -46,7 +46,6 @@ public:
         m_win.c.write("STARTUP.CMD", crlf({"@ECHO OFF", "EXIT"}));
         m_win.c.write("AUTOEXEC.BAT", crlf({"PROMPT $P$G"}));
         m_win.click("OpenKnapp");
-        m_notebook = widget<QTabWidget>(m_win.w.get(), "NoteBook");
         m_edit = widget<QLineEdit>(m_win.w.get(), "Edit1");
     }
 
@@ -69,7 +68,7 @@ private:
 
     Before capture() const
     {
-        return {documentLines(*m_win.w), m_win.w->workspace().selectedLine(), m_edit->text()};
+        return {documentLines(*m_win.w), m_win.selected(), m_edit->text()};
     }
 
     int pick(int n) { return int(m_random.bounded(n)); }
@@ -81,24 +80,24 @@ private:
         switch (pick(12)) {
         case 0:
         case 1:
-            m_notebook->setCurrentIndex(pick(8));
+            m_win.show(PageId(pick(int(PageCount))));
             return "page";
         case 2:
         case 3: {
             const char *name = kBoxes[pick(int(std::size(kBoxes)))];
-            m_notebook->setCurrentIndex(pageOf(name));
+            m_win.show(pageOf(name));
             QTest::mouseClick(widget<QAbstractButton>(w, name), Qt::LeftButton, {}, QPoint(6, 6));
             return QStringLiteral("box %1").arg(name);
         }
         case 4: {
-            m_notebook->setCurrentIndex(2);
+            m_win.show(PageId::Ytelse);
             auto *bar = widget<QScrollBar>(w, kBars[pick(4)]);
             bar->setFocus();
             QTest::keyClick(bar, pick(2) ? Qt::Key_Right : Qt::Key_PageDown);
             return "bar";
         }
         case 5: {
-            m_notebook->setCurrentIndex(7);
+            m_win.show(PageId::Fil);
             auto *list = widget<QListView>(w, "ListBox");
             if (list->model()->rowCount() > 0) {
                 const QModelIndex index = list->model()->index(pick(list->model()->rowCount()), 0);
@@ -123,7 +122,7 @@ private:
             if (which == 0) {
                 const int k = pick(int(std::size(kLists)));
                 const char *name = kLists[k];
-                m_notebook->setCurrentIndex(k < 3 ? 3 : 6);
+                m_win.show(k < 3 ? PageId::Drivere : PageId::Nettverk);
                 auto *list = widget<QListView>(w, name);
                 if (list->model()->rowCount() > 0) {
                     const QModelIndex index = list->model()->index(pick(list->model()->rowCount()), 0);
@@ -133,7 +132,7 @@ private:
                 return QStringLiteral("list %1").arg(name);
             }
             if (which == 1) {
-                m_notebook->setCurrentIndex(0);
+                m_win.show(PageId::Oppstart);
                 m_win.click("LeggTilRestartKnapp");
                 return "add restart";
             }
@@ -155,20 +154,20 @@ private:
         }
     }
 
-    static int pageOf(const char *name)
+    static PageId pageOf(const char *name)
     {
         const std::string_view n(name);
         if (n.size() > 3 && n.substr(n.size() - 3) == "sys")
-            return 1;
+            return PageId::Dos;
         if (n == "autoexec")
-            return 1;
+            return PageId::Dos;
         if (n == "hpfs" || n == "cdfs" || n == "LANFS" || n == "MFSFS" || n == "fat")
-            return 5;
+            return PageId::Disk;
         if (n.substr(0, 8) == "Priority")
-            return 2;
+            return PageId::Ytelse;
         if (n == "protectonly" || n == "startupcmd" || n.substr(0, 7) == "restart")
-            return 0;
-        return 4;
+            return PageId::Oppstart;
+        return PageId::Grensesnitt;
     }
 
     // Every change to the document must be one the action is about.
@@ -215,7 +214,6 @@ private:
     WindowOnDrive m_win;
     QRandomGenerator m_random;
     QByteArray m_file;
-    QTabWidget *m_notebook = nullptr;
     QLineEdit *m_edit = nullptr;
 };
 

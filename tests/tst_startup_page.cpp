@@ -14,38 +14,28 @@ const QStringList kValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY", "YE
 const QString kHint = QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
 
 // The window showing "Oppstart".
-struct OnPage
+struct OnPage : WindowOnDrive
 {
-    std::unique_ptr<TOs2Form> w;
-
-    explicit OnPage(const DriveMap &drives, const QStringList &args = {}) : w(openWindow(drives, args))
-    {
-        get<QTabWidget>("NoteBook")->setCurrentIndex(0);
-    }
-    template <typename T = QWidget> T *get(const QString &name) { return widget<T>(w.get(), qPrintable(name)); }
-    // Near the left edge: a radio item or a box only takes clicks on its mark and caption.
-    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton, {}, QPoint(6, 8)); }
-    bool checked(const QString &name) { return get<QAbstractButton>(name)->isChecked(); }
-    bool enabled(const QString &name) { return get(name)->isEnabled(); }
-    QStringList doc() { return documentLines(*w); }
+    explicit OnPage(const QStringList &lines) : WindowOnDrive(lines, PageId::Oppstart) {}
+    OnPage(const DriveMap &drives, const QStringList &args) : WindowOnDrive(drives, args, PageId::Oppstart) {}
     // Edit1, the line label, the hint and the selected line.
-    QStringList status()
+    QStringList status() const
     {
-        return {get<QLineEdit>("Edit1")->text(), get<QLabel>("LinjeLabel")->text(), get<QLabel>("Label3")->text(),
-                QString::number(w->workspace().selectedLine())};
+        const QStringList all = WindowOnDrive::status();
+        return {all[0], all[1], all[2], all[4]};
     }
-    QString memo() { return get<QPlainTextEdit>("StartupMemo")->toPlainText(); }
-    void type(const QString &text)
+    QString memo() const { return get<QPlainTextEdit>("StartupMemo")->toPlainText(); }
+    void type(const QString &text) const
     {
         get<QPlainTextEdit>("StartupMemo")->moveCursor(QTextCursor::End);
         QTest::keyClicks(get("StartupMemo"), text);
     }
     // The STARTUP.CMD panel at a glance: the box's mark and the enabled buttons.
-    QString panel()
+    QString panel() const
     {
-        QStringList on(checked("startupcmd") ? 1 : 0, "box");
+        QStringList on(isChecked("startupcmd") ? 1 : 0, "box");
         for (const QString b : {"Ny", "Slett", "Lagre"})
-            if (enabled(b + "StartupKnapp"))
+            if (isEnabled(b + "StartupKnapp"))
                 on << b;
         return on.join(u' ');
     }
@@ -80,37 +70,36 @@ private slots:
         QFETCH(int, item);
         QFETCH(QString, scanned);
         const bool present = !scanned.isEmpty();
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM", line}));
-        OnPage p(c.map());
+        OnPage p({"REM", line});
+        const TestDrive &c = p.c;
         QStringList doc{"REM", present ? scanned : line};
-        QVERIFY(p.checked(QStringLiteral("restartgroup_%1").arg(item)));
-        QCOMPARE(p.doc(), doc);
+        QVERIFY(p.isChecked(QStringLiteral("restartgroup_%1").arg(item)));
+        QCOMPARE(p.lines(), doc);
         // The scan's item comes first: clicking it runs nothing, the page refresh did it all.
         for (int i : {item, 0, 1, 2, 3, 4, 1}) {
             p.click(QStringLiteral("restartgroup_%1").arg(i));
-            QVERIFY(p.checked(QStringLiteral("restartgroup_%1").arg(i)));
+            QVERIFY(p.isChecked(QStringLiteral("restartgroup_%1").arg(i)));
             doc[1] = present ? "RESTARTOBJECTS=" + kValues[i] : line;
-            QCOMPARE(p.doc(), doc);
+            QCOMPARE(p.lines(), doc);
             QCOMPARE(p.status(), present ? QStringList({doc[1], "Linje nr. 2", kHint, "1"})
                                          : QStringList({"(RESTARTOBJECTS=YES)", "ikke i C:\\CONFIG.SYS", kHint, "-1"}));
-            QCOMPARE(QList<bool>({p.enabled("RemKnapp"), p.enabled("LeggTilRestartKnapp")}), QList<bool>({false, !present}));
+            QCOMPARE(QList<bool>({p.isEnabled("RemKnapp"), p.isEnabled("LeggTilRestartKnapp")}), QList<bool>({false, !present}));
         }
         // "Legg til config.sys" appends the chosen item's statement and makes it current.
         p.click("LeggTilRestartKnapp");
         if (!present) {
-            QCOMPARE(p.doc(), doc << "RESTARTOBJECTS=REBOOTONLY");
+            QCOMPARE(p.lines(), doc << "RESTARTOBJECTS=REBOOTONLY");
             QCOMPARE(p.status(), QStringList({doc[2], "Linje nr. 3", kHint, "2"}));
-            QVERIFY(!p.enabled("LeggTilRestartKnapp") && !p.enabled("RemKnapp"));
+            QVERIFY(!p.isEnabled("LeggTilRestartKnapp") && !p.isEnabled("RemKnapp"));
         }
         // "Hent": a value the group does not know keeps the chosen item; no statement selects item 4.
         c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=junk"}));
         p.click("OpenKnapp");
-        QVERIFY(p.checked("restartgroup_1"));
-        QCOMPARE(p.doc(), QStringList{"RESTARTOBJECTS=REBOOTONLY"});
+        QVERIFY(p.isChecked("restartgroup_1"));
+        QCOMPARE(p.lines(), QStringList{"RESTARTOBJECTS=REBOOTONLY"});
         c.write("CONFIG.SYS", crlf({"REM"}));
         p.click("OpenKnapp");
-        QVERIFY(p.checked("restartgroup_4"));
+        QVERIFY(p.isChecked("restartgroup_4"));
     }
 
     void protectOnly_data()
@@ -124,18 +113,16 @@ private slots:
     {
         QFETCH(QStringList, lines);
         QFETCH(int, line);
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf(lines));
-        OnPage p(c.map());
-        QStringList doc = p.doc();
+        OnPage p(lines);
+        QStringList doc = p.lines();
         // The box is the user's alone: the document never ticks it.
         for (bool on : {true, false}) {
             p.click("protectonly");
-            QCOMPARE(p.checked("protectonly"), on);
+            QCOMPARE(p.isChecked("protectonly"), on);
             const QString statement = on ? "PROTECTONLY=YES" : "PROTECTONLY=NO";
             if (line >= 0)
                 doc[line] = statement;
-            QCOMPARE(p.doc(), doc);
+            QCOMPARE(p.lines(), doc);
             QCOMPARE(p.status(), QStringList({statement, line < 0 ? "ikke i C:\\CONFIG.SYS" : QStringLiteral("Linje nr. %1").arg(line + 1),
                                               on ? "Kun OS/2 sesjoner kan kjøres" : "OS/2, DOS og Windows sesjoner kan kjøres",
                                               QString::number(line)}));
@@ -144,10 +131,9 @@ private slots:
 
     void startupCmdPanel()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM"}));
-        ErrorRecorder errors;
-        OnPage p(c.map());
+        OnPage p({"REM"});
+        const TestDrive &c = p.c;
+        ErrorRecorder &errors = p.errors;
         p.click("startupcmd"); // the box shows whether the file exists: a click cannot tick it
         p.type("junk");
         QCOMPARE(p.panel(), "Ny Lagre");
@@ -193,7 +179,7 @@ private slots:
         c.write("CONFIG.SYS", crlf({"REM"}));
         const QByteArray bytes = "@ECHO OFF\r\nREM Jos\xA0 M\xF8ller \x81\x9D\r\n\tEXIT\r\n";
         c.write("STARTUP.CMD", bytes);
-        OnPage p(c.map());
+        OnPage p(c.map(), {});
         p.click("LagreStartupKnapp");
         QCOMPARE(c.read("STARTUP.CMD"), bytes);
     }
@@ -222,12 +208,12 @@ private slots:
         }
         DriveMap drives;
         drives.setDrive(u'C', kind == "no drive" ? c.path("missing") : c.root());
-        ErrorRecorder errors;
         OnPage p(drives, {c.path("CONFIG.SYS")});
+        ErrorRecorder &errors = p.errors;
         // A folder is no file: nothing fails to load, the box stays unticked.
         const qsizetype atStart = errors.messages().size();
         QCOMPARE(atStart, 0);
-        QCOMPARE(p.doc(), QStringList{"RESTARTOBJECTS=NO"});
+        QCOMPARE(p.lines(), QStringList{"RESTARTOBJECTS=NO"});
         // Each failure skips the rest of its handler: no reload after a save, no clearing after a delete.
         p.type("REM typed");
         for (const char *button : {"LagreStartupKnapp", "SlettStartupKnapp", "NyStartupKnapp"}) {

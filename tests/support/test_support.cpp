@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QTabWidget>
 
@@ -133,32 +134,96 @@ QByteArray fixture(const QString &name)
     return f.readAll();
 }
 
-WindowOnDrive::WindowOnDrive(const QStringList &lines, int page)
+WindowOnDrive::WindowOnDrive(const QStringList &lines, std::optional<PageId> page, const QStringList &files)
+    : WindowOnDrive(ConfigBytes{crlf(lines)}, page, files)
 {
-    c.write("CONFIG.SYS", crlf(lines));
+}
+
+WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page, const QStringList &files)
+{
+    c.write("CONFIG.SYS", config.bytes);
+    for (const QString &f : files) {
+        const QString name = f.section(u'=', 0, 0).remove(u'!'), text = f.section(u'=', 1);
+        if (f.endsWith(u'/'))
+            QDir(c.root()).mkdir(f.chopped(1));
+        else
+            c.write(name, text.isEmpty() ? QByteArray() : crlf(text.split(u'|')));
+        if (f.contains(u"!="))
+            QFile::setPermissions(c.path(name), QFileDevice::ReadOwner);
+    }
     w = openWindow(c.map());
     QObject::connect(&w->document(), &Document::dataChanged, w.get(), [this](const QModelIndex &i) {
         writes << QString::number(i.row()) + u':' + i.data().toString();
     });
-    if (page >= 0)
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(page);
+    if (page)
+        show(*page);
 }
 
-void WindowOnDrive::click(const QString &name)
+WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page)
+    : w(openWindow(drives, arguments))
 {
-    QTest::mouseClick(widget<QWidget>(w.get(), qPrintable(name)), Qt::LeftButton, {}, QPoint(8, 8));
+    if (page)
+        show(*page);
+}
+
+void WindowOnDrive::show(PageId page) const
+{
+    get<QTabWidget>("NoteBook")->setCurrentIndex(int(page));
+}
+
+void WindowOnDrive::click(const QString &name) const
+{
+    QTest::mouseClick(get(name), Qt::LeftButton, {}, QPoint(6, 8));
+}
+
+void WindowOnDrive::press(const QString &name) const
+{
+    QTest::mouseClick(get(name), Qt::LeftButton);
+}
+
+void WindowOnDrive::pick(const QString &name, int row, Qt::KeyboardModifiers modifiers) const
+{
+    auto *view = get<QAbstractItemView>(name);
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
 }
 
 QString WindowOnDrive::text(const QString &name) const
 {
-    return widget<QWidget>(w.get(), qPrintable(name))->property("text").toString();
+    return get(name)->property("text").toString();
+}
+
+bool WindowOnDrive::isChecked(const QString &name) const
+{
+    return get<QAbstractButton>(name)->isChecked();
+}
+
+bool WindowOnDrive::isEnabled(const QString &name) const
+{
+    return get(name)->isEnabled();
 }
 
 QString WindowOnDrive::checked(const QStringList &names) const
 {
     QStringList on;
     for (const QString &name : names)
-        if (widget<QAbstractButton>(w.get(), qPrintable(name))->isChecked())
+        if (isChecked(name))
             on << name;
     return on.join(u' ');
+}
+
+QStringList WindowOnDrive::lines() const
+{
+    return documentLines(*w);
+}
+
+int WindowOnDrive::selected() const
+{
+    return w->workspace().selectedLine();
+}
+
+QStringList WindowOnDrive::status() const
+{
+    return {text("Edit1"), text("LinjeLabel"), text("Label3"), text("Label2"), QString::number(selected())};
 }

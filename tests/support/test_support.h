@@ -4,13 +4,16 @@
 
 #include "platform/dos_path.h"
 #include "app/os2form.h"
+#include "pages/page.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <concepts>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,21 +75,62 @@ T *widget(QWidget *window, const char *name)
     return w;
 }
 
-// The real window on a temporary drive C whose CONFIG.SYS holds `lines`,
-// switched to `page` unless it is -1.
+Q_DECLARE_METATYPE(PageId)
+
+// The bytes a CONFIG.SYS holds, exactly; for the window fixture, beside its list of lines.
+// Made from a QByteArray only, so that a braced list of lines never reads as bytes.
+struct ConfigBytes
+{
+    template <std::same_as<QByteArray> T>
+    explicit ConfigBytes(T b) : bytes(std::move(b))
+    {
+    }
+    QByteArray bytes;
+};
+
+// The window fixture of every page test: the real window on a temporary drive C
+// whose CONFIG.SYS holds the lines given, switched to `page` when one is named.
+// Its error recorder comes first, so the window's own load and scans report to it.
 struct WindowOnDrive
 {
+    ErrorRecorder errors;
     TestDrive c;
     std::unique_ptr<TOs2Form> w;
     QStringList writes; // every line given to the document, as "row:text"
 
-    explicit WindowOnDrive(const QStringList &lines, int page = -1);
-    // A mouse click near the left edge of the control `name`: a box, a button.
-    void click(const QString &name);
+    // `files` are put on the drive before the window opens: "NAME=a|b" a file of these
+    // lines, "NAME!=a" the same without write permission, "NAME/" a folder.
+    explicit WindowOnDrive(const QStringList &lines, std::optional<PageId> page = {}, const QStringList &files = {});
+    explicit WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page = {}, const QStringList &files = {});
+    // The window on `drives` with `arguments` as its command line; `c` holds no CONFIG.SYS.
+    WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page = {});
+
+    template <typename T = QWidget>
+    T *get(const QString &name) const
+    {
+        return widget<T>(w.get(), qPrintable(name));
+    }
+    void show(PageId page) const;
+    // A mouse click near the left edge of the control `name`: a box or a radio item only
+    // takes clicks on its mark and caption.
+    void click(const QString &name) const;
+    // A mouse click in the middle of the button `name`.
+    void press(const QString &name) const;
+    // A mouse click on entry `row` of the list `name` (a list view or a list widget).
+    void pick(const QString &name, int row, Qt::KeyboardModifiers modifiers = {}) const;
     // The "text" of a label, line edit or button.
     QString text(const QString &name) const;
+    bool isChecked(const QString &name) const;
+    bool isEnabled(const QString &name) const;
     // Of the boxes `names`, those that are checked, joined by blanks.
     QString checked(const QStringList &names) const;
+    // The document as display text, one entry per line.
+    QStringList lines() const;
+    // The document line selected, -1 for none.
+    int selected() const;
+    // The status area: Edit1, the line label, the hint (Label3), the message (Label2) and the
+    // selected line.
+    QStringList status() const;
 };
 
 // The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
