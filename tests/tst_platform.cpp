@@ -214,14 +214,19 @@ private slots:
         QTest::newRow("ctrl-z and nul kept") << QByteArray("a\0b\r\n\x1a", 6)
                                              << QStringList{QString::fromLatin1("a\0b", 3), "\x1a"};
     }
+    // Split afresh and into the strings of an earlier file, longer and shorter
+    // in lines and bytes: nothing of the earlier lines may be left.
     void splitting()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QStringList got;
-        for (const std::string &line : linefile::split(bytes.constData(), std::size_t(bytes.size())))
-            got << text8::toDisplay(line);
-        QCOMPARE(got, lines);
+        const Lines earlier[] = {{}, {std::string(300, 'L'), "", "x", "y", "z", "w", "v", "u"}, {"\r"}};
+        for (const Lines &reuse : earlier) {
+            QStringList got;
+            for (const std::string &line : linefile::split(bytes.constData(), std::size_t(bytes.size()), reuse))
+                got << text8::toDisplay(line);
+            QCOMPARE(got, lines);
+        }
     }
 
     void saveWritesCrLfAndReplacesWhole()

@@ -224,11 +224,11 @@ void TOs2Form::FormCreate()
 
 void TOs2Form::OpenKnappClick()
 {
-    // The document is replaced in one step once the file is read; a failed
-    // read leaves it empty.
+    // The document is emptied first and filled once the file is read, in the
+    // memory of its earlier lines; a failed read leaves it empty.
     try {
         m_ws->setReadFile(QString());
-        Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines);
+        Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines, m_document.takeLines());
         m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {

@@ -17,7 +17,9 @@ namespace linefile {
 
 // Splits file contents into lines: CR LF ends a line, so does a bare LF; a line
 // end at the very end adds no empty line. Every other byte stays in its line.
-Lines split(const char *data, std::size_t size);
+// The strings of `reuse` (the lines of an earlier file) hold the first lines,
+// so their memory serves again; what they held is gone.
+Lines split(const char *data, std::size_t size, Lines reuse = {});
 
 // Each line followed by CR LF.
 std::string join(const Lines &lines);
@@ -27,10 +29,10 @@ std::string join(const Lines &lines);
 // and the cause in Norwegian) on failure.
 std::string readBytes(const DriveMap &drives, const QString &dosPath);
 
-// Reads `dosPath` as lines. Throws FileError as readBytes does, and when the
-// file holds more than `maxLines` lines.
+// Reads `dosPath` as lines, into the strings of `reuse` as split does. Throws
+// FileError as readBytes does, and when the file holds more than `maxLines` lines.
 Lines load(const DriveMap &drives, const QString &dosPath,
-           std::size_t maxLines = std::numeric_limits<std::size_t>::max());
+           std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {});
 
 // Writes `bytes` to `dosPath` through a temporary file that replaces the target
 // only when all of it was written, so a failed save leaves the earlier file

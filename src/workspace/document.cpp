@@ -11,6 +11,16 @@ void Document::setLines(Lines lines)
     endResetModel();
 }
 
+Lines Document::takeLines()
+{
+    beginResetModel();
+    Lines lines = std::move(m_lines);
+    m_lines.clear();
+    m_upper.clear();
+    endResetModel();
+    return lines;
+}
+
 void Document::clear()
 {
     beginResetModel();

@@ -31,6 +31,9 @@ public:
 
     void setLines(Lines lines);
     void clear();
+    // Empties the document and hands over its lines, whose memory a reload
+    // can fill again.
+    [[nodiscard]] Lines takeLines();
     void replace(int i, std::string text);
     // Appends a line and returns its position.
     LinePos append(std::string text);
