@@ -57,10 +57,9 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-// A line commented out: REM as its first word, in any letter case.
+// A trimmed line commented out: REM as its first word, in any letter case.
 bool isRemark(std::string_view line)
 {
-    line = trimmed(line);
     return text8::startsWithUpper(line, "REM") && (line.size() == 3 || isBlank(line[3]));
 }
 

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 
 namespace {
 
@@ -25,6 +24,33 @@ QString matchEntry(const QDir &dir, const QString &name)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
     return name;
+}
+
+// The names of a path, split at either slash.
+QStringList partsOf(QString path)
+{
+    return path.replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+}
+
+// A path without a drive letter, relative to the current folder.
+QString resolveRelative(const QString &path)
+{
+    // An absolute host path, or one that begins at the root of the current
+    // drive, is used as it stands.
+    if (path.isEmpty() || QDir::isAbsolutePath(path) || path.startsWith(u'\\'))
+        return path;
+    // A name in the current folder is matched without regard to case too, as
+    // the names on the drives are: "ibmkbd.sys" is found for "IBMKBD.SYS".
+    QString host = QDir::currentPath();
+    for (const QString &part : partsOf(path)) {
+        if (part == u".")
+            continue;
+        if (part == u"..")
+            host = QDir::cleanPath(host + QStringLiteral("/.."));
+        else
+            host += u'/' + matchEntry(QDir(host), part);
+    }
+    return QDir::cleanPath(host);
 }
 
 } // namespace
@@ -89,9 +115,7 @@ QString DriveMap::resolve(const QString &dosPath) const
 
     // Walk the components from the drive's root, keeping the names found on disk.
     QStringList found;
-    const QStringList parts = dosPath.mid(2).split(QRegularExpression(QStringLiteral("[\\\\/]")),
-                                                    Qt::SkipEmptyParts);
-    for (const QString &part : parts) {
+    for (const QString &part : partsOf(dosPath.mid(2))) {
         if (part == u".")
             continue;
         if (part == u"..") {
@@ -110,23 +134,3 @@ QString DriveMap::resolve(const QString &dosPath) const
     return QDir::cleanPath(host);
 }
 
-QString DriveMap::resolveRelative(const QString &path)
-{
-    // An absolute host path, or one that begins at the root of the current
-    // drive, is used as it stands.
-    if (path.isEmpty() || QDir::isAbsolutePath(path) || path.startsWith(u'\\'))
-        return path;
-    // A name in the current folder is matched without regard to case too, as
-    // the names on the drives are: "ibmkbd.sys" is found for "IBMKBD.SYS".
-    QString host = QDir::currentPath();
-    const QStringList parts = path.split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts);
-    for (const QString &part : parts) {
-        if (part == u".")
-            continue;
-        if (part == u"..")
-            host = QDir::cleanPath(host + QStringLiteral("/.."));
-        else
-            host += u'/' + matchEntry(QDir(host), part);
-    }
-    return QDir::cleanPath(host);
-}

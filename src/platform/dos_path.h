@@ -41,9 +41,6 @@ public:
     QString resolve(const QString &dosPath) const;
 
 private:
-    // A path without a drive letter, relative to the current folder.
-    static QString resolveRelative(const QString &path);
-
     QHash<QChar, QString> m_drives;
     QHash<QChar, Origin> m_origins;
     bool m_passThrough = false;

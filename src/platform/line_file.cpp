@@ -160,7 +160,10 @@ void save(const DriveMap &drives, const QString &dosPath, const Lines &lines)
     saveBytes(drives, dosPath, join(lines));
 }
 
-void checkRemovable(const DriveMap &drives, const QString &dosPath)
+namespace {
+
+// The host path of `dosPath` once it is known that it can be deleted.
+QString removableHost(const DriveMap &drives, const QString &dosPath)
 {
     const QString host = drives.resolve(dosPath);
     const QFileInfo info(host);
@@ -171,12 +174,19 @@ void checkRemovable(const DriveMap &drives, const QString &dosPath)
         fail(kDelete, dosPath, QStringLiteral("filen er skrivebeskyttet"));
     if (!QFileInfo(info.absolutePath()).isWritable())
         fail(kDelete, dosPath, QStringLiteral("mappen %1 er skrivebeskyttet").arg(QDir::toNativeSeparators(info.absolutePath())));
+    return host;
+}
+
+} // namespace
+
+void checkRemovable(const DriveMap &drives, const QString &dosPath)
+{
+    removableHost(drives, dosPath);
 }
 
 void remove(const DriveMap &drives, const QString &dosPath)
 {
-    checkRemovable(drives, dosPath);
-    const QString host = drives.resolve(dosPath);
+    const QString host = removableHost(drives, dosPath);
     QFile file(host);
     if (!file.remove())
         fail(kDelete, dosPath, causeOf(host, file.errorString()));
@@ -185,7 +195,7 @@ void remove(const DriveMap &drives, const QString &dosPath)
 void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
 {
     const QFileInfo info(drives.resolve(dosPath));
-    if (info.exists() && !info.isFile() && !info.isDir())
+    if (!info.isDir())
         refuseNonPlain(kRead, dosPath, info);
 }
 

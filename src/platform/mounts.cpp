@@ -54,6 +54,35 @@ QList<QByteArrayView> splitFields(QByteArrayView line)
     return fields;
 }
 
+// Whether a mount of file system `type` may be probed at all: never the kernel's
+// pseudo file systems, nor network and user-space ones that can block.
+bool isProbedFileSystem(const QString &type)
+{
+    // Looking into these is pointless (the kernel's own views) or can block for
+    // a long time (network shares whose server is gone, automounts, user-space
+    // file systems such as sshfs). An OS/2 partition is a local block device:
+    // hpfs, jfs, vfat, msdos, ntfs through fuseblk, and so on; every type not
+    // named here is probed, so a copy of a drive on ext4, btrfs, tmpfs or an
+    // overlay is found too.
+    static const QSet<QString> skipped = {
+        QStringLiteral("proc"),       QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
+        QStringLiteral("devpts"),     QStringLiteral("securityfs"), QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),    QStringLiteral("mqueue"),     QStringLiteral("pstore"),
+        QStringLiteral("bpf"),        QStringLiteral("autofs"),     QStringLiteral("configfs"),
+        QStringLiteral("fusectl"),    QStringLiteral("binfmt_misc"), QStringLiteral("hugetlbfs"),
+        QStringLiteral("efivarfs"),   QStringLiteral("rpc_pipefs"), QStringLiteral("nsfs"),
+        QStringLiteral("selinuxfs"),  QStringLiteral("cifs"),       QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),      QStringLiteral("ncpfs"),      QStringLiteral("9p"),
+        QStringLiteral("afs"),        QStringLiteral("ceph"),       QStringLiteral("davfs"),
+        QStringLiteral("fuse"),       QStringLiteral("sshfs"),
+    };
+    if (skipped.contains(type))
+        return false;
+    // nfs, nfs4; cgroup, cgroup2; fuse.sshfs, fuse.gvfsd-fuse, fuse.rclone...
+    // fuseblk stays: it is a local disk (ntfs-3g, exfat-fuse) served in user space.
+    return !type.startsWith(u"nfs") && !type.startsWith(u"cgroup") && !type.startsWith(u"fuse.");
+}
+
 } // namespace
 
 QList<MountEntry> parseMounts(QByteArrayView text)
@@ -96,33 +125,6 @@ bool looksLikeOs2BootDrive(const QString &folder)
             hasOs2 = true;
     }
     return hasConfig && hasOs2;
-}
-
-bool isProbedFileSystem(const QString &type)
-{
-    // Looking into these is pointless (the kernel's own views) or can block for
-    // a long time (network shares whose server is gone, automounts, user-space
-    // file systems such as sshfs). An OS/2 partition is a local block device:
-    // hpfs, jfs, vfat, msdos, ntfs through fuseblk, and so on; every type not
-    // named here is probed, so a copy of a drive on ext4, btrfs, tmpfs or an
-    // overlay is found too.
-    static const QSet<QString> skipped = {
-        QStringLiteral("proc"),       QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
-        QStringLiteral("devpts"),     QStringLiteral("securityfs"), QStringLiteral("debugfs"),
-        QStringLiteral("tracefs"),    QStringLiteral("mqueue"),     QStringLiteral("pstore"),
-        QStringLiteral("bpf"),        QStringLiteral("autofs"),     QStringLiteral("configfs"),
-        QStringLiteral("fusectl"),    QStringLiteral("binfmt_misc"), QStringLiteral("hugetlbfs"),
-        QStringLiteral("efivarfs"),   QStringLiteral("rpc_pipefs"), QStringLiteral("nsfs"),
-        QStringLiteral("selinuxfs"),  QStringLiteral("cifs"),       QStringLiteral("smb3"),
-        QStringLiteral("smbfs"),      QStringLiteral("ncpfs"),      QStringLiteral("9p"),
-        QStringLiteral("afs"),        QStringLiteral("ceph"),       QStringLiteral("davfs"),
-        QStringLiteral("fuse"),       QStringLiteral("sshfs"),
-    };
-    if (skipped.contains(type))
-        return false;
-    // nfs, nfs4; cgroup, cgroup2; fuse.sshfs, fuse.gvfsd-fuse, fuse.rclone...
-    // fuseblk stays: it is a local disk (ntfs-3g, exfat-fuse) served in user space.
-    return !type.startsWith(u"nfs") && !type.startsWith(u"cgroup") && !type.startsWith(u"fuse.");
 }
 
 QList<MountEntry> os2DriveCandidates(const QList<MountEntry> &mounts)

@@ -28,10 +28,6 @@ QList<MountEntry> systemMounts();
 // as on FAT, HPFS and JFS.
 bool looksLikeOs2BootDrive(const QString &folder);
 
-// Whether a mount of file system `type` may be probed at all: never the kernel's
-// pseudo file systems, nor network and user-space ones that can block.
-bool isProbedFileSystem(const QString &type);
-
 // The mounts whose root looks like an OS/2 boot drive, in mount order. Where a
 // folder was mounted on more than once, only the last mount counts, as it hides
 // the earlier ones.

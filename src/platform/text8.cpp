@@ -39,6 +39,12 @@ constexpr std::array<unsigned char, 256> makeUpperTable()
 }
 constexpr std::array<unsigned char, 256> kUpper = makeUpperTable();
 
+// The character a byte shows as.
+constexpr char16_t charOf(unsigned char b)
+{
+    return b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
+}
+
 std::optional<unsigned char> byteOf(char16_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
@@ -55,12 +61,8 @@ QString toDisplay(std::string_view bytes)
 {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar *dst = out.data();
-    for (unsigned char b : bytes) {
-        char16_t u = b;
-        if (b >= 0x80 && b < 0xA0)
-            u = kHigh[b - 0x80];
-        *dst++ = QChar(u);
-    }
+    for (unsigned char b : bytes)
+        *dst++ = QChar(charOf(b));
     return out;
 }
 
@@ -69,11 +71,9 @@ bool isDisplayOf(const QString &text, std::string_view bytes)
     if (static_cast<std::size_t>(text.size()) != bytes.size())
         return false;
     const QChar *c = text.constData();
-    for (unsigned char b : bytes) {
-        const char16_t u = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
-        if (c++->unicode() != u)
+    for (unsigned char b : bytes)
+        if (c++->unicode() != charOf(b))
             return false;
-    }
     return true;
 }
 
@@ -200,25 +200,6 @@ std::size_t find(std::string_view haystack, std::string_view needle, std::size_t
     }
 #endif
     return haystack.find(needle, i);
-}
-
-std::size_t findUpper(std::string_view haystack, std::string_view needleUpper)
-{
-    const std::size_t n = needleUpper.size();
-    if (n == 0 || n > haystack.size())
-        return std::string_view::npos;
-    const auto first = static_cast<unsigned char>(needleUpper[0]);
-    for (std::size_t i = 0; i + n <= haystack.size(); ++i) {
-        if (kUpper[static_cast<unsigned char>(haystack[i])] != first)
-            continue;
-        std::size_t k = 1;
-        while (k < n && kUpper[static_cast<unsigned char>(haystack[i + k])]
-                            == static_cast<unsigned char>(needleUpper[k]))
-            ++k;
-        if (k == n)
-            return i;
-    }
-    return std::string_view::npos;
 }
 
 bool startsWithUpper(std::string_view text, std::string_view prefixUpper)

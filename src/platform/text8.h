@@ -42,11 +42,6 @@ void upperInto(const char *src, std::size_t size, char *dst);
 // search runs at the speed of memory rather than byte by byte.
 std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 
-// Position of `needle` in `haystack`, comparing both upper-cased, without
-// allocating; std::string_view::npos when absent. `needleUpper` must already be
-// upper-cased. An empty needle is never found.
-std::size_t findUpper(std::string_view haystack, std::string_view needleUpper);
-
 // True when `text` begins with `prefixUpper`, comparing `text` upper-cased.
 bool startsWithUpper(std::string_view text, std::string_view prefixUpper);
 
