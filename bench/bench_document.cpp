@@ -9,17 +9,13 @@
 #include "engine/search.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <new>
-#include <vector>
 
 namespace {
 std::atomic<long> s_allocations{0};
@@ -40,19 +36,6 @@ namespace {
 using bench::kLines;
 constexpr int kRuns = 21;
 
-double medianMs(const std::function<void()> &run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void printRow(const char *what, double ms, const char *note = "")
 {
     std::printf("%-44s %9.3f ms  %s\n", what, ms, note);
@@ -64,7 +47,7 @@ void search(const char *what, const std::function<LinePos()> &run)
     const long before = s_allocations;
     found = run();
     const long allocations = s_allocations - before;
-    const double ms = medianMs([&] { found = run(); });
+    const double ms = bench::medianMs(kRuns, [&] { found = run(); });
     char note[96];
     std::snprintf(note, sizeof note, "line %d, %ld allocations", found == NoLine ? -1 : int(found), allocations);
     printRow(what, ms, note);
@@ -80,18 +63,14 @@ int main(int argc, char *argv[])
     DriveMap drives;
     drives.setDrive(u'C', dir.path());
     const QByteArray config = bench::makeConfig();
-    {
-        QFile f(dir.filePath("CONFIG.SYS"));
-        if (!f.open(QIODevice::WriteOnly) || f.write(config) != config.size())
-            return 1;
-    }
+    bench::writeFile(dir.filePath("CONFIG.SYS"), config);
     std::printf("CONFIG.SYS: %d lines, %.2f MB; median of %d runs\n\n", kLines, config.size() / 1e6, kRuns);
 
-    const double yardstick = medianMs([&] { bench::readAndSplit(dir.filePath("CONFIG.SYS"), kLines); });
+    const double yardstick = bench::medianMs(kRuns, [&] { bench::readAndSplit(dir.filePath("CONFIG.SYS"), kLines); });
     printRow("yardstick: read the file and split it", yardstick);
 
     Document document;
-    const double load = medianMs([&] {
+    const double load = bench::medianMs(kRuns, [&] {
         document.setLines(linefile::load(drives, "C:\\CONFIG.SYS", MaxDocumentLines));
     });
     char ratio[32];
@@ -114,7 +93,7 @@ int main(int argc, char *argv[])
         search("FinnREMAll: the 12 pairs of the \"Disk\" page", [&] { return FinnREMAll(searchLines, pairs)[1]; });
     }
 
-    const double save = medianMs([&] { linefile::save(drives, "C:\\CONFIG.NEW", lines); });
+    const double save = bench::medianMs(kRuns, [&] { linefile::save(drives, "C:\\CONFIG.NEW", lines); });
     printRow("save to C:\\CONFIG.NEW", save);
     return 0;
 }

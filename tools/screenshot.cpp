@@ -9,7 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -46,9 +45,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: screenshot DRIVE-FOLDER OUTPUT.PNG [PAGE]\n");
         return 2;
     }
-    // As the program itself starts.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installQtTranslation(app);
+    setUpApplication(app);
 
     QTemporaryDir drive;
     if (!drive.isValid() || !copyTree(args[1], drive.path()))

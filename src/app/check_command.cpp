@@ -1,7 +1,6 @@
 // "os2setup --check": the check of the whole file from the command line.
 #include "app/check_command.h"
 
-#include "app/os2form.h"
 #include "engine/boot_check.h"
 #include "platform/drive_sources.h"
 #include "platform/file_error.h"
@@ -22,7 +21,7 @@ int runCheck(const CommandLine &commandLine, const QProcessEnvironment &environm
              std::FILE *out, std::FILE *err)
 {
     const DriveMap drives = assembleDriveMap(commandLine.drives, environment, rememberedDriveC(settings));
-    const QString file = TOs2Form::configFileNameFrom(commandLine.files);
+    const QString file = configFileFrom(commandLine.files);
     Lines lines;
     try {
         lines = linefile::load(drives, file, MaxDocumentLines);

@@ -221,3 +221,8 @@ int finishWithoutWindow(const CommandLine &commandLine)
     std::fflush(out);
     return failed ? 2 : 0;
 }
+
+QString configFileFrom(const QStringList &files)
+{
+    return files.size() == 1 ? files.first() : QStringLiteral("C:\\CONFIG.SYS");
+}

@@ -32,6 +32,10 @@ struct CommandLine
 // they are never files and never unknown.
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// The file to read: exactly one file argument names it; none or more than one
+// mean C:\CONFIG.SYS.
+QString configFileFrom(const QStringList &files);
+
 // The arguments of main() as text, decoded as the toolkit decodes them.
 QStringList commandLineArguments(int argc, char **argv);
 

@@ -79,15 +79,8 @@ DriveChooser::DriveChooser(const QList<MountEntry> &candidates, const QString &c
 
     // The folder C: has now comes first selected; else the first mount found.
     QTreeWidgetItem *selected = m_list->topLevelItemCount() > 0 ? m_list->topLevelItem(0) : nullptr;
-    if (!current.isEmpty()) {
-        const QList<QTreeWidgetItem *> same = m_list->findItems(current, Qt::MatchExactly, FolderColumn);
-        if (same.isEmpty()) {
-            addFolder(current, QStringLiteral("(nå valgt)"), QString());
-            selected = m_list->topLevelItem(m_list->topLevelItemCount() - 1);
-        } else {
-            selected = same.first();
-        }
-    }
+    if (!current.isEmpty())
+        selected = itemFor(current, QStringLiteral("(nå valgt)"));
     if (selected)
         m_list->setCurrentItem(selected);
     selectionChanged();
@@ -107,17 +100,20 @@ void DriveChooser::browse()
     const QString picked = m_picker(this, start);
     if (picked.isEmpty())
         return;
-    const QString clean = QDir::cleanPath(picked);
-    const QList<QTreeWidgetItem *> same = m_list->findItems(clean, Qt::MatchExactly, FolderColumn);
-    if (same.isEmpty())
-        addFolder(clean, QString(), QString());
-    m_list->setCurrentItem(same.isEmpty() ? m_list->topLevelItem(m_list->topLevelItemCount() - 1) : same.first());
+    m_list->setCurrentItem(itemFor(QDir::cleanPath(picked), QString()));
 }
 
-void DriveChooser::addFolder(const QString &folder, const QString &device, const QString &type)
+QTreeWidgetItem *DriveChooser::addFolder(const QString &folder, const QString &device, const QString &type)
 {
     auto *item = new QTreeWidgetItem(m_list, {folder, device, type});
     item->setToolTip(FolderColumn, folder);
+    return item;
+}
+
+QTreeWidgetItem *DriveChooser::itemFor(const QString &folder, const QString &device)
+{
+    const QList<QTreeWidgetItem *> same = m_list->findItems(folder, Qt::MatchExactly, FolderColumn);
+    return same.isEmpty() ? addFolder(folder, device, QString()) : same.first();
 }
 
 void DriveChooser::selectionChanged()

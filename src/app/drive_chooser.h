@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QSettings;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class DriveChooser : public QDialog
 {
@@ -35,7 +36,9 @@ public:
     void browse();
 
 private:
-    void addFolder(const QString &folder, const QString &device, const QString &type);
+    QTreeWidgetItem *addFolder(const QString &folder, const QString &device, const QString &type);
+    // The row of `folder`, added (with `device`) when the list lacks it.
+    QTreeWidgetItem *itemFor(const QString &folder, const QString &device);
     void selectionChanged();
 
     QTreeWidget *const m_list;

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -24,16 +23,13 @@ int main(int argc, char *argv[])
         return finishWithoutWindow(command);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rediger CONFIG.SYS"));
-    QApplication::setDesktopFileName(QStringLiteral("os2setup"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installQtTranslation(app);
+    setUpApplication(app);
 
     // ~/.config/os2setup/os2setup.conf: the folder chosen for drive C:.
     QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
     DriveMap drives =
         assembleDriveMap(command.drives, QProcessEnvironment::systemEnvironment(), rememberedDriveC(settings));
-    chooseDriveAtStart(drives, TOs2Form::configFileNameFrom(command.files), command.chooseDrive, settings);
+    chooseDriveAtStart(drives, configFileFrom(command.files), command.chooseDrive, settings);
 
     TOs2Form Os2Form(command.files, std::move(drives));
     Os2Form.show();

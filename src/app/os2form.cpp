@@ -4,6 +4,7 @@
 #include "ui_os2form.h"
 
 #include "app/boot_check_dialog.h"
+#include "app/command_line.h"
 #include "engine/boot_check.h"
 #include "app/about_box.h"
 #include "engine/file_check.h"
@@ -33,7 +34,6 @@
 
 namespace {
 
-const QString kDefaultConfig = QStringLiteral("C:\\CONFIG.SYS");
 const QString kSaveTarget = QStringLiteral("C:\\CONFIG.NEW");
 constexpr std::string_view kRem = "REM ";
 
@@ -83,7 +83,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     applyLook();
 
     m_ws = std::make_unique<Workspace>(
-        m_document, std::move(drives), configFileNameFrom(arguments),
+        m_document, std::move(drives), configFileFrom(arguments),
         StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors, this);
     m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
@@ -121,11 +121,6 @@ TOs2Form::~TOs2Form()
     // The pages and lists refer to the document and the workspace, which are
     // members: take the widgets down while those still exist.
     qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
-}
-
-QString TOs2Form::configFileNameFrom(const QStringList &arguments)
-{
-    return arguments.size() == 1 ? arguments.first() : kDefaultConfig;
 }
 
 PageId TOs2Form::currentPage() const
@@ -232,7 +227,6 @@ void TOs2Form::OpenKnappClick()
         m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {
-        m_document.clear();
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
         forgetStatements();
@@ -285,11 +279,10 @@ void TOs2Form::Edit1Change()
     // line: after a page showed another statement there, typing changes nothing.
     if (!m_ws->editLineShowedLine(i))
         return;
-    const std::optional<std::string> text = m_ws->editLineBytes();
+    std::optional<std::string> text = m_ws->editLineBytes();
     if (!text)
         return;
-    m_document.replace(i, *text);
-    m_ws->selectLine(static_cast<LinePos>(i));
+    m_ws->replaceLine(static_cast<LinePos>(i), std::move(*text));
 }
 
 void TOs2Form::RemKnappClick()
@@ -297,10 +290,10 @@ void TOs2Form::RemKnappClick()
     const int i = m_ws->selectedLine();
     if (i < 0 || i >= int(NoLine))
         return;
-    const std::optional<std::string> shown = m_ws->editLineBytes();
+    std::optional<std::string> shown = m_ws->editLineBytes();
     if (!shown)
         return;
-    std::string t = *shown;
+    std::string t = std::move(*shown);
     if (t.empty() || t == kRem) {
         m_ws->showMessage(QStringLiteral("FEIL"));
         return;
@@ -316,8 +309,7 @@ void TOs2Form::RemKnappClick()
     // The page refresh empties Edit1 and shows what the page shows (on "Fil"
     // the line toggled), so the toggled text is not put there first: for a
     // long line that would cost as much as the rest together.
-    m_document.replace(i, t);
-    m_ws->selectLine(static_cast<LinePos>(i));
+    m_ws->replaceLine(static_cast<LinePos>(i), std::move(t));
     NoteBookClick();
 }
 

@@ -38,9 +38,6 @@ public:
              QWidget *parent = nullptr);
     ~TOs2Form() override;
 
-    // The file to read: the single argument when there is exactly one.
-    static QString configFileNameFrom(const QStringList &arguments);
-
     const Document &document() const { return m_document; }
     const Registers &registers() const { return m_ws->registers(); }
     const QString &ConfigFileName() const { return m_ws->ConfigFileName(); }

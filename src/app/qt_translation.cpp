@@ -2,8 +2,10 @@
 // in Norwegian, like the rest of the window.
 #include "app/qt_translation.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QStyleFactory>
 #include <QTranslator>
 
 QString installQtTranslation(QCoreApplication &app)
@@ -18,4 +20,12 @@ QString installQtTranslation(QCoreApplication &app)
         delete translator;
     }
     return {};
+}
+
+void setUpApplication(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Rediger CONFIG.SYS"));
+    QApplication::setDesktopFileName(QStringLiteral("os2setup"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installQtTranslation(app);
 }

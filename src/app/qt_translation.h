@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QApplication;
 class QCoreApplication;
 
 // Loads Qt's Norwegian translation, Bokmål where it is installed, else
@@ -11,3 +12,7 @@ class QCoreApplication;
 // in `app`. Returns the file loaded; empty when none is installed, and Qt
 // then speaks English.
 QString installQtTranslation(QCoreApplication &app);
+
+// What every start of the window sets up: the program's names, the Fusion
+// style (the window's light look) and Qt's translation.
+void setUpApplication(QApplication &app);

@@ -20,7 +20,6 @@ Workspace::Workspace(Document &document, DriveMap drives, QString configFileName
     , m_configFileName(std::move(configFileName))
     , m_w(widgets)
     , m_errors(errors)
-    , m_window(window)
 {
     // The edit line emits textEdited before textChanged, so while the user's
     // change is handled this still holds the text from before it.

@@ -43,7 +43,6 @@ public:
     const DriveMap &drives() const { return m_drives; }
     // The file that is read, as named on the command line or C:\CONFIG.SYS.
     const QString &ConfigFileName() const { return m_configFileName; }
-    QWidget *window() const { return m_window; }
 
     // The page refresh of the window, which pages run through NoteBookClick().
     void setPageRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
@@ -124,7 +123,6 @@ private:
     const QString m_configFileName;
     const StatusWidgets m_w;
     ErrorReporter &m_errors;
-    QWidget *const m_window;
     std::function<void()> m_refresh;
     QString m_editLineBefore;
     QString m_readFile;

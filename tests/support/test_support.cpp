@@ -60,8 +60,7 @@ ErrorRecorder *s_recorder = nullptr;
 } // namespace
 
 ErrorRecorder::ErrorRecorder()
-    : m_messages(std::make_shared<QStringList>())
-    , m_previous(s_recorder)
+    : m_previous(s_recorder)
 {
     s_recorder = this;
 }
@@ -78,7 +77,7 @@ ErrorReporter::Sink ErrorRecorder::sink()
     // warns, and the test that caused it fails on its own checks.
     return [](QWidget *, const QString &message) {
         if (s_recorder)
-            s_recorder->m_messages->append(message);
+            s_recorder->m_messages.append(message);
         else
             qWarning("unexpected error report: %s", qPrintable(message));
     };
@@ -88,7 +87,7 @@ QStringList ErrorRecorder::messages()
 {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    return *m_messages;
+    return m_messages;
 }
 
 QByteArray crlf(const QStringList &lines)
@@ -168,7 +167,7 @@ WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &argument
 
 void WindowOnDrive::show(PageId page) const
 {
-    get<QTabWidget>("NoteBook")->setCurrentIndex(int(page));
+    w->showPage(page);
 }
 
 void WindowOnDrive::click(const QString &name) const

@@ -50,7 +50,7 @@ public:
     static ErrorReporter::Sink sink();
 
 private:
-    std::shared_ptr<QStringList> m_messages;
+    QStringList m_messages;
     ErrorRecorder *const m_previous;
 };
 
