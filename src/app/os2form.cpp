@@ -84,7 +84,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
 
     m_ws = std::make_unique<Workspace>(
         m_document, std::move(drives), configFileFrom(arguments),
-        StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors, this);
+        StatusWidgets{ui->ListBox, ui->Edit1, ui->Label2, ui->Label3, ui->LinjeLabel, ui->RemKnapp}, *m_errors);
     m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
     lightLookForStyledWidgets();

@@ -14,7 +14,7 @@ enum class PageId {
     Nettverk,
     Fil,
 };
-inline constexpr std::size_t PageCount = 8;
+inline constexpr std::size_t PageCount = static_cast<std::size_t>(PageId::Fil) + 1;
 
 // The window's page refresh empties the status area and enables the REM
 // button, then runs the refresh of the page shown; "Ytelse" and "Nettverk"

@@ -7,7 +7,6 @@
 
 ErrorReporter::ErrorReporter(QWidget *window, Sink sink)
     : QObject(window)
-    , m_window(window)
     , m_sink(std::move(sink))
 {
     if (!m_sink)
@@ -23,6 +22,7 @@ void ErrorReporter::report(const QString &message)
     m_pending.append(message);
     QTimer::singleShot(0, this, [this, message] {
         m_pending.removeOne(message);
-        m_sink(m_window.data(), message);
+        // The reporter is the window's child, so the window is still there.
+        m_sink(static_cast<QWidget *>(parent()), message);
     });
 }

@@ -4,7 +4,6 @@
 #include "platform/file_error.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -42,7 +41,6 @@ public:
     }
 
 private:
-    QPointer<QWidget> m_window;
     Sink m_sink;
     QStringList m_pending;
 };

@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 Workspace::Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
-                     ErrorReporter &errors, QWidget *window)
+                     ErrorReporter &errors)
     : m_doc(document)
     , m_drives(std::move(drives))
     , m_configFileName(std::move(configFileName))
@@ -23,7 +23,7 @@ Workspace::Workspace(Document &document, DriveMap drives, QString configFileName
 {
     // The edit line emits textEdited before textChanged, so while the user's
     // change is handled this still holds the text from before it.
-    QObject::connect(m_w.Edit1, &QLineEdit::textChanged, window,
+    QObject::connect(m_w.Edit1, &QLineEdit::textChanged, m_w.Edit1,
                      [this](const QString &text) { m_editLineBefore = text; });
     m_editLineBefore = m_w.Edit1->text();
 }
@@ -158,8 +158,7 @@ void Workspace::refuseFileRead(const QString &what, const QString &dosPath) cons
 
 void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
 {
-    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
-    linefile::save(m_drives, dosPath, lines);
+    saveFileBytes(dosPath, linefile::join(lines));
 }
 
 void Workspace::saveFileBytes(const QString &dosPath, std::string_view bytes) const

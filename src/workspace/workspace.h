@@ -35,11 +35,10 @@ class Workspace
 {
 public:
     Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
-              ErrorReporter &errors, QWidget *window);
+              ErrorReporter &errors);
 
     Document &document() const { return m_doc; }
     Registers &registers() { return m_regs; }
-    const Registers &registers() const { return m_regs; }
     const DriveMap &drives() const { return m_drives; }
     // The file that is read, as named on the command line or C:\CONFIG.SYS.
     const QString &ConfigFileName() const { return m_configFileName; }
