@@ -183,7 +183,10 @@ private slots:
         p.w->workspace().showTextInEditLine("EDIT");
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("EDIT"));
-        p.w->workspace().document().replace(1, "BASEDEV=OS2DASD.DMD /V");
+        {
+            const WriteGate::UserAction typing(p.w->workspace().gate());
+            p.w->workspace().replaceLine(1, "BASEDEV=OS2DASD.DMD /V");
+        }
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("BASEDEV=OS2DASD.DMD /V"));
     }

@@ -23,40 +23,40 @@ class TestInterfacePage : public QObject
     Q_OBJECT
 
 private slots:
+    // The scan ticks a box when its keyword is a whole item of the list, in
+    // any letter case, and leaves the line as it was read.
     void scan_data()
     {
         QTest::addColumn<QString>("autostart");
         QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("out of order, unknown kept last") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << "programs folders" << "SET AUTOSTART=PROGRAMS,FOLDERS,LAUNCHPAD";
-        QTest::newRow("all five backwards") << "SET AUTOSTART=WARPCENTER,CONNECTIONS,FOLDERS,TASKLIST,PROGRAMS" << "programs tasklist folders Connections WarpCenter"
-                                            << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS,CONNECTIONS,WARPCENTER";
-        QTest::newRow("small key, blanks") << "set autostart= TASKLIST , WARPCENTER" << "tasklist WarpCenter" << "SET AUTOSTART=TASKLIST,WARPCENTER";
-        QTest::newRow("small value checks nothing") << "set autostart=programs,tasklist" << "" << "set autostart=programs,tasklist";
+        QTest::newRow("out of order, unknown last") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << "programs folders";
+        QTest::newRow("all five backwards") << "SET AUTOSTART=WARPCENTER,CONNECTIONS,FOLDERS,TASKLIST,PROGRAMS" << "programs tasklist folders Connections WarpCenter";
+        QTest::newRow("small key, blanks") << "set autostart= TASKLIST , WARPCENTER" << "tasklist WarpCenter";
+        QTest::newRow("small keywords") << "SET AUTOSTART=programs,FOLDERS,LAUNCHPAD" << "programs folders";
+        QTest::newRow("blanks between") << "SET AUTOSTART=PROGRAMS TASKLIST\tFolders " << "programs tasklist folders";
+        QTest::newRow("a longer word is no keyword") << "SET AUTOSTART=PROGRAMS,WARPCENTERX,XFOLDERS" << "programs";
+        QTest::newRow("empty") << "SET AUTOSTART=" << "";
     }
     void scan()
     {
         QFETCH(QString, autostart);
         QFETCH(QString, boxes);
-        QFETCH(QString, after);
+        autostart.replace("\\t", "\t");
         Window win({"REM", autostart, kWorkplace});
         QCOMPARE(win.checked(), boxes);
-        QCOMPARE(win.lines(), (QStringList{"REM", after, kWorkplace}));
-        QCOMPARE(win.text("Edit1"), after); // shown by the page's refresh
+        QCOMPARE(win.lines(), (QStringList{"REM", autostart, kWorkplace}));
+        QCOMPARE(win.writes, QStringList{});
+        QCOMPARE(win.text("Edit1"), autostart); // shown by the page's refresh
         QCOMPARE(win.text("runworkplace"), QStringLiteral("C:\\OS2\\PMSHELL.EXE"));
     }
 
-    void scanWritesOncePerChangedBox()
+    void aLoadWritesNothing()
     {
         Window win({"REM", "SET AUTOSTART=TASKLIST"});
         win.c.write("CONFIG.SYS", crlf({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"}));
         win.writes.clear();
         win.click("OpenKnapp");
-        QCOMPARE(win.writes, (QStringList{"1:SET AUTOSTART=PROGRAMS,TASKLIST,LAUNCHPAD", "1:SET AUTOSTART=PROGRAMS,LAUNCHPAD",
-                                          "1:SET AUTOSTART=PROGRAMS,FOLDERS,LAUNCHPAD"}));
-        // With the boxes already as the file says, the line keeps its own text.
-        win.writes.clear();
-        win.click("OpenKnapp");
+        QCOMPARE(win.checked(), QStringLiteral("programs folders"));
         QCOMPARE(win.writes, QStringList{});
         QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"));
     }
@@ -85,23 +85,38 @@ private slots:
         }
     }
 
-    // Keywords no box stands for stay after the boxes' ones, as written; a box's
-    // keyword is never written twice, whatever its letter case in the line.
-    void keywordsWithoutABoxStay()
+    // A click writes the ticked keywords in their order, then every other item
+    // as written; a box's keyword is never written twice, whatever its letter
+    // case or the separators in the line.
+    void aClickKeepsTheOtherItems_data()
     {
-        Window win({"REM", "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD"});
-        win.click("folders");
-        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LAUNCHPAD"));
-        win.click("programs");
-        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=LAUNCHPAD"));
-        win.click("WarpCenter");
-        QCOMPARE(win.lines().at(1), QStringLiteral("SET AUTOSTART=WARPCENTER,LAUNCHPAD"));
-
-        Window mixed({"REM", "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y"});
-        QCOMPARE(mixed.checked(), QStringLiteral("programs"));
-        QCOMPARE(mixed.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,LaunchPad,x y"));
-        mixed.click("folders");
-        QCOMPARE(mixed.lines().at(1), QStringLiteral("SET AUTOSTART=PROGRAMS,FOLDERS,LaunchPad,x y"));
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("unknown kept") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,LAUNCHPAD";
+        QTest::newRow("down to the unknown") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << QStringList{"folders", "programs", "WarpCenter"}
+                                             << "SET AUTOSTART=WARPCENTER,LAUNCHPAD";
+        QTest::newRow("small and blanks") << "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,LaunchPad,x,y";
+        QTest::newRow("blanks for commas") << "SET AUTOSTART=PROGRAMS TASKLIST" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS";
+        QTest::newRow("a longer word stays") << "SET AUTOSTART=PROGRAMS,WARPCENTERX" << QStringList{"WarpCenter"} << "SET AUTOSTART=PROGRAMS,WARPCENTER,WARPCENTERX";
+        QTest::newRow("and goes back") << "SET AUTOSTART=PROGRAMS,WARPCENTERX" << QStringList{"WarpCenter", "WarpCenter"} << "SET AUTOSTART=PROGRAMS,WARPCENTERX";
+        QTest::newRow("small key rewritten") << "set autostart=programs" << QStringList{"tasklist"} << "SET AUTOSTART=PROGRAMS,TASKLIST";
+    }
+    void aClickKeepsTheOtherItems()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, after);
+        Window win({"REM", line});
+        for (const QString &box : clicks)
+            win.click(box);
+        QCOMPARE(win.lines(), (QStringList{"REM", after}));
+        // The next load shows the boxes as the click left the file.
+        win.c.write("CONFIG.SYS", crlf({"REM", after}));
+        const QString boxes = win.checked();
+        win.click("OpenKnapp");
+        QCOMPARE(win.checked(), boxes);
+        QCOMPARE(win.lines(), (QStringList{"REM", after}));
     }
 
     void withoutTheStatements()

@@ -303,8 +303,13 @@ private slots:
         Window win(lines);
         Workspace &ws = win.w->workspace();
         QStringList expected = lines;
+        // Outside a user's action (a page refresh) nothing is appended.
+        QCOMPARE(ws.SetDevice("VCDROM.SYS"), active);
+        QCOMPARE(win.lines(), expected);
         if (appended)
             expected << "REM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS";
+        // As a box's handler runs it for the user's click.
+        const WriteGate::UserAction user(ws.gate());
         for (int call = 0; call < 2; ++call) {
             QCOMPARE(ws.SetDevice("VCDROM.SYS"), active);
             QCOMPARE(win.lines(), expected);

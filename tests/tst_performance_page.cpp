@@ -27,8 +27,10 @@ private slots:
     {
         QStringList lines{"REM 0", "REM 1", "REM 2", "REM 3", "REM 4", "REM 5", "REM 6", "REM 7", "REM 8", "REM 9", "THREADS=512"};
         Window win(lines);
+        // The bar stands on the file's number; one step up from there.
+        QCOMPARE(win.bar("Threads")->value(), 512);
         win.arrow(win.bar("Threads"), +1);
-        lines[10] = "THREADS=1088";
+        lines[10] = "THREADS=576";
         QCOMPARE(win.lines(), lines);
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 11"));
         QCOMPARE(win.text("Edit1"), lines[10]);
@@ -40,15 +42,15 @@ private slots:
 
         // Commented out since the scan, the line is still the statement's: the next change revives it.
         win.click("RemKnapp");
-        QCOMPARE(win.lines().at(10), QStringLiteral("REM THREADS=1088"));
+        QCOMPARE(win.lines().at(10), QStringLiteral("REM THREADS=576"));
         win.show(PageId::Ytelse);
         win.bar("Threads")->setValue(2048);
         QCOMPARE(win.lines().at(10), QStringLiteral("THREADS=2048"));
-        // A load scans again; the page keeps its positions and writes nothing.
+        // A load scans again; the bars show the file once more and write nothing.
         win.writes.clear();
         win.click("OpenKnapp");
         QCOMPARE(win.lines().at(10), QStringLiteral("THREADS=512"));
-        QCOMPARE(win.bar("Threads")->value(), 2048);
+        QCOMPARE(win.bar("Threads")->value(), 512);
         QCOMPARE(win.writes, QStringList{});
     }
 
@@ -59,7 +61,7 @@ private slots:
         QScrollBar *threads = win.bar("Threads");
         QVERIFY2(threads->focusPolicy() & Qt::TabFocus, "the bar cannot get the keyboard focus");
         threads->setFocus();
-        for (const auto &[key, value] : {std::pair{Qt::Key_Right, 1088}, {Qt::Key_Left, 1024}, {Qt::Key_End, 4095}, {Qt::Key_Home, 64}}) {
+        for (const auto &[key, value] : {std::pair{Qt::Key_Right, 576}, {Qt::Key_Left, 512}, {Qt::Key_End, 4095}, {Qt::Key_Home, 64}}) {
             QTest::keyClick(threads, key);
             QCOMPARE(win.lines(), QStringList{QStringLiteral("THREADS=%1").arg(value)});
         }
@@ -74,8 +76,11 @@ private slots:
         QTest::newRow("small key, first of two") << QStringList{"REM", "threads=512", "THREADS=256"} << QStringList{"Threads 2048"} << 1 << "THREADS=2048";
         QTest::newRow("MAXWAIT") << QStringList{"MAXWAIT=3", "REM"} << QStringList{"MaxWait +"} << 0 << "MAXWAIT=4";
         QTest::newRow("MAXWAIT missing") << QStringList{"THREADS=512", "RESTARTOBJECTS=NO"} << QStringList{"MaxWait 5"} << -1 << "MAXWAIT=5";
-        QTest::newRow("start positions") << QStringList{"REM", "TIMESLICE=32,248"} << QStringList{"TimeSliceX +", "TimeSliceX -"} << 1 << "TIMESLICE=64,65534";
-        QTest::newRow("Y below X pulls X") << QStringList{"TIMESLICE=32,248"} << QStringList{"TimeSliceY 20"} << 0 << "TIMESLICE=40,40";
+        QTest::newRow("start positions") << QStringList{"REM", "THREADS=512"} << QStringList{"TimeSliceX +", "TimeSliceX -"} << -1 << "TIMESLICE=64,65534";
+        QTest::newRow("the file's other number stays") << QStringList{"REM", "TIMESLICE=33,248"} << QStringList{"TimeSliceY 1000"} << 1 << "TIMESLICE=33,2000";
+        QTest::newRow("one number stands for both") << QStringList{"TIMESLICE=40"} << QStringList{"TimeSliceY 100"} << 0 << "TIMESLICE=40,200";
+        QTest::newRow("out of the bar's range, kept") << QStringList{"TIMESLICE=10, 65534"} << QStringList{"TimeSliceX 20"} << 0 << "TIMESLICE=40,65534";
+        QTest::newRow("Y below X pulls X") << QStringList{"TIMESLICE=64,248"} << QStringList{"TimeSliceY 20"} << 0 << "TIMESLICE=40,40";
         QTest::newRow("X above Y pushes Y") << QStringList{"TIMESLICE=32,248"} << QStringList{"TimeSliceY 1000", "TimeSliceX 1500"} << 0 << "TIMESLICE=3000,3000";
         QTest::newRow("Y under a raised X") << QStringList{"RESTARTOBJECTS=YES"} << QStringList{"TimeSliceX 5000", "TimeSliceY 16"} << -1 << "TIMESLICE=32,32";
         QTest::newRow("apart") << QStringList{"TIMESLICE=32,248"} << QStringList{"TimeSliceX 100", "TimeSliceY 200"} << 0 << "TIMESLICE=200,400";
@@ -110,10 +115,12 @@ private slots:
 
     void priority()
     {
-        Window win({"priority=absolute", "MAXWAIT=3"});
+        Window win({"priority=dynamic", "MAXWAIT=3"});
         QWidget *maxWait = win.bar("MaxWait"), *caption = win.get<QWidget>("MaxWaitLAbel");
+        QVERIFY(win.isChecked("Priority_0"));
         win.click("Priority_0"); // the item already selected: nothing happens
         QCOMPARE(win.writes, QStringList{});
+        QCOMPARE(win.bar("MaxWait")->value(), 3);
         win.bar("MaxWait")->setValue(7);
         win.click("Priority_1");
         QVERIFY(!maxWait->isVisible() && !caption->isVisible());

@@ -41,6 +41,15 @@ struct OnPage : WindowOnDrive
     }
 };
 
+// The item of the RESTARTOBJECTS group that is checked, -1 for none.
+int checkedItem(const WindowOnDrive &p)
+{
+    for (int i = 0; i < 5; ++i)
+        if (p.isChecked(QStringLiteral("restartgroup_%1").arg(i)))
+            return i;
+    return -1;
+}
+
 QStringList entries(const TestDrive &c) { return QDir(c.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 
 } // namespace
@@ -52,35 +61,41 @@ class TestStartupPage : public QObject
 private slots:
     void restartGroup_data()
     {
-        QTest::addColumn<QString>("line");    // line 2 of the file
-        QTest::addColumn<int>("item");        // the item the scan selects
-        QTest::addColumn<QString>("scanned"); // line 2 after the scan; empty when it is no statement
+        QTest::addColumn<QString>("line"); // line 2 of the file
+        QTest::addColumn<int>("item");     // the item the scan selects, -1 for none
+        QTest::addColumn<bool>("present"); // the line is the statement
         for (int i = 0; i < 5; ++i)
-            QTest::addRow("%s", qPrintable(kValues[i])) << "RESTARTOBJECTS=" + kValues[i] << i << "RESTARTOBJECTS=" + kValues[i];
-        QTest::newRow("small key") << "restartobjects=NO" << 2 << "RESTARTOBJECTS=NO";
-        QTest::newRow("small value") << "restartobjects=no" << 2 << "RESTARTOBJECTS=NO";
-        QTest::newRow("mixed value") << "RESTARTOBJECTS=RebootOnly" << 1 << "RESTARTOBJECTS=REBOOTONLY";
-        QTest::newRow("two values") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << 4 << "RESTARTOBJECTS=YES";
-        QTest::newRow("empty value") << "RESTARTOBJECTS=" << 4 << "RESTARTOBJECTS=YES";
-        QTest::newRow("commented: none") << "REM RESTARTOBJECTS=NO" << 4 << "";
+            QTest::addRow("%s", qPrintable(kValues[i])) << "RESTARTOBJECTS=" + kValues[i] << i << true;
+        QTest::newRow("small key") << "restartobjects=NO" << 2 << true;
+        QTest::newRow("small value, blank") << "restartobjects=no " << 2 << true;
+        QTest::newRow("mixed value") << "RESTARTOBJECTS=RebootOnly" << 1 << true;
+        QTest::newRow("two values") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << -1 << true;
+        QTest::newRow("empty value") << "RESTARTOBJECTS=" << -1 << true;
+        QTest::newRow("commented: none") << "REM RESTARTOBJECTS=NO" << 4 << false;
     }
     void restartGroup()
     {
         QFETCH(QString, line);
         QFETCH(int, item);
-        QFETCH(QString, scanned);
-        const bool present = !scanned.isEmpty();
+        QFETCH(bool, present);
         OnPage p({"REM", line});
         const TestDrive &c = p.c;
-        QStringList doc{"REM", present ? scanned : line};
-        QVERIFY(p.isChecked(QStringLiteral("restartgroup_%1").arg(item)));
+        QStringList doc{"REM", line};
+        // The scan and the refresh select the item and leave the line as read.
+        QCOMPARE(checkedItem(p), item);
         QCOMPARE(p.lines(), doc);
-        // The scan's item comes first: clicking it runs nothing, the page refresh did it all.
-        for (int i : {item, 0, 1, 2, 3, 4, 1}) {
+        QCOMPARE(p.writes, QStringList{});
+        // Each click on another item writes its value; a click on the item
+        // already checked writes nothing.
+        for (int i : {0, 1, 2, 3, 4, 1, 1}) {
+            p.writes.clear();
+            const bool change = checkedItem(p) != i;
             p.click(QStringLiteral("restartgroup_%1").arg(i));
-            QVERIFY(p.isChecked(QStringLiteral("restartgroup_%1").arg(i)));
-            doc[1] = present ? "RESTARTOBJECTS=" + kValues[i] : line;
+            QCOMPARE(checkedItem(p), i);
+            if (present && change)
+                doc[1] = "RESTARTOBJECTS=" + kValues[i];
             QCOMPARE(p.lines(), doc);
+            QCOMPARE(p.writes.size(), int(present && change));
             QCOMPARE(p.status(), present ? QStringList({doc[1], "Linje nr. 2", kHint, "1"})
                                          : QStringList({"(RESTARTOBJECTS=YES)", "ikke i C:\\CONFIG.SYS", kHint, "-1"}));
             QCOMPARE(QList<bool>({p.isEnabled("RemKnapp"), p.isEnabled("LeggTilRestartKnapp")}), QList<bool>({false, !present}));
@@ -92,14 +107,40 @@ private slots:
             QCOMPARE(p.status(), QStringList({doc[2], "Linje nr. 3", kHint, "2"}));
             QVERIFY(!p.isEnabled("LeggTilRestartKnapp") && !p.isEnabled("RemKnapp"));
         }
-        // "Hent": a value the group does not know keeps the chosen item; no statement selects item 4.
+        // "Hent": a value the group does not know checks no item and stays;
+        // no statement selects item 4.
         c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=junk"}));
         p.click("OpenKnapp");
-        QVERIFY(p.isChecked("restartgroup_1"));
-        QCOMPARE(p.lines(), QStringList{"RESTARTOBJECTS=REBOOTONLY"});
+        QCOMPARE(checkedItem(p), -1);
+        QCOMPARE(p.lines(), QStringList{"RESTARTOBJECTS=junk"});
         c.write("CONFIG.SYS", crlf({"REM"}));
         p.click("OpenKnapp");
-        QVERIFY(p.isChecked("restartgroup_4"));
+        QCOMPARE(checkedItem(p), 4);
+    }
+
+    // A RESTARTOBJECTS line the user commented out stays so when the page is
+    // shown again; the group then checks no item. Edited by hand, the line's
+    // new value selects its item.
+    void theLineAsTheUserLeftIt()
+    {
+        OnPage p({"REM", "RESTARTOBJECTS=NO"});
+        p.show(PageId::Fil);
+        p.pick("ListBox", 1);
+        p.click("RemKnapp");
+        p.show(PageId::Oppstart);
+        QCOMPARE(p.lines(), (QStringList{"REM", "REM RESTARTOBJECTS=NO"}));
+        QCOMPARE(checkedItem(p), -1);
+        p.show(PageId::Fil);
+        p.pick("ListBox", 1);
+        p.click("RemKnapp");
+        QLineEdit *edit = p.get<QLineEdit>("Edit1");
+        edit->end(false);
+        edit->backspace();
+        edit->backspace();
+        QTest::keyClicks(edit, "PL");
+        p.show(PageId::Oppstart);
+        QCOMPARE(p.lines(), (QStringList{"REM", "RESTARTOBJECTS=PL"}));
+        QCOMPARE(checkedItem(p), 0);
     }
 
     void protectOnly_data()
@@ -213,7 +254,7 @@ private slots:
         // A folder is no file: nothing fails to load, the box stays unticked.
         const qsizetype atStart = errors.messages().size();
         QCOMPARE(atStart, 0);
-        QCOMPARE(p.lines(), QStringList{"RESTARTOBJECTS=NO"});
+        QCOMPARE(p.lines(), QStringList{"restartobjects=NO"});
         // Each failure skips the rest of its handler: no reload after a save, no clearing after a delete.
         p.type("REM typed");
         for (const char *button : {"LagreStartupKnapp", "SlettStartupKnapp", "NyStartupKnapp"}) {

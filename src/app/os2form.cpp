@@ -18,6 +18,7 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "workspace/control_events.h"
 #include "workspace/input_rules.h"
 #include "workspace/list_selection.h"
 #include "workspace/text8_memo.h"
@@ -95,10 +96,14 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     ui->Edit1->setMaxLength(INT_MAX);
 
     listsel::onUserSelect(ui->ListBox, [this] { ListBoxClick(); });
-    connect(ui->Edit1, &QLineEdit::textEdited, this, [this] { Edit1Change(); });
+    // Typing and "REM av/på" are the user's own edits of a line.
+    connect(ui->Edit1, &QLineEdit::textEdited, this, [this] {
+        const WriteGate::UserAction user(m_ws->gate());
+        Edit1Change();
+    });
     connect(ui->OpenKnapp, &QPushButton::clicked, this, [this] { OpenKnappClick(); });
     connect(ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
-    connect(ui->RemKnapp, &QPushButton::clicked, this, [this] { RemKnappClick(); });
+    controls::onPressed(m_ws->gate(), ui->RemKnapp, [this] { RemKnappClick(); });
     connect(ui->SjekkKnapp, &QPushButton::clicked, this, [this] { SjekkKnappClick(); });
     auto *bootCheck = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
     connect(bootCheck, &QShortcut::activated, this, [this] { showBootCheck(); });
@@ -315,11 +320,13 @@ void TOs2Form::RemKnappClick()
 
 void TOs2Form::FormActivate()
 {
+    // The scan reads the document into the pages and writes nothing, whatever
+    // the handlers it sets off would write for a user.
+    const WriteGate::Looking looking(m_ws->gate());
     Registers &regs = m_ws->registers();
     // The statements of the scan, all found in one pass over the document.
-    // What runs in between rewrites only the SET AUTOSTART and RESTARTOBJECTS
-    // lines, each again as a line that begins with its own key, so a search
-    // made later would find the same lines and values.
+    // Nothing that runs in between writes, so a search made later would find
+    // the same lines and values.
     static constexpr std::string_view kKeys[] = {"SET AUTOSTART", "SET RUNWORKPLACE", "THREADS", "MAXWAIT",
                                                  "PRIORITY",      "TIMESLICE",        "RESTARTOBJECTS", "PROTECTONLY"};
     const std::vector<IniValue> found = GetIniStrAll(m_document.searchLines(), kKeys);
@@ -330,17 +337,18 @@ void TOs2Form::FormActivate()
     // Whether the side files exist; a change of a box loads its file.
     m_startup->checkStartupCmdExists();
     m_dos->checkAutoexecExists();
-    // SET AUTOSTART: its line, then the boxes (each change rewrites the line).
+    // SET AUTOSTART: its line, then the boxes.
     regs.AutostartLine = autostart.line;
     m_interface->setAutostart(autostart.value);
     // SET RUNWORKPLACE: its value into the field, then its line.
     m_interface->setRunWorkplace(workplace.value);
     regs.RunWorkplaceLine = workplace.line;
-    // The lines of the "Ytelse" statements; their values are not read.
+    // The lines of the "Ytelse" statements, then their values into the bars.
     regs.ThreadsLine = found[2].line;
     regs.MaxWaitLine = found[3].line;
     regs.PriorityLine = found[4].line;
     regs.TimeSliceLine = found[5].line;
+    m_performance->showStatements(found[2], found[3], found[4], found[5]);
     // The lists of the "Drivere" and "Nettverk" pages.
     m_drivers->AddDevice();
     m_drivers->addbasedev();
@@ -352,7 +360,7 @@ void TOs2Form::FormActivate()
     m_startup->selectRestartItem(restart.value);
     // PROTECTONLY: only its line; the box is the user's.
     regs.ProtectOnlyLine = found[7].line;
-    // The RESTARTOBJECTS line rewritten from the item selected.
+    // The RESTARTOBJECTS line made current, as the item's handler shows it.
     m_startup->restartgroupClick();
     // The page shown follows the document.
     NoteBookClick();
@@ -360,6 +368,8 @@ void TOs2Form::FormActivate()
 
 void TOs2Form::NoteBookClick()
 {
+    // A refresh only reads: what its control changes set off writes nothing.
+    const WriteGate::Looking looking(m_ws->gate());
     m_ws->enableRemButton(true);
     m_ws->clearEditLine();
     m_ws->showMessage(QString());

@@ -3,10 +3,11 @@
 
 #include "ui_disk_page.h"
 
+#include "engine/statements.h"
+#include "workspace/control_events.h"
 #include "workspace/workspace.h"
 
-#include <iterator>
-#include <vector>
+#include <utility>
 
 DiskPage::DiskPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -14,65 +15,34 @@ DiskPage::DiskPage(Workspace &ws, QWidget *parent)
     , ui(std::make_unique<Ui::DiskPage>())
 {
     ui->setupUi(this);
-    connect(ui->hpfs, &QCheckBox::toggled, this, [this] { hpfsClick(); });
-    connect(ui->cdfs, &QCheckBox::toggled, this, [this] { cdfsClick(); });
-    connect(ui->fat, &QCheckBox::toggled, this, [this] { fatClick(); });
-    connect(ui->LANFS, &QCheckBox::toggled, this, [this] { LANFSClick(); });
-    connect(ui->MFSFS, &QCheckBox::toggled, this, [this] { MFSFSClick(); });
+    WriteGate &gate = m_ws.gate();
+    controls::onToggled(gate, ui->hpfs, [this] { hpfsClick(); });
+    controls::onToggled(gate, ui->cdfs, [this] { cdfsClick(); });
+    controls::onToggled(gate, ui->fat, [this] { fatClick(); });
+    controls::onToggled(gate, ui->LANFS, [this] { LANFSClick(); });
+    controls::onToggled(gate, ui->MFSFS, [this] { MFSFSClick(); });
 }
 
 DiskPage::~DiskPage() = default;
 
 void DiskPage::refresh()
 {
-    const SearchLines lines = m_ws.document().searchLines();
+    const statements::DiskState state = statements::diskState(m_ws.document().searchLines());
     Registers &regs = m_ws.registers();
-
-    // A DISKCACHE statement with an empty value counts as missing.
-    const IniValue cache = GetIniStr(lines, "DISKCACHE");
-    if (!cache.value.empty()) {
-        regs.DiskCacheLine = cache.line;
-    } else {
-        const IniValue commented = GetIniStr(lines, "REM DISKCACHE");
-        regs.DiskCacheLine = commented.value.empty() ? NoLine : commented.line;
-    }
-    ui->fat->setChecked(regs.DiskCacheLine != NoLine && !cache.value.empty());
-
-    // A commented "REM IFS=" statement wins over an active one.
-    struct FileSystem
-    {
-        QCheckBox *box;
-        LinePos &reg;
-        const char *first;
-        const char *second;
+    regs.DiskCacheLine = state.cache.line;
+    regs.HpfsLine = state.hpfs.line;
+    regs.CdfsLine = state.cdfs.line;
+    regs.LanIfsLine = state.lan.line;
+    regs.MfsLine = state.mfs.line;
+    // A box that changes runs its handler, which runs this refresh again and
+    // then shows its statement: the page never writes, so every run reads the
+    // same state, and the first box to change is the one shown last.
+    const std::pair<QCheckBox *, bool> boxes[] = {
+        {ui->fat, state.cache.on}, {ui->hpfs, state.hpfs.on},  {ui->cdfs, state.cdfs.on},
+        {ui->LANFS, state.lan.on}, {ui->MFSFS, state.mfs.on},
     };
-    const FileSystem systems[] = {
-        {ui->hpfs, regs.HpfsLine, "HPFS", "HPFS.IFS"},
-        {ui->cdfs, regs.CdfsLine, "CDFS", "CDFS.IFS"},
-        {ui->LANFS, regs.LanIfsLine, "\\IBMLAN", "\\IBMLAN"},
-        {ui->MFSFS, regs.MfsLine, "MCM.IFS", "MCM.IFS"},
-    };
-    // Three searches per file system, all answered in two passes over the
-    // document: the commented statement by the first marker, any statement by
-    // the second, and a commented one by the second.
-    std::vector<TextPair> pairs;
-    for (const FileSystem &fs : systems)
-        pairs.insert(pairs.end(), {{"REM IFS=", fs.first}, {"IFS=", fs.second}, {"REM IFS=", fs.second}});
-    std::vector<LinePos> found = FinnREMAll(lines, pairs);
-    for (std::size_t k = 0; k < std::size(systems); ++k) {
-        const FileSystem &fs = systems[k];
-        const LinePos commented = found[3 * k];
-        const LinePos any = found[3 * k + 1];
-        const LinePos commentedSecond = found[3 * k + 2];
-        fs.reg = commented != NoLine ? commented : any;
-        const bool on = fs.reg != NoLine && commentedSecond == NoLine;
-        if (fs.box->isChecked() == on)
-            continue;
-        // The box's handler runs the refresh again; what it leaves in the
-        // document is what the next file systems are read from.
-        fs.box->setChecked(on);
-        found = FinnREMAll(lines, pairs);
-    }
+    for (const auto &[box, on] : boxes)
+        controls::setChecked(m_ws.gate(), box, on);
 }
 
 void DiskPage::boxClick(LinePos Registers::*reg)

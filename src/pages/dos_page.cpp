@@ -6,9 +6,11 @@
 #include "platform/line_file.h"
 #include "platform/oem_text.h"
 #include "platform/text8.h"
+#include "workspace/control_events.h"
 #include "workspace/workspace.h"
 
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -46,16 +48,17 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
     ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SlettAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));
 
-    connect(ui->vemmsys, &QCheckBox::toggled, this, [this] { vemmsysClick(); });
-    connect(ui->vxmssys, &QCheckBox::toggled, this, [this] { vxmssysClick(); });
-    connect(ui->vdpmisys, &QCheckBox::toggled, this, [this] { vdpmisysClick(); });
-    connect(ui->ansisys, &QCheckBox::toggled, this, [this] { ansisysClick(); });
-    connect(ui->vmousesys, &QCheckBox::toggled, this, [this] { vmousesysClick(); });
-    connect(ui->vcdromsys, &QCheckBox::toggled, this, [this] { vcdromsysClick(); });
-    connect(ui->vwinsys, &QCheckBox::toggled, this, [this] { vwinsysClick(); });
-    connect(ui->vw32ssys, &QCheckBox::toggled, this, [this] { vw32ssysClick(); });
+    WriteGate &gate = m_ws.gate();
+    controls::onToggled(gate, ui->vemmsys, [this] { vemmsysClick(); });
+    controls::onToggled(gate, ui->vxmssys, [this] { vxmssysClick(); });
+    controls::onToggled(gate, ui->vdpmisys, [this] { vdpmisysClick(); });
+    controls::onToggled(gate, ui->ansisys, [this] { ansisysClick(); });
+    controls::onToggled(gate, ui->vmousesys, [this] { vmousesysClick(); });
+    controls::onToggled(gate, ui->vcdromsys, [this] { vcdromsysClick(); });
+    controls::onToggled(gate, ui->vwinsys, [this] { vwinsysClick(); });
+    controls::onToggled(gate, ui->vw32ssys, [this] { vw32ssysClick(); });
     ui->shell->installEventFilter(this);
-    connect(ui->autoexec, &QCheckBox::toggled, this, [this] { autoexecClick(); });
+    controls::onToggled(gate, ui->autoexec, [this] { autoexecClick(); });
     connect(ui->NyAutoexecKnapp, &QPushButton::clicked, this, [this] { NyAutoexecKnappClick(); });
     connect(ui->LagreAutoexecKnapp, &QPushButton::clicked, this, [this] { LagreAutoexecKnappClick(); });
     connect(ui->SlettAutoexecKnapp, &QPushButton::clicked, this, [this] { SlettAutoexecKnappClick(); });
@@ -94,13 +97,17 @@ void DosPage::refresh()
         {ui->vdpmisys, "VDPMI.SYS"}, {ui->vwinsys, "VWIN.SYS"},     {ui->vmousesys, "VMOUSE.SYS"},
         {ui->vw32ssys, "VW32S.SYS"}, {ui->vcdromsys, "VCDROM.SYS"},
     };
-    for (const auto &[box, name] : drivers)
+    // The boxes only show the document: their handler, which leads to the
+    // driver's line and may add one, is the user's alone.
+    for (const auto &[box, name] : drivers) {
+        const QSignalBlocker quiet(box);
         box->setChecked(FoundDevice(m_ws.document().searchLines(), name) != NoLine);
+    }
 }
 
 void DosPage::driverClick(QCheckBox *box, std::string_view name)
 {
-    box->setChecked(m_ws.SetDevice(name));
+    controls::setChecked(m_ws.gate(), box, m_ws.SetDevice(name));
 }
 
 void DosPage::vemmsysClick() { driverClick(ui->vemmsys, "VEMM.SYS"); }

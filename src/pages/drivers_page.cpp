@@ -5,11 +5,10 @@
 #include "ui_drivers_page.h"
 
 #include "engine/catalogue.h"
+#include "engine/statements.h"
 #include "platform/text8.h"
 #include "workspace/list_selection.h"
 #include "workspace/workspace.h"
-
-#include <algorithm>
 
 DriversPage::DriversPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -38,28 +37,14 @@ std::string DriversPage::entryOf(const QListWidget *list, int row)
     return list->item(row)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
-std::vector<std::size_t> DriversPage::linesBeginningWith(std::string_view key) const
-{
-    // The upper-cased copy finds the candidates; the key itself is compared
-    // as written, in capitals.
-    const Lines &lines = m_ws.document().lines();
-    const UpperLines &upper = m_ws.document().upperLines();
-    std::vector<std::size_t> found;
-    for (std::size_t i = upper.nextLineStartingWith(key); i < lines.size(); i = upper.nextLineStartingWith(key, i + 1))
-        if (lines[i].starts_with(key))
-            found.push_back(i);
-    return found;
-}
-
 void DriversPage::AddDevice()
 {
     const listsel::CodeSelection fromCode(ui->devicelist);
     ui->devicelist->clear();
     DeviceLines.clear();
-    const Lines &lines = m_ws.document().lines();
-    for (std::size_t i : linesBeginningWith("DEVICE=")) {
-        addEntry(ui->devicelist, FileNameOf(std::string_view(lines[i]).substr(7)));
-        DeviceLines.push_back(LinePos(i));
+    for (const statements::Entry &entry : statements::deviceEntries(m_ws.document().searchLines())) {
+        addEntry(ui->devicelist, entry.text);
+        DeviceLines.push_back(entry.line);
     }
 }
 
@@ -69,29 +54,19 @@ void DriversPage::addbasedev()
     const listsel::CodeSelection fromCode2(ui->basedevlist2);
     ui->basedevlist->clear();
     BasedevLines.clear();
-    const Lines &lines = m_ws.document().lines();
-    // The BASEDEV= lines, found once; the list takes them by extension.
-    const std::vector<std::size_t> basedevs = linesBeginningWith("BASEDEV=");
-    std::vector<std::string> installed;
-    for (std::string_view extension : catalogue::DriverExtensions) {
-        for (std::size_t i : basedevs) {
-            const std::string &line = lines[i];
-            if (line.find(extension) == std::string::npos)
-                continue;
-            installed.push_back(line.substr(8));
-            addEntry(ui->basedevlist, installed.back());
-            BasedevLines.push_back(LinePos(i));
-        }
+    const std::vector<statements::Entry> installed = statements::basedevEntries(m_ws.document().searchLines());
+    for (const statements::Entry &entry : installed) {
+        addEntry(ui->basedevlist, entry.text);
+        BasedevLines.push_back(entry.line);
     }
     // Without an installed entry there is nothing to select, and Edit1 stays.
     if (!installed.empty()) {
         listsel::select(ui->basedevlist, 0);
-        m_ws.showInEditLine("BASEDEV=" + installed.front());
+        m_ws.showInEditLine("BASEDEV=" + installed.front().text);
     }
     ui->basedevlist2->clear();
-    for (std::string_view name : catalogue::BasedevNames)
-        if (std::find(installed.begin(), installed.end(), name) == installed.end())
-            addEntry(ui->basedevlist2, std::string(name));
+    for (std::string_view name : statements::availableBasedevs(installed))
+        addEntry(ui->basedevlist2, std::string(name));
 }
 
 void DriversPage::refresh()

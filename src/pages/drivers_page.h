@@ -39,8 +39,6 @@ private:
     // Adds an entry shown through the 8-bit display, keeping its bytes.
     static void addEntry(QListWidget *list, const std::string &bytes);
     static std::string entryOf(const QListWidget *list, int row);
-    // The lines that begin with `key` (capitals, compared as written), in order.
-    std::vector<std::size_t> linesBeginningWith(std::string_view key) const;
 
     Workspace &m_ws;
     const std::unique_ptr<Ui::DriversPage> ui;

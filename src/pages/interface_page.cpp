@@ -3,19 +3,12 @@
 
 #include "ui_interface_page.h"
 
+#include "engine/statements.h"
 #include "platform/text8.h"
+#include "workspace/control_events.h"
 #include "workspace/workspace.h"
 
 #include <QMouseEvent>
-
-#include <array>
-#include <string_view>
-#include <utility>
-#include <vector>
-
-namespace {
-constexpr std::string_view kAutostartKey = "SET AUTOSTART=";
-}
 
 InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -24,7 +17,7 @@ InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
 {
     ui->setupUi(this);
     for (QCheckBox *box : {ui->programs, ui->folders, ui->Connections, ui->WarpCenter, ui->tasklist})
-        connect(box, &QCheckBox::toggled, this, [this] { programsClick(); });
+        controls::onToggled(m_ws.gate(), box, [this] { programsClick(); });
     ui->runworkplace->installEventFilter(this);
 }
 
@@ -38,22 +31,20 @@ bool InterfacePage::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::array<std::pair<QCheckBox *, const char *>, 5> InterfacePage::autostartItems() const
+std::array<QCheckBox *, 5> InterfacePage::autostartBoxes() const
 {
-    return {{
-        {ui->programs, "PROGRAMS"},
-        {ui->tasklist, "TASKLIST"},
-        {ui->folders, "FOLDERS"},
-        {ui->Connections, "CONNECTIONS"},
-        {ui->WarpCenter, "WARPCENTER"},
-    }};
+    // In the order of statements::AutostartKeywords.
+    return {ui->programs, ui->tasklist, ui->folders, ui->Connections, ui->WarpCenter};
 }
 
 void InterfacePage::setAutostart(const std::string &value)
 {
-    // Each box that changes rewrites the line from the boxes as they stand then.
-    for (const auto &[box, keyword] : autostartItems())
-        box->setChecked(value.find(keyword) != std::string::npos);
+    // A box that changes runs programsClick, which writes nothing now: the
+    // line stays as read.
+    const statements::AutostartTicks ticks = statements::autostartTicks(value);
+    const auto boxes = autostartBoxes();
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        controls::setChecked(m_ws.gate(), boxes[k], ticks[k]);
 }
 
 void InterfacePage::setRunWorkplace(const std::string &value)
@@ -70,47 +61,13 @@ void InterfacePage::refresh()
 
 void InterfacePage::programsClick()
 {
-    const auto items = autostartItems();
-    std::vector<std::string> keywords;
-    for (const auto &[box, keyword] : items)
-        if (box->isChecked())
-            keywords.emplace_back(keyword);
-    // Keywords that no box stands for (LAUNCHPAD, say) stay, after the boxes'
-    // ones, in their order and as written.
+    statements::AutostartTicks ticks{};
+    const auto boxes = autostartBoxes();
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        ticks[k] = boxes[k]->isChecked();
     const LinePos line = m_ws.lineOf(m_ws.registers().AutostartLine);
-    if (line != NoLine && text8::startsWithUpper(m_ws.document().line(line), kAutostartKey)) {
-        const std::string &current = m_ws.document().line(line);
-        std::size_t start = kAutostartKey.size();
-        while (start <= current.size()) {
-            std::size_t end = current.find(',', start);
-            if (end == std::string::npos)
-                end = current.size();
-            const std::string keyword = current.substr(start, end - start);
-            if (!isManaged(keyword))
-                keywords.push_back(keyword);
-            start = end + 1;
-        }
-    }
-    std::string text(kAutostartKey);
-    for (std::size_t i = 0; i < keywords.size(); ++i) {
-        if (i > 0)
-            text += ',';
-        text += keywords[i];
-    }
-    m_ws.writeStatement(m_ws.registers().AutostartLine, text);
-}
-
-bool InterfacePage::isManaged(const std::string &keyword) const
-{
-    // Blanks around a keyword and its letter case aside; an empty one is no keyword.
-    const std::size_t first = keyword.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return true;
-    const std::string bare = text8::upper(keyword.substr(first, keyword.find_last_not_of(' ') - first + 1));
-    for (const auto &[box, name] : autostartItems())
-        if (bare == name)
-            return true;
-    return false;
+    const std::string_view current = line == NoLine ? std::string_view() : m_ws.document().line(line);
+    m_ws.writeStatement(m_ws.registers().AutostartLine, statements::composeAutostart(current, ticks));
 }
 
 void InterfacePage::runworkplaceClick()

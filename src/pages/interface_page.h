@@ -8,7 +8,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace Ui {
 class InterfacePage;
@@ -36,10 +35,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The boxes with their keywords, in the order the keywords are written.
-    std::array<std::pair<QCheckBox *, const char *>, 5> autostartItems() const;
-    // True for a keyword one of the boxes stands for, and for an empty one.
-    bool isManaged(const std::string &keyword) const;
+    // The boxes in the order their keywords are written.
+    std::array<QCheckBox *, 5> autostartBoxes() const;
 
     Workspace &m_ws;
     const std::unique_ptr<Ui::InterfacePage> ui;

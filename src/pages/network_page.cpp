@@ -3,15 +3,12 @@
 
 #include "ui_network_page.h"
 
-#include "workspace/list_selection.h"
+#include "engine/statements.h"
 #include "platform/text8.h"
+#include "workspace/list_selection.h"
 #include "workspace/workspace.h"
 
-#include <algorithm>
-#include <array>
-#include <iterator>
-#include <string_view>
-#include <vector>
+#include <utility>
 
 NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -33,46 +30,17 @@ NetworkPage::~NetworkPage() = default;
 
 void NetworkPage::AddProtokoll()
 {
-    for (NetList *net : {&m_protokoll, &m_lan, &m_mobil, &m_tcpip}) {
+    const statements::NetworkLines found = statements::networkLines(m_ws.document().searchLines());
+    const UpperLines &upper = m_ws.document().upperLines();
+    const std::pair<NetList *, const std::vector<LinePos> *> lists[] = {
+        {&m_protokoll, &found.protokoll}, {&m_lan, &found.lan}, {&m_mobil, &found.mobil}, {&m_tcpip, &found.tcpip}};
+    for (const auto &[net, lines] : lists) {
         const listsel::CodeSelection fromCode(net->list);
         net->list->clear();
-        net->lines.clear();
-    }
-    // Search paths name every product's folders; they belong to no product.
-    static constexpr std::array<std::string_view, 5> kSearchPaths = {
-        "SET PATH=", "SET DPATH=", "SET HELP=", "LIBPATH=", "SET BOOKSHELF="};
-    const auto add = [](NetList &net, std::string_view text, std::size_t i) {
-        net.list->addItem(text8::toDisplay(text));
-        net.lines.push_back(LinePos(i));
-    };
-    const Lines &lines = m_ws.document().lines();
-    const UpperLines &upper = m_ws.document().upperLines();
-    // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN)
-    // or ":\TCPIP": the lines that hold one of these three are found in
-    // three passes over the document, rather than line by line.
-    std::vector<std::size_t> candidates;
-    for (std::string_view stem : {":\\M", ":\\IBM", ":\\TCPIP"}) {
-        const std::vector<std::size_t> holding = upper.linesWith(stem);
-        std::vector<std::size_t> merged;
-        merged.reserve(candidates.size() + holding.size());
-        std::set_union(candidates.begin(), candidates.end(), holding.begin(), holding.end(),
-                       std::back_inserter(merged));
-        candidates = std::move(merged);
-    }
-    for (const std::size_t i : candidates) {
-        const std::string &line = lines[i];
-        if (std::any_of(kSearchPaths.begin(), kSearchPaths.end(),
-                        [&](std::string_view s) { return line.find(s) != std::string::npos; }))
-            continue;
-        const std::string_view t = upper.line(i);
-        if (t.find(":\\MPTN") != std::string_view::npos || t.find(":\\IBMCOM") != std::string_view::npos)
-            add(m_protokoll, t, i);
-        if (t.find(":\\TCPIP") != std::string_view::npos)
-            add(m_tcpip, t, i);
-        if (t.find(":\\MFS") != std::string_view::npos)
-            add(m_mobil, t, i);
-        if (t.find(":\\IBMLAN") != std::string_view::npos)
-            add(m_lan, t, i);
+        net->lines = *lines;
+        // An entry is the whole line upper-cased.
+        for (const LinePos line : *lines)
+            net->list->addItem(text8::toDisplay(upper.line(line)));
     }
 }
 

@@ -23,6 +23,12 @@ public:
     explicit PerformancePage(Workspace &ws, QWidget *parent = nullptr);
     ~PerformancePage() override;
 
+    // The scan's step for this page: the bars and the group show the file's
+    // statements (the start positions where the file lacks one); nothing is
+    // written. `priority` and the others are the statements' values.
+    void showStatements(const IniValue &threads, const IniValue &maxWait, const IniValue &priority,
+                        const IniValue &timeSlice);
+
     void ThreadsChange();
     void MaxWaitChange();
     void TimeSliceXChange();
@@ -35,6 +41,8 @@ private:
     // The statements as the bars stand; the handlers write these.
     std::string threads() const;
     std::string maxWait() const;
+    // Each number comes from its bar; one the bar still stands on keeps its
+    // text as the TIMESLICE line writes it (an odd number, one out of range).
     std::string timeSlice() const;
     // Each bar's tooltip tells what it writes where it stands.
     void showStatementsInToolTips();
@@ -42,4 +50,10 @@ private:
     Workspace &m_ws;
     const std::unique_ptr<Ui::PerformancePage> ui;
     QButtonGroup *const m_priority;
+    // The bars' positions as laid out: what a bar shows when the file lacks
+    // its statement.
+    struct Start
+    {
+        int threads, maxWait, sliceMin, sliceMax;
+    } m_start{};
 };

@@ -3,7 +3,8 @@
 
 #include "ui_startup_page.h"
 
-#include "platform/text8.h"
+#include "engine/statements.h"
+#include "workspace/control_events.h"
 #include "workspace/input_rules.h"
 #include "workspace/workspace.h"
 
@@ -14,10 +15,6 @@
 namespace {
 
 const QString kStartupCmd = QStringLiteral("C:\\STARTUP.CMD");
-
-// The value each item of the radio group stands for, by item.
-constexpr std::array<const char *, 5> kRestartValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY", "YES"};
-constexpr int kRestartDefault = 4;
 
 } // namespace
 
@@ -44,13 +41,11 @@ StartupPage::StartupPage(Workspace &ws, QWidget *parent)
     ui->LagreStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SlettStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));
 
-    connect(m_restart, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            restartgroupClick();
-    });
-    connect(ui->LeggTilRestartKnapp, &QPushButton::clicked, this, [this] { LeggTilRestartKnappClick(); });
-    connect(ui->protectonly, &QCheckBox::toggled, this, [this] { protectonlyClick(); });
-    connect(ui->startupcmd, &QCheckBox::toggled, this, [this] { startupcmdClick(); });
+    WriteGate &gate = m_ws.gate();
+    controls::onChosen(gate, m_restart, [this] { restartgroupClick(); });
+    controls::onPressed(gate, ui->LeggTilRestartKnapp, [this] { LeggTilRestartKnappClick(); });
+    controls::onToggled(gate, ui->protectonly, [this] { protectonlyClick(); });
+    controls::onToggled(gate, ui->startupcmd, [this] { startupcmdClick(); });
     connect(ui->NyStartupKnapp, &QPushButton::clicked, this, [this] { NyStartupKnappClick(); });
     connect(ui->LagreStartupKnapp, &QPushButton::clicked, this, [this] { LagreStartupKnappClick(); });
     connect(ui->SlettStartupKnapp, &QPushButton::clicked, this, [this] { SlettStartupKnappClick(); });
@@ -66,20 +61,21 @@ void StartupPage::checkStartupCmdExists()
 
 void StartupPage::selectRestartItem(const std::string &value)
 {
-    int item = -1;
-    if (m_ws.registers().RestartObjectsLine == NoLine) {
-        item = kRestartDefault;
-    } else {
-        // Letter case aside: "restartobjects=no" means NO, and must not turn
-        // into the YES of the item left selected when the line is rewritten.
-        const std::string upper = text8::upper(value);
-        for (int i = 0; i < int(kRestartValues.size()); ++i)
-            if (upper == kRestartValues[i])
-                item = i;
-    }
-    // Any other value leaves the item that was selected.
-    if (item >= 0)
-        m_restart->button(item)->setChecked(true);
+    // Without the statement the group shows OS/2's default; a value the table
+    // lacks checks no item, so that nothing stands for a value it is not.
+    const int item = m_ws.registers().RestartObjectsLine == NoLine ? statements::RestartDefault
+                                                                   : statements::restartItem(value);
+    controls::choose(m_ws.gate(), m_restart, item);
+}
+
+void StartupPage::refresh()
+{
+    // The item follows the line as it stands now: edited by hand, or
+    // commented out with "REM av/på" (then no item stands for it).
+    const LinePos line = m_ws.lineOf(m_ws.registers().RestartObjectsLine);
+    if (line != NoLine)
+        controls::choose(m_ws.gate(), m_restart, statements::restartItemOfLine(m_ws.document().line(line)));
+    restartgroupClick();
 }
 
 void StartupPage::restartgroupClick()
@@ -89,10 +85,10 @@ void StartupPage::restartgroupClick()
     m_ws.vislinje(line);
     m_ws.selectLine(line);
     ui->LeggTilRestartKnapp->setEnabled(line == NoLine);
-    const int item = m_restart->checkedId();
-    const std::string value = kRestartValues[std::size_t(item < 0 ? kRestartDefault : item)];
     if (line != NoLine) {
-        m_ws.document().replace(line, "RESTARTOBJECTS=" + value);
+        // Only the user's choice of an item writes the line.
+        if (m_ws.mayWrite())
+            m_ws.replaceLine(line, statements::restartStatement(m_restart->checkedId()));
         m_ws.showLineInEditLine(line);
     } else {
         m_ws.showTextInEditLine(QStringLiteral("(RESTARTOBJECTS=YES)"));
@@ -104,7 +100,10 @@ void StartupPage::restartgroupClick()
 void StartupPage::LeggTilRestartKnappClick()
 {
     restartgroupClick();
-    m_ws.registers().RestartObjectsLine = m_ws.document().append("RESTARTOBJECTS=YES");
+    const LinePos added = m_ws.appendLine("RESTARTOBJECTS=YES");
+    if (added == NoLine)
+        return;
+    m_ws.registers().RestartObjectsLine = added;
     restartgroupClick();
 }
 

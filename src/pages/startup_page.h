@@ -24,8 +24,9 @@ public:
     explicit StartupPage(Workspace &ws, QWidget *parent = nullptr);
     ~StartupPage() override;
 
-    // The page refresh runs the radio group's handler.
-    void refresh() override { restartgroupClick(); }
+    // The page refresh selects the item the RESTARTOBJECTS line names, then
+    // runs the radio group's handler.
+    void refresh() override;
 
     // The scan's steps for this page.
     void checkStartupCmdExists();

@@ -3,6 +3,7 @@
 #include "workspace/side_file_editor.h"
 
 #include "platform/file_error.h"
+#include "workspace/control_events.h"
 #include "workspace/text8_memo.h"
 #include "workspace/workspace.h"
 
@@ -26,7 +27,7 @@ bool SideFileEditor::fileExists() const
 
 void SideFileEditor::checkExists()
 {
-    m_panel.box->setChecked(fileExists());
+    controls::setChecked(m_ws.gate(), m_panel.box, fileExists());
 }
 
 void SideFileEditor::showFile()
@@ -34,7 +35,7 @@ void SideFileEditor::showFile()
     m_ws.guarded([this] {
         const bool exists = fileExists();
         // A change of the box runs its handler, and so this, once more inside.
-        m_panel.box->setChecked(exists);
+        controls::setChecked(m_ws.gate(), m_panel.box, exists);
         m_panel.ny->setEnabled(!exists);
         m_panel.slett->setEnabled(exists);
         m_panel.lagre->setEnabled(m_panel.memo->lineCount() > 0);

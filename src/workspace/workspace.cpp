@@ -115,11 +115,20 @@ void Workspace::enableRemButton(bool on)
 
 void Workspace::replaceLine(LinePos pos, std::string text)
 {
+    Q_ASSERT_X(mayWrite(), "Workspace::replaceLine", "a write that no user's action asked for");
     const LinePos line = lineOf(pos);
-    if (line == NoLine)
+    if (line == NoLine || !mayWrite())
         return;
     m_doc.replace(line, std::move(text));
     selectLine(line);
+}
+
+LinePos Workspace::appendLine(std::string text)
+{
+    Q_ASSERT_X(mayWrite(), "Workspace::appendLine", "a write that no user's action asked for");
+    if (!mayWrite())
+        return NoLine;
+    return m_doc.append(std::move(text));
 }
 
 void Workspace::writeStatement(LinePos reg, const std::string &statement)
@@ -127,7 +136,9 @@ void Workspace::writeStatement(LinePos reg, const std::string &statement)
     const LinePos line = lineOf(reg);
     vislinje(line);
     if (line != NoLine) {
-        replaceLine(line, statement);
+        if (mayWrite())
+            replaceLine(line, statement);
+        selectLine(line);
         showLineInEditLine(line);
     } else {
         selectLine(NoLine);
@@ -142,8 +153,8 @@ bool Workspace::SetDevice(std::string_view name)
     const bool active = line != NoLine;
     if (!active) {
         line = FinnREM(m_doc.searchLines(), "REM ", name);
-        if (line == NoLine)
-            line = m_doc.append("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
+        if (line == NoLine && mayWrite())
+            line = appendLine("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
     }
     makeCurrent(line);
     return active;

@@ -6,6 +6,7 @@
 #include "platform/dos_path.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
+#include "workspace/write_gate.h"
 
 #include <QString>
 
@@ -37,7 +38,11 @@ public:
     Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
               ErrorReporter &errors);
 
-    Document &document() const { return m_doc; }
+    // The document is read here; it changes only through the writes below.
+    const Document &document() const { return m_doc; }
+    // Tells the user's actions from the program's own; every write asks it.
+    WriteGate &gate() { return m_gate; }
+    bool mayWrite() const { return m_gate.mayWrite(); }
     Registers &registers() { return m_regs; }
     const DriveMap &drives() const { return m_drives; }
     // The file that is read, as named on the command line or C:\CONFIG.SYS.
@@ -81,17 +86,23 @@ public:
     void showHint(const QString &text);
     void enableRemButton(bool on);
 
+    // The one write path of the document. Each changes it only while the gate
+    // lets the user's action write (a debug build stops on any other call).
     // Replaces line `pos` and selects it again; nothing when it names no line.
     void replaceLine(LinePos pos, std::string text);
+    // Appends a line and returns its position; NoLine when nothing was added.
+    LinePos appendLine(std::string text);
 
-    // Writes a freshly composed statement over line `reg` and makes it current;
-    // without such a line only shows the statement, with no line selected, so
-    // that neither typing nor the REM toggle can reach an unrelated line.
+    // A control's statement: while the user's action may write, writes it over
+    // line `reg`; then makes that line current. Without such a line only shows
+    // the statement, with no line selected, so that neither typing nor the REM
+    // toggle can reach an unrelated line.
     void writeStatement(LinePos reg, const std::string &statement);
 
     // The driver statement of `name` (capitals) for the DOS page's boxes: shows
     // the active DEVICE= line, else a line holding "REM " and the name, else an
-    // appended "REM DEVICE=C:\OS2\MDOS\" line. True when an active line exists.
+    // appended "REM DEVICE=C:\OS2\MDOS\" line (only a user's action appends
+    // it). True when an active line exists.
     bool SetDevice(std::string_view name);
 
     // The file that was read, by its host path; empty after a failed load.
@@ -117,6 +128,7 @@ private:
     void refuseFileRead(const QString &what, const QString &dosPath) const;
 
     Document &m_doc;
+    WriteGate m_gate;
     Registers m_regs;
     const DriveMap m_drives;
     const QString m_configFileName;
