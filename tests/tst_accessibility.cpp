@@ -4,6 +4,7 @@
 #include "test_support.h"
 
 #include "app/qt_translation.h"
+#include "app/version.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,7 @@
 // The command line: options, files, the toolkit's own options, and the exits
 // of the real program without a display.
 #include "app/command_line.h"
+#include "app/version.h"
 
 #include <QDir>
 #include <QFile>

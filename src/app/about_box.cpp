@@ -2,6 +2,7 @@
 // files that are read and written.
 #include "app/about_box.h"
 
+#include "app/version.h"
 #include "workspace/workspace.h"
 
 #include <QDialogButtonBox>

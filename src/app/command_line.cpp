@@ -2,6 +2,8 @@
 // program does at start.
 #include "app/command_line.h"
 
+#include "app/version.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
