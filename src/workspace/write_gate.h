@@ -31,49 +31,32 @@ public:
         }
     }
 
-    // While it lives, the user's action on a control is being handled.
-    class UserAction
-    {
-    public:
-        explicit UserAction(WriteGate &gate) : m_gate(gate) { ++m_gate.m_user; }
-        ~UserAction() { --m_gate.m_user; }
-        UserAction(const UserAction &) = delete;
-        UserAction &operator=(const UserAction &) = delete;
-
-    private:
-        WriteGate &m_gate;
-    };
-
-    // While it lives, the program reads the document into the controls (a
-    // load, the scan, a page refresh): nothing it sets off writes.
-    class Looking
-    {
-    public:
-        explicit Looking(WriteGate &gate) : m_gate(gate) { ++m_gate.m_looking; }
-        ~Looking() { --m_gate.m_looking; }
-        Looking(const Looking &) = delete;
-        Looking &operator=(const Looking &) = delete;
-
-    private:
-        WriteGate &m_gate;
-    };
-
-    // While it lives, the program sets a control: the handler that change sets
-    // off is not a user's action of its own.
-    class CodeChange
-    {
-    public:
-        explicit CodeChange(WriteGate &gate) : m_gate(gate) { ++m_gate.m_code; }
-        ~CodeChange() { --m_gate.m_code; }
-        CodeChange(const CodeChange &) = delete;
-        CodeChange &operator=(const CodeChange &) = delete;
-
-    private:
-        WriteGate &m_gate;
-    };
-
 private:
     int m_user = 0;
     int m_looking = 0;
     int m_code = 0;
+
+    // Counts itself in one of the counts above while it lives.
+    template <int WriteGate::*Count>
+    class Scope
+    {
+    public:
+        explicit Scope(WriteGate &gate) : m_gate(gate) { ++(m_gate.*Count); }
+        ~Scope() { --(m_gate.*Count); }
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        WriteGate &m_gate;
+    };
+
+public:
+    // While it lives, the user's action on a control is being handled.
+    using UserAction = Scope<&WriteGate::m_user>;
+    // While it lives, the program reads the document into the controls (a
+    // load, the scan, a page refresh): nothing it sets off writes.
+    using Looking = Scope<&WriteGate::m_looking>;
+    // While it lives, the program sets a control: the handler that change sets
+    // off is not a user's action of its own.
+    using CodeChange = Scope<&WriteGate::m_code>;
 };
