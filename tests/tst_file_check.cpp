@@ -144,7 +144,7 @@ private slots:
         auto *dialog = w->findChild<QDialog *>("BootCheckDialog");
         QCOMPARE(widget<QListWidget>(dialog, "findings")->item(0)->text(),
                  QStringLiteral("Linje 3: BASEDEV=ONLYC.ADD – finner ikke ONLYC.ADD"));
-        QVERIFY(widget<QLabel>(dialog, "heading")->text().startsWith("Oppstart fra E: "));
+        QVERIFY(widget<QLabel>(dialog, "heading")->text().startsWith("Oppstartsstasjon: E:\n"));
         QVERIFY(widget<QLabel>(dialog, "summary")->text().endsWith("(oppstartsstasjon E:)"));
         QCOMPARE(errors.messages(), QStringList());
     }

@@ -44,7 +44,7 @@ QColor colourOf(Kind kind, const QPalette &palette)
     case Kind::Warning:
         break;
     case Kind::Unchecked:
-        return palette.color(QPalette::Disabled, QPalette::Text);
+        return QColor(0x5A, 0x5A, 0x5A);
     }
     return palette.color(QPalette::Text);
 }
@@ -119,13 +119,12 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
 void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &lines)
 {
     const QString boot = QString(report.bootDrive) + u':';
-    m_heading->setText(report.findings.empty()
-                           ? QStringLiteral("Oppstart fra %1 Alle filer og mapper som de aktive linjene nevner, "
-                                            "er der OS/2 leter etter dem.")
-                                 .arg(boot)
-                           : QStringLiteral("Oppstart fra %1 Det OS/2 ikke finner, det verste først. "
-                                            "Enter eller et klikk på en linje går til den i filen:")
-                                 .arg(boot));
+    m_heading->setText(QStringLiteral("Oppstartsstasjon: %1\n").arg(QString(report.bootDrive) + u':')
+                       + (report.findings.empty()
+                              ? QStringLiteral("Alle filer og mapper som de aktive linjene nevner, er der OS/2 "
+                                               "leter etter dem.")
+                              : QStringLiteral("Det OS/2 ikke finner, det verste først. Enter eller et klikk på "
+                                               "et funn går til linjen i filen.")));
     m_list->clear();
     for (const bootcheck::Finding &finding : bootcheck::worstFirst(report.findings)) {
         auto *item = new QListWidgetItem(style()->standardIcon(iconOf(finding.kind)),
