@@ -50,6 +50,14 @@ struct Drives
     }
 };
 
+// The program's current folder set to `path` while it lives.
+struct CurrentFolder
+{
+    const QString previous = QDir::currentPath();
+    explicit CurrentFolder(const QString &path) { QDir::setCurrent(path); }
+    ~CurrentFolder() { QDir::setCurrent(previous); }
+};
+
 Lines linesOf(const QList<QByteArray> &lines)
 {
     Lines out;
@@ -168,11 +176,9 @@ private slots:
         Drives d;
         addSystem(d);
         // A name in the program's current folder is nowhere near the boot.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(d.dir.path());
+        const CurrentFolder current(d.dir.path());
         d.add('C', "../ONLYC.ADD");
         QCOMPARE(findingsOf(d, line), finding);
-        QDir::setCurrent(previous);
     }
 
     // LIBPATH: relative entries are skipped; without an \OS2\DLL on any
@@ -265,10 +271,10 @@ private slots:
         QVERIFY(QFile::link(QString::fromLocal8Bit(d.host('E', "OS2/PMSHELL.EXE")), QString::fromLocal8Bit(d.host('E', "IN.SYS"))));
         QVERIFY(QDir(d.dir.path()).mkpath("1:/ETC"));
         QFile(d.dir.filePath("1:/ETC/X.SYS")).open(QIODevice::WriteOnly);
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(d.dir.path());
-        QCOMPARE(findingsOf(d, "DEVICE=1:\\ETC\\X.SYS"), "Linje 2: DEVICE=1:\\ETC\\X.SYS – finner ikke 1:\\ETC\\X.SYS");
-        QDir::setCurrent(previous);
+        {
+            const CurrentFolder current(d.dir.path());
+            QCOMPARE(findingsOf(d, "DEVICE=1:\\ETC\\X.SYS"), "Linje 2: DEVICE=1:\\ETC\\X.SYS – finner ikke 1:\\ETC\\X.SYS");
+        }
         QCOMPARE(findingsOf(d, "DEVICE=E:\\OUT\\SECRET.SYS"), "Linje 2: DEVICE=E:\\OUT\\SECRET.SYS – ikke sjekket: E:\\OUT\\SECRET.SYS fører ut av stasjonen E:");
         QCOMPARE(findingsOf(d, "DEVICE=S.SYS"), "Linje 2: DEVICE=S.SYS – ikke sjekket: S.SYS fører ut av stasjonen E:");
         QCOMPARE(findingsOf(d, "DEVICE=IN.SYS"), "");
