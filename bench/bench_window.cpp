@@ -1,5 +1,6 @@
 // Benchmark of the window at work on the largest document: a keystroke in
-// Edit1, the "Disk" page refresh, "Hent", and a line of 1 MB. Runs in rounds;
+// Edit1, the "Disk" page refresh, "Hent", a line of 1 MB, and the check of the
+// whole file. Runs in rounds;
 // each round times a block of runs of the yardstick (reading and splitting the
 // same file) and of every figure, so that a busy machine slows yardstick and
 // figure alike, and prints the median over the rounds of each figure's ratio,
@@ -7,9 +8,11 @@
 #include "bench_support.h"
 
 #include "app/os2form.h"
+#include "engine/boot_check.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -168,7 +171,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Arguments name the figures to run, for a profiler: key, disk, hent,
-    // hent-many, huge. None runs them all.
+    // hent-many, check, huge. None runs them all.
     const QStringList only = app.arguments().mid(1);
     const auto wanted = [&](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
 
@@ -247,6 +250,33 @@ int main(int argc, char *argv[])
                         repeated([&] { manyWindow->OpenKnappClick(); })};
         runRounds({&manyYard, &manyHent}, 3);
         print(manyHent, "its yardstick");
+    }
+
+    // "os2setup --check" of the file of bench_document, about 52,000 names,
+    // on a drive whose host names are all in lower case, as a drive copied
+    // from FAT or mounted without case folding has them: reading the file,
+    // then the check.
+    if (wanted("check")) {
+        for (const char *name : {"os2/boot/com.sys", "os2/boot/ibm1s506.add", "os2/system/", "mptn/bin/cntrl.exe",
+                                 "tcpip/bin/", "os2/hpfs.ifs", "os2/mdos/vcdrom.sys", "os2/mdos/command.com"}) {
+            const QString path = manyDrivers.dir.filePath(QString::fromLatin1(name));
+            QDir().mkpath(QFileInfo(path).path());
+            if (!path.endsWith(u'/'))
+                bench::writeFile(path, {});
+        }
+        const DriveMap drives = manyDrivers.map();
+        Figure checkYard{"yardstick of that file", nullptr,
+                         repeated([&] { bench::readAndSplit(manyDrivers.config(), bench::kLines); })};
+        Figure check{"check, file of bench_document", &checkYard, repeated([&] {
+                         const Lines lines = linefile::load(drives, "C:\\CONFIG.SYS", MaxDocumentLines);
+                         const bootcheck::Report report = bootcheck::checkDocument(lines, drives, u'C');
+                         // Only the file's missing LIBPATH.
+                         if (report.findings.size() != 1 || report.checked < 50000)
+                             fail("the check found what the drive holds missing");
+                     })};
+        runRounds({&checkYard, &check}, 3);
+        print(checkYard);
+        print(check, "its yardstick");
     }
 
     // The line of 1 MB: selecting it from another line, a keystroke at its

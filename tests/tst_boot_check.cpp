@@ -1,6 +1,9 @@
 // The check of a whole CONFIG.SYS: every file and folder its active statements
-// name, looked for on a temporary drive C.
+// name, looked for as OS/2 looks for them, on small drive trees in a
+// temporary folder.
 #include "engine/boot_check.h"
+#include "platform/file_error.h"
+#include "platform/line_file.h"
 #include "platform/text8.h"
 
 #include <QDir>
@@ -8,35 +11,88 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-// Drive C with a few drivers, programs and folders, in mixed letter case.
-struct Drive
+using bootcheck::Kind;
+
+// Drives C:, E: and A: as folders of one temporary folder. Names are host
+// bytes, so that a test can hold names in any code page.
+struct Drives
 {
     QTemporaryDir dir;
-    DriveMap drives;
+    DriveMap map;
 
-    Drive()
+    Drives()
     {
-        for (const char *file : {"OS2/Boot/IbmKbd.sys", "OS2/Boot/COM.SYS", "os2/hpfs.ifs", "OS2/PMSHELL.EXE",
-                                 "OS2/CMD.EXE", "OS2/MDOS/COMMAND.COM", "ROOTDRV.ADD", "MPTN/BIN/CNTRL.EXE",
-                                 "OS2/DLL/x.dll", "TCPIP/BIN/X.EXE", "OS2/MDOS/VEMM.SYS/inside"}) {
-            const QString path = dir.filePath(QString::fromLatin1(file));
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly))
-                qFatal("cannot write %s", file);
+        for (const char letter : {'A', 'C', 'E'}) {
+            QDir(dir.path()).mkdir(QString(QChar::fromLatin1(letter)));
+            map.setDrive(QChar::fromLatin1(letter), dir.filePath(QString(QChar::fromLatin1(letter))));
         }
-        drives.setDrive(u'C', dir.path());
+    }
+
+    QByteArray host(char letter, const QByteArray &relative) const
+    {
+        return QFile::encodeName(dir.path()) + '/' + letter + '/' + relative;
+    }
+
+    // A file, or a folder when `relative` ends in '/', with the folders above it.
+    void add(char letter, const QByteArray &relative) const
+    {
+        const QByteArray path = host(letter, relative);
+        for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1))
+            ::mkdir(path.left(slash).constData(), 0755);
+        if (!path.endsWith('/'))
+            ::close(::open(path.constData(), O_CREAT | O_WRONLY, 0644));
     }
 };
 
-Lines linesOf(const QStringList &lines)
+// The program's current folder set to `path` while it lives.
+struct CurrentFolder
+{
+    const QString previous = QDir::currentPath();
+    explicit CurrentFolder(const QString &path) { QDir::setCurrent(path); }
+    ~CurrentFolder() { QDir::setCurrent(previous); }
+};
+
+Lines linesOf(const QList<QByteArray> &lines)
 {
     Lines out;
-    for (const QString &line : lines)
-        out.push_back(text8::fromDisplay(line).value());
+    for (const QByteArray &line : lines)
+        out.push_back(line.toStdString());
     return out;
+}
+
+QStringList describe(const Lines &lines, const bootcheck::Report &report)
+{
+    QStringList found;
+    for (const bootcheck::Finding &f : report.findings)
+        found << bootcheck::describe(f, lines);
+    return found;
+}
+
+// What the check reports for `line`, booted from E:, after a LIBPATH that is
+// found, without that LIBPATH's own findings.
+QString findingsOf(const Drives &d, const QByteArray &line)
+{
+    const Lines lines = linesOf({"LIBPATH=E:\\OS2\\DLL", line});
+    return describe(lines, bootcheck::checkDocument(lines, d.map, u'E')).join(u'|');
+}
+
+// A drive tree booted from E:, with C: holding the same files, so that a name
+// looked for on the wrong drive is found where it should not be.
+void addSystem(const Drives &d)
+{
+    for (const char letter : {'C', 'E'})
+        for (const char *file : {"OS2/DLL/", "OS2/BOOT/IbmKbd.sys", "ROOTDRV.ADD", "OS2/OS2DRV.ADD",
+                                 "TESTCFG.SYS", "SUB/SUB.SYS", "OS2/PMSHELL.EXE", "OS2/SYSTEM/COUNTRY.SYS",
+                                 "OS2/KEYBOARD.DCP", "OS2/MDOS/", "OS2/X.DIR/"})
+            d.add(letter, file);
+    d.add('C', "ONLYC.SYS");
+    d.add('C', "OS2/BOOT/ONLYC.ADD");
 }
 
 } // namespace
@@ -46,64 +102,270 @@ class TestBootCheck : public QObject
     Q_OBJECT
 
 private slots:
-    // One line at a time: what the check reports for it ("" for nothing).
-    void statements_data()
+    void bootDrive_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("finding");
-        const QString missing = QStringLiteral("Linje 1: %1 – finner ikke %2");
-        QTest::newRow("base driver in OS2\\BOOT, other case") << "BASEDEV=IBMKBD.SYS" << "";
-        QTest::newRow("base driver in the root") << "BASEDEV=rootdrv.add /V" << "";
-        QTest::newRow("base driver missing") << "BASEDEV=IBM1S506.ADD /A:0" << missing.arg("BASEDEV=IBM1S506.ADD /A:0", "IBM1S506.ADD");
-        QTest::newRow("device with parameters") << "DEVICE=C:\\OS2\\BOOT\\COM.SYS (COM1,3F8,4)" << "";
-        QTest::newRow("device missing") << "DEVICE=C:\\OS2\\BOOT\\MOUSE.SYS" << missing.arg("DEVICE=C:\\OS2\\BOOT\\MOUSE.SYS", "C:\\OS2\\BOOT\\MOUSE.SYS");
-        QTest::newRow("device is a folder") << "DEVICE=C:\\OS2\\MDOS\\VEMM.SYS" << missing.arg("DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "C:\\OS2\\MDOS\\VEMM.SYS");
-        QTest::newRow("device without drive") << "DEVICE=\\OS2\\BOOT\\COM.SYS" << "";
-        QTest::newRow("small key, small name") << "ifs=c:\\os2\\HPFS.IFS /CACHE:2048" << "";
-        QTest::newRow("run") << "RUN=C:\\MPTN\\BIN\\CNTRL.EXE" << "";
-        QTest::newRow("call missing") << "CALL=C:\\OS2\\NOPE.EXE" << missing.arg("CALL=C:\\OS2\\NOPE.EXE", "C:\\OS2\\NOPE.EXE");
-        QTest::newRow("protshell") << "PROTSHELL=C:\\OS2\\PMSHELL.EXE" << "";
-        QTest::newRow("shell") << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM C:\\OS2\\MDOS" << "";
-        QTest::newRow("runworkplace missing") << "SET RUNWORKPLACE=C:\\OS2\\WPS.EXE" << missing.arg("SET RUNWORKPLACE=C:\\OS2\\WPS.EXE", "C:\\OS2\\WPS.EXE");
-        QTest::newRow("os2_shell") << "SET OS2_SHELL=C:\\OS2\\CMD.EXE" << "";
-        QTest::newRow("REM skipped") << "REM DEVICE=C:\\NOPE.SYS" << "";
-        QTest::newRow("small rem skipped") << "  rem\tBASEDEV=NOPE.ADD" << "";
-        QTest::newRow("REMARK is no remark") << "REMARK=1" << "";
-        QTest::newRow(".. never leaves the drive") << "DEVICE=C:\\..\\..\\OS2\\BOOT\\COM.SYS" << "";
-        QTest::newRow("unmapped drive") << "DEVICE=Q:\\DRV\\X.SYS" << "Linje 1: DEVICE=Q:\\DRV\\X.SYS – ikke sjekket: stasjonen til Q:\\DRV\\X.SYS er ikke koblet til noen mappe";
-        QTest::newRow("libpath") << "LIBPATH=.;C:\\OS2\\DLL;c:\\os2\\;C:\\GONE;" << missing.arg("LIBPATH=.;C:\\OS2\\DLL;c:\\os2\\;C:\\GONE;", "mappen C:\\GONE");
-        QTest::newRow("path: a warning") << "SET PATH=C:\\OS2;C:\\TCPIP\\BIN;D:\\TOOLS;C:\\GONE" << "Linje 1: SET PATH=C:\\OS2;C:\\TCPIP\\BIN;D:\\TOOLS;C:\\GONE – ikke sjekket: stasjonen til mappen D:\\TOOLS er ikke koblet til noen mappe|Linje 1: SET PATH=C:\\OS2;C:\\TCPIP\\BIN;D:\\TOOLS;C:\\GONE – advarsel: finner ikke mappen C:\\GONE";
-        QTest::newRow("dpath: a warning") << "SET DPATH=C:\\NOPE" << "Linje 1: SET DPATH=C:\\NOPE – advarsel: finner ikke mappen C:\\NOPE";
-        QTest::newRow("other statements") << "SET HELP=C:\\NOPE" << "";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("boot");
+        QTest::newRow("the file's drive") << "E:\\CONFIG.SYS" << "LIBPATH=C:\\OS2\\DLL" << "" << "E";
+        QTest::newRow("small letter") << "a:\\config.new" << "" << "" << "A";
+        QTest::newRow("--boot-drive wins") << "E:\\CONFIG.SYS" << "" << "d" << "D";
+        QTest::newRow("host path: LIBPATH's \\OS2\\DLL")
+            << "/tmp/config.sys" << "LIBPATH=.;A:\\;e:\\os2\\dll\\;C:\\OS2\\DLL" << "" << "E";
+        QTest::newRow("host path: the last LIBPATH") << "config.sys" << "LIBPATH=E:\\OS2\\DLL|LIBPATH=A:\\OS2\\DLL"
+                                                     << "" << "A";
+        QTest::newRow("host path: REM LIBPATH counts not") << "config.sys"
+                                                           << "LIBPATH=E:\\OS2\\DLL|REM LIBPATH=A:\\OS2\\DLL" << "" << "E";
+        QTest::newRow("host path, no drive named") << "config.sys" << "LIBPATH=.;\\OS2\\DLL" << "" << "C";
     }
-    void statements()
+    void bootDrive()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, finding);
-        Drive c;
-        const Lines lines = linesOf({line});
-        const bootcheck::Report report = bootcheck::checkDocument(lines, c.drives);
-        QStringList found;
-        for (const bootcheck::Finding &f : report.findings)
-            found << bootcheck::describe(f, lines);
-        QCOMPARE(found.join(u'|'), finding);
+        QFETCH(QString, file);
+        QFETCH(QString, lines);
+        QFETCH(QString, given);
+        QFETCH(QString, boot);
+        Lines bytes;
+        for (const QString &line : lines.split(u'|', Qt::SkipEmptyParts))
+            bytes.push_back(line.toStdString());
+        QCOMPARE(bootcheck::bootDriveOf(file, bytes, given.isEmpty() ? QChar() : given.at(0)), boot.at(0));
     }
 
-    void countsAndLines()
+    // Where OS/2 looks for each statement's names, booted from E:.
+    void searchRules_data()
     {
-        Drive c;
-        const Lines lines = linesOf({"REM", "BASEDEV=NOPE.ADD", "SET PATH=C:\\GONE", "DEVICE=Q:\\X.SYS",
-                                     "DEVICE=C:\\OS2\\BOOT\\COM.SYS", "RUN=C:\\NOPE.EXE"});
-        const bootcheck::Report report = bootcheck::checkDocument(lines, c.drives);
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("finding");
+        const QString none;
+        QTest::newRow("BASEDEV in \\OS2\\BOOT") << QByteArray("BASEDEV=IBMKBD.SYS") << none;
+        QTest::newRow("BASEDEV in the root") << QByteArray("BASEDEV=rootdrv.add /V") << none;
+        QTest::newRow("BASEDEV in \\OS2") << QByteArray("BASEDEV=OS2DRV.ADD") << none;
+        QTest::newRow("BASEDEV on C: only") << QByteArray("BASEDEV=ONLYC.ADD") << "Linje 2: BASEDEV=ONLYC.ADD – finner ikke ONLYC.ADD";
+        QTest::newRow("BASEDEV with a path") << QByteArray("BASEDEV=E:\\OS2\\BOOT\\IBMKBD.SYS") << "Linje 2: BASEDEV=E:\\OS2\\BOOT\\IBMKBD.SYS – ikke sjekket: BASEDEV tar bare et filnavn";
+        QTest::newRow("BASEDEV OS2DASD.DMD") << QByteArray("BASEDEV=OS2DASD.DMD") << "Linje 2: BASEDEV=OS2DASD.DMD – stopper oppstarten: finner ikke OS2DASD.DMD";
+        QTest::newRow("DEVICE without a path: root") << QByteArray("DEVICE=TESTCFG.SYS") << none;
+        QTest::newRow("DEVICE relative: from the root") << QByteArray("DEVICE=SUB\\SUB.SYS") << none;
+        QTest::newRow("DEVICE from the boot root") << QByteArray("DEVICE=\\OS2\\BOOT\\IBMKBD.SYS") << none;
+        QTest::newRow("DEVICE on C: only") << QByteArray("DEVICE=ONLYC.SYS") << "Linje 2: DEVICE=ONLYC.SYS – finner ikke ONLYC.SYS";
+        QTest::newRow("DEVICE with its drive") << QByteArray("DEVICE=C:\\ONLYC.SYS") << none;
+        QTest::newRow("DEVICE a folder") << QByteArray("DEVICE=E:\\OS2\\X.DIR") << "Linje 2: DEVICE=E:\\OS2\\X.DIR – finner ikke E:\\OS2\\X.DIR";
+        QTest::newRow(".. stays on the drive") << QByteArray("IFS=E:\\..\\..\\OS2\\.\\PMSHELL.EXE") << none;
+        QTest::newRow("PSD") << QByteArray("PSD=ACPI.PSD") << "Linje 2: PSD=ACPI.PSD – finner ikke ACPI.PSD";
+        QTest::newRow("CALL") << QByteArray("CALL=ONLYC.SYS /Q") << "Linje 2: CALL=ONLYC.SYS /Q – finner ikke ONLYC.SYS";
+        QTest::newRow("PROTSHELL") << QByteArray("PROTSHELL=\\OS2\\PMSHELL2.EXE") << "Linje 2: PROTSHELL=\\OS2\\PMSHELL2.EXE – stopper oppstarten: finner ikke \\OS2\\PMSHELL2.EXE";
+        QTest::newRow("RUNWORKPLACE") << QByteArray("SET RUNWORKPLACE=E:\\OS2\\WPS.EXE") << "Linje 2: SET RUNWORKPLACE=E:\\OS2\\WPS.EXE – stopper oppstarten: finner ikke E:\\OS2\\WPS.EXE";
+        QTest::newRow("SHELL") << QByteArray("SHELL=\\OS2\\MDOS\\COMMAND.COM \\OS2\\MDOS") << "Linje 2: SHELL=\\OS2\\MDOS\\COMMAND.COM \\OS2\\MDOS – advarsel: finner ikke \\OS2\\MDOS\\COMMAND.COM";
+        QTest::newRow("OS2_SHELL") << QByteArray("SET OS2_SHELL=CMD.EXE") << "Linje 2: SET OS2_SHELL=CMD.EXE – advarsel: finner ikke CMD.EXE";
+        QTest::newRow("COUNTRY: its file") << QByteArray("COUNTRY=047,\\OS2\\SYSTEM\\COUNTRY.SYS") << none;
+        QTest::newRow("COUNTRY missing") << QByteArray("COUNTRY=047,COUNTRY.SYS") << "Linje 2: COUNTRY=047,COUNTRY.SYS – stopper oppstarten: finner ikke COUNTRY.SYS";
+        QTest::newRow("DEVINFO KBD: last field") << QByteArray("DEVINFO=KBD,NO,E:\\OS2\\KEYBOARD.DCP") << none;
+        QTest::newRow("DEVINFO SCR missing") << QByteArray("DEVINFO=SCR,VGA,E:\\OS2\\BOOT\\VIOTBL.DCP") << "Linje 2: DEVINFO=SCR,VGA,E:\\OS2\\BOOT\\VIOTBL.DCP – finner ikke E:\\OS2\\BOOT\\VIOTBL.DCP";
+        QTest::newRow("DEVINFO LPT1 unchecked") << QByteArray("DEVINFO=LPT1,4201,NOPE.DCP") << none;
+        QTest::newRow("SWAPPATH: first word") << QByteArray("SWAPPATH=E:\\OS2\\MDOS 2048 4096") << none;
+        QTest::newRow("SWAPPATH missing") << QByteArray("SWAPPATH=E:\\SWAP 2048") << "Linje 2: SWAPPATH=E:\\SWAP 2048 – finner ikke mappen E:\\SWAP";
+        QTest::newRow("USER_INI") << QByteArray("SET USER_INI=E:\\OS2\\OS2.INI") << "Linje 2: SET USER_INI=E:\\OS2\\OS2.INI – finner ikke E:\\OS2\\OS2.INI";
+        QTest::newRow("SYSTEM_INI") << QByteArray("SET SYSTEM_INI=OS2SYS.INI") << "Linje 2: SET SYSTEM_INI=OS2SYS.INI – finner ikke OS2SYS.INI";
+        QTest::newRow("PATH: relative skipped, missing a warning") << QByteArray("SET PATH=.;OS2;E:\\OS2;\\GONE") << "Linje 2: SET PATH=.;OS2;E:\\OS2;\\GONE – advarsel: finner ikke mappen \\GONE";
+        QTest::newRow("DPATH") << QByteArray("SET DPATH=C:\\GONE") << "Linje 2: SET DPATH=C:\\GONE – advarsel: finner ikke mappen C:\\GONE";
+        QTest::newRow("other SET") << QByteArray("SET HELP=C:\\NOPE") << none;
+    }
+    void searchRules()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, finding);
+        Drives d;
+        addSystem(d);
+        // A name in the program's current folder is nowhere near the boot.
+        const CurrentFolder current(d.dir.path());
+        d.add('C', "../ONLYC.ADD");
+        QCOMPARE(findingsOf(d, line), finding);
+    }
+
+    // LIBPATH: relative entries are skipped; without an \OS2\DLL on any
+    // drive OS/2 cannot come up; other folders are warnings.
+    void libPath_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("findings");
+        QTest::newRow("relative entries") << QByteArray("LIBPATH=.;.\\DLL;..\\DLL;DLL;\\OS2\\DLL;") << QStringList{};
+        QTest::newRow("\\OS2\\DLL on another drive") << QByteArray("LIBPATH=A:\\GONE;C:\\OS2\\DLL") << QStringList{"advarsel: finner ikke mappen A:\\GONE"};
+        QTest::newRow("no \\OS2\\DLL there") << QByteArray("LIBPATH=A:\\OS2\\DLL;E:\\OS2") << QStringList{"stopper oppstarten: finner ikke mappen A:\\OS2\\DLL"};
+        QTest::newRow("none named") << QByteArray("LIBPATH=E:\\OS2;E:\\GONE") << QStringList{"advarsel: finner ikke mappen E:\\GONE", "stopper oppstarten: finner ikke mappen \\OS2\\DLL"};
+        QTest::newRow("one found is enough") << QByteArray("LIBPATH=A:\\OS2\\DLL;E:\\OS2\\DLL\\") << QStringList{"advarsel: finner ikke mappen A:\\OS2\\DLL"};
+        QTest::newRow("unmapped: not known") << QByteArray("LIBPATH=Q:\\OS2\\DLL") << QStringList{"ikke sjekket: stasjonen til mappen Q:\\OS2\\DLL er ikke koblet til noen mappe"};
+    }
+    void libPath()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, findings);
+        Drives d;
+        d.add('C', "OS2/DLL/");
+        d.add('E', "OS2/DLL/");
+        d.add('A', "OS2/");
+        const Lines lines = linesOf({line});
+        QStringList found;
+        for (const QString &f : describe(lines, bootcheck::checkDocument(lines, d.map, u'E')))
+            found << f.section(QStringLiteral(" – "), 1);
+        QCOMPARE(found, findings);
+    }
+
+    // How OS/2 reads a line: SET and its name apart by any blanks, keys in
+    // any case, REM, and the Ctrl-Z that ends a file.
+    void statementShapes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("two blanks after SET") << QByteArray("SET  PATH=E:\\GONE") << "mappen E:\\GONE";
+        QTest::newRow("a tab after SET") << QByteArray("set\tdpath=E:\\GONE") << "mappen E:\\GONE";
+        QTest::newRow("blanks in front") << QByteArray("  \tDEVICE=E:\\GONE.SYS") << "E:\\GONE.SYS";
+        QTest::newRow("small key") << QByteArray("device=e:\\gone.sys /P") << "e:\\gone.sys";
+        QTest::newRow("Ctrl-Z ends the file") << QByteArray("DEVICE=E:\\GONE.SYS\x1A") << "E:\\GONE.SYS";
+        QTest::newRow("Ctrl-Z after the found name") << QByteArray("DEVICE=E:\\TESTCFG.SYS\x1A") << "";
+        QTest::newRow("REM") << QByteArray("REM DEVICE=E:\\GONE.SYS") << "";
+        QTest::newRow("small rem with a tab") << QByteArray("  rem\tDEVICE=E:\\GONE.SYS") << "";
+        QTest::newRow("SETPATH is no SET") << QByteArray("SETPATH=E:\\GONE") << "";
+        QTest::newRow("REMARK is no remark") << QByteArray("REMARK=1") << "";
+    }
+    void statementShapes()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, name);
+        Drives d;
+        addSystem(d);
+        QCOMPARE(findingsOf(d, line).section(QStringLiteral("finner ikke "), 1), name);
+    }
+
+    // Names are code page 850 bytes; a host name is bytes too, UTF-8 text on
+    // this system. Either matches, letter case aside.
+    void codePages_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("host");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("850 Å, UTF-8 host å") << QByteArray("BL\x8F.SYS") << QByteArray("bl\xC3\xA5.sys") << true;
+        QTest::newRow("1252 Å, UTF-8 host å") << QByteArray("BL\xC5.SYS") << QByteArray("bl\xC3\xA5.sys") << true;
+        QTest::newRow("the same bytes") << QByteArray("BL\x86.SYS") << QByteArray("BL\x86.SYS") << true;
+        QTest::newRow("the same bytes, other case") << QByteArray("bl\x86.sys") << QByteArray("BL\x86.SYS") << true;
+        QTest::newRow("850 å is not æ") << QByteArray("BL\x86.SYS") << QByteArray("bl\xC3\xA6.sys") << false;
+    }
+    void codePages()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, host);
+        QFETCH(bool, found);
+        Drives d;
+        d.add('E', "OS2/DLL/");
+        d.add('E', "OS2/" + host);
+        QCOMPARE(findingsOf(d, "DEVICE=E:\\OS2\\" + name).isEmpty(), found);
+    }
+
+    // Drives: unmapped, mapped to nothing, not a letter, links out of them.
+    void drives()
+    {
+        Drives d;
+        addSystem(d);
+        QTemporaryDir outside;
+        QFile(outside.filePath("SECRET.SYS")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(outside.path(), QString::fromLocal8Bit(d.host('E', "OUT"))));
+        QVERIFY(QFile::link(outside.filePath("SECRET.SYS"), QString::fromLocal8Bit(d.host('E', "S.SYS"))));
+        QVERIFY(QFile::link(QString::fromLocal8Bit(d.host('E', "OS2/PMSHELL.EXE")), QString::fromLocal8Bit(d.host('E', "IN.SYS"))));
+        QVERIFY(QDir(d.dir.path()).mkpath("1:/ETC"));
+        QFile(d.dir.filePath("1:/ETC/X.SYS")).open(QIODevice::WriteOnly);
+        {
+            const CurrentFolder current(d.dir.path());
+            QCOMPARE(findingsOf(d, "DEVICE=1:\\ETC\\X.SYS"), "Linje 2: DEVICE=1:\\ETC\\X.SYS – finner ikke 1:\\ETC\\X.SYS");
+        }
+        QCOMPARE(findingsOf(d, "DEVICE=E:\\OUT\\SECRET.SYS"), "Linje 2: DEVICE=E:\\OUT\\SECRET.SYS – ikke sjekket: E:\\OUT\\SECRET.SYS fører ut av stasjonen E:");
+        QCOMPARE(findingsOf(d, "DEVICE=S.SYS"), "Linje 2: DEVICE=S.SYS – ikke sjekket: S.SYS fører ut av stasjonen E:");
+        QCOMPARE(findingsOf(d, "DEVICE=IN.SYS"), "");
+        QCOMPARE(findingsOf(d, "DEVICE=Q:\\X.SYS"), "Linje 2: DEVICE=Q:\\X.SYS – ikke sjekket: stasjonen til Q:\\X.SYS er ikke koblet til noen mappe");
+
+        d.map.setDrive(u'Q', d.dir.filePath("gone"));
+        const Lines lines = linesOf({"LIBPATH=E:\\OS2\\DLL", "DEVICE=Q:\\X.SYS"});
+        try {
+            (void)bootcheck::checkDocument(lines, d.map, u'E');
+            QFAIL("no error for a drive mapped to nothing");
+        } catch (const FileError &e) {
+            QCOMPARE(e.message(), "Kan ikke sjekke Q:\\: mappen " + d.dir.filePath("gone") + " til stasjon Q: finnes ikke");
+        }
+    }
+
+    // Of the statements OS/2 takes once, the last active line counts.
+    void duplicates()
+    {
+        Drives d;
+        addSystem(d);
+        const Lines lines = linesOf({"PROTSHELL=GONE.EXE", "LIBPATH=E:\\GONE", "PROTSHELL=\\OS2\\PMSHELL.EXE",
+                                     "REM PROTSHELL=GONE.EXE", "LIBPATH=E:\\OS2\\DLL", "DEVICE=GONE.SYS",
+                                     "DEVICE=GONE.SYS", "COUNTRY=047,GONE.SYS", "country=047,\\OS2\\SYSTEM\\COUNTRY.SYS"});
+        const bootcheck::Report report = bootcheck::checkDocument(lines, d.map, u'E');
+        QStringList found;
+        for (const QString &f : describe(lines, report))
+            found << f.section(QStringLiteral(" – "), 1);
+        const QString unused = QStringLiteral("ikke sjekket: ubrukt: en senere linje gjelder");
+        QCOMPARE(found, (QStringList{unused, unused, "finner ikke GONE.SYS", "finner ikke GONE.SYS", unused}));
         QCOMPARE(report.checked, 5);
-        QCOMPARE(report.count(bootcheck::Kind::Missing), 2);
-        QCOMPARE(report.count(bootcheck::Kind::Warning), 1);
-        QCOMPARE(report.count(bootcheck::Kind::Unchecked), 1);
-        QList<int> rows;
-        for (const bootcheck::Finding &f : report.findings)
-            rows << f.line;
-        QCOMPARE(rows, (QList<int>{1, 2, 3, 5}));
-        QCOMPARE(bootcheck::summary(report), QStringLiteral("5 navn sjekket: 2 mangler, 1 advarsel, 1 ikke sjekket"));
+    }
+
+    // The kinds: what stops the boot, what fails the check, the worst first.
+    void kinds()
+    {
+        Drives d;
+        addSystem(d);
+        const Lines lines = linesOf({"SET PATH=E:\\GONE", "DEVICE=Q:\\X.SYS", "DEVICE=GONE.SYS", "PROTSHELL=GONE.EXE"});
+        bootcheck::Report report = bootcheck::checkDocument(lines, d.map, u'E');
+        QList<int> kinds;
+        for (const bootcheck::Finding &f : bootcheck::worstFirst(report.findings))
+            kinds << int(f.kind) * 100 + (f.line == NoLine ? 99 : f.line);
+        QCOMPARE(kinds, (QList<int>{99, 3, 102, 200, 301}));
+        QCOMPARE(bootcheck::describe(report.findings.front(), lines), "Linje 0: – stopper oppstarten: ingen LIBPATH");
+        QCOMPARE(bootcheck::summary(report), "4 navn sjekket: 2 stopper oppstarten, 1 mangler, 1 advarsel, 1 ikke sjekket (oppstartsstasjon E:)");
+        QVERIFY(report.stopsBoot() && report.failed());
+        std::erase_if(report.findings, [](const bootcheck::Finding &f) { return f.kind == Kind::StopsBoot; });
+        QVERIFY(!report.stopsBoot() && report.failed());
+        std::erase_if(report.findings, [](const bootcheck::Finding &f) { return f.kind == Kind::Missing; });
+        QVERIFY(!report.failed());
+    }
+
+    // A real CONFIG.SYS with every file it names in place gives no finding,
+    // booted from C: and, with its drive letters changed, from another drive.
+    void realWorld_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<char>("boot");
+        QTest::addColumn<int>("named");
+        QTest::newRow("eComStation from C:") << "ecs-thinkpad.config.sys" << 'C' << 171;
+        QTest::newRow("eComStation from E:") << "ecs-thinkpad.config.sys" << 'E' << 171;
+        QTest::newRow("boot medium from C:") << "vbox-cid.config.sys" << 'C' << 52;
+        QTest::newRow("boot medium from A:") << "vbox-cid.config.sys" << 'A' << 52;
+    }
+    void realWorld()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(char, boot);
+        QFETCH(int, named);
+        QFile file(QStringLiteral(OS2SETUP_TEST_DATA "/") + fixture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        if (boot != 'C')
+            bytes.replace("C:\\", QByteArray(1, boot) + ":\\").replace("c:\\", QByteArray(1, boot) + ":\\");
+        const Lines lines = linefile::split(bytes.constData(), std::size_t(bytes.size()));
+        Drives d;
+        d.map.setDrive(u'S', d.dir.filePath("C")); // the installation CD
+        d.map.setDrive(u'C', boot == 'C' ? d.dir.filePath("C") : QString());
+        // Each missing name put where an installation keeps it: base drivers
+        // in \OS2\BOOT, other names without a path in the root.
+        const bootcheck::Report empty = bootcheck::checkDocument(lines, d.map, QChar::fromLatin1(boot));
+        QCOMPARE(empty.checked, named);
+        for (const bootcheck::Finding &f : empty.findings) {
+            QVERIFY(f.kind != Kind::Unchecked && f.line != NoLine);
+            QByteArray name = text8::fromDisplay(f.what).value().c_str();
+            const bool driver = lines[f.line].starts_with("BASEDEV=");
+            if (name.size() < 2 || name.at(1) != ':')
+                name = QByteArray(1, boot) + (driver ? ":\\OS2\\BOOT\\" : name.startsWith('\\') ? ":" : ":\\") + name;
+            d.add(name.at(0) == 'S' ? 'C' : name.at(0), name.mid(3).replace('\\', '/') + (f.folder ? "/" : ""));
+        }
+        QCOMPARE(describe(lines, bootcheck::checkDocument(lines, d.map, QChar::fromLatin1(boot))), QStringList());
     }
 };
 

@@ -97,6 +97,8 @@ private slots:
         QTest::newRow("not a letter") << QStringList{"--drive", "1=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("two letters") << QStringList{"--drive", "CD=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("letter beyond Z") << QStringList{"--drive", "Å=/mnt"} << Action::Fail << "X=MAPPE";
+        QTest::newRow("boot drive not a letter") << QStringList{"--boot-drive", "1"} << Action::Fail << "«--boot-drive 1» er ingen stasjonsbokstav";
+        QTest::newRow("boot drive, two letters") << QStringList{"--boot-drive=CD"} << Action::Fail << "«--boot-drive CD»";
     }
     void endsWithoutWindow()
     {
@@ -111,10 +113,17 @@ private slots:
             QCOMPARE(result.text.count(u'\n'), 1);
     }
 
+    void bootDrive()
+    {
+        QCOMPARE(parse({"--check", "--boot-drive", "e"}).bootDrive, QChar(u'E'));
+        QCOMPARE(parse({"--boot-drive=A:", "x"}).bootDrive, QChar(u'A'));
+        QCOMPARE(parse({"x"}).bootDrive, QChar());
+    }
+
     void helpNamesEveryOption()
     {
         const QString help = parse({"--help"}).text;
-        for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--choose-drive"})
+        for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--boot-drive X", "--choose-drive"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(!help.contains("-stylesheet"));
     }
@@ -160,34 +169,61 @@ private slots:
     }
 
     // "--check" on a copy of the example drive: nothing missing is status 0,
-    // a removed driver names its line and gives 1, a file that cannot be read 2.
+    // so are warnings and names not checked; a missing file or one that stops
+    // the boot is 1, a file or a drive that cannot be read 2. "%1" in an
+    // argument is the drive's folder.
     void checkWithoutWindow_data()
     {
-        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("change"); // a file removed, or a folder when it ends in '/'
+        QTest::addColumn<QString>("added");  // a line added to CONFIG.SYS
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("nothing missing") << "" << QStringList{} << 0
-                                         << "92 navn sjekket: 0 mangler, 0 advarsler, 0 ikke sjekket\n" << "";
-        QTest::newRow("a driver removed") << "OS2/BOOT/IBMKBD.SYS" << QStringList{} << 1
+        const QString counts = QStringLiteral("98 navn sjekket: %1 stopper oppstarten, %2 mangler, %3, %4 ikke sjekket "
+                                              "(oppstartsstasjon %5:)\n");
+        QTest::newRow("nothing missing") << "" << "" << QStringList{} << 0 << counts.arg("0", "0", "0 advarsler", "0", "C") << "";
+        QTest::newRow("a driver removed") << "OS2/BOOT/IBMKBD.SYS" << "" << QStringList{} << 1
                                           << "Linje 22: BASEDEV=IBMKBD.SYS – finner ikke IBMKBD.SYS\n"
-                                             "92 navn sjekket: 1 mangler, 0 advarsler, 0 ikke sjekket\n" << "";
-        QTest::newRow("the file named, other drive unmapped") << "" << QStringList{"X:\\CONFIG.SYS"} << 2 << ""
+                                             + counts.arg("0", "1", "0 advarsler", "0", "C") << "";
+        QTest::newRow("the country file removed") << "OS2/SYSTEM/COUNTRY.SYS" << "" << QStringList{} << 1
+                                                  << "Linje 40: COUNTRY=047,C:\\OS2\\SYSTEM\\COUNTRY.SYS – stopper oppstarten: finner ikke C:\\OS2\\SYSTEM\\COUNTRY.SYS\n"
+                                                     + counts.arg("1", "0", "0 advarsler", "0", "C") << "";
+        QTest::newRow("only a warning") << "OS2/BITMAP/" << "" << QStringList{} << 0
+                                        << "Linje 16: SET DPATH=C:\\OS2;C:\\OS2\\SYSTEM;C:\\MPTN;C:\\TCPIP\\BIN;C:\\IBMLAN;C:\\IBMCOM;C:\\OS2\\MDOS\\WINOS2;C:\\OS2\\INSTALL;C:\\;C:\\OS2\\BITMAP;C:\\OS2\\MDOS;C:\\OS2\\APPS;C:\\MMOS2; – advarsel: finner ikke mappen C:\\OS2\\BITMAP\n"
+                                           + counts.arg("0", "0", "1 advarsel", "0", "C") << "";
+        QTest::newRow("only a name not checked") << "" << "DEVICE=Q:\\X.SYS" << QStringList{} << 0
+                                                 << "Linje 129: DEVICE=Q:\\X.SYS – ikke sjekket: stasjonen til Q:\\X.SYS er ikke koblet til noen mappe\n"
+                                                    + counts.arg("0", "0", "0 advarsler", "1", "C").replace("98 navn", "99 navn") << "";
+        QTest::newRow("host path booted from E:") << "" << "" << QStringList{"--drive", "E=%1", "--boot-drive", "E", "%1/CONFIG.SYS"}
+                                                  << 0 << counts.arg("0", "0", "0 advarsler", "0", "E") << "";
+        QTest::newRow("the file named, other drive unmapped") << "" << "" << QStringList{"X:\\CONFIG.SYS"} << 2 << ""
                                                               << "os2setup: X:\\CONFIG.SYS: stasjon X: er ikke koblet";
-        QTest::newRow("no CONFIG.SYS") << "CONFIG.SYS" << QStringList{} << 2 << "" << "os2setup: Kan ikke lese C:\\CONFIG.SYS";
+        QTest::newRow("a drive mapped to nothing") << "" << "DEVICE=D:\\X.SYS" << QStringList{"--drive", "D=%1/gone"} << 2 << ""
+                                                   << "os2setup: Kan ikke sjekke D:\\: mappen %1/gone til stasjon D: finnes ikke\n";
+        QTest::newRow("no CONFIG.SYS") << "CONFIG.SYS" << "" << QStringList{} << 2 << "" << "os2setup: Kan ikke lese C:\\CONFIG.SYS";
     }
     void checkWithoutWindow()
     {
         QFETCH(QString, change);
+        QFETCH(QString, added);
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
         QTemporaryDir drive, home;
         QCOMPARE(QProcess::execute("cp", {"-R", QStringLiteral(OS2SETUP_EXAMPLE_DRIVE "/."), drive.path()}), 0);
-        if (!change.isEmpty())
+        if (change.endsWith(u'/'))
+            QVERIFY(QDir(drive.filePath(change)).removeRecursively());
+        else if (!change.isEmpty())
             QVERIFY(QFile::remove(drive.filePath(change)));
+        if (!added.isEmpty()) {
+            QFile config(drive.filePath("CONFIG.SYS"));
+            QVERIFY(config.open(QIODevice::Append));
+            config.write(added.toLatin1() + "\r\n");
+        }
+        arguments.replaceInStrings("%1", drive.path());
+        err.replace("%1", drive.path());
         QProcess program;
         QProcessEnvironment environment;
         environment.insert("HOME", home.path());

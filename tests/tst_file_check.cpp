@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPointer>
 #include <QLabel>
@@ -56,8 +57,9 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString boot = QStringLiteral("C:\\OS2\\BOOT\\");
         QTest::newRow("in OS2\\BOOT") << "BASEDEV=IBMKBD.SYS" << boot + "IBMKBD.SYS eksisterer";
-        QTest::newRow("current folder first") << "BASEDEV=LOCAL.SYS" << "LOCAL.SYS eksisterer";
-        QTest::newRow("current folder, other case") << "BASEDEV=local.sys" << "local.sys eksisterer";
+        QTest::newRow("in the root") << "BASEDEV=ROOTDRV.ADD" << "C:\\ROOTDRV.ADD eksisterer";
+        QTest::newRow("in OS2") << "BASEDEV=os2drv.add /V" << "C:\\OS2\\os2drv.add eksisterer";
+        QTest::newRow("the current folder counts not") << "BASEDEV=LOCAL.SYS" << kNoDriver;
         QTest::newRow("folder in current folder") << "BASEDEV=DIRDRV.SYS" << boot + "DIRDRV.SYS eksisterer";
         QTest::newRow("parameters") << "BASEDEV=IBM1S506.ADD /A:0 /U:0" << boot + "IBM1S506.ADD eksisterer";
         QTest::newRow("REM, name as written") << "REM BASEDEV=ibmkbd.sys" << boot + "ibmkbd.sys eksisterer";
@@ -73,6 +75,8 @@ private slots:
         QTest::newRow("search path") << "SET PATH=C:\\OS2\\BOOT;C:\\OS2" << kNoFile;
         QTest::newRow("folder") << "DEVICE=C:\\OS2\\BOOT" << kNoFile;
         QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kNoFile;
+        QTest::newRow("not a drive letter") << "DEVICE=1:\\LOCAL.SYS" << kNoFile;
+        QTest::newRow("a link out of the drive") << "DEVICE=C:\\OUT.SYS" << kNoFile;
         QTest::newRow("long line") << "REM " + QString(300, u'x') + " BASEDEV=IBMKBD.SYS /P" << boot + "IBMKBD.SYS eksisterer";
         QTest::newRow("long path") << "DEVICE=C:\\" + kLong + "\\A.SYS /P" << "C:\\" + kLong + "\\A.SYS eksisterer";
         QTest::newRow("neither") << "DEVICE=C:/OS2/BOOT/COM.SYS" << kOld;
@@ -84,10 +88,14 @@ private slots:
         QFETCH(QString, message);
         CurrentDir cwd;
         cwd.write("LOCAL.SYS", "x");
+        cwd.write("1:/LOCAL.SYS", "x");
         cwd.write("DIRDRV.SYS/X", "x");
         TestDrive c;
-        for (const QString name : {"IBMKBD.SYS", "IBM1S506.ADD", "COM.SYS", "LOCAL.SYS", "DIRDRV.SYS", "BLÅ.SYS", "SUBDIR.SYS/X"})
+        for (const QString name : {"IBMKBD.SYS", "IBM1S506.ADD", "COM.SYS", "DIRDRV.SYS", "BLÅ.SYS", "SUBDIR.SYS/X"})
             c.write("OS2/BOOT/" + name, "x");
+        c.write("ROOTDRV.ADD", "x");
+        c.write("OS2/OS2DRV.ADD", "x");
+        QVERIFY(QFile::link(cwd.path("LOCAL.SYS"), c.path("OUT.SYS")));
         c.write(QString(kLong).replace(u'\\', u'/') + "/A.SYS", "x");
         c.write("CONFIG.SYS", crlf({"REM top", line}));
         ErrorRecorder errors;
@@ -117,11 +125,36 @@ private slots:
         QCOMPARE(drivers, 11);
     }
 
-    // Ctrl+Shift+K lists what the whole file names but the drive lacks; Enter
-    // on a finding makes its line current, as a click on "Fil" does.
+    // Booted from the drive of the file read: "Sjekk" and the whole-file
+    // check look for a bare driver name on E:, not on C:.
+    void bootDriveOfTheFileRead()
+    {
+        TestDrive c, e;
+        c.write("OS2/BOOT/ONLYC.ADD", "x");
+        e.write("OS2/BOOT/IBMKBD.SYS", "x");
+        e.write("OS2/DLL/X.DLL", "x");
+        e.write("CONFIG.SYS", crlf({"LIBPATH=E:\\OS2\\DLL", "BASEDEV=IBMKBD.SYS", "BASEDEV=ONLYC.ADD"}));
+        DriveMap drives = c.map();
+        drives.setDrive(u'E', e.root());
+        ErrorRecorder errors;
+        auto w = openWindow(drives, {"E:\\CONFIG.SYS"});
+        checkLine(w.get(), 1, "E:\\OS2\\BOOT\\IBMKBD.SYS eksisterer");
+        checkLine(w.get(), 2, kNoDriver);
+        w->showBootCheck();
+        auto *dialog = w->findChild<QDialog *>("BootCheckDialog");
+        QCOMPARE(widget<QListWidget>(dialog, "findings")->item(0)->text(),
+                 QStringLiteral("Linje 3: BASEDEV=ONLYC.ADD – finner ikke ONLYC.ADD"));
+        QVERIFY(widget<QLabel>(dialog, "heading")->text().startsWith("Oppstartsstasjon: E:\n"));
+        QVERIFY(widget<QLabel>(dialog, "summary")->text().endsWith("(oppstartsstasjon E:)"));
+        QCOMPARE(errors.messages(), QStringList());
+    }
+
+    // Ctrl+Shift+K lists what the whole file names but OS/2 would not find,
+    // the worst first; Enter on a finding makes its line current, as a click
+    // on "Fil" does, and keeps the one dialog open beside the yellow line.
     void wholeFileFromTheKeyboard()
     {
-        WindowOnDrive win({"REM", "DEVICE=C:\\OS2\\BOOT\\COM.SYS", "BASEDEV=NOPE.ADD", "RUN=C:\\GONE.EXE"});
+        WindowOnDrive win({"REM", "DEVICE=C:\\OS2\\BOOT\\COM.SYS", "SET PATH=C:\\GONE", "BASEDEV=NOPE.ADD", "RUN=C:\\GONE.EXE"});
         win.c.write("OS2/BOOT/COM.SYS", "x");
         win.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
@@ -130,15 +163,37 @@ private slots:
         QPointer<QDialog> dialog = win.w->findChild<QDialog *>("BootCheckDialog");
         QVERIFY(dialog && dialog->isVisible());
         auto *findings = widget<QListWidget>(dialog, "findings");
-        QCOMPARE(findings->count(), 2);
-        QCOMPARE(findings->item(1)->text(), QStringLiteral("Linje 4: RUN=C:\\GONE.EXE – finner ikke C:\\GONE.EXE"));
-        QCOMPARE(widget<QLabel>(dialog, "summary")->text(), QStringLiteral("3 navn sjekket: 2 mangler, 0 advarsler, 0 ikke sjekket"));
+        QStringList rows;
+        for (int i = 0; i < findings->count(); ++i)
+            rows << findings->item(i)->text();
+        QCOMPARE(rows, (QStringList{"Linje 0: – stopper oppstarten: ingen LIBPATH",
+                                    "Linje 4: BASEDEV=NOPE.ADD – finner ikke NOPE.ADD",
+                                    "Linje 5: RUN=C:\\GONE.EXE – finner ikke C:\\GONE.EXE",
+                                    "Linje 3: SET PATH=C:\\GONE – advarsel: finner ikke mappen C:\\GONE"}));
+        // Each kind has its own colour and icon.
+        QVERIFY(findings->item(0)->foreground() != findings->item(1)->foreground());
+        QVERIFY(findings->item(1)->foreground() != findings->item(3)->foreground());
+        QVERIFY(findings->item(0)->icon().cacheKey() != findings->item(1)->icon().cacheKey());
+        QCOMPARE(widget<QLabel>(dialog, "summary")->text(),
+                 QStringLiteral("4 navn sjekket: 1 stopper oppstarten, 2 mangler, 1 advarsel, 0 ikke sjekket (oppstartsstasjon C:)"));
+        const auto *edit1 = widget<QLineEdit>(win.w.get(), "Edit1");
+        QVERIFY(!dialog->frameGeometry().intersects(QRect(edit1->mapToGlobal(QPoint()), edit1->size())));
+
         QTest::keyClick(findings, Qt::Key_Down);
         QTest::keyClick(findings, Qt::Key_Return);
         QCOMPARE(win.selected(), 3);
-        QCOMPARE(win.text("Edit1"), QStringLiteral("RUN=C:\\GONE.EXE"));
+        QCOMPARE(win.text("Edit1"), QStringLiteral("BASEDEV=NOPE.ADD"));
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 4"));
         QCOMPARE(win.text("Label3"), QString());
+        QVERIFY(dialog && dialog->isVisible());
+
+        // A second Ctrl+Shift+K checks again in the same dialog.
+        win.c.write("OS2/BOOT/NOPE.ADD", "x");
+        win.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
+        QTest::keyClick(win.w.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(win.w->findChildren<QDialog *>("BootCheckDialog"), QList<QDialog *>{dialog.data()});
+        QCOMPARE(findings->count(), 3);
         QTest::keyClick(findings, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
 
@@ -152,7 +207,21 @@ private slots:
         QTRY_VERIFY(about.isNull() || !about->isVisible());
         dialog = win.w->findChild<QDialog *>("BootCheckDialog");
         QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(widget<QListWidget>(dialog, "findings")->count(), 2);
+        QCOMPARE(widget<QListWidget>(dialog, "findings")->count(), 3);
+    }
+
+    // Without a file read, nothing is checked, and the dialog says so.
+    void wholeFileWithNothingRead()
+    {
+        TestDrive c;
+        ErrorRecorder errors;
+        auto w = openWindow(c.map());
+        QCOMPARE(errors.messages().size(), 1);
+        w->showBootCheck();
+        auto *dialog = w->findChild<QDialog *>("BootCheckDialog");
+        QCOMPARE(widget<QLabel>(dialog, "heading")->text(), QStringLiteral("Ingen fil er lest inn"));
+        QVERIFY(widget<QListWidget>(dialog, "findings")->isHidden());
+        QCOMPARE(widget<QLabel>(dialog, "summary")->text(), QString());
     }
 };
 

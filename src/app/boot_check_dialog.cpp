@@ -1,38 +1,96 @@
-// The findings of the check of the whole file, in a small window beside the
-// main one: choosing a finding makes its line current.
+// The findings of the check of the whole file, in one small window beside the
+// main one: choosing a finding makes its line current and keeps the window open.
 #include "app/boot_check_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
-BootCheckDialog::BootCheckDialog(const bootcheck::Report &report, const Lines &lines, QWidget *parent)
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using bootcheck::Kind;
+
+constexpr int kGap = 8;
+
+QStyle::StandardPixmap iconOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::StopsBoot:
+        return QStyle::SP_MessageBoxCritical;
+    case Kind::Missing:
+        return QStyle::SP_MessageBoxWarning;
+    case Kind::Warning:
+        return QStyle::SP_MessageBoxInformation;
+    case Kind::Unchecked:
+        break;
+    }
+    return QStyle::SP_MessageBoxQuestion;
+}
+
+QColor colourOf(Kind kind, const QPalette &palette)
+{
+    switch (kind) {
+    case Kind::StopsBoot:
+        return QColor(0xA0, 0x00, 0x00);
+    case Kind::Missing:
+        return QColor(0x8A, 0x45, 0x00);
+    case Kind::Warning:
+        break;
+    case Kind::Unchecked:
+        return QColor(0x5A, 0x5A, 0x5A);
+    }
+    return palette.color(QPalette::Text);
+}
+
+// The first place for a frame of `size` that lies on `screen`: beside the
+// window, else above or below the area kept clear.
+std::optional<QPoint> placeFor(QSize size, const QRect &window, const QRect &keepClear, const QRect &screen)
+{
+    const auto clampX = [&](int x) { return std::clamp(x, screen.left(), screen.right() - size.width() + 1); };
+    const auto clampY = [&](int y) { return std::clamp(y, screen.top(), screen.bottom() - size.height() + 1); };
+    const QPoint candidates[] = {
+        {window.right() + kGap, clampY(window.top())},
+        {clampX(window.left()), window.bottom() + kGap},
+        {window.left() - kGap - size.width(), clampY(window.top())},
+        {clampX(window.left()), window.top() - kGap - size.height()},
+        {clampX(window.center().x() - size.width() / 2), keepClear.top() - kGap - size.height()},
+        {clampX(window.center().x() - size.width() / 2), keepClear.bottom() + kGap},
+    };
+    for (const QPoint &p : candidates)
+        if (screen.contains(QRect(p, size)))
+            return p;
+    return std::nullopt;
+}
+
+} // namespace
+
+BootCheckDialog::BootCheckDialog(QWidget *parent)
     : QDialog(parent)
+    , m_heading(new QLabel(this))
     , m_list(new QListWidget(this))
+    , m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("BootCheckDialog"));
     setWindowTitle(QStringLiteral("Sjekk hele filen"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window's light look, whatever the desktop's: the colours of the
+    // kinds are chosen for it.
+    if (parent)
+        setPalette(parent->palette());
 
-    auto *heading = new QLabel(this);
-    heading->setWordWrap(true);
-    heading->setText(report.findings.empty()
-                         ? QStringLiteral("Alle filer og mapper som de aktive linjene nevner, finnes.")
-                         : QStringLiteral("Filer og mapper som de aktive linjene nevner, men som ikke finnes. "
-                                          "Velg en linje for å gå til den:"));
-    heading->setBuddy(m_list);
+    m_heading->setObjectName(QStringLiteral("heading"));
+    m_heading->setWordWrap(true);
+    m_heading->setBuddy(m_list);
 
     m_list->setObjectName(QStringLiteral("findings"));
     m_list->setAccessibleName(QStringLiteral("Funn"));
-    for (const bootcheck::Finding &finding : report.findings) {
-        auto *item = new QListWidgetItem(bootcheck::describe(finding, lines), m_list);
-        item->setData(Qt::UserRole, int(finding.line));
-        item->setToolTip(item->text());
-    }
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(0);
     const auto choose = [this](QListWidgetItem *item) {
         if (item)
             emit lineChosen(static_cast<LinePos>(item->data(Qt::UserRole).toInt()));
@@ -40,18 +98,69 @@ BootCheckDialog::BootCheckDialog(const bootcheck::Report &report, const Lines &l
     connect(m_list, &QListWidget::itemActivated, this, choose);
     connect(m_list, &QListWidget::itemClicked, this, choose);
 
-    auto *summary = new QLabel(bootcheck::summary(report), this);
-    summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Lukk"));
+    QPushButton *close = buttons->button(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("Lukk"));
+    // Enter on a finding goes to its line; only Escape or "Lukk" close.
+    close->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
+    layout->addWidget(m_heading);
     layout->addWidget(m_list, 1);
-    layout->addWidget(summary);
+    layout->addWidget(m_summary);
     layout->addWidget(buttons);
     resize(620, 300);
+}
+
+void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &lines)
+{
+    const QString boot = QString(report.bootDrive) + u':';
+    m_heading->setText(QStringLiteral("Oppstartsstasjon: %1\n").arg(QString(report.bootDrive) + u':')
+                       + (report.findings.empty()
+                              ? QStringLiteral("Alle filer og mapper som de aktive linjene nevner, er der OS/2 "
+                                               "leter etter dem.")
+                              : QStringLiteral("Det OS/2 ikke finner, det verste først. Enter eller et klikk på "
+                                               "et funn går til linjen i filen.")));
+    m_list->clear();
+    for (const bootcheck::Finding &finding : bootcheck::worstFirst(report.findings)) {
+        auto *item = new QListWidgetItem(style()->standardIcon(iconOf(finding.kind)),
+                                         bootcheck::describe(finding, lines), m_list);
+        item->setData(Qt::UserRole, int(finding.line));
+        item->setData(Qt::UserRole + 1, int(finding.kind));
+        item->setForeground(colourOf(finding.kind, palette()));
+        item->setToolTip(item->text());
+    }
+    m_list->setVisible(true);
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+    m_summary->setText(bootcheck::summary(report));
     m_list->setFocus();
+}
+
+void BootCheckDialog::showNothingChecked(const QString &message)
+{
+    m_heading->setText(message);
+    m_list->clear();
+    m_list->setVisible(false);
+    m_summary->clear();
+}
+
+void BootCheckDialog::placeClearOf(const QRect &window, const QRect &keepClear)
+{
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen)
+        return;
+    // Before the dialog is shown its frame is not known: take the main window's.
+    const QWidget *main = parentWidget() ? parentWidget()->window() : this;
+    const QRect inner = main->geometry();
+    const QRect outerMain = main->frameGeometry();
+    const QMargins frame(inner.left() - outerMain.left(), inner.top() - outerMain.top(),
+                         outerMain.right() - inner.right(), outerMain.bottom() - inner.bottom());
+    const QSize outer = size().grownBy(frame);
+    if (const auto place = placeFor(outer, window, keepClear, screen->availableGeometry()))
+        move(*place);
 }

@@ -1,11 +1,12 @@
-// The findings of the check of the whole file, in a small window beside the
-// main one: choosing a finding makes its line current.
+// The findings of the check of the whole file, in one small window beside the
+// main one: choosing a finding makes its line current and keeps the window open.
 #pragma once
 
 #include "engine/boot_check.h"
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 
 class BootCheckDialog : public QDialog
@@ -13,12 +14,23 @@ class BootCheckDialog : public QDialog
     Q_OBJECT
 
 public:
-    BootCheckDialog(const bootcheck::Report &report, const Lines &lines, QWidget *parent);
+    explicit BootCheckDialog(QWidget *parent);
+
+    // The findings of `report` on `lines`, the worst first, each kind with its
+    // own icon and colour.
+    void showReport(const bootcheck::Report &report, const Lines &lines);
+    // `message` in place of findings: nothing was checked.
+    void showNothingChecked(const QString &message);
+    // Moves the dialog beside `window` (global frame geometry) or, when the
+    // screen has no room there, where it leaves `keepClear` (global) in view.
+    void placeClearOf(const QRect &window, const QRect &keepClear);
 
 signals:
     // The user chose the finding on document line `line`.
     void lineChosen(LinePos line);
 
 private:
+    QLabel *const m_heading;
     QListWidget *const m_list;
+    QLabel *const m_summary;
 };

@@ -29,10 +29,17 @@ int runCheck(const CommandLine &commandLine, const QProcessEnvironment &environm
         print(err, QStringLiteral("os2setup: ") + e.message());
         return 2;
     }
-    const bootcheck::Report report = bootcheck::checkDocument(lines, drives);
+    const QChar bootDrive = bootcheck::bootDriveOf(file, lines, commandLine.bootDrive);
+    bootcheck::Report report;
+    try {
+        report = bootcheck::checkDocument(lines, drives, bootDrive);
+    } catch (const FileError &e) {
+        print(err, QStringLiteral("os2setup: ") + e.message());
+        return 2;
+    }
     for (const bootcheck::Finding &finding : report.findings)
         print(out, bootcheck::describe(finding, lines));
     print(out, bootcheck::summary(report));
     std::fflush(out);
-    return report.count(bootcheck::Kind::Missing) > 0 ? 1 : 0;
+    return report.failed() ? 1 : 0;
 }

@@ -64,6 +64,17 @@ const std::vector<Rule> &rules()
                  result.drives.append(*drive);
              }
          }},
+        {{QStringLiteral("boot-drive")}, QStringLiteral("X"),
+         QStringLiteral("Sjekk filen som om OS/2 starter fra stasjon X:."),
+         [](CommandLine &result, const QStringList &values) {
+             const QString value = values.last();
+             const QChar letter = value.isEmpty() ? QChar() : value.at(0).toUpper();
+             if (letter < u'A' || letter > u'Z' || (value.size() > 1 && value.mid(1) != QStringLiteral(":")))
+                 return fail(result, QStringLiteral("«--boot-drive %1» er ingen stasjonsbokstav (en bokstav fra "
+                                                    "A til Z).")
+                                         .arg(value));
+             result.bootDrive = letter;
+         }},
         {{QStringLiteral("choose-drive")}, {},
          QStringLiteral("Spør etter mappen til stasjon C: ved start, også når den er kjent."),
          [](CommandLine &result, const QStringList &) { result.chooseDrive = true; }},
@@ -127,8 +138,13 @@ QString usage()
         "Qt-valg som -style STIL og -platform NAVN tas også imot.\n"
         "\n"
         "--check åpner intet vindu: det skriver én linje for hver fil eller mappe som en\n"
-        "aktiv linje nevner, men som ikke finnes, og en siste linje med antallene.\n"
-        "Status 0: ingenting mangler; 1: noe mangler; 2: filen kan ikke leses.\n");
+        "aktiv linje nevner, men som ikke er der OS/2 leter, og en siste linje med\n"
+        "antallene. Hver linje sier hvor ille det er: «stopper oppstarten», «finner\n"
+        "ikke», «advarsel» eller «ikke sjekket». Navn uten stasjon ligger på\n"
+        "oppstartsstasjonen: den fra --boot-drive, ellers stasjonen til FIL, ellers\n"
+        "stasjonen til \\OS2\\DLL på LIBPATH, ellers C:.\n"
+        "Status 0: ingenting mangler (advarsler går an); 1: noe stopper oppstarten\n"
+        "eller mangler; 2: filen eller en stasjon kan ikke leses.\n");
     return text;
 }
 

@@ -25,6 +25,7 @@ struct CommandLine
     QStringList files;        // the arguments that are no option, as given
     QList<DriveOption> drives; // every --drive, in the order given
     bool chooseDrive = false; // --choose-drive
+    QChar bootDrive;          // --boot-drive X, upper case; null when not given
 };
 
 // Parses `arguments`, the program's name first. The toolkit's own options

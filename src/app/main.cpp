@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
     chooseDriveAtStart(drives, configFileFrom(command.files), command.chooseDrive, settings);
 
     TOs2Form Os2Form(command.files, std::move(drives));
+    Os2Form.setBootDrive(command.bootDrive);
     Os2Form.show();
     return QApplication::exec();
 }

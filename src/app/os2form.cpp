@@ -402,20 +402,42 @@ void TOs2Form::SjekkKnappClick()
     const std::optional<std::string> shown = m_ws->editLineBytes();
     if (!shown)
         return;
-    if (const auto message = checkStatement(m_ws->drives(), *shown))
+    if (const auto message = checkStatement(m_ws->drives(), bootDrive(), *shown))
         m_ws->showMessage(*message);
+}
+
+QChar TOs2Form::bootDrive() const
+{
+    return bootcheck::bootDriveOf(m_ws->ConfigFileName(), m_document.lines(), m_bootDrive);
 }
 
 void TOs2Form::showBootCheck()
 {
-    const bootcheck::Report report = bootcheck::checkDocument(m_document.lines(), m_ws->drives());
-    auto *dialog = new BootCheckDialog(report, m_document.lines(), this);
-    // A finding's line becomes current as if the user clicked it on "Fil".
-    connect(dialog, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
-        if (!m_document.isLine(line))
-            return;
-        m_ws->selectLine(line);
-        ListBoxClick();
-    });
-    dialog->show();
+    // One dialog: a second Ctrl+Shift+K checks again and raises it.
+    const bool first = !m_bootCheck;
+    if (first) {
+        m_bootCheck = new BootCheckDialog(this);
+        // A finding's line becomes current as if the user clicked it on "Fil".
+        connect(m_bootCheck, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
+            if (!m_document.isLine(line))
+                return;
+            m_ws->selectLine(line);
+            ListBoxClick();
+        });
+    }
+    if (!m_ws->hasReadFile()) {
+        m_bootCheck->showNothingChecked(QStringLiteral("Ingen fil er lest inn"));
+    } else {
+        try {
+            m_bootCheck->showReport(bootcheck::checkDocument(m_document.lines(), m_ws->drives(), bootDrive()),
+                                    m_document.lines());
+        } catch (const FileError &e) {
+            m_bootCheck->showNothingChecked(e.message());
+        }
+    }
+    if (first)
+        m_bootCheck->placeClearOf(frameGeometry(), QRect(ui->Edit1->mapToGlobal(QPoint()), ui->Edit1->size()));
+    m_bootCheck->show();
+    m_bootCheck->raise();
+    m_bootCheck->activateWindow();
 }

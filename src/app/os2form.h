@@ -18,6 +18,7 @@ namespace Ui {
 class TOs2Form;
 }
 class AboutBox;
+class BootCheckDialog;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -63,6 +64,9 @@ public:
     // Checks every file and folder the document names and shows the findings
     // in a small window (Ctrl+Shift+K); choosing one makes its line current.
     void showBootCheck();
+    // The drive the checks take OS/2 to boot from (--boot-drive); by default
+    // the drive of the file read, see bootcheck::bootDriveOf().
+    void setBootDrive(QChar letter) { m_bootDrive = letter; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -84,6 +88,7 @@ private:
     void createPages();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
+    QChar bootDrive() const;
 
     const std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
@@ -92,6 +97,8 @@ private:
     std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
     QPointer<AboutBox> m_about;
+    QPointer<BootCheckDialog> m_bootCheck;
+    QChar m_bootDrive;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

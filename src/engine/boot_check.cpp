@@ -1,145 +1,193 @@
 // "Will it boot?": whether every file and folder that the active statements of
-// a CONFIG.SYS name exists on the mapped drives.
+// a CONFIG.SYS name is where OS/2 looks for it, and how bad it is when not.
 #include "engine/boot_check.h"
 
-#include "platform/file_error.h"
-#include "platform/line_file.h"
+#include "engine/boot_statements.h"
+#include "engine/drive_tree.h"
 #include "platform/text8.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
-#include <array>
-#include <string_view>
+#include <string>
 
 namespace bootcheck {
 namespace {
 
-enum class Names {
-    Driver,     // BASEDEV=: a bare name is a base driver
-    File,       // a file name before the first blank
-    Folders,    // folders separated by ';', all needed
-    SearchPath, // folders separated by ';', a missing one is only a warning
-};
+using Presence = DriveTree::Presence;
+using Type = DriveTree::Type;
 
-struct Statement
+// Where BASEDEV= drivers are loaded from, in this order.
+constexpr std::string_view kDriverFolders[] = {"\\", "\\OS2\\BOOT\\", "\\OS2\\"};
+
+// Of several places looked at, what to report: found anywhere wins, then a
+// place outside the drive, then an unmapped drive, then nothing.
+Presence best(Presence a, Presence b)
 {
-    std::string_view key; // upper case, with its "="
-    Names names;
-};
-
-constexpr std::array<Statement, 12> kStatements = {{
-    {"BASEDEV=", Names::Driver},
-    {"DEVICE=", Names::File},
-    {"IFS=", Names::File},
-    {"RUN=", Names::File},
-    {"CALL=", Names::File},
-    {"PROTSHELL=", Names::File},
-    {"SHELL=", Names::File},
-    {"SET RUNWORKPLACE=", Names::File},
-    {"SET OS2_SHELL=", Names::File},
-    {"LIBPATH=", Names::Folders},
-    {"SET PATH=", Names::SearchPath},
-    {"SET DPATH=", Names::SearchPath},
-}};
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-// A trimmed line commented out: REM as its first word, in any letter case.
-bool isRemark(std::string_view line)
-{
-    return text8::startsWithUpper(line, "REM") && (line.size() == 3 || isBlank(line[3]));
-}
-
-bool hasDrive(const QString &name)
-{
-    return name.size() >= 2 && name.at(1) == u':';
-}
-
-// The DOS path of a name as OS/2 reads it at start: a name without a drive
-// lies on the boot drive, from its root.
-QString onBootDrive(const QString &name)
-{
-    if (hasDrive(name))
-        return name;
-    return name.startsWith(u'\\') ? QStringLiteral("C:") + name : QStringLiteral("C:\\") + name;
-}
-
-enum class Found { Yes, No, Unmapped };
-
-Found look(const DriveMap &drives, const QString &dosPath, bool folder)
-{
-    QString host;
-    try {
-        host = drives.resolve(dosPath);
-    } catch (const FileError &) {
-        return Found::Unmapped;
-    }
-    const QFileInfo info(host);
-    return (folder ? info.isDir() : info.isFile()) ? Found::Yes : Found::No;
+    constexpr Presence order[] = {Presence::Present, Presence::Outside, Presence::Unmapped, Presence::Absent};
+    for (const Presence p : order)
+        if (a == p || b == p)
+            return p;
+    return Presence::Absent;
 }
 
 class Checker
 {
 public:
     Checker(const DriveMap &drives, Report &report)
-        : m_drives(drives)
+        : m_tree(drives)
         , m_report(report)
+        , m_boot(char(report.bootDrive.toLatin1()))
     {
     }
 
-    void file(LinePos line, const QString &name, bool driver)
+    void statement(const Statement &s)
     {
-        if (name.isEmpty())
+        if (s.unused) {
+            add(s.line, Kind::Unchecked, Reason::Unused, {}, false);
             return;
-        ++m_report.checked;
-        const bool bare = !name.contains(u'\\') && !name.contains(u'/') && !hasDrive(name);
-        Found found = look(m_drives, onBootDrive(name), false);
-        if (found == Found::No && driver && bare)
-            found = look(m_drives, QStringLiteral("C:\\OS2\\BOOT\\") + name, false);
-        add(line, name, found, Kind::Missing, false);
-    }
-
-    void folders(LinePos line, std::string_view list, Kind ifMissing)
-    {
-        std::size_t start = 0;
-        while (start <= list.size()) {
-            std::size_t end = list.find(';', start);
-            if (end == std::string_view::npos)
-                end = list.size();
-            const std::string_view folder = trimmed(list.substr(start, end - start));
-            start = end + 1;
-            // "." is the current folder of whoever runs the program, not a place.
-            if (folder.empty() || folder == "." || folder == ".\\")
-                continue;
-            ++m_report.checked;
-            const QString name = text8::toDisplay(folder);
-            add(line, name, look(m_drives, onBootDrive(name), true), ifMissing, true);
+        }
+        switch (s.rule->shape) {
+        case Shape::Driver:
+            return driver(s.line, firstWord(s.value));
+        case Shape::File:
+            return file(s.line, firstWord(s.value), s.rule->ifMissing);
+        case Shape::CountryFile:
+            if (const std::vector<std::string_view> fields = splitList(s.value, ','); fields.size() >= 2)
+                file(s.line, firstWord(fields[1]), s.rule->ifMissing);
+            return;
+        case Shape::DevinfoFile:
+            return devinfo(s);
+        case Shape::Folder:
+            return folder(s.line, firstWord(s.value), s.rule->ifMissing);
+        case Shape::LibPath:
+            return libPath(s);
+        case Shape::SearchPath:
+            for (const std::string_view entry : splitList(s.value, ';'))
+                if (!isRelative(entry))
+                    folder(s.line, entry, s.rule->ifMissing);
+            return;
         }
     }
 
+    void noLibPath() { add(NoLine, Kind::StopsBoot, Reason::NoLibPath, {}, false); }
+
 private:
-    void add(LinePos line, const QString &name, Found found, Kind ifMissing, bool folder)
+    // The DOS path of a name as OS/2 reads it at start: a name without a drive
+    // lies on the boot drive, from its root.
+    std::string dosPath(std::string_view name) const
     {
-        if (found == Found::Yes)
-            return;
-        m_report.findings.push_back({line, found == Found::Unmapped ? Kind::Unchecked : ifMissing, name, folder});
+        if (name.size() >= 2 && name[1] == ':')
+            return std::string(name);
+        std::string path{m_boot, ':'};
+        if (!name.starts_with('\\') && !name.starts_with('/'))
+            path += '\\';
+        path += name;
+        return path;
     }
 
-    const DriveMap &m_drives;
+    Presence look(std::string_view name, Type type)
+    {
+        return m_tree.find(dosPath(name), type);
+    }
+
+    void file(LinePos line, std::string_view name, Kind ifMissing)
+    {
+        if (name.empty())
+            return;
+        ++m_report.checked;
+        report(line, name, look(name, Type::File), ifMissing, false);
+    }
+
+    void folder(LinePos line, std::string_view name, Kind ifMissing)
+    {
+        if (name.empty())
+            return;
+        ++m_report.checked;
+        report(line, name, look(name, Type::Folder), ifMissing, true);
+    }
+
+    void driver(LinePos line, std::string_view name)
+    {
+        if (name.empty())
+            return;
+        if (name.find_first_of(":\\/") != std::string_view::npos) {
+            add(line, Kind::Unchecked, Reason::NotAFileName, name, false);
+            return;
+        }
+        ++m_report.checked;
+        Presence found = Presence::Absent;
+        for (const std::string_view folder : kDriverFolders)
+            if ((found = best(found, look(std::string(folder) + std::string(name), Type::File))) == Presence::Present)
+                break;
+        const bool disks = text8::upper(name) == "OS2DASD.DMD";
+        report(line, name, found, disks ? Kind::StopsBoot : Kind::Missing, false);
+    }
+
+    void devinfo(const Statement &s)
+    {
+        const std::vector<std::string_view> fields = splitList(s.value, ',');
+        if (fields.size() < 3)
+            return;
+        const std::string device = text8::upper(fields.front());
+        if (device == "KBD" || device == "SCR")
+            file(s.line, firstWord(fields.back()), s.rule->ifMissing);
+    }
+
+    // OS/2 cannot come up without an \OS2\DLL folder on the LIBPATH, on any
+    // drive (a boot medium in A: may name C:\OS2\DLL); other folders only
+    // matter to the programs that load from them.
+    void libPath(const Statement &s)
+    {
+        struct Entry
+        {
+            std::string_view name;
+            Presence found;
+            bool system;
+        };
+        std::vector<Entry> entries;
+        bool systemFound = false;
+        bool systemUnchecked = false;
+        for (const std::string_view name : splitList(s.value, ';')) {
+            if (isRelative(name))
+                continue;
+            ++m_report.checked;
+            const Entry entry{name, look(name, Type::Folder), isSystemDllFolder(name)};
+            systemFound |= entry.system && entry.found == Presence::Present;
+            systemUnchecked |= entry.system && entry.found != Presence::Present && entry.found != Presence::Absent;
+            entries.push_back(entry);
+        }
+        const bool stops = !systemFound && !systemUnchecked;
+        bool named = false;
+        for (const Entry &entry : entries) {
+            named |= entry.system;
+            report(s.line, entry.name, entry.found, entry.system && stops ? Kind::StopsBoot : Kind::Warning, true);
+        }
+        if (stops && !named)
+            add(s.line, Kind::StopsBoot, Reason::NotFound, "\\OS2\\DLL", true);
+    }
+
+    void report(LinePos line, std::string_view name, Presence found, Kind ifMissing, bool folder)
+    {
+        switch (found) {
+        case Presence::Present:
+            return;
+        case Presence::Absent:
+            return add(line, ifMissing, Reason::NotFound, name, folder);
+        case Presence::Unmapped:
+            return add(line, Kind::Unchecked, Reason::Unmapped, name, folder);
+        case Presence::Outside:
+            return add(line, Kind::Unchecked, Reason::OutsideDrive, name, folder);
+        }
+    }
+
+    void add(LinePos line, Kind kind, Reason reason, std::string_view name, bool folder)
+    {
+        const QChar drive = QChar::fromLatin1(dosPath(name).front()).toUpper();
+        m_report.findings.push_back({line, kind, reason, text8::toDisplay(name), folder, drive});
+    }
+
+    DriveTree m_tree;
     Report &m_report;
+    const char m_boot;
 };
 
 } // namespace
@@ -149,58 +197,101 @@ int Report::count(Kind kind) const
     return int(std::count_if(findings.begin(), findings.end(), [kind](const Finding &f) { return f.kind == kind; }));
 }
 
-Report checkDocument(const Lines &lines, const DriveMap &drives)
+bool Report::stopsBoot() const
+{
+    return count(Kind::StopsBoot) > 0;
+}
+
+bool Report::failed() const
+{
+    return stopsBoot() || count(Kind::Missing) > 0;
+}
+
+QChar bootDriveOf(const QString &file, const Lines &lines, QChar given)
+{
+    const auto isLetter = [](QChar c) { return c.toUpper() >= u'A' && c.toUpper() <= u'Z'; };
+    if (isLetter(given))
+        return given.toUpper();
+    if (file.size() >= 2 && file.at(1) == u':' && isLetter(file.at(0)))
+        return file.at(0).toUpper();
+    const std::vector<Statement> statements = statementsOf(lines);
+    for (auto s = statements.rbegin(); s != statements.rend(); ++s) {
+        if (s->rule->shape != Shape::LibPath)
+            continue;
+        for (const std::string_view entry : splitList(s->value, ';'))
+            if (hasDriveLetter(entry) && isSystemDllFolder(entry))
+                return QChar::fromLatin1(char(text8::upper(static_cast<unsigned char>(entry.front()))));
+        break;
+    }
+    return u'C';
+}
+
+Report checkDocument(const Lines &lines, const DriveMap &drives, QChar bootDrive)
 {
     Report report;
+    report.bootDrive = bootDrive.toUpper();
     Checker check(drives, report);
-    const std::size_t n = std::min(lines.size(), MaxDocumentLines);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string_view line = trimmed(lines[i]);
-        if (isRemark(line))
-            continue;
-        for (const Statement &statement : kStatements) {
-            if (!text8::startsWithUpper(line, statement.key))
-                continue;
-            const std::string_view value = trimmed(line.substr(statement.key.size()));
-            const auto pos = static_cast<LinePos>(i);
-            if (statement.names == Names::Folders)
-                check.folders(pos, value, Kind::Missing);
-            else if (statement.names == Names::SearchPath)
-                check.folders(pos, value, Kind::Warning);
-            else
-                check.file(pos, text8::toDisplay(value.substr(0, value.find_first_of(" \t"))),
-                           statement.names == Names::Driver);
-            break;
-        }
-    }
+    const std::vector<Statement> statements = statementsOf(lines);
+    if (std::none_of(statements.begin(), statements.end(),
+                     [](const Statement &s) { return s.rule->shape == Shape::LibPath; }))
+        check.noLibPath();
+    for (const Statement &s : statements)
+        check.statement(s);
     return report;
 }
 
 QString describe(const Finding &finding, const Lines &lines)
 {
-    const QString line = finding.line < lines.size() ? text8::toDisplay(lines[finding.line]) : QString();
     const QString what = (finding.folder ? QStringLiteral("mappen ") : QString()) + finding.what;
-    QString text = QStringLiteral("Linje %1: %2 – ").arg(int(finding.line) + 1).arg(line);
+    const QString text =
+        finding.line < lines.size()
+            ? QStringLiteral("Linje %1: %2 – ").arg(int(finding.line) + 1).arg(text8::toDisplay(lines[finding.line]))
+            : QStringLiteral("Linje 0: – ");
+    switch (finding.reason) {
+    case Reason::NotFound:
+        break;
+    case Reason::NoLibPath:
+        return text + QStringLiteral("stopper oppstarten: ingen LIBPATH");
+    case Reason::Unmapped:
+        return text + QStringLiteral("ikke sjekket: stasjonen til %1 er ikke koblet til noen mappe").arg(what);
+    case Reason::OutsideDrive:
+        return text + QStringLiteral("ikke sjekket: %1 fører ut av stasjonen %2:").arg(what, finding.drive);
+    case Reason::NotAFileName:
+        return text + QStringLiteral("ikke sjekket: BASEDEV tar bare et filnavn");
+    case Reason::Unused:
+        return text + QStringLiteral("ikke sjekket: ubrukt: en senere linje gjelder");
+    }
     switch (finding.kind) {
-    case Kind::Missing:
-        return text + QStringLiteral("finner ikke ") + what;
+    case Kind::StopsBoot:
+        return text + QStringLiteral("stopper oppstarten: finner ikke ") + what;
     case Kind::Warning:
         return text + QStringLiteral("advarsel: finner ikke ") + what;
+    case Kind::Missing:
     case Kind::Unchecked:
         break;
     }
-    return text + QStringLiteral("ikke sjekket: stasjonen til %1 er ikke koblet til noen mappe").arg(what);
+    return text + QStringLiteral("finner ikke ") + what;
 }
 
 QString summary(const Report &report)
 {
     const int warnings = report.count(Kind::Warning);
-    return QStringLiteral("%1 navn sjekket: %2 mangler, %3 %4, %5 ikke sjekket")
+    return QStringLiteral("%1 navn sjekket: %2 stopper oppstarten, %3 mangler, %4 %5, %6 ikke sjekket "
+                          "(oppstartsstasjon %7:)")
         .arg(report.checked)
+        .arg(report.count(Kind::StopsBoot))
         .arg(report.count(Kind::Missing))
         .arg(warnings)
         .arg(warnings == 1 ? QStringLiteral("advarsel") : QStringLiteral("advarsler"))
-        .arg(report.count(Kind::Unchecked));
+        .arg(report.count(Kind::Unchecked))
+        .arg(report.bootDrive);
+}
+
+std::vector<Finding> worstFirst(std::vector<Finding> findings)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
+    return findings;
 }
 
 } // namespace bootcheck

@@ -3,13 +3,17 @@
 
 #include "platform/dos_path.h"
 
+#include <QChar>
 #include <QString>
 
 #include <optional>
 #include <string_view>
 
 // The message for statement `s`, or nothing when it names neither a base driver
-// ("BASEDEV=") nor a path (":\"). A base driver is looked for as it stands (a
-// bare name in the current folder) and then in C:\OS2\BOOT\. Only a regular file
-// counts; whatever cannot be tested counts as missing.
-std::optional<QString> checkStatement(const DriveMap &drives, std::string_view s);
+// ("BASEDEV=") nor a path (":\"). A bare base driver name is looked for where
+// OS/2 loads it from: the root of `bootDrive`, its \OS2\BOOT and its \OS2, and
+// the message names the place it was found; a driver written with a path, and
+// the path of case ":\", are looked for as written (a path without a drive on
+// `bootDrive`). Only a regular file inside its drive's folder counts; whatever
+// cannot be tested counts as missing.
+std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s);

@@ -79,4 +79,15 @@ QChar nearestOemCharacter(QChar c)
     return decomposed.at(0);
 }
 
+QString fromCodePage850(std::string_view bytes)
+{
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = QChar(b < 0x80 ? char16_t(b) : kUpperHalf[b - 0x80]);
+    }
+    return text;
+}
+
 } // namespace oem

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
+
+#include <string_view>
 
 namespace oem {
 
@@ -13,5 +16,8 @@ bool inCodePage850(QChar c);
 // without its accent, straight quotes for curly ones, a hyphen for a dash), else
 // a null QChar: the character is refused.
 QChar nearestOemCharacter(QChar c);
+
+// `bytes` read as code page 850, the code page OS/2 writes file names in.
+QString fromCodePage850(std::string_view bytes);
 
 } // namespace oem

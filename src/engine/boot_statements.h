@@ -1,0 +1,62 @@
+// The statements of a CONFIG.SYS that name files and folders OS/2 needs at
+// start, recognised as OS/2 reads them.
+#pragma once
+
+#include "engine/boot_check.h"
+#include "platform/line_file.h"
+
+#include <string_view>
+#include <vector>
+
+namespace bootcheck {
+
+// What the value of a statement names.
+enum class Shape {
+    Driver,      // BASEDEV=: a file name, looked for in three folders
+    File,        // a file, the value up to its first blank
+    CountryFile, // COUNTRY=nnn,FILE
+    DevinfoFile, // DEVINFO=KBD|SCR,...,FILE
+    Folder,      // a folder, the value up to its first blank
+    LibPath,     // folders separated by ';'
+    SearchPath,  // folders separated by ';', for programs only
+};
+
+struct Rule
+{
+    std::string_view name; // upper case, without SET and "="
+    bool set;              // written "SET <name>="
+    Shape shape;
+    Kind ifMissing;
+    bool once; // OS/2 takes only the last active one
+};
+
+struct Statement
+{
+    LinePos line;
+    const Rule *rule;
+    std::string_view value; // after "=", without the blanks around it
+    bool unused;            // a `once` statement that a later line overrides
+};
+
+// The statements of the active lines of `lines`, in line order. They point
+// into `lines`. A Ctrl-Z that ends the file is not part of the last line.
+std::vector<Statement> statementsOf(const Lines &lines);
+
+// `s` split at `separator`, each part without the blanks around it, empty
+// parts left out.
+std::vector<std::string_view> splitList(std::string_view s, char separator);
+
+// `s` up to its first blank or tab.
+std::string_view firstWord(std::string_view s);
+
+// True when `name` begins with a drive letter A-Z and ":".
+bool hasDriveLetter(std::string_view name);
+
+// True when the folder `entry` of a search list is relative ("." or ".\DLL"):
+// neither a drive nor the root of one.
+bool isRelative(std::string_view entry);
+
+// True when `entry` names the \OS2\DLL folder of some drive.
+bool isSystemDllFolder(std::string_view entry);
+
+} // namespace bootcheck
