@@ -4,7 +4,9 @@
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (menus, standard buttons) in Norwegian.
-OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation2 desktop-file-utils appstream)
+# qt6-base-private-dev: the keyboard test switches on Qt's accessibility offscreen.
+OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-translations-l10n fonts-liberation2
+  desktop-file-utils appstream)
 
 os2setup_missing_packages() {
   local p

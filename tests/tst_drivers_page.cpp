@@ -155,7 +155,7 @@ private slots:
         p.show(PageId::Drivere);
         QCOMPARE(QApplication::focusWidget(), p.list("devicelist"));
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
-        QCOMPARE(p.status(), (QStringList{"", "Linje nr. 9", "", "", "8"}));
+        QCOMPARE(p.status(), (QStringList{"", "Linje nr. 9", lockedHint::nothing, "", "8"}));
         p.w->workspace().showTextInEditLine("EDIT");
         p.w->workspace().showMessage("RED");
         p.w->workspace().showHint("HINT");

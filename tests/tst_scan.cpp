@@ -94,12 +94,13 @@ private slots:
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("remEnabled");
         QTest::newRow("Oppstart") << PageId::Oppstart << "RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
-        QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << "" << true;
-        QTest::newRow("Ytelse") << PageId::Ytelse << "" << "" << true;
-        QTest::newRow("Drivere: nothing selected") << PageId::Drivere << "" << "" << true;
-        QTest::newRow("Grensesnitt") << PageId::Grensesnitt << "SET AUTOSTART=FOLDERS" << "" << true;
-        QTest::newRow("Disk: nothing to show") << PageId::Disk << "" << "" << true;
-        QTest::newRow("Nettverk") << PageId::Nettverk << "" << "" << true;
+        // Where the edit line shows what is not the selected line, the hint says how to edit it.
+        QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << lockedHint::elsewhere << true;
+        QTest::newRow("Ytelse") << PageId::Ytelse << "" << lockedHint::nothing << true;
+        QTest::newRow("Drivere: nothing selected") << PageId::Drivere << "" << lockedHint::nothing << true;
+        QTest::newRow("Grensesnitt") << PageId::Grensesnitt << "SET AUTOSTART=FOLDERS" << lockedHint::elsewhere << true;
+        QTest::newRow("Disk: nothing to show") << PageId::Disk << "" << lockedHint::nothing << true;
+        QTest::newRow("Nettverk") << PageId::Nettverk << "" << lockedHint::nothing << true;
         QTest::newRow("Fil: the selected line") << PageId::Fil << "THREADS=256" << "Rediger C:\\CONFIG.SYS" << true;
     }
     void pageRefresh()

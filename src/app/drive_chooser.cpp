@@ -2,6 +2,7 @@
 #include "app/drive_chooser.h"
 
 #include "platform/drive_sources.h"
+#include "workspace/light_look.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -165,6 +166,8 @@ void chooseDriveAtStart(DriveMap &drives, const QString &configFile, bool forced
     if (!isRealDisplay(QGuiApplication::platformName()) || !wantsDriveChooser(drives, configFile, forced))
         return;
     DriveChooser chooser(os2DriveCandidates(systemMounts()), drives.drive(u'C'));
+    // Opened before the window, it takes the window's light look itself.
+    chooser.setPalette(lightPalette());
     if (chooser.exec() != QDialog::Accepted || chooser.folder().isEmpty())
         return;
     drives.setDrive(u'C', chooser.folder(), DriveMap::Origin::Remembered);

@@ -5,6 +5,7 @@
 
 #include "app/boot_check_dialog.h"
 #include "app/command_line.h"
+#include "app/window_keys.h"
 #include "engine/boot_check.h"
 #include "app/about_box.h"
 #include "engine/file_check.h"
@@ -18,15 +19,15 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "workspace/accessibility.h"
 #include "workspace/control_events.h"
 #include "workspace/input_rules.h"
+#include "workspace/light_look.h"
 #include "workspace/list_selection.h"
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QValidator>
 
@@ -76,6 +77,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
 {
     // The icons live in the library; a static library's resources need a nudge.
     Q_INIT_RESOURCE(os2setup);
+    a11y::install();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -89,8 +91,8 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     m_ws->setPageRefresh([this] { NoteBookClick(); });
     createPages();
     lightLookForStyledWidgets();
+    setUpKeysAndNames();
 
-    ui->ListBox->setModel(&m_document);
     ui->Edit1->setValidator(new Text8Validator(ui->Edit1));
     // A line may be longer than a line edit's usual limit; never cut it.
     ui->Edit1->setMaxLength(INT_MAX);
@@ -166,8 +168,7 @@ void TOs2Form::applyLook()
     // The fixed colours below were chosen for a light window; on a dark
     // desktop palette navy and blue text would be unreadable. The window keeps
     // the light palette of the Fusion style, whatever the application's is.
-    if (const std::unique_ptr<QStyle> fusion{QStyleFactory::create(QStringLiteral("Fusion"))})
-        setPalette(fusion->standardPalette());
+    setPalette(lightPalette());
     setFont(arial(12, true));
     QFont tabFont(QStringLiteral("MS Sans Serif"));
     tabFont.setPixelSize(11);
@@ -204,6 +205,21 @@ void TOs2Form::lightLookForStyledWidgets()
     for (QWidget *w : findChildren<QWidget *>())
         if (w->testAttribute(Qt::WA_StyleSheet))
             w->setPalette(palette());
+}
+
+void TOs2Form::setUpKeysAndNames()
+{
+    keepLightLookInDialogs(this);
+    a11y::setRole(this, QAccessible::Window);
+    windowkeys::turnPagesFromAnywhere(this, ui->NoteBook);
+    windowkeys::enterPressesButtons(this);
+    // "REM av/på" keeps its caption; Alt+R presses it all the same.
+    windowkeys::pressWith(ui->RemKnapp, QKeySequence(Qt::ALT | Qt::Key_R));
+    windowkeys::tabsBeforePage(ui->Edit1, ui->NoteBook);
+    // "Hent" names the file it reads.
+    const QString fetch = QStringLiteral("Hent ") + m_ws->ConfigFileName();
+    ui->OpenKnapp->setAccessibleName(fetch);
+    ui->OpenKnapp->setToolTip(fetch + QStringLiteral(": leser filen på nytt (Alt+H)"));
 }
 
 void TOs2Form::showEvent(QShowEvent *event)
@@ -281,8 +297,8 @@ void TOs2Form::Edit1Change()
     if (i < 0 || i >= m_document.count())
         return;
     // A keystroke edits the selected line only when the edit line showed that
-    // line: after a page showed another statement there, typing changes nothing.
-    if (!m_ws->editLineShowedLine(i))
+    // line; otherwise the edit line is read-only and no keystroke gets here.
+    if (!m_ws->editLineShowsSelectedLine())
         return;
     std::optional<std::string> text = m_ws->editLineBytes();
     if (!text)
@@ -305,7 +321,7 @@ void TOs2Form::RemKnappClick()
     }
     // The edit line may show a statement that is not the selected line (a page
     // showing what it would write); toggling would put that text over the line.
-    if (!m_document.isLine(i) || t != m_document.line(i))
+    if (!m_ws->editLineShowsSelectedLine() || !m_document.isLine(i) || t != m_document.line(i))
         return;
     if (t.compare(0, kRem.size(), kRem) == 0)
         t.erase(0, kRem.size());

@@ -85,6 +85,9 @@ private:
 
     void applyLook();
     void lightLookForStyledWidgets();
+    // Keys that work from anywhere, the Tab order, the names of the window
+    // and of "Hent", and the light look of every dialog.
+    void setUpKeysAndNames();
     void createPages();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();

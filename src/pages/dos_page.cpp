@@ -7,9 +7,9 @@
 #include "platform/oem_text.h"
 #include "platform/text8.h"
 #include "workspace/control_events.h"
+#include "workspace/input_rules.h"
 #include "workspace/workspace.h"
 
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -44,6 +44,8 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
     QPalette face = ui->shell->palette();
     face.setBrush(QPalette::Base, face.button());
     ui->shell->setPalette(face);
+    // It takes no typing: a click, Enter or Space leads to the SHELL line.
+    ui->shell->setReadOnly(true);
     ui->NyAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/new.png")));
     ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     ui->SlettAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));
@@ -73,8 +75,7 @@ Text8Memo *DosPage::autoexecMemo() const
 
 bool DosPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->shell && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (watched == ui->shell && isActivation(event))
         shellClick();
     return QWidget::eventFilter(watched, event);
 }

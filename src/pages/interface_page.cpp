@@ -6,9 +6,8 @@
 #include "engine/statements.h"
 #include "platform/text8.h"
 #include "workspace/control_events.h"
+#include "workspace/input_rules.h"
 #include "workspace/workspace.h"
-
-#include <QMouseEvent>
 
 InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
     : QWidget(parent)
@@ -18,6 +17,9 @@ InterfacePage::InterfacePage(Workspace &ws, QWidget *parent)
     ui->setupUi(this);
     for (QCheckBox *box : {ui->programs, ui->folders, ui->Connections, ui->WarpCenter, ui->tasklist})
         controls::onToggled(m_ws.gate(), box, [this] { programsClick(); });
+    // The field takes no typing: a click, Enter or Space leads to the line,
+    // which is edited in the edit line.
+    ui->runworkplace->setReadOnly(true);
     ui->runworkplace->installEventFilter(this);
 }
 
@@ -25,8 +27,7 @@ InterfacePage::~InterfacePage() = default;
 
 bool InterfacePage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->runworkplace && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (watched == ui->runworkplace && isActivation(event))
         runworkplaceClick();
     return QWidget::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "ui_performance_page.h"
 
 #include "engine/statements.h"
+#include "workspace/accessibility.h"
 #include "workspace/control_events.h"
 #include "workspace/input_rules.h"
 #include "platform/text8.h"
@@ -31,6 +32,7 @@ PerformancePage::PerformancePage(Workspace &ws, QWidget *parent)
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setInvertedControls(false);
         wheelOnlyWithFocus(bar);
+        a11y::setRole(bar, QAccessible::Slider);
     }
 
     WriteGate &gate = m_ws.gate();

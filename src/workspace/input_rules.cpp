@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
@@ -73,4 +75,20 @@ void tabStopOnCheckedButton(QButtonGroup *group)
             moveTabStop(group);
     });
     moveTabStop(group);
+}
+
+bool isActivation(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        return mods == Qt::NoModifier
+               && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
+    }
+    default:
+        return false;
+    }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 class QButtonGroup;
+class QEvent;
 class QWidget;
 
 // A wheel turned over `control` changes it only while it has the keyboard
@@ -15,3 +16,7 @@ void wheelOnlyWithFocus(QWidget *control);
 // button, or on one the user merely visited; the arrow keys would then check
 // that button's neighbour.
 void tabStopOnCheckedButton(QButtonGroup *group);
+
+// True for a left click, Enter, Return or Space: what opens a field that only
+// shows a statement and leads to its line when the user acts on it.
+bool isActivation(const QEvent *event);

@@ -12,3 +12,22 @@ void LineListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bo
     }
     QListView::dataChanged(topLeft, bottomRight, roles);
 }
+
+// QListView's own versions of these two only tell accessibility clients of the
+// row that became current (as a focus event) or selected; the rest is
+// QAbstractItemView's.
+void LineListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus())
+        QListView::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
+void LineListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (isVisible())
+        QListView::selectionChanged(selected, deselected);
+    else
+        QAbstractItemView::selectionChanged(selected, deselected);
+}

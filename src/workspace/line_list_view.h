@@ -8,6 +8,9 @@
 // most of the time a keystroke in Edit1 takes. This view repaints the changed
 // rows only; a change of the last row still lays the list out again, since
 // QListView takes the size of every row from the last one.
+//
+// Pages select lines here while the list is hidden behind them; a screen
+// reader must not hear of those rows, as if the focus had jumped to them.
 class LineListView : public QListView
 {
     Q_OBJECT
@@ -18,4 +21,6 @@ public:
 protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 };

@@ -5,6 +5,7 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "workspace/edit_line_lock.h"
 #include "workspace/list_selection.h"
 
 #include <QFontMetrics>
@@ -20,13 +21,18 @@ Workspace::Workspace(Document &document, DriveMap drives, QString configFileName
     , m_configFileName(std::move(configFileName))
     , m_w(widgets)
     , m_errors(errors)
+    , m_announcer(new a11y::StatusAnnouncer(m_w.Label2))
 {
-    // The edit line emits textEdited before textChanged, so while the user's
-    // change is handled this still holds the text from before it.
-    QObject::connect(m_w.Edit1, &QLineEdit::textChanged, m_w.Edit1,
-                     [this](const QString &text) { m_editLineBefore = text; });
-    m_editLineBefore = m_w.Edit1->text();
+    m_w.ListBox->setModel(&m_doc);
+    // The red line carries messages that call for attention, the navy one
+    // hints about the line shown.
+    m_announcer->watch(m_w.Label2, QAccessible::Notification);
+    m_announcer->watch(m_w.Label3, QAccessible::StatusBar);
+    m_lock = std::make_unique<EditLineLock>(m_doc, m_w.Edit1, m_w.ListBox, [this] { showHintLine(); });
+    showHintLine();
 }
+
+Workspace::~Workspace() = default;
 
 void Workspace::NoteBookClick()
 {
@@ -49,6 +55,8 @@ void Workspace::vislinje(LinePos pos)
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideLeft, label->contentsRect().width()));
     label->setToolTip(text);
     label->setAccessibleName(text);
+    if (m_lock)
+        m_lock->setLabelledLine(pos);
 }
 
 int Workspace::selectedLine() const
@@ -85,9 +93,9 @@ std::optional<std::string> Workspace::editLineBytes() const
     return text8::fromDisplay(m_w.Edit1->text());
 }
 
-bool Workspace::editLineShowedLine(int i) const
+bool Workspace::editLineShowsSelectedLine() const
 {
-    return m_doc.isLine(i) && text8::isDisplayOf(m_editLineBefore, m_doc.line(i));
+    return m_lock && m_lock->showsSelectedLine();
 }
 
 void Workspace::makeCurrent(LinePos pos)
@@ -101,11 +109,24 @@ void Workspace::makeCurrent(LinePos pos)
 void Workspace::showMessage(const QString &text)
 {
     m_w.Label2->setText(text);
+    m_announcer->changed(m_w.Label2);
 }
 
 void Workspace::showHint(const QString &text)
 {
+    m_pageHint = text;
+    showHintLine();
+}
+
+void Workspace::showHintLine()
+{
+    if (!m_lock)
+        return;
+    const QString &text = m_pageHint.isEmpty() ? m_lock->hint() : m_pageHint;
+    if (m_w.Label3->text() == text)
+        return;
     m_w.Label3->setText(text);
+    m_announcer->changed(m_w.Label3);
 }
 
 void Workspace::enableRemButton(bool on)

@@ -4,6 +4,7 @@
 
 #include "engine/registers.h"
 #include "platform/dos_path.h"
+#include "workspace/accessibility.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
 #include "workspace/write_gate.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QWidget;
+class EditLineLock;
 
 // The controls of the status area and the "Fil" page's list, as the window made them.
 struct StatusWidgets
@@ -35,8 +38,10 @@ struct StatusWidgets
 class Workspace
 {
 public:
+    // Shows the document in the list of `widgets`.
     Workspace(Document &document, DriveMap drives, QString configFileName, StatusWidgets widgets,
               ErrorReporter &errors);
+    ~Workspace();
 
     // The document is read here; it changes only through the writes below.
     const Document &document() const { return m_doc; }
@@ -73,15 +78,18 @@ public:
     void clearEditLine() { showTextInEditLine(QString()); }
     // The bytes of the edit line; nothing when a character has no byte.
     std::optional<std::string> editLineBytes() const;
-    // True when, before the user's latest change of the edit line, it showed
-    // exactly the text of line `i`: only then is that change an edit of line i.
-    bool editLineShowedLine(int i) const;
+    // True while the edit line shows the selected line's own text: only then
+    // can the user type there, and a keystroke edits that line. Judged by the
+    // state from before the keystroke.
+    bool editLineShowsSelectedLine() const;
 
     // Makes line `pos` current: its number, its selection and its text in the
     // edit line. With no such line: "ikke i ...", no selection, an empty edit line.
     void makeCurrent(LinePos pos);
 
-    // The red message line and the navy hint line.
+    // The red message line and the navy hint line; a screen reader is told
+    // of each new text. While the edit line is locked and a page gives no
+    // hint, the hint line says how to edit the statement shown.
     void showMessage(const QString &text);
     void showHint(const QString &text);
     void enableRemButton(bool on);
@@ -126,6 +134,7 @@ public:
 
 private:
     void refuseFileRead(const QString &what, const QString &dosPath) const;
+    void showHintLine();
 
     Document &m_doc;
     WriteGate m_gate;
@@ -135,6 +144,8 @@ private:
     const StatusWidgets m_w;
     ErrorReporter &m_errors;
     std::function<void()> m_refresh;
-    QString m_editLineBefore;
     QString m_readFile;
+    QString m_pageHint;
+    a11y::StatusAnnouncer *const m_announcer;
+    std::unique_ptr<EditLineLock> m_lock;
 };

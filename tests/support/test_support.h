@@ -133,5 +133,15 @@ struct WindowOnDrive
     QStringList status() const;
 };
 
+// The hint line while the edit line takes no typing and no page gives a hint:
+// it shows nothing, another line than the selected one, or a statement the
+// file lacks.
+namespace lockedHint {
+inline const QString nothing = QStringLiteral("Velg en linje på «Fil», eller klikk en innstilling, for å endre den her");
+inline const QString elsewhere =
+    QStringLiteral("For å endre linjen: klikk innstillingen den hører til, eller velg linjen på «Fil»");
+inline const QString missing = QStringLiteral("Linjen står ikke i filen og kan ikke endres her");
+} // namespace lockedHint
+
 // The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
 QByteArray fixture(const QString &name);
