@@ -1,0 +1,279 @@
+// Putting a new CONFIG.SYS in place and finding the copies to go back to, on
+// temporary drive folders: every failure leaves CONFIG.SYS as it was.
+#include "test_support.h"
+
+#include "platform/config_copies.h"
+#include "platform/file_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace configcopies;
+
+namespace {
+
+// A drive C: in a temporary folder, or in a file system mounted there for
+// the test (a small tmpfs, maybe read-only), and a data folder beside it.
+class Drive
+{
+public:
+    Drive()
+    {
+        m_data = m_dir.filePath(QStringLiteral("data"));
+        m_root = m_dir.filePath(QStringLiteral("c"));
+        QDir().mkpath(m_root);
+    }
+    ~Drive()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_root});
+    }
+
+    // Mounts a tmpfs of `size` at the drive's folder; false where this machine
+    // does not let the test mount.
+    bool mount(const QString &options)
+    {
+        if (::geteuid() != 0)
+            return false;
+        m_mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", m_root}) == 0;
+        return m_mounted;
+    }
+    bool remountReadOnly()
+    {
+        return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", m_root}) == 0;
+    }
+
+    void write(const QString &relative, const QByteArray &bytes) const
+    {
+        const QString path = m_root + u'/' + relative;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+    }
+    QByteArray read(const QString &relative) const
+    {
+        QFile f(m_root + u'/' + relative);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QStringList entries() const { return QDir(m_root).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    QStringList saved() const
+    {
+        const QString folder = savedFolder(m_data, map(), u'C');
+        return QDir(folder).entryList(QDir::Files);
+    }
+    DriveMap map() const
+    {
+        DriveMap drives;
+        drives.setDrive(u'C', m_root);
+        return drives;
+    }
+    const QString &data() const { return m_data; }
+    QString root() const { return m_root; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_root;
+    QString m_data;
+    bool m_mounted = false;
+};
+
+// Mounting needs root; on this project's machines CI runs as root, so there a
+// test that cannot mount fails rather than passing quietly.
+#define MOUNT_OR_SKIP(drive, options)                                                                                  \
+    do {                                                                                                               \
+        if (!(drive).mount(options)) {                                                                                 \
+            if (qgetenv("CI") == "true")                                                                               \
+                QFAIL("cannot mount a tmpfs for the test");                                                            \
+            QSKIP("mounting is not allowed here");                                                                     \
+        }                                                                                                              \
+    } while (false)
+
+std::string bytesOf(const QByteArray &b)
+{
+    return b.toStdString();
+}
+
+} // namespace
+
+class TestConfigCopies : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void putsTheNewFileInPlaceWithTwoCopies()
+    {
+        Drive c;
+        const QByteArray old = fixture("ecs-thinkpad.config.sys");
+        QByteArray edited = old;
+        edited.replace("THREADS=", "THREADS=1024\r\nREM THREADS=");
+        c.write("CONFIG.SYS", old);
+        // Three numbers taken already, one in small letters as FAT may show it.
+        c.write("CONFIG.001", "1");
+        c.write("config.002", "2");
+        c.write("CONFIG.003", "3");
+        const QDateTime when(QDate(2026, 12, 9), QTime(20, 15, 30));
+        const Replaced done = putInPlace(c.map(), u'C', bytesOf(old), bytesOf(edited), c.data(), when);
+        QCOMPARE(done.numbered, QStringLiteral("C:\\CONFIG.004"));
+        QCOMPARE(c.read("CONFIG.SYS"), edited);
+        QCOMPARE(c.read("CONFIG.004"), old);
+        QCOMPARE(c.read("config.002"), QByteArray("2"));
+        QCOMPARE(c.saved(), QStringList{"CONFIG.SYS-20261209-201530"});
+        QFile saved(done.saved);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), old);
+        // Again within the same second: the data folder's copy gets a name of its own.
+        putInPlace(c.map(), u'C', bytesOf(edited), bytesOf(old), c.data(), when);
+        QCOMPARE(c.read("CONFIG.005"), edited);
+        QCOMPARE(c.saved().size(), 2);
+    }
+
+    // Each failure before the rename leaves CONFIG.SYS byte for byte as it
+    // was, and no copy behind.
+    void failuresChangeNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("changed since shown") << "changed" << "endret siden";
+        QTest::newRow("read-only file") << "read-only" << "skrivebeskyttet";
+        QTest::newRow("all numbers taken") << "numbers" << "CONFIG.999";
+        QTest::newRow("CONFIG.SYS is a folder") << "folder" << "mappe";
+    }
+    void failuresChangeNothing()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, cause);
+        Drive c;
+        const QByteArray old = "DEVICE=C:\\OS2\\A.SYS\r\n";
+        std::string shown = bytesOf(old);
+        if (fault == "folder") {
+            QDir(c.root()).mkdir("CONFIG.SYS");
+        } else {
+            c.write("CONFIG.SYS", old);
+        }
+        if (fault == "changed")
+            shown = "DEVICE=C:\\OS2\\B.SYS\r\n";
+        if (fault == "read-only")
+            QFile::setPermissions(c.root() + "/CONFIG.SYS", QFileDevice::ReadOwner);
+        if (fault == "numbers")
+            for (int n = 1; n <= 999; ++n)
+                c.write(QStringLiteral("CONFIG.%1").arg(n, 3, 10, QLatin1Char('0')), "x");
+        const QStringList before = c.entries();
+        try {
+            putInPlace(c.map(), u'C', shown, "NEW\r\n", c.data());
+            QFAIL("put in place");
+        } catch (const FileError &e) {
+            QVERIFY2(e.message().contains(cause), qPrintable(e.message()));
+            QVERIFY2(e.message().contains("C:\\CONFIG.SYS"), qPrintable(e.message()));
+        }
+        if (fault != "folder")
+            QCOMPARE(c.read("CONFIG.SYS"), old);
+        QCOMPARE(c.entries(), before);
+        QCOMPARE(c.saved(), QStringList{});
+    }
+
+    // A full disk and a read-only mount: real file systems mounted for the test.
+    void fullOrReadOnlyDisk_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("full disk") << false;
+        QTest::newRow("read-only mount") << true;
+    }
+    void fullOrReadOnlyDisk()
+    {
+        QFETCH(bool, readOnly);
+        Drive c;
+        MOUNT_OR_SKIP(c, QStringLiteral("size=256k"));
+        const QByteArray old(60 * 1024, 'o');
+        c.write("CONFIG.SYS", old);
+        if (readOnly) {
+            QVERIFY(c.remountReadOnly());
+        } else {
+            // Fill the disk but for a little: the copy fits, the new file does not.
+            QFile filler(c.root() + "/FILLER");
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+            filler.close();
+            QFile::resize(c.root() + "/FILLER", QFileInfo(c.root() + "/FILLER").size() - 64 * 1024);
+        }
+        const QStringList before = c.entries();
+        QVERIFY_THROWS_EXCEPTION(FileError,
+                                 putInPlace(c.map(), u'C', bytesOf(old), std::string(100 * 1024, 'n'), c.data()));
+        QCOMPARE(c.read("CONFIG.SYS"), old);
+        QCOMPARE(c.entries(), before);
+        QCOMPARE(c.saved(), QStringList{});
+    }
+
+    void copiesNewestFirst()
+    {
+        Drive c;
+        c.write("CONFIG.SYS", "today");
+        const auto stamp = [&c](const QString &relative, int daysAgo) {
+            QFile f(c.root() + u'/' + relative);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime));
+        };
+        c.write("config.003", "three");
+        stamp("config.003", 1);
+        c.write("CONFIG.BAK", "bak");
+        stamp("CONFIG.BAK", 5);
+        c.write("OS2/ARCHIVES/0/CONFIG.SYS", "archive 0");
+        stamp("OS2/ARCHIVES/0/CONFIG.SYS", 3);
+        c.write("OS2/ARCHIVES/1/CONFIG.SYS", "archive 1");
+        stamp("OS2/ARCHIVES/1/CONFIG.SYS", 2);
+        c.write("OS2/ARCHIVES/notes/CONFIG.SYS", "no archive");
+        c.write("OS2/INSTALL/CONFIG.SYS", "install");
+        stamp("OS2/INSTALL/CONFIG.SYS", 30);
+        putInPlace(c.map(), u'C', "today", "new", c.data()); // today's becomes CONFIG.001 and a saved copy
+
+        QStringList names;
+        for (const Copy &copy : copies(c.map(), u'C', c.data()))
+            names << (copy.kind == Copy::Kind::Saved ? QStringLiteral("saved") : copy.name);
+        QCOMPARE(names.mid(2), (QStringList{"C:\\CONFIG.003", "C:\\OS2\\ARCHIVES\\1\\CONFIG.SYS",
+                                            "C:\\OS2\\ARCHIVES\\0\\CONFIG.SYS", "C:\\CONFIG.BAK",
+                                            "C:\\OS2\\INSTALL\\CONFIG.SYS"}));
+        QCOMPARE(QSet<QString>(names.begin(), names.begin() + 2), (QSet<QString>{"C:\\CONFIG.001", "saved"}));
+        for (const Copy &copy : copies(c.map(), u'C', c.data()))
+            if (copy.name == "C:\\CONFIG.003")
+                QCOMPARE(read(c.map(), copy), std::string("three"));
+    }
+
+    // OS/2 may keep its archives elsewhere, named in \OS2\BOOT\ARCHBASE.$$$;
+    // a file that holds no plain path there leaves the default.
+    void archiveFolderFromArchbase_data()
+    {
+        QTest::addColumn<QByteArray>("archbase");
+        QTest::addColumn<QString>("found");
+        QByteArray named(0xE0, '\0');
+        named.replace(6, 11, "C:\\BACKUPS\0", 11);
+        QTest::newRow("named") << named << "C:\\BACKUPS\\2\\CONFIG.SYS";
+        QByteArray junk(0xE0, '\x01');
+        QTest::newRow("no plain path") << junk << "C:\\OS2\\ARCHIVES\\2\\CONFIG.SYS";
+        QTest::newRow("too short") << QByteArray("abc") << "C:\\OS2\\ARCHIVES\\2\\CONFIG.SYS";
+    }
+    void archiveFolderFromArchbase()
+    {
+        QFETCH(QByteArray, archbase);
+        QFETCH(QString, found);
+        Drive c;
+        c.write("CONFIG.SYS", "today");
+        c.write("OS2/BOOT/ARCHBASE.$$$", archbase);
+        c.write("BACKUPS/2/CONFIG.SYS", "b");
+        c.write("OS2/ARCHIVES/2/CONFIG.SYS", "a");
+        QStringList archives;
+        for (const Copy &copy : copies(c.map(), u'C', c.data()))
+            if (copy.kind == Copy::Kind::Archive)
+                archives << copy.name;
+        QCOMPARE(archives, QStringList{found});
+    }
+};
+
+QTEST_APPLESS_MAIN(TestConfigCopies)
+#include "tst_config_copies.moc"
