@@ -18,6 +18,7 @@ namespace Ui {
 class TOs2Form;
 }
 class AboutBox;
+class DriveChoice;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -64,6 +65,14 @@ public:
     // in a small window (Ctrl+Shift+K); choosing one makes its line current.
     void showBootCheck();
 
+    // Where "Velg OS/2-stasjonen…" finds drives and keeps the choice; without
+    // one, the user's own settings, UDisks2 and mounts. Not owned.
+    void setDriveChoice(DriveChoice *choice) { m_driveChoice = choice; }
+    // "Velg OS/2-stasjonen…": the drive chooser, modal to the window but
+    // returning at once; on "OK" drive C: is the folder chosen and the file is
+    // read again ("Hent").
+    void chooseDrive();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -92,6 +101,8 @@ private:
     std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
     QPointer<AboutBox> m_about;
+    DriveChoice *m_driveChoice = nullptr;
+    std::unique_ptr<DriveChoice> m_ownDriveChoice;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

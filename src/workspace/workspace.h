@@ -40,6 +40,8 @@ public:
     Document &document() const { return m_doc; }
     Registers &registers() { return m_regs; }
     const DriveMap &drives() const { return m_drives; }
+    // The drives of every later read and write, after the user chose C: anew.
+    void setDrives(DriveMap drives) { m_drives = std::move(drives); }
     // The file that is read, as named on the command line or C:\CONFIG.SYS.
     const QString &ConfigFileName() const { return m_configFileName; }
 
@@ -118,7 +120,7 @@ private:
 
     Document &m_doc;
     Registers m_regs;
-    const DriveMap m_drives;
+    DriveMap m_drives;
     const QString m_configFileName;
     const StatusWidgets m_w;
     ErrorReporter &m_errors;
