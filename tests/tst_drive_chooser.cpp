@@ -357,6 +357,21 @@ private slots:
         QCOMPARE(errors.messages(), messages);
     }
 
+    // F1's box opens on "Lukk": Enter closes it and starts nothing else.
+    void f1BoxClosesOnEnter()
+    {
+        WindowOnDrive win({"REM"});
+        QTest::keyClick(win.w.get(), Qt::Key_F1);
+        auto *box = widget<QDialog>(win.w.get(), "AboutBox");
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QVERIFY(box->focusWidget());
+        QCOMPARE(box->focusWidget()->property("text").toString(), QStringLiteral("Lukk"));
+        QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!box->isVisible());
+        QCOMPARE(win.w->findChildren<DriveChooser *>().size(), 0);
+        QCOMPARE(win.w->findChildren<QDialog *>().size(), 1); // the box, closed: no check window
+    }
+
     // --drive C=FOLDER reads FOLDER's CONFIG.SYS, and "Lagre" writes CONFIG.NEW there.
     void driveOptionReadsAndSavesThere()
     {

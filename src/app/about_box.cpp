@@ -62,8 +62,10 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
     close->setText(QStringLiteral("Lukk"));
-    // Enter closes the box unless one of its buttons has the focus.
+    // The box opens with "Lukk" in focus and default: Enter closes it, and
+    // another button is pressed only once Tab has moved there.
     close->setDefault(true);
+    close->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);

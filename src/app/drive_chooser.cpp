@@ -243,6 +243,9 @@ void DriveChooser::showPartition(QTreeWidgetItem *item, const Partition &partiti
     const QString folder = partition.isMounted() ? partition.mountPoints.first() : QString();
     item->setData(FolderColumn, FolderRole, folder);
     item->setText(FolderColumn, partition.isMounted() ? folder : QStringLiteral("ikke montert"));
+    QFont font = m_list->font();
+    font.setItalic(!partition.isMounted());
+    item->setFont(FolderColumn, font);
     item->setToolTip(FolderColumn, partition.isMounted() ? folder : QStringLiteral("«OK» monterer den"));
     item->setText(DeviceColumn, partition.device);
     item->setText(LabelColumn, partition.label);

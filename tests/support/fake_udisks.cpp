@@ -5,6 +5,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,13 +45,16 @@ QString parameters(const QList<FakeUDisks::Part> &parts)
 } // namespace
 
 FakeUDisks::FakeUDisks()
+    // A name without blanks (the application's name may have some): the bus
+    // address holds the folder unescaped.
+    : m_dir(QDir::tempPath() + QStringLiteral("/fake-udisks-XXXXXX"))
 {
     startBus();
 }
 
 FakeUDisks::FakeUDisks(const QList<Part> &parts)
+    : FakeUDisks()
 {
-    startBus();
     if (!m_failure.isEmpty())
         return;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
