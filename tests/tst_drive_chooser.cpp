@@ -355,6 +355,14 @@ private slots:
         QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
         QCOMPARE(ecs.read("CONFIG.NEW"), crlf({"REM FRA PARTISJONEN", "THREADS=256"}));
         QCOMPARE(errors.messages(), messages);
+        // F1's box tells of the drive chosen, not of the one it first showed.
+        w->showAbout();
+        QStringList texts;
+        for (QDialog *box : w->findChildren<QDialog *>("AboutBox"))
+            if (box->isVisible())
+                for (const QLabel *label : box->findChildren<QLabel *>())
+                    texts << label->text();
+        QVERIFY2(texts.contains(ecs.root() + " (valgt i stasjonsvelgeren)"), qPrintable(texts.join(u'\n')));
     }
 
     // F1's box opens on "Lukk": Enter closes it and starts nothing else.
