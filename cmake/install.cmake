@@ -12,7 +12,37 @@ install(FILES ${OS2SETUP_DATA}/os2setup.desktop DESTINATION ${CMAKE_INSTALL_DATA
 install(FILES ${OS2SETUP_DATA}/os2setup.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         RENAME ${OS2SETUP_APPSTREAM_ID}.metainfo.xml)
-install(FILES ${OS2SETUP_DATA}/os2setup.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The manual page and the package's change log go in gzipped, as Debian wants
+# them; -n keeps name and time out of the header, so the same source gives the
+# same bytes.
+set(OS2SETUP_GZIPPED ${PROJECT_BINARY_DIR}/gzipped)
+set(OS2SETUP_MANPAGE_GZ ${OS2SETUP_GZIPPED}/os2setup.1.gz)
+set(OS2SETUP_CHANGELOG_GZ ${OS2SETUP_GZIPPED}/changelog.Debian.gz)
+find_program(OS2SETUP_GZIP gzip REQUIRED)
+foreach(pair "${OS2SETUP_DATA}/os2setup.1|${OS2SETUP_MANPAGE_GZ}"
+             "${PROJECT_SOURCE_DIR}/debian/changelog|${OS2SETUP_CHANGELOG_GZ}")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 gzipped)
+  string(REGEX REPLACE "\\.gz$" "" plain "${gzipped}")
+  add_custom_command(OUTPUT ${gzipped}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
+                     COMMAND ${OS2SETUP_GZIP} -9nf ${plain}
+                     DEPENDS ${source}
+                     VERBATIM)
+endforeach()
+add_custom_target(os2setup_gzipped DEPENDS ${OS2SETUP_MANPAGE_GZ} ${OS2SETUP_CHANGELOG_GZ})
+# Built with the program, so that installing after building it finds them.
+add_dependencies(os2setup os2setup_gzipped)
+install(FILES ${OS2SETUP_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The licence and the package's history, where Debian looks for them.
+set(OS2SETUP_DOC ${CMAKE_INSTALL_DATADIR}/doc/os2setup)
+install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${OS2SETUP_CHANGELOG_GZ} DESTINATION ${OS2SETUP_DOC})
+install(FILES ${PROJECT_SOURCE_DIR}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME os2setup)
 
 # 32 and 64 px are the program's own hand-drawn icons; the other sizes are
 # rendered from the SVG by scripts/render-icons.
@@ -45,15 +75,18 @@ as controls; a line under them shows the current line as it is.
 STARTUP.CMD and AUTOEXEC.BAT are edited beside it. The file read is
 never overwritten: the result is saved as CONFIG.NEW. The interface is
 Norwegian.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The first packaging of this version; debian/changelog names the same.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION admin)
-# The Qt libraries the program links, from the release it was built with on
-# (Qt keeps binary compatibility within a major version), and the fonts that
-# stand in for Arial, which the window asks for.
-set(OS2SETUP_QT_MIN "${Qt6Core_VERSION_MAJOR}.${Qt6Core_VERSION_MINOR}")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= ${OS2SETUP_QT_MIN}), libqt6gui6 (>= ${OS2SETUP_QT_MIN}), libqt6widgets6 (>= ${OS2SETUP_QT_MIN}), fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links (Qt, the C and C++ runtimes), with the
+# versions they need, as dpkg-shlibdeps (dpkg-dev) finds them; and the fonts
+# that stand in for Arial, which the window asks for.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Qt's own texts (the edit line's menu, standard buttons) in Norwegian; without
 # them those few texts stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

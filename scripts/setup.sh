@@ -7,6 +7,9 @@ set -euo pipefail
 # qt6-base-private-dev: the keyboard test switches on Qt's accessibility offscreen.
 OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-translations-l10n fonts-liberation2
   desktop-file-utils appstream)
+# The Debian package's dependencies and checks (dpkg-shlibdeps, lintian), and the
+# tests' fake UDisks2 on a private D-Bus bus.
+OS2SETUP_PACKAGES+=(dpkg-dev lintian python3-dbusmock dbus-daemon)
 
 os2setup_missing_packages() {
   local p
@@ -20,19 +23,25 @@ os2setup_missing_packages() {
 os2setup_install() {
   local missing
   missing=$(os2setup_missing_packages | tr '\n' ' ')
-  [ -z "${missing// }" ] && return 0
-  echo "os2setup: installing $missing"
+  missing=${missing% }
+  [ -z "$missing" ] && return 0
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
       sudo="sudo"
     else
+      # Nothing can be installed from here: say what to run, and stop.
       echo "os2setup: these Debian packages are missing: $missing" >&2
       echo "os2setup: install them as root, then run this command again:" >&2
-      echo "    sudo apt-get update && sudo apt-get install -y $missing" >&2
+      if command -v sudo >/dev/null 2>&1; then
+        echo "    sudo apt-get update && sudo apt-get install -y $missing" >&2
+      else
+        echo "    su -c 'apt-get update && apt-get install -y $missing'" >&2
+      fi
       exit 1
     fi
   fi
+  echo "os2setup: installing $missing"
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
   # shellcheck disable=SC2086
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing

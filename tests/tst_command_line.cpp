@@ -144,6 +144,13 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"-style", "Fusion", "--nope", "F"} << 2 << ""
                                         << "os2setup: ukjent valg «--nope». Se «os2setup --help».\n";
         QTest::newRow("bad drive") << QStringList{"--drive", "C"} << 2 << "" << "«--drive C»";
+        // The window wants a screen: one line, never the toolkit's abort.
+        QTest::newRow("no display") << QStringList{"--drive", "C=/tmp"} << 3 << ""
+                                    << "os2setup: finner ingen skjerm (DISPLAY/WAYLAND_DISPLAY er ikke satt); "
+                                       "bruk --check for en sjekk uten vindu\n";
+        QTest::newRow("a platform that cannot start")
+            << QStringList{"-platform", "ingen-slik"} << 3 << ""
+            << "os2setup: finner ingen skjerm (plattformen «ingen-slik» kunne ikke startes); bruk --check for en sjekk uten vindu\n";
     }
     void programExits()
     {

@@ -71,10 +71,14 @@ private slots:
         {
             QSettings settings(file, QSettings::IniFormat);
             QCOMPARE(rememberedDriveC(settings), QString());
-            rememberDriveC(settings, "/mnt/os2 partisjon");
+            rememberDriveC(settings, "/mnt/os2 partisjon", "1C2B-3A4D");
         }
         QSettings again(file, QSettings::IniFormat);
         QCOMPARE(rememberedDriveC(again), QStringLiteral("/mnt/os2 partisjon"));
+        QCOMPARE(rememberedPartitionC(again), QStringLiteral("1C2B-3A4D"));
+        // A folder picked by hand forgets the partition chosen before it.
+        rememberDriveC(again, "/srv/os2-kopi");
+        QCOMPARE(rememberedPartitionC(again), QString());
     }
 
     // The program's settings: under XDG_CONFIG_HOME, as its manual page says.

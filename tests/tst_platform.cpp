@@ -175,22 +175,21 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QStringList>("ways");
-        QTest::addColumn<bool>("chooser");
-        QTest::newRow("D:") << "D:\\TEST\\CONFIG.SYS" << QStringList{"--drive D=MAPPE", "OS2SETUP_DRIVE_D"} << false;
-        QTest::newRow("c:") << "c:\\CONFIG.SYS" << QStringList{"--drive C=MAPPE", "OS2SETUP_DRIVE_C"} << true;
+        QTest::newRow("D:") << "D:\\TEST\\CONFIG.SYS" << QStringList{"--drive D=MAPPE", "OS2SETUP_DRIVE_D"};
+        QTest::newRow("c:") << "c:\\CONFIG.SYS" << QStringList{"--drive C=MAPPE", "OS2SETUP_DRIVE_C"};
     }
     void unmappedDriveNamesItsVariable()
     {
         QFETCH(QString, path);
         QFETCH(QStringList, ways);
-        QFETCH(bool, chooser);
         const DriveMap drives;
         const QString message = errorOf([&] { drives.resolve(path); });
         QVERIFY2(message.startsWith(path + ": stasjon " + path.at(0).toUpper() + ": er ikke koblet til noen mappe."),
                  qPrintable(message));
         for (const QString &way : ways)
             QVERIFY2(message.contains(way), qPrintable(message));
-        QCOMPARE(message.contains("--choose-drive"), chooser);
+        // --check ignores --choose-drive; the window names its own way.
+        QVERIFY(!message.contains("--choose-drive"));
         QVERIFY(!linefile::exists(drives, path));
     }
 

@@ -36,6 +36,15 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
                                             ? originText(origin, u'C')
                                             : drives.drive(u'C') + QStringLiteral(" (") + originText(origin, u'C')
                                                   + u')');
+    auto *choose = new QPushButton(QStringLiteral("Velg OS/2-stasjonen…"), this);
+    choose->setObjectName(QStringLiteral("VelgStasjonKnapp"));
+    choose->setAccessibleDescription(
+        QStringLiteral("Velger mappen eller partisjonen som er stasjon C:, og leser CONFIG.SYS derfra"));
+    connect(choose, &QPushButton::clicked, this, [this] {
+        accept();
+        emit driveChoiceRequested();
+    });
+    m_rows->addRow(QString(), choose);
     addRow(QStringLiteral("Leser:"), ws.ConfigFileName());
     addRow(QStringLiteral("Skriver:"), QStringLiteral("C:\\CONFIG.NEW med «Lagre»\n"
                                                       "C:\\STARTUP.CMD med knappene på «Oppstart»\n"
@@ -52,7 +61,12 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
     m_rows->addRow(QStringLiteral("Vil den starte?"), check);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Lukk"));
+    QPushButton *close = buttons->button(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("Lukk"));
+    // The box opens with "Lukk" in focus and default: Enter closes it, and
+    // another button is pressed only once Tab has moved there.
+    close->setDefault(true);
+    close->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);

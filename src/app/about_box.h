@@ -22,6 +22,8 @@ public:
 signals:
     // The user asked for the check of the whole file; the box has closed.
     void checkRequested();
+    // "Velg OS/2-stasjonen…": the user asked to choose drive C:'s folder; the box has closed.
+    void driveChoiceRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.

@@ -3,36 +3,49 @@
 // C:\CONFIG.SYS).
 #include "app/check_command.h"
 #include "app/command_line.h"
-#include "app/drive_chooser.h"
+#include "app/display_guard.h"
+#include "app/drive_choice.h"
 #include "app/os2form.h"
 #include "app/qt_translation.h"
 
 #include <QApplication>
 #include <QSettings>
 
+#include <cstdio>
+#include <memory>
+#include <optional>
+
 int main(int argc, char *argv[])
 {
     // Parsed before the application object exists, so that --help, --version
     // and a wrong option work without a display.
-    const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
+    const QStringList arguments = commandLineArguments(argc, argv);
+    const CommandLine command = parseCommandLine(arguments);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (command.action == CommandLine::Action::Check) {
         const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
-        return runCheck(command, QProcessEnvironment::systemEnvironment(), settings, stdout, stderr);
+        return runCheck(command, environment, settings, stdout, stderr);
     }
     if (command.action != CommandLine::Action::OpenWindow)
         return finishWithoutWindow(command);
+    if (const std::optional<QString> line = missingDisplay(environment, arguments)) {
+        std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
+        return NoDisplayStatus;
+    }
 
+    std::optional<PlatformStartGuard> guard(std::in_place, environment, arguments);
     QApplication app(argc, argv);
+    guard.reset();
     setUpApplication(app);
 
-    // ~/.config/os2setup/os2setup.conf: the folder chosen for drive C:.
-    QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
-    DriveMap drives =
-        assembleDriveMap(command.drives, QProcessEnvironment::systemEnvironment(), rememberedDriveC(settings));
-    chooseDriveAtStart(drives, configFileFrom(command.files), command.chooseDrive, settings);
+    // ~/.config/os2setup/os2setup.conf keeps the folder (and partition) chosen for C:.
+    const std::unique_ptr<DriveChoice> choice = DriveChoice::forThisUser();
+    DriveMap drives = assembleDriveMap(command.drives, environment, rememberedDriveC(choice->settings()));
+    chooseDriveAtStart(drives, configFileFrom(command.files), command.chooseDrive, *choice);
 
     TOs2Form Os2Form(command.files, std::move(drives));
     Os2Form.setBootDrive(command.bootDrive);
+    Os2Form.setDriveChoice(choice.get());
     Os2Form.show();
     return QApplication::exec();
 }

@@ -8,6 +8,8 @@
 #include "app/window_keys.h"
 #include "engine/boot_check.h"
 #include "app/about_box.h"
+#include "app/drive_choice.h"
+#include "app/drive_chooser.h"
 #include "engine/file_check.h"
 #include "pages/disk_page.h"
 #include "pages/dos_page.h"
@@ -33,6 +35,7 @@
 
 #include <climits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -229,7 +232,10 @@ void TOs2Form::showEvent(QShowEvent *event)
     // activations (switching applications) do not.
     if (!m_shown) {
         m_shown = true;
-        FormActivate();
+        // Without a folder for C: the side files cannot be read either: the
+        // load's one message has said so.
+        if (!noDriveMessage(m_ws->drives(), m_ws->ConfigFileName()))
+            FormActivate();
     }
 }
 
@@ -251,7 +257,10 @@ void TOs2Form::OpenKnappClick()
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
         forgetStatements();
-        m_ws->reportError(e.message());
+        const std::optional<QString> noDrive = noDriveMessage(m_ws->drives(), m_ws->ConfigFileName());
+        m_ws->reportError(noDrive.value_or(e.message()));
+        if (noDrive)
+            m_ws->showHint(QStringLiteral("Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»"));
         return;
     }
     FormActivate();
@@ -407,6 +416,7 @@ void TOs2Form::showAbout()
         m_about = new AboutBox(*m_ws, this);
         m_about->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_about, &AboutBox::checkRequested, this, [this] { showBootCheck(); });
+        connect(m_about, &AboutBox::driveChoiceRequested, this, [this] { chooseDrive(); });
     }
     m_about->open();
     m_about->raise();
@@ -456,4 +466,22 @@ void TOs2Form::showBootCheck()
     m_bootCheck->show();
     m_bootCheck->raise();
     m_bootCheck->activateWindow();
+}
+
+void TOs2Form::chooseDrive()
+{
+    if (!m_driveChoice) {
+        m_ownDriveChoice = DriveChoice::forThisUser();
+        m_driveChoice = m_ownDriveChoice.get();
+    }
+    DriveChooser *chooser = m_driveChoice->chooser(m_ws->drives(), {}, this).release();
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    chooser->setPalette(palette());
+    connect(chooser, &QDialog::accepted, this, [this, chooser] {
+        DriveMap drives = m_ws->drives();
+        m_driveChoice->take(*chooser, drives);
+        m_ws->setDrives(std::move(drives));
+        OpenKnappClick();
+    });
+    chooser->open();
 }

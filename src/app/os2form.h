@@ -19,6 +19,7 @@ class TOs2Form;
 }
 class AboutBox;
 class BootCheckDialog;
+class DriveChoice;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -68,6 +69,14 @@ public:
     // the drive of the file read, see bootcheck::bootDriveOf().
     void setBootDrive(QChar letter) { m_bootDrive = letter; }
 
+    // Where "Velg OS/2-stasjonen…" finds drives and keeps the choice; without
+    // one, the user's own settings, UDisks2 and mounts. Not owned.
+    void setDriveChoice(DriveChoice *choice) { m_driveChoice = choice; }
+    // "Velg OS/2-stasjonen…": the drive chooser, modal to the window but
+    // returning at once; on "OK" drive C: is the folder chosen and the file is
+    // read again ("Hent").
+    void chooseDrive();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -102,6 +111,8 @@ private:
     QPointer<AboutBox> m_about;
     QPointer<BootCheckDialog> m_bootCheck;
     QChar m_bootDrive;
+    DriveChoice *m_driveChoice = nullptr;
+    std::unique_ptr<DriveChoice> m_ownDriveChoice;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

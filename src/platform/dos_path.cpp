@@ -105,12 +105,11 @@ QString DriveMap::resolve(const QString &dosPath) const
     const QChar letter = dosPath.at(0).toUpper();
     const QString root = m_drives.value(letter);
     if (root.isEmpty()) {
-        // Drive C: can also be picked in the drive chooser at start.
-        const QString ways = letter == u'C' ? QStringLiteral("--drive C=MAPPE eller --choose-drive")
-                                            : QStringLiteral("--drive %1=MAPPE").arg(letter);
+        // The two ways that work everywhere, --check included; the window
+        // tells of its drive chooser itself.
         throw FileError(QStringLiteral("%1: stasjon %2: er ikke koblet til noen mappe. "
-                                       "Start os2setup med %3, eller sett miljøvariabelen %4 til mappen.")
-                            .arg(dosPath, letter, ways, variableFor(letter)));
+                                       "Start os2setup med --drive %2=MAPPE, eller sett miljøvariabelen %3 til mappen.")
+                            .arg(dosPath, letter, variableFor(letter)));
     }
 
     // Walk the components from the drive's root, keeping the names found on disk.

@@ -8,6 +8,8 @@ namespace {
 
 // The key of drive C:'s folder in the settings file: "[drives]" "C=...".
 const QString kRememberedC = QStringLiteral("drives/C");
+// ... and the UUID of its partition: "C_uuid=...".
+const QString kRememberedPartitionC = QStringLiteral("drives/C_uuid");
 
 } // namespace
 
@@ -37,8 +39,17 @@ QString rememberedDriveC(const QSettings &settings)
     return settings.value(kRememberedC).toString();
 }
 
-void rememberDriveC(QSettings &settings, const QString &folder)
+QString rememberedPartitionC(const QSettings &settings)
+{
+    return settings.value(kRememberedPartitionC).toString();
+}
+
+void rememberDriveC(QSettings &settings, const QString &folder, const QString &partitionUuid)
 {
     settings.setValue(kRememberedC, folder);
+    if (partitionUuid.isEmpty())
+        settings.remove(kRememberedPartitionC);
+    else
+        settings.setValue(kRememberedPartitionC, partitionUuid);
     settings.sync();
 }

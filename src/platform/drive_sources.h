@@ -34,5 +34,9 @@ DriveMap assembleDriveMap(const QList<DriveOption> &options, const QProcessEnvir
 
 // The folder of drive C: that the chooser stored in `settings`; empty when none.
 QString rememberedDriveC(const QSettings &settings);
-// Stores `folder` as drive C:'s folder for the next start.
-void rememberDriveC(QSettings &settings, const QString &folder);
+// The file system UUID of the partition mounted on that folder; empty when
+// the folder was picked by hand.
+QString rememberedPartitionC(const QSettings &settings);
+// Stores `folder` as drive C:'s folder for the next start, with the UUID of
+// its partition (none: the folder is no partition UDisks2 knows).
+void rememberDriveC(QSettings &settings, const QString &folder, const QString &partitionUuid = {});

@@ -102,13 +102,18 @@ QList<MountEntry> parseMounts(QByteArrayView text)
     return mounts;
 }
 
-QList<MountEntry> systemMounts()
+QList<MountEntry> mountsFromFile(const QString &fileName)
 {
-    QFile file(QStringLiteral("/proc/self/mounts"));
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // A /proc file tells no size; readAll reads on to the end.
     return parseMounts(file.readAll());
+}
+
+QList<MountEntry> systemMounts()
+{
+    return mountsFromFile(QStringLiteral("/proc/self/mounts"));
 }
 
 bool looksLikeOs2BootDrive(const QString &folder)

@@ -21,6 +21,8 @@ struct MountEntry
 // skipped.
 QList<MountEntry> parseMounts(QByteArrayView text);
 
+// The mounts listed in the mount table `file`; empty when it cannot be read.
+QList<MountEntry> mountsFromFile(const QString &file);
 // The mounts of this process (/proc/self/mounts); empty where there is no such file.
 QList<MountEntry> systemMounts();
 

@@ -50,6 +50,8 @@ public:
     bool mayWrite() const { return m_gate.mayWrite(); }
     Registers &registers() { return m_regs; }
     const DriveMap &drives() const { return m_drives; }
+    // The drives of every later read and write, after the user chose C: anew.
+    void setDrives(DriveMap drives) { m_drives = std::move(drives); }
     // The file that is read, as named on the command line or C:\CONFIG.SYS.
     const QString &ConfigFileName() const { return m_configFileName; }
 
@@ -139,7 +141,7 @@ private:
     Document &m_doc;
     WriteGate m_gate;
     Registers m_regs;
-    const DriveMap m_drives;
+    DriveMap m_drives;
     const QString m_configFileName;
     const StatusWidgets m_w;
     ErrorReporter &m_errors;
