@@ -35,6 +35,17 @@ void fail(CommandLine &result, const QString &message)
 
 QString usage();
 
+// --check, --install-new and --restore each end the program with their own
+// work: only one of them at a time.
+void setTask(CommandLine &result, CommandLine::Action action, const char *option)
+{
+    if (result.action == Action::Check || result.action == Action::InstallNew || result.action == Action::Restore)
+        return fail(result, QStringLiteral("«%1» kan ikke gis sammen med «--check», «--install-new» eller "
+                                           "«--restore».")
+                                .arg(QLatin1String(option)));
+    result.action = action;
+}
+
 const std::vector<Rule> &rules()
 {
     // In order of precedence: --help wins over --version, both over the rest.
@@ -52,6 +63,18 @@ const std::vector<Rule> &rules()
         {{QStringLiteral("check")}, {},
          QStringLiteral("Sjekk at alt filen nevner, finnes på stasjonene, og avslutt."),
          [](CommandLine &result, const QStringList &) { result.action = Action::Check; }},
+        {{QStringLiteral("install-new")}, {},
+         QStringLiteral("Ta C:\\CONFIG.NEW i bruk som C:\\CONFIG.SYS, etter en kopi av den gamle, og avslutt."),
+         [](CommandLine &result, const QStringList &) { setTask(result, Action::InstallNew, "--install-new"); }},
+        {{QStringLiteral("restore")}, {},
+         QStringLiteral("List kopiene av C:\\CONFIG.SYS å gå tilbake til; med et nummer N: legg kopi N på "
+                        "plass. Avslutt så."),
+         [](CommandLine &result, const QStringList &) { setTask(result, Action::Restore, "--restore"); }},
+        {{QStringLiteral("yes")}, {}, QStringLiteral("Ikke spør før --install-new eller --restore skriver."),
+         [](CommandLine &result, const QStringList &) { result.yes = true; }},
+        {{QStringLiteral("force")}, {},
+         QStringLiteral("Ta i bruk også når sjekken sier at OS/2 ikke vil starte med filen."),
+         [](CommandLine &result, const QStringList &) { result.force = true; }},
         {{QStringLiteral("drive")}, QStringLiteral("X=MAPPE"),
          QStringLiteral("Stasjon X: er mappen MAPPE. Kan gis for flere stasjoner."),
          [](CommandLine &result, const QStringList &values) {
@@ -122,6 +145,8 @@ QString usage()
     QString text = QStringLiteral(
         "Bruk: os2setup [VALG] [FIL]\n"
         "      os2setup --check [VALG] [FIL]\n"
+        "      os2setup --install-new [--yes] [--force] [VALG]\n"
+        "      os2setup --restore [N] [--yes] [--force] [VALG]\n"
         "\n"
         "Redigerer CONFIG.SYS, oppstartsfilen til OS/2. FIL er filen som leses, som\n"
         "DOS-sti ('D:\\TEST\\CONFIG.SYS') eller som sti på denne maskinen; uten FIL,\n"
@@ -144,7 +169,17 @@ QString usage()
         "oppstartsstasjonen: den fra --boot-drive, ellers stasjonen til FIL, ellers\n"
         "stasjonen til \\OS2\\DLL på LIBPATH, ellers C:.\n"
         "Status 0: ingenting mangler (advarsler går an); 1: noe stopper oppstarten\n"
-        "eller mangler; 2: filen eller en stasjon kan ikke leses.\n");
+        "eller mangler; 2: filen eller en stasjon kan ikke leses.\n"
+        "\n"
+        "--install-new viser hva C:\\CONFIG.NEW endrer i C:\\CONFIG.SYS (som en unified\n"
+        "diff) og sjekker den nye filen. Stopper noe oppstarten, avvises den uten\n"
+        "--force. Etter et ja (eller --yes) kopieres C:\\CONFIG.SYS til første ledige\n"
+        "C:\\CONFIG.nnn og til ~/.local/share/os2setup, og C:\\CONFIG.NEW legges på plass.\n"
+        "--restore lister kopiene å gå tilbake til, nyeste først (CONFIG.nnn, kopiene\n"
+        "i ~/.local/share/os2setup, CONFIG.BAK, OS/2s skrivebordsarkiver og\n"
+        "\\OS2\\INSTALL\\CONFIG.SYS); «--restore N» legger kopi N på plass på samme måte.\n"
+        "Status 0: gjort, eller ingenting å gjøre; 1: avvist (sjekken, eller nei til\n"
+        "spørsmålet); 2: en fil kan ikke leses eller skrives.\n");
     return text;
 }
 
@@ -216,7 +251,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (!parser.isSet(options[i]))
             continue;
         rules()[i].apply(result, parser.values(options[i]));
-        if (result.action != Action::OpenWindow && result.action != Action::Check)
+        if (result.action == Action::ShowHelp || result.action == Action::ShowVersion || result.action == Action::Fail)
             return result;
     }
     result.files = parser.positionalArguments();

@@ -17,6 +17,8 @@ struct CommandLine
         ShowHelp,    // `text` on standard output, status 0
         ShowVersion, // `text` on standard output, status 0
         Check,       // the check of the whole file, see runCheck()
+        InstallNew,  // C:\CONFIG.NEW in place as C:\CONFIG.SYS, see runInstallNew()
+        Restore,     // the copies of C:\CONFIG.SYS, or one put back, see runRestore()
         Fail,        // `text` on standard error, status 2
     };
 
@@ -26,6 +28,8 @@ struct CommandLine
     QList<DriveOption> drives; // every --drive, in the order given
     bool chooseDrive = false; // --choose-drive
     QChar bootDrive;          // --boot-drive X, upper case; null when not given
+    bool yes = false;         // --yes: no question before --install-new or --restore writes
+    bool force = false;       // --force: in place even when the check says OS/2 will not start
 };
 
 // Parses `arguments`, the program's name first. The toolkit's own options

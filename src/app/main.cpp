@@ -2,6 +2,8 @@
 // main window on the configuration file named on the command line (or
 // C:\CONFIG.SYS).
 #include "app/check_command.h"
+#include "app/install_command.h"
+#include "app/install_step.h"
 #include "app/command_line.h"
 #include "app/display_guard.h"
 #include "app/drive_choice.h"
@@ -22,9 +24,14 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine command = parseCommandLine(arguments);
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (command.action == CommandLine::Action::Check) {
+    if (command.action == CommandLine::Action::Check || command.action == CommandLine::Action::InstallNew
+        || command.action == CommandLine::Action::Restore) {
         const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
-        return runCheck(command, environment, settings, stdout, stderr);
+        if (command.action == CommandLine::Action::Check)
+            return runCheck(command, environment, settings, stdout, stderr);
+        if (command.action == CommandLine::Action::InstallNew)
+            return runInstallNew(command, environment, settings, installstep::dataFolder());
+        return runRestore(command, environment, settings, installstep::dataFolder());
     }
     if (command.action != CommandLine::Action::OpenWindow)
         return finishWithoutWindow(command);

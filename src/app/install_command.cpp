@@ -1,0 +1,147 @@
+// "os2setup --install-new" and "os2setup --restore [N]".
+#include "app/install_command.h"
+
+#include "app/install_step.h"
+#include "platform/drive_sources.h"
+#include "platform/file_error.h"
+
+#include <QSettings>
+
+#include <unistd.h>
+
+namespace {
+
+void print(std::FILE *to, const QString &line)
+{
+    std::fputs((line + u'\n').toLocal8Bit().constData(), to);
+}
+
+int fail(const Terminal &t, const QString &message)
+{
+    print(t.err, QStringLiteral("os2setup: ") + message);
+    return 2;
+}
+
+// The answer to the question: --yes, else a "j" typed on a terminal.
+bool confirmed(const CommandLine &commandLine, const Terminal &t, const QString &question)
+{
+    if (commandLine.yes)
+        return true;
+    if (!::isatty(::fileno(t.in))) {
+        print(t.err, QStringLiteral("os2setup: %1 Ingen terminal å spørre på: gi --yes for å svare ja.").arg(question));
+        return false;
+    }
+    std::fputs((question + QStringLiteral(" [j/N] ")).toLocal8Bit().constData(), t.out);
+    std::fflush(t.out);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, t.in))
+        return false;
+    const QString word = QString::fromLocal8Bit(answer).trimmed().toLower();
+    return word == u"j" || word == u"ja" || word == u"y" || word == u"yes";
+}
+
+// Shows what the proposal changes and what the check says, asks, and puts it
+// in place; the statuses of runInstallNew().
+int putInPlace(const CommandLine &commandLine, const DriveMap &drives, const installstep::Proposal &p,
+               const QString &dataFolder, const Terminal &t)
+{
+    const std::string diff = linediff::unified(p.currentLines, p.proposedLines, installstep::configSys().toStdString(),
+                                               p.source.toLocal8Bit().toStdString());
+    std::fwrite(diff.data(), 1, diff.size(), t.out);
+    if (!p.checkError.isEmpty())
+        print(t.out, QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(p.source, p.checkError));
+    for (const bootcheck::Finding &finding : bootcheck::worstFirst(p.report.findings))
+        print(t.out, bootcheck::describe(finding, p.proposedLines));
+    if (p.checkError.isEmpty())
+        print(t.out, bootcheck::summary(p.report));
+    std::fflush(t.out);
+    if (p.needsForce() && !commandLine.force) {
+        print(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så den er ikke lagt på plass. "
+                                    "Gi --force for å legge den på plass likevel.")
+                         .arg(p.source));
+        return 1;
+    }
+    if (!confirmed(commandLine, t, QStringLiteral("Legge %1 på plass som %2?").arg(p.source, installstep::configSys()))) {
+        print(t.out, QStringLiteral("Ingenting er endret."));
+        return 1;
+    }
+    try {
+        print(t.out, installstep::putInPlace(drives, p, dataFolder));
+    } catch (const FileError &e) {
+        return fail(t, e.message() + QStringLiteral(" Ingenting er endret i %1.").arg(installstep::configSys()));
+    }
+    return 0;
+}
+
+DriveMap drivesOf(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings)
+{
+    return assembleDriveMap(commandLine.drives, environment, rememberedDriveC(settings));
+}
+
+} // namespace
+
+int runInstallNew(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings,
+                  const QString &dataFolder, const Terminal &terminal)
+{
+    const DriveMap drives = drivesOf(commandLine, environment, settings);
+    std::optional<installstep::Proposal> proposal;
+    QString nothing;
+    try {
+        proposal = installstep::proposeNew(drives, &nothing);
+    } catch (const FileError &e) {
+        return fail(terminal, e.message());
+    }
+    if (!proposal) {
+        print(terminal.out, nothing);
+        return 0;
+    }
+    return putInPlace(commandLine, drives, *proposal, dataFolder, terminal);
+}
+
+int runRestore(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings,
+               const QString &dataFolder, const Terminal &terminal)
+{
+    if (commandLine.files.size() > 1)
+        return fail(terminal, QStringLiteral("«--restore» tar ett nummer fra listen, ikke flere."));
+    const DriveMap drives = drivesOf(commandLine, environment, settings);
+    std::vector<configcopies::Copy> copies;
+    Lines today;
+    try {
+        copies = configcopies::copies(drives, installstep::BootDrive, dataFolder);
+        const std::string bytes = linefile::readBytes(drives, installstep::configSys());
+        today = linefile::split(bytes.data(), bytes.size());
+    } catch (const FileError &e) {
+        return fail(terminal, e.message());
+    }
+    if (commandLine.files.isEmpty()) {
+        if (copies.empty()) {
+            print(terminal.out, QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(installstep::configSys()));
+            return 0;
+        }
+        print(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
+        for (std::size_t i = 0; i < copies.size(); ++i)
+            print(terminal.out, QStringLiteral("%1  %2")
+                                    .arg(i + 1, 3)
+                                    .arg(installstep::describeCopy(copies[i],
+                                                                   installstep::linesDiffering(drives, copies[i], today))));
+        print(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
+        return 0;
+    }
+    bool isNumber = false;
+    const int n = commandLine.files.first().toInt(&isNumber);
+    if (!isNumber || n < 1 || std::size_t(n) > copies.size())
+        return fail(terminal, QStringLiteral("«--restore %1»: det er ingen kopi med det nummeret (se «os2setup --restore»).")
+                                  .arg(commandLine.files.first()));
+    installstep::Proposal proposal;
+    try {
+        proposal = installstep::proposeCopy(drives, copies[std::size_t(n - 1)]);
+    } catch (const FileError &e) {
+        return fail(terminal, e.message());
+    }
+    if (proposal.rows.empty() && proposal.proposed == proposal.current) {
+        print(terminal.out, QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
+                                .arg(proposal.source, installstep::configSys()));
+        return 0;
+    }
+    return putInPlace(commandLine, drives, proposal, dataFolder, terminal);
+}

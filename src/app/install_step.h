@@ -1,0 +1,70 @@
+// "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS": what putting a file in
+// place as CONFIG.SYS would change, whether OS/2 would start with it, and the
+// step itself, for the window and the command line alike.
+#pragma once
+
+#include "engine/boot_check.h"
+#include "engine/line_diff.h"
+#include "platform/config_copies.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace installstep {
+
+// The drive OS/2 boots from, whose CONFIG.SYS is replaced.
+inline constexpr QChar BootDrive = u'C';
+QString configSys();
+QString configNew();
+
+// A file that could take CONFIG.SYS's place, and what that would mean.
+struct Proposal
+{
+    QString source;        // what is put in place: "C:\CONFIG.NEW", or a copy's name
+    std::string current;   // CONFIG.SYS as it is now
+    std::string proposed;  // the bytes that would replace it
+    Lines currentLines;
+    Lines proposedLines;
+    std::vector<linediff::Row> rows; // what changes, line by line
+    bootcheck::Report report;        // the proposed file checked as OS/2 would boot it
+    QString checkError;              // why the check could not run, when it could not
+
+    // Findings that keep OS/2 from starting, or a check that could not run:
+    // putting it in place then takes the user's "likevel".
+    bool needsForce() const { return report.stopsBoot() || !checkError.isEmpty(); }
+};
+
+// Reads CONFIG.SYS and CONFIG.NEW (plain files only, as "Hent" reads). With
+// no CONFIG.NEW, or one equal byte for byte to CONFIG.SYS, there is nothing
+// to do: `nothing` then says why. Throws FileError.
+std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing);
+
+// The same for a copy to go back to. Throws FileError.
+Proposal proposeCopy(const DriveMap &drives, const configcopies::Copy &copy);
+
+// The rows of the differences as the window lists them: "Linje N: <before>
+// → <after>", "Linje N: + <after>", "Linje N: − <before>".
+QStringList describeRows(const std::vector<linediff::Row> &rows);
+
+// How many lines a copy differs in from today's CONFIG.SYS, for the list of
+// copies; -1 when it cannot be read.
+int linesDiffering(const DriveMap &drives, const configcopies::Copy &copy, const Lines &today);
+
+// A copy as the lists show it: its date, its name, what kind of copy it is and
+// how many lines it differs in ("2026-12-09 20:15  C:\CONFIG.004  (tidligere
+// CONFIG.SYS, 3 linjer forskjellig)").
+QString describeCopy(const configcopies::Copy &copy, int differing);
+
+// Puts the proposal in place (configcopies::putInPlace) and returns what to
+// tell the user: which copies were made, and what to do should OS/2 then not
+// start. Throws FileError.
+QString putInPlace(const DriveMap &drives, const Proposal &proposal, const QString &dataFolder);
+
+// Where the program keeps its own copies: the user's data folder for
+// os2setup (~/.local/share/os2setup).
+QString dataFolder();
+
+} // namespace installstep
