@@ -125,20 +125,25 @@ void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &l
                                                "leter etter dem.")
                               : QStringLiteral("Det OS/2 ikke finner, det verste først. Enter eller et klikk på "
                                                "et funn går til linjen i filen.")));
-    m_list->clear();
-    for (const bootcheck::Finding &finding : bootcheck::worstFirst(report.findings)) {
-        auto *item = new QListWidgetItem(style()->standardIcon(iconOf(finding.kind)),
-                                         bootcheck::describe(finding, lines), m_list);
-        item->setData(Qt::UserRole, int(finding.line));
-        item->setData(Qt::UserRole + 1, int(finding.kind));
-        item->setForeground(colourOf(finding.kind, palette()));
-        item->setToolTip(item->text());
-    }
+    listFindings(m_list, report, lines);
     m_list->setVisible(true);
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
     m_summary->setText(bootcheck::summary(report));
     m_list->setFocus();
+}
+
+void BootCheckDialog::listFindings(QListWidget *list, const bootcheck::Report &report, const Lines &lines)
+{
+    list->clear();
+    for (const bootcheck::Finding &finding : bootcheck::worstFirst(report.findings)) {
+        auto *item = new QListWidgetItem(list->style()->standardIcon(iconOf(finding.kind)),
+                                         bootcheck::describe(finding, lines), list);
+        item->setData(Qt::UserRole, int(finding.line));
+        item->setData(Qt::UserRole + 1, int(finding.kind));
+        item->setForeground(colourOf(finding.kind, list->palette()));
+        item->setToolTip(item->text());
+    }
 }
 
 void BootCheckDialog::showNothingChecked(const QString &message)

@@ -21,6 +21,10 @@ public:
     void showReport(const bootcheck::Report &report, const Lines &lines);
     // `message` in place of findings: nothing was checked.
     void showNothingChecked(const QString &message);
+    // Fills `list` with the findings of `report` on `lines`, the worst first,
+    // each with the icon and colour of its kind and its line as Qt::UserRole.
+    static void listFindings(QListWidget *list, const bootcheck::Report &report, const Lines &lines);
+
     // Moves the dialog beside `window` (global frame geometry) or, when the
     // screen has no room there, where it leaves `keepClear` (global) in view.
     void placeClearOf(const QRect &window, const QRect &keepClear);

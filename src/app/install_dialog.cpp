@@ -1,0 +1,232 @@
+// "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS" in the window.
+#include "app/install_dialog.h"
+
+#include "app/boot_check_dialog.h"
+#include "platform/file_error.h"
+#include "platform/line_file.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString countText(const linediff::Counts &c)
+{
+    if (c.total() == 0)
+        return QStringLiteral("Ingen linjer er forskjellige.");
+    const auto lines = [](int n) { return n == 1 ? QStringLiteral("1 linje") : QStringLiteral("%1 linjer").arg(n); };
+    return QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
+}
+
+QLabel *wrapped(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+ProposalView::ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
+                           const QString &what, QWidget *parent)
+    : QWidget(parent)
+    , m_count(wrapped(QString(), this))
+    , m_changes(new QListWidget(this))
+    , m_checked(wrapped(QString(), this))
+    , m_findings(new QListWidget(this))
+    , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
+{
+    m_changes->setObjectName(changesName);
+    m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
+    m_count->setBuddy(m_changes);
+    m_findings->setObjectName(findingsName);
+    m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
+    m_checked->setBuddy(m_findings);
+    m_force->setObjectName(forceName);
+    m_force->setAccessibleDescription(
+        QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
+    connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_count);
+    layout->addWidget(m_changes, 2);
+    layout->addWidget(m_checked);
+    layout->addWidget(m_findings, 1);
+    layout->addWidget(m_force);
+    clear();
+}
+
+void ProposalView::present(const installstep::Proposal &p)
+{
+    m_count->setText(countText(linediff::count(p.rows)));
+    m_changes->clear();
+    m_changes->addItems(installstep::describeRows(p.rows));
+    if (p.checkError.isEmpty()) {
+        m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
+        BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
+    } else {
+        m_checked->setText(QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(p.source, p.checkError));
+        m_findings->clear();
+    }
+    m_needsForce = p.needsForce();
+    m_force->setChecked(false);
+    m_force->setVisible(m_needsForce);
+    emit mayGoOnChanged();
+}
+
+void ProposalView::clear()
+{
+    m_count->clear();
+    m_changes->clear();
+    m_checked->clear();
+    m_findings->clear();
+    m_needsForce = false;
+    m_force->setChecked(false);
+    m_force->hide();
+}
+
+bool ProposalView::mayGoOn() const
+{
+    return !m_needsForce || m_force->isChecked();
+}
+
+StepDialog::StepDialog(const DriveMap &drives, QString dataFolder, const QString &buttonText,
+                       const QString &buttonName, QWidget *parent)
+    : QDialog(parent)
+    , m_drives(drives)
+    , m_dataFolder(std::move(dataFolder))
+    , m_go(new QPushButton(buttonText, this))
+    , m_result(wrapped(QString(), this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (parent)
+        setPalette(parent->palette());
+    m_go->setObjectName(buttonName);
+    // Enter never puts a file in place: the button is pressed on purpose.
+    m_go->setAutoDefault(false);
+    m_result->setObjectName(QStringLiteral("resultat"));
+    m_result->hide();
+    resize(680, 460);
+}
+
+void StepDialog::go(const installstep::Proposal &proposal)
+{
+    try {
+        const QString message = installstep::putInPlace(m_drives, proposal, m_dataFolder);
+        m_go->setEnabled(false);
+        tell(message, false);
+        emit putInPlace(message);
+    } catch (const FileError &e) {
+        tell(e.message() + QStringLiteral(" Ingenting er endret i %1.").arg(installstep::configSys()), true);
+    }
+}
+
+void StepDialog::tell(const QString &text, bool error)
+{
+    m_result->setText(text);
+    QPalette p = m_result->palette();
+    p.setColor(QPalette::WindowText, error ? QColor(0xA0, 0x00, 0x00) : QColor(0, 0, 128));
+    m_result->setPalette(p);
+    m_result->show();
+}
+
+InstallDialog::InstallDialog(const DriveMap &drives, installstep::Proposal proposal, const QString &dataFolder,
+                             QWidget *parent)
+    : StepDialog(drives, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
+    , m_proposal(std::move(proposal))
+    , m_view(new ProposalView(QStringLiteral("TaIBrukEndringer"), QStringLiteral("TaIBrukFunn"),
+                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk"), this))
+{
+    setObjectName(QStringLiteral("TaIBruk"));
+    setWindowTitle(QStringLiteral("Ta i bruk CONFIG.NEW"));
+    auto *intro = wrapped(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste ledige "
+                                         "CONFIG.nnn ved siden av og til din datamappe.")
+                              .arg(m_proposal.source, installstep::configSys()),
+                          this);
+    m_view->present(m_proposal);
+    const auto update = [this] { m_go->setEnabled(m_view->mayGoOn()); };
+    connect(m_view, &ProposalView::mayGoOnChanged, this, update);
+    update();
+    connect(m_go, &QPushButton::clicked, this, [this] { go(m_proposal); });
+
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_go, QDialogButtonBox::ActionRole);
+    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_result);
+    layout->addWidget(buttons);
+}
+
+RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, QWidget *parent)
+    : StepDialog(drives, dataFolder, QStringLiteral("Gjenopprett"), QStringLiteral("GjenopprettKnapp"), parent)
+    , m_list(new QListWidget(this))
+    , m_view(new ProposalView(QStringLiteral("GjenopprettEndringer"), QStringLiteral("GjenopprettFunn"),
+                              QStringLiteral("GjenopprettLikevelBoks"), QStringLiteral("Gjenopprett"), this))
+{
+    setObjectName(QStringLiteral("Gjenopprett"));
+    setWindowTitle(QStringLiteral("Gjenopprett CONFIG.SYS"));
+    m_list->setObjectName(QStringLiteral("KopiListe"));
+    m_list->setAccessibleName(QStringLiteral("Kopier av CONFIG.SYS"));
+    auto *intro = wrapped(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
+                                         "«Gjenopprett» legger den på plass etter en kopi av dagens.")
+                              .arg(installstep::configSys()),
+                          this);
+    intro->setBuddy(m_list);
+    try {
+        m_copies = configcopies::copies(m_drives, installstep::BootDrive, m_dataFolder);
+        const std::string bytes = linefile::readBytes(m_drives, installstep::configSys());
+        const Lines today = linefile::split(bytes.data(), bytes.size());
+        for (const configcopies::Copy &copy : m_copies)
+            m_list->addItem(installstep::describeCopy(copy, installstep::linesDiffering(m_drives, copy, today)));
+        if (m_copies.empty())
+            tell(QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(installstep::configSys()), false);
+    } catch (const FileError &e) {
+        tell(e.message(), true);
+    }
+    m_go->setEnabled(false);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { choose(row); });
+    connect(m_view, &ProposalView::mayGoOnChanged, this,
+            [this] { m_go->setEnabled(m_proposal && m_view->mayGoOn()); });
+    connect(m_go, &QPushButton::clicked, this, [this] {
+        if (m_proposal)
+            go(*m_proposal);
+    });
+
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_go, QDialogButtonBox::ActionRole);
+    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_view, 2);
+    layout->addWidget(m_result);
+    layout->addWidget(buttons);
+    if (!m_copies.empty())
+        m_list->setCurrentRow(0);
+}
+
+void RestoreDialog::choose(int row)
+{
+    m_proposal.reset();
+    m_view->clear();
+    m_go->setEnabled(false);
+    if (row < 0 || std::size_t(row) >= m_copies.size())
+        return;
+    try {
+        m_proposal = installstep::proposeCopy(m_drives, m_copies[std::size_t(row)]);
+        m_result->hide();
+        m_view->present(*m_proposal);
+    } catch (const FileError &e) {
+        tell(e.message(), true);
+    }
+}

@@ -1,0 +1,137 @@
+// "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS" in the window: what
+// they show, the box that goes past findings that stop the boot, and the
+// bytes they leave on the drive.
+#include "test_support.h"
+
+#include "app/install_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+// A drive C: whose CONFIG.SYS and LIBPATH folder are there, and a data folder.
+struct Drive
+{
+    TestDrive c;
+    QTemporaryDir data;
+    explicit Drive(const QStringList &config)
+    {
+        c.write("CONFIG.SYS", crlf(config));
+        c.write("OS2/DLL/X.DLL", "");
+    }
+};
+
+} // namespace
+
+class TestInstallDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheChangesAndPutsTheFileInPlace()
+    {
+        Drive d({"LIBPATH=C:\\OS2\\DLL", "THREADS=64", "REM gone"});
+        d.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=128", "MAXWAIT=2"}));
+        const DriveMap drives = d.c.map();
+        QString nothing;
+        std::optional<installstep::Proposal> proposal = installstep::proposeNew(drives, &nothing);
+        QVERIFY(proposal);
+        InstallDialog dialog(drives, *proposal, d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QCOMPARE(dialog.objectName(), QStringLiteral("TaIBruk"));
+        QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "TaIBrukEndringer")),
+                 (QStringList{"Linje 2: THREADS=64 → THREADS=128", "Linje 3: REM gone → MAXWAIT=2"}));
+        QCOMPARE(widget<QListWidget>(&dialog, "TaIBrukFunn")->count(), 0);
+        QVERIFY(!widget<QCheckBox>(&dialog, "LikevelBoks")->isVisibleTo(&dialog));
+        QString told;
+        connect(&dialog, &StepDialog::putInPlace, this, [&told](const QString &m) { told = m; });
+        auto *go = widget<QPushButton>(&dialog, "TaIBrukKnapp");
+        QVERIFY(go->isEnabled());
+        QTest::mouseClick(go, Qt::LeftButton);
+        QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=128", "MAXWAIT=2"}));
+        QCOMPARE(d.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64", "REM gone"}));
+        QVERIFY2(told.contains("C:\\CONFIG.001") && told.contains("--restore"), qPrintable(told));
+        QCOMPARE(widget<QLabel>(&dialog, "resultat")->text(), told);
+        QVERIFY(!go->isEnabled()); // once is enough
+    }
+
+    // Findings that stop the boot keep the button off until the box is ticked.
+    void findingsThatStopTheBootWantTheBox()
+    {
+        Drive d({"LIBPATH=C:\\OS2\\DLL"});
+        d.c.write("CONFIG.NEW", crlf({"PROTSHELL=C:\\OS2\\PMSHELL.EXE"}));
+        const DriveMap drives = d.c.map();
+        QString nothing;
+        InstallDialog dialog(drives, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        dialog.show();
+        auto *go = widget<QPushButton>(&dialog, "TaIBrukKnapp");
+        auto *box = widget<QCheckBox>(&dialog, "LikevelBoks");
+        QVERIFY(box->isVisible());
+        QVERIFY(!go->isEnabled());
+        QVERIFY(rowsOf(widget<QListWidget>(&dialog, "TaIBrukFunn")).join('\n').contains("stopper oppstarten"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QVERIFY(go->isEnabled());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QVERIFY(!go->isEnabled());
+        QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL"}));
+    }
+
+    // A failure tells its cause in the dialog and leaves CONFIG.SYS whole.
+    void aFailureIsToldAndChangesNothing()
+    {
+        Drive d({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"});
+        d.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=128"}));
+        const DriveMap drives = d.c.map();
+        QString nothing;
+        InstallDialog dialog(drives, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        // Changed after the differences were shown.
+        d.c.write("CONFIG.SYS", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=256"}));
+        QTest::mouseClick(widget<QPushButton>(&dialog, "TaIBrukKnapp"), Qt::LeftButton);
+        QVERIFY(widget<QLabel>(&dialog, "resultat")->text().contains("endret siden"));
+        QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=256"}));
+        QVERIFY(!d.c.exists("CONFIG.001"));
+    }
+
+    void restoresTheCopyChosen()
+    {
+        Drive d({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"});
+        d.c.write("CONFIG.BAK", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=32"}));
+        d.c.write("OS2/INSTALL/CONFIG.SYS", crlf({"LIBPATH=C:\\OS2\\DLL"}));
+        QFile install(d.c.path("OS2/INSTALL/CONFIG.SYS"));
+        QVERIFY(install.open(QIODevice::ReadWrite));
+        QVERIFY(install.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+        install.close();
+        const DriveMap drives = d.c.map();
+        RestoreDialog dialog(drives, d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QCOMPARE(dialog.objectName(), QStringLiteral("Gjenopprett"));
+        const QStringList copies = rowsOf(widget<QListWidget>(&dialog, "KopiListe"));
+        QCOMPARE(copies.size(), 2);
+        QVERIFY2(copies[0].contains("C:\\CONFIG.BAK") && copies[0].contains("1 linje forskjellig"), qPrintable(copies[0]));
+        QVERIFY2(copies[1].contains("C:\\OS2\\INSTALL\\CONFIG.SYS"), qPrintable(copies[1]));
+        // The newest is chosen at once and shows what it changes.
+        QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "GjenopprettEndringer")),
+                 QStringList{"Linje 2: THREADS=64 → THREADS=32"});
+        widget<QListWidget>(&dialog, "KopiListe")->setCurrentRow(1);
+        QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "GjenopprettEndringer")), QStringList{"Linje 2: − THREADS=64"});
+        QTest::mouseClick(widget<QPushButton>(&dialog, "GjenopprettKnapp"), Qt::LeftButton);
+        QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL"}));
+        QCOMPARE(d.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
+    }
+};
+
+QTEST_MAIN(TestInstallDialog)
+#include "tst_install_dialog.moc"
