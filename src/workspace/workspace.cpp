@@ -20,6 +20,7 @@ Workspace::Workspace(Document &document, DriveMap drives, QString configFileName
     , m_configFileName(std::move(configFileName))
     , m_w(widgets)
     , m_errors(errors)
+    , m_guard(m_drives, m_configFileName)
 {
     // The edit line emits textEdited before textChanged, so while the user's
     // change is handled this still holds the text from before it.
@@ -149,13 +150,6 @@ bool Workspace::SetDevice(std::string_view name)
     return active;
 }
 
-void Workspace::refuseFileRead(const QString &what, const QString &dosPath) const
-{
-    if (linefile::isSameFile(m_drives.resolve(dosPath), m_readFile))
-        throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
-                            .arg(what, dosPath, m_configFileName));
-}
-
 void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
 {
     saveFileBytes(dosPath, linefile::join(lines));
@@ -163,12 +157,12 @@ void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
 
 void Workspace::saveFileBytes(const QString &dosPath, std::string_view bytes) const
 {
-    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    m_guard.checkWrite(dosPath);
     linefile::saveBytes(m_drives, dosPath, bytes);
 }
 
 void Workspace::removeFile(const QString &dosPath) const
 {
-    refuseFileRead(QStringLiteral("Kan ikke slette"), dosPath);
+    m_guard.checkRemove(dosPath);
     linefile::remove(m_drives, dosPath);
 }
