@@ -103,7 +103,7 @@ QChar DriveMap::driveOf(const QString &dosPath)
     if (c >= u'A' && c <= u'Z')
         return QChar(c);
     throw FileError(QStringLiteral("%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")
-                        .arg(dosPath, dosPath.left(2)),
+                        .arg(dosPath, dosPath.left(1)),
                     FileError::Kind::NotADrive);
 }
 
