@@ -144,14 +144,14 @@ WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> pa
 {
     c.write("CONFIG.SYS", config.bytes);
     for (const QString &f : files) {
-        if (f.contains(u"->")) {
-            if (!QFile::link(f.section(u"->", 1), c.path(f.section(u"->", 0, 0))))
+        if (f.contains(QStringLiteral("->"))) {
+            if (!QFile::link(f.section(QStringLiteral("->"), 1), c.path(f.section(QStringLiteral("->"), 0, 0))))
                 qFatal("cannot link %s", qPrintable(f));
             continue;
         }
-        if (f.contains(u"=>")) {
-            if (::link(QFile::encodeName(c.path(f.section(u"=>", 1))).constData(),
-                       QFile::encodeName(c.path(f.section(u"=>", 0, 0))).constData()) != 0)
+        if (f.contains(QStringLiteral("=>"))) {
+            if (::link(QFile::encodeName(c.path(f.section(QStringLiteral("=>"), 1))).constData(),
+                       QFile::encodeName(c.path(f.section(QStringLiteral("=>"), 0, 0))).constData()) != 0)
                 qFatal("cannot link %s", qPrintable(f));
             continue;
         }
