@@ -5,6 +5,8 @@ set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (menus, standard buttons) in Norwegian.
 OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation2 desktop-file-utils appstream)
+# clang and its libFuzzer runtime: the fuzz targets under tests/fuzz.
+OS2SETUP_PACKAGES+=(clang libclang-rt-14-dev)
 
 os2setup_missing_packages() {
   local p

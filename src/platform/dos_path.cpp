@@ -109,6 +109,9 @@ QChar DriveMap::driveOf(const QString &dosPath)
 
 DriveMap::Location DriveMap::locate(const QString &dosPath) const
 {
+    // The system ends a name at a NUL: such a path would reach another file.
+    if (dosPath.contains(QChar(0)))
+        throw FileError(QStringLiteral("%1: navnet har tegnet NUL i seg, og ingen fil kan hete det").arg(dosPath));
     const QChar letter = driveOf(dosPath);
     if (letter.isNull()) {
         const QString host = resolveRelative(dosPath);

@@ -45,7 +45,8 @@ public:
     // - Unmapped when the drive has no folder; the message says how to map it;
     // - NotADrive when the character before ':' is not a letter A-Z ("1:", "ä:");
     // - OutsideDrive when the real location (every link followed, a dangling
-    //   one too) lies outside the real location of the drive's folder.
+    //   one too) lies outside the real location of the drive's folder;
+    // - Failed for a path with a NUL in it, which no file can be named.
     // Every read, write, delete and existence test goes through it.
     QString resolve(const QString &dosPath) const;
 

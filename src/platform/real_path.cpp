@@ -68,9 +68,10 @@ std::optional<QString> realLocation(const QString &path)
         done.push_back(part);
         if (missing)
             continue;
+        // The system would end the name at a NUL: no name holds one.
         const QByteArray here = joined(done);
         struct stat st;
-        if (::lstat(here.constData(), &st) != 0) {
+        if (part.contains('\0') || ::lstat(here.constData(), &st) != 0) {
             missing = true;
             continue;
         }
