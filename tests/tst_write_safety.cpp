@@ -340,10 +340,16 @@ private slots:
         auto w = openWindow(drives, arguments);
         if (setup == "files" || setup == "full") {
             QCOMPARE(errors.messages(), QStringList{});
-            // No descriptor is free: the lowest one not open is the limit.
+            auto *save = widget<QPushButton>(w.get(), "SaveKnapp");
             struct rlimit earlier;
             QCOMPARE(::getrlimit(RLIMIT_NOFILE, &earlier), 0);
             if (setup == "files") {
+                // A save that succeeds first: what the click runs through has
+                // been run once, so that nothing but the save itself wants a
+                // descriptor (the sanitizers' checks do on their first run).
+                QTest::mouseClick(save, Qt::LeftButton);
+                QCOMPARE(errors.messages(), QStringList{});
+                // No descriptor is free: the lowest one not open is the limit.
                 int lowest = 0;
                 while (::fcntl(lowest, F_GETFD) != -1)
                     ++lowest;
@@ -351,7 +357,7 @@ private slots:
                 none.rlim_cur = rlim_t(lowest);
                 QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
             }
-            QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+            QTest::mouseClick(save, Qt::LeftButton);
             QCOMPARE(::setrlimit(RLIMIT_NOFILE, &earlier), 0);
         }
         const QStringList messages = errors.messages();
