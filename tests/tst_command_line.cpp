@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("not a letter") << QStringList{"--drive", "1=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("two letters") << QStringList{"--drive", "CD=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("letter beyond Z") << QStringList{"--drive", "Å=/mnt"} << Action::Fail << "X=MAPPE";
+        QTest::newRow("a letter that upper-cases to I") << QStringList{"--drive", "ı=/mnt"} << Action::Fail << "X=MAPPE";
     }
     void endsWithoutWindow()
     {
