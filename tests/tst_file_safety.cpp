@@ -168,7 +168,9 @@ private slots:
             QVERIFY(!resolveError);
             QVERIFY(realError && realError->message().contains("symbolske lenker"));
         } else {
-            QVERIFY2(!resolveError && !realError, qPrintable((resolveError ? resolveError : realError).value_or(FileError(QString())).message()));
+            const FileError none{QString()};
+            QVERIFY2(!resolveError && !realError,
+                     qPrintable((resolveError ? resolveError : realError).value_or(none).message()));
             QCOMPARE(real, QFileInfo(c.root).canonicalFilePath() + u'/' + lands);
         }
     }
