@@ -10,6 +10,8 @@ OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-translat
 # The Debian package's dependencies and checks (dpkg-shlibdeps, lintian), and the
 # tests' fake UDisks2 on a private D-Bus bus.
 OS2SETUP_PACKAGES+=(dpkg-dev lintian python3-dbusmock dbus-daemon)
+# clang and its libFuzzer runtime: the fuzz targets under tests/fuzz.
+OS2SETUP_PACKAGES+=(clang libclang-rt-14-dev)
 
 os2setup_missing_packages() {
   local p

@@ -1,6 +1,7 @@
 // The command line: options, files, the toolkit's own options, and the exits
 // of the real program without a display.
 #include "app/command_line.h"
+#include "app/qt_translation.h"
 #include "app/version.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using Action = CommandLine::Action;
 
@@ -99,6 +101,7 @@ private slots:
         QTest::newRow("letter beyond Z") << QStringList{"--drive", "Å=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("boot drive not a letter") << QStringList{"--boot-drive", "1"} << Action::Fail << "«--boot-drive 1» er ingen stasjonsbokstav";
         QTest::newRow("boot drive, two letters") << QStringList{"--boot-drive=CD"} << Action::Fail << "«--boot-drive CD»";
+        QTest::newRow("a letter that upper-cases to I") << QStringList{"--drive", "ı=/mnt"} << Action::Fail << "X=MAPPE";
     }
     void endsWithoutWindow()
     {
@@ -118,6 +121,42 @@ private slots:
         QCOMPARE(parse({"--check", "--boot-drive", "e"}).bootDrive, QChar(u'E'));
         QCOMPARE(parse({"--boot-drive=A:", "x"}).bootDrive, QChar(u'A'));
         QCOMPARE(parse({"x"}).bootDrive, QChar());
+    }
+
+    // Qt's translation changes the parser's error texts, never the program's
+    // own: each error is told from the arguments, in Norwegian as always.
+    void errorsUnderQtsTranslation_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing value") << QStringList{"x", "--drive"} << "valget «--drive» mangler en verdi.";
+        QTest::newRow("missing value, one dash") << QStringList{"-drive"} << "valget «-drive» mangler en verdi.";
+        QTest::newRow("a toolkit option's missing value") << QStringList{"-style"} << "valget «-style» mangler en verdi.";
+        QTest::newRow("value where none is taken")
+            << QStringList{"--drive", "C=/a", "--check=yes"} << "valget «--check» tar ingen verdi.";
+        QTest::newRow("a value that looks like an option is a value")
+            << QStringList{"--drive", "--help=x", "-reverse=1"} << "valget «-reverse» tar ingen verdi.";
+        QTest::newRow("after --, nothing is an option") << QStringList{"-v=1", "--", "--drive"}
+                                                          << "valget «-v» tar ingen verdi.";
+    }
+    void errorsUnderQtsTranslation()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, text);
+        QCoreApplication &app = *QCoreApplication::instance();
+        QVERIFY2(!installQtTranslation(app).isEmpty(), "Qt's Norwegian translation (qt6-translations-l10n) is missing");
+        const auto uninstall = qScopeGuard([&] {
+            for (QTranslator *translator : app.findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        });
+        // The parser's English text is not what the translation shows.
+        QVERIFY(QCoreApplication::translate("QCommandLineParser", "Missing value after '%1'.")
+                != QLatin1String("Missing value after '%1'."));
+        const CommandLine result = parse(arguments);
+        QCOMPARE(result.action, Action::Fail);
+        QCOMPARE(result.text, "os2setup: " + text + " Se «os2setup --help».\n");
     }
 
     void helpNamesEveryOption()

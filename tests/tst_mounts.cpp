@@ -63,6 +63,8 @@ private slots:
             << QStringList{"/dev/disk one|/media/OS2 Warp\tx\ny\\z|jfs"};
         QTest::newRow("digit after an escape stays a digit")
             << QByteArray(R"(/dev/sdc1 /mnt/a\0401 vfat rw 0 0)") << QStringList{"/dev/sdc1|/mnt/a 1|vfat"};
+        QTest::newRow("an escape at the very end of a field")
+            << QByteArray(R"(/dev/sdc1\040 /mnt/a\040 vfat\134 rw 0 0)") << QStringList{"/dev/sdc1 |/mnt/a |vfat\\"};
         QTest::newRow("backslash without an escape is kept")
             << QByteArray(R"(/dev/sdc1 /mnt/a\b\04 vfat rw 0 0)") << QStringList{"/dev/sdc1|/mnt/a\\b\\04|vfat"};
         QTest::newRow("file names are UTF-8 bytes")

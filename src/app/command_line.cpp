@@ -6,6 +6,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QHash>
 
 #include <algorithm>
 #include <cstdio>
@@ -183,14 +184,6 @@ QString usage()
     return text;
 }
 
-// The text between the first and the last apostrophe of `message`.
-QString quoted(const QString &message)
-{
-    const qsizetype first = message.indexOf(u'\'');
-    const qsizetype last = message.lastIndexOf(u'\'');
-    return first >= 0 && last > first ? message.mid(first + 1, last - first - 1) : QString();
-}
-
 // The argument as the user wrote it that names option `name`.
 QString writtenOption(const QStringList &arguments, const QString &name)
 {
@@ -206,20 +199,35 @@ QString writtenOption(const QStringList &arguments, const QString &name)
     return QStringLiteral("--") + name;
 }
 
-// The parser's own error in Norwegian, as one line.
-QString parseError(const QCommandLineParser &parser, const QStringList &arguments)
+// Whether each option the program knows takes a value, by its name.
+using ValueTaking = QHash<QString, bool>;
+
+// The parser's own error in Norwegian, as one line. QCommandLineParser tells
+// its other errors only as text, which Qt's translation changes; so the
+// arguments are walked here as it walks them: "--" ends the options, an
+// option that takes a value takes "=value" or the next argument, one that
+// takes none must have no "=value".
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments, const ValueTaking &options)
 {
     if (!parser.unknownOptionNames().isEmpty())
         return QStringLiteral("ukjent valg «%1».").arg(writtenOption(arguments, parser.unknownOptionNames().first()));
-    // QCommandLineParser's other errors, untranslated as the program loads no
-    // translation of Qt: "Missing value after '--drive'." and
-    // "Unexpected value after '--help'.".
-    const QString error = parser.errorText();
-    if (error.startsWith(QStringLiteral("Missing value")))
-        return QStringLiteral("valget «%1» mangler en verdi.").arg(quoted(error));
-    if (error.startsWith(QStringLiteral("Unexpected value")))
-        return QStringLiteral("valget «%1» tar ingen verdi.").arg(quoted(error));
-    return error;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QStringLiteral("--"))
+            break;
+        if (!argument.startsWith(u'-') || argument == QStringLiteral("-"))
+            continue;
+        const qsizetype assign = argument.indexOf(u'=');
+        const QString written = assign < 0 ? argument : argument.left(assign);
+        const auto option = options.constFind(written.mid(written.startsWith(QStringLiteral("--")) ? 2 : 1));
+        if (option == options.constEnd())
+            continue;
+        if (*option && assign < 0 && ++i == arguments.size())
+            return QStringLiteral("valget «%1» mangler en verdi.").arg(written);
+        if (!*option && assign >= 0)
+            return QStringLiteral("valget «%1» tar ingen verdi.").arg(written);
+    }
+    return QStringLiteral("kommandolinjen kan ikke tolkes.");
 }
 
 } // namespace
@@ -244,7 +252,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     CommandLine result;
     if (!parser.parse(arguments)) {
-        fail(result, parseError(parser, arguments));
+        ValueTaking takesValue;
+        for (const Rule &rule : rules())
+            for (const QString &name : rule.names)
+                takesValue.insert(name, !rule.valueName.isEmpty());
+        for (const ToolkitOption &toolkit : kToolkitOptions)
+            takesValue.insert(QString::fromLatin1(toolkit.name), toolkit.takesValue);
+        fail(result, parseError(parser, arguments, takesValue));
         return result;
     }
     for (std::size_t i = 0; i < options.size(); ++i) {

@@ -249,9 +249,11 @@ void TOs2Form::OpenKnappClick()
     // The document is emptied first and filled once the file is read, in the
     // memory of its earlier lines; a failed read leaves it empty.
     try {
-        m_ws->setReadFile(QString());
-        Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines, m_document.takeLines());
-        m_ws->setReadFile(m_ws->drives().resolve(m_ws->ConfigFileName()));
+        m_ws->beginRead();
+        FileStamp read;
+        Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines, m_document.takeLines(),
+                                     &read);
+        m_ws->setReadFile(read);
         m_document.setLines(std::move(lines));
     } catch (const FileError &e) {
         // The scan is skipped: nothing found in the earlier document may point
@@ -285,6 +287,10 @@ void TOs2Form::SaveKnappClick()
                                            "så det er ingenting å lagre")
                                 .arg(kSaveTarget, m_ws->ConfigFileName()));
         m_ws->saveFile(kSaveTarget, m_document.lines());
+        // Saved all the same: the lines here are what the user edited.
+        if (m_ws->readFileChanged())
+            m_ws->showMessage(QStringLiteral("%1 er endret på disken siden den ble lest inn")
+                                  .arg(m_ws->ConfigFileName()));
     });
 }
 

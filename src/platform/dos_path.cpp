@@ -2,16 +2,14 @@
 #include "platform/dos_path.h"
 
 #include "platform/file_error.h"
+#include "platform/real_path.h"
 
 #include <QDir>
 #include <QProcessEnvironment>
 
-namespace {
+#include <cerrno>
 
-bool hasDriveLetter(const QString &path)
-{
-    return path.size() >= 2 && path.at(1) == u':' && path.at(0).isLetter() && path.at(0).unicode() < 128;
-}
+namespace {
 
 // The entry of `dir` named `name`, letter case aside; the exact name is preferred.
 QString matchEntry(const QDir &dir, const QString &name)
@@ -95,21 +93,38 @@ QString DriveMap::drive(QChar letter) const
     return m_drives.value(letter.toUpper());
 }
 
-QString DriveMap::resolve(const QString &dosPath) const
+QChar DriveMap::driveOf(const QString &dosPath)
 {
-    if (m_passThrough)
-        return dosPath;
-    if (!hasDriveLetter(dosPath))
-        return resolveRelative(dosPath);
+    if (dosPath.size() < 2 || dosPath.at(1) != u':')
+        return {};
+    const char16_t c = dosPath.at(0).unicode();
+    if (c >= u'a' && c <= u'z')
+        return QChar(char16_t(c - u'a' + u'A'));
+    if (c >= u'A' && c <= u'Z')
+        return QChar(c);
+    throw FileError(QStringLiteral("%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")
+                        .arg(dosPath, dosPath.left(1)),
+                    FileError::Kind::NotADrive);
+}
 
-    const QChar letter = dosPath.at(0).toUpper();
+DriveMap::Location DriveMap::locate(const QString &dosPath) const
+{
+    // The system ends a name at a NUL: such a path would reach another file.
+    if (dosPath.contains(QChar(0)))
+        throw FileError(QStringLiteral("%1: navnet har tegnet NUL i seg, og ingen fil kan hete det").arg(dosPath));
+    const QChar letter = driveOf(dosPath);
+    if (letter.isNull()) {
+        const QString host = resolveRelative(dosPath);
+        return {host, realLocation(host)};
+    }
     const QString root = m_drives.value(letter);
     if (root.isEmpty()) {
         // The two ways that work everywhere, --check included; the window
         // tells of its drive chooser itself.
         throw FileError(QStringLiteral("%1: stasjon %2: er ikke koblet til noen mappe. "
                                        "Start os2setup med --drive %2=MAPPE, eller sett miljøvariabelen %3 til mappen.")
-                            .arg(dosPath, letter, variableFor(letter)));
+                            .arg(dosPath, letter, variableFor(letter)),
+                        FileError::Kind::Unmapped);
     }
 
     // Walk the components from the drive's root, keeping the names found on disk.
@@ -130,6 +145,32 @@ QString DriveMap::resolve(const QString &dosPath) const
     QString host = root;
     for (const QString &part : found)
         host += u'/' + part;
-    return QDir::cleanPath(host);
+    host = QDir::cleanPath(host);
+
+    // Where the links on the way lead, compared with where the drive's own
+    // folder really is (it may be a link itself). Links that loop lead nowhere:
+    // the system refuses to open such a path.
+    const std::optional<QString> real = realLocation(host);
+    const std::optional<QString> realRoot = realLocation(root);
+    if (real && realRoot && !liesWithin(*real, *realRoot))
+        throw FileError(QStringLiteral("%1: fører ut av stasjonen %2: (til %3)").arg(dosPath, letter, *real),
+                        FileError::Kind::OutsideDrive);
+    return {host, real};
 }
 
+QString DriveMap::resolve(const QString &dosPath) const
+{
+    if (m_passThrough)
+        return dosPath;
+    return locate(dosPath).host;
+}
+
+QString DriveMap::realPath(const QString &dosPath) const
+{
+    if (m_passThrough)
+        return dosPath;
+    const Location location = locate(dosPath);
+    if (!location.real)
+        throw FileError(QStringLiteral("%1: %2").arg(dosPath, fileErrorCause(ELOOP)));
+    return *location.real;
+}

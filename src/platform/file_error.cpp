@@ -12,7 +12,7 @@ struct Cause
     const char *text;
 };
 
-// The causes a user meets, by the system's error number.
+// The causes a user meets, by the system's error number: the one table of them.
 const Cause kCauses[] = {
     {ENOENT, "filen finnes ikke"},
     {ENOSPC, "det er ikke mer plass på disken"},
@@ -35,17 +35,36 @@ const Cause kCauses[] = {
     {ENODEV, "enheten finnes ikke"},
     {EXDEV, "filen ligger på et annet filsystem"},
     {ENOMEM, "ikke nok minne"},
+    {ESTALE, "filen er ikke lenger tilgjengelig (nettverksstasjonen er koblet fra?)"},
 };
+
+// What Qt's own kind of error says, for a failure that left no error number.
+QString causeOfKind(QFileDevice::FileError kind)
+{
+    switch (kind) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("systemet er tomt for plass, minne eller åpne filer");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("du har ikke tillatelse til det");
+    case QFileDevice::RenameError:
+        return QStringLiteral("den nye filen kunne ikke settes i stedet for den gamle");
+    case QFileDevice::WriteError:
+        return QStringLiteral("skrivingen mislyktes");
+    case QFileDevice::ReadError:
+        return QStringLiteral("lesingen mislyktes");
+    default:
+        return QStringLiteral("ukjent feil");
+    }
+}
 
 } // namespace
 
-QString fileErrorCause(const QString &systemText)
+QString fileErrorCause(int errorCode, QFileDevice::FileError fallback)
 {
-    // Qt reports the system's own text for the error number; match it back.
+    if (errorCode == 0)
+        return causeOfKind(fallback);
     for (const Cause &cause : kCauses)
-        if (systemText == QString::fromLocal8Bit(std::strerror(cause.code)))
+        if (cause.code == errorCode)
             return QString::fromUtf8(cause.text);
-    if (systemText.isEmpty() || systemText == QLatin1String("Unknown error"))
-        return QStringLiteral("ukjent feil");
-    return QStringLiteral("ukjent feil (%1)").arg(systemText);
+    return QStringLiteral("ukjent feil (%1)").arg(QString::fromLocal8Bit(std::strerror(errorCode)));
 }

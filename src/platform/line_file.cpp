@@ -8,9 +8,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace linefile {
 namespace {
@@ -19,21 +22,41 @@ const QString kRead = QStringLiteral("Kan ikke lese");
 const QString kWrite = QStringLiteral("Kan ikke skrive");
 const QString kDelete = QStringLiteral("Kan ikke slette");
 
+WriteCall &writeCall()
+{
+    static WriteCall call;
+    return call;
+}
+
 [[noreturn]] void fail(const QString &what, const QString &dosPath, const QString &cause)
 {
     throw FileError(QStringLiteral("%1 %2: %3").arg(what, dosPath, cause));
 }
 
-// The cause of a failed operation on `hostPath`: what the file system shows
-// when that says more than the error number, else the number's own cause.
-QString causeOf(const QString &hostPath, const QString &systemCause)
+// The host path of `dosPath`, named as it is or (`real`) with its links
+// followed. A path the drive map refuses is refused for `what`, by name.
+QString hostOf(const QString &what, const DriveMap &drives, const QString &dosPath, bool real = false)
+{
+    try {
+        return real ? drives.realPath(dosPath) : drives.resolve(dosPath);
+    } catch (const FileError &e) {
+        // The message of an unmapped drive stands alone: it tells how to map it.
+        if (e.kind() == FileError::Kind::Unmapped)
+            throw;
+        throw FileError(what + u' ' + e.message(), e.kind());
+    }
+}
+
+// The cause of a call on `hostPath` that failed with `errorCode`: what the file
+// system shows when that says more than the number, else the number's own cause.
+QString causeOf(const QString &hostPath, int errorCode, QFileDevice::FileError fallback = QFileDevice::NoError)
 {
     const QFileInfo info(hostPath);
     if (info.isDir())
         return QStringLiteral("det er en mappe, ikke en fil");
     if (!info.exists() && !info.isSymLink() && !info.absoluteDir().exists())
         return QStringLiteral("mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
-    return fileErrorCause(systemCause);
+    return fileErrorCause(errorCode, fallback);
 }
 
 // A named pipe, a device or a socket is no file of lines: opening one for
@@ -50,6 +73,17 @@ bool isReadOnly(const QFileInfo &info)
 {
     return info.isFile() && !(info.permissions() & QFileDevice::WriteOwner);
 }
+
+// Closes a file descriptor when it goes.
+struct Descriptor
+{
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 } // namespace
 
@@ -92,16 +126,46 @@ std::string join(const Lines &lines)
 
 namespace {
 
-QByteArray readAll(const DriveMap &drives, const QString &dosPath)
+QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *stamp)
 {
-    const QString host = drives.resolve(dosPath);
+    const QString host = hostOf(kRead, drives, dosPath);
     refuseNonPlain(kRead, dosPath, QFileInfo(host));
-    QFile file(host);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(kRead, dosPath, causeOf(host, file.errorString()));
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(kRead, dosPath, fileErrorCause(file.errorString()));
+    // Without waiting: should a pipe have taken the file's place since, it is
+    // opened without a writer and refused below.
+    const Descriptor file{::open(QFile::encodeName(host).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
+    if (file.fd < 0) {
+        const int error = errno;
+        fail(kRead, dosPath, causeOf(host, error));
+    }
+    struct stat st;
+    if (::fstat(file.fd, &st) != 0) {
+        const int error = errno;
+        fail(kRead, dosPath, fileErrorCause(error));
+    }
+    if (S_ISDIR(st.st_mode))
+        fail(kRead, dosPath, QStringLiteral("det er en mappe, ikke en fil"));
+    if (!S_ISREG(st.st_mode))
+        fail(kRead, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
+
+    QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == data.size())
+            data.resize(data.size() * 2);
+        const ssize_t n = ::read(file.fd, data.data() + used, std::size_t(data.size() - used));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            fail(kRead, dosPath, fileErrorCause(error));
+        }
+        if (n == 0)
+            break;
+        used += n;
+    }
+    data.truncate(used);
+    if (stamp)
+        *stamp = FileStamp::fromStat(st);
     return data;
 }
 
@@ -109,14 +173,14 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath)
 
 std::string readBytes(const DriveMap &drives, const QString &dosPath)
 {
-    return readAll(drives, dosPath).toStdString();
+    return readAll(drives, dosPath, nullptr).toStdString();
 }
 
-Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse)
+Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse, FileStamp *stamp)
 {
     // Split from the bytes as read: a copy of a large file costs a third of
     // the splitting.
-    const QByteArray data = readAll(drives, dosPath);
+    const QByteArray data = readAll(drives, dosPath, stamp);
     Lines lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
     if (lines.size() > maxLines)
         fail(kRead, dosPath,
@@ -124,35 +188,50 @@ Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines,
     return lines;
 }
 
+void setWriteCallForTesting(WriteCall call)
+{
+    writeCall() = std::move(call);
+}
+
 void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view bytes)
 {
-    const QString host = drives.resolve(dosPath);
+    // The real location: QSaveFile would follow a link at the target wherever
+    // it leads; this one has been checked to stay on the drive.
+    const QString host = hostOf(kWrite, drives, dosPath, true);
     const QFileInfo info(host);
     refuseNonPlain(kWrite, dosPath, info);
     if (isReadOnly(info))
         fail(kWrite, dosPath, QStringLiteral("filen er skrivebeskyttet"));
     QSaveFile file(host);
-    // Unbuffered, so that every failed write is seen here: a buffered one that
-    // fails only when flushed at commit (a full disk) still lets the commit
-    // replace the earlier file with a short one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(kWrite, dosPath, causeOf(host, file.errorString()));
-    // A write may take only part of the bytes (a disk that fills up); the next
-    // one then fails with the real cause, which the first does not report.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        fail(kWrite, dosPath, causeOf(host, error, file.error()));
+    }
+    // Straight to the temporary file's descriptor, so that the error number of
+    // a failed write is the write's own. A write may take only part of the
+    // bytes (a disk that fills up); the next one then fails with the real
+    // cause, which the first does not report.
+    const WriteCall &call = writeCall();
     const char *at = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
+    std::size_t left = bytes.size();
     while (left > 0) {
-        const qint64 written = file.write(at, left);
+        const long written = call ? call(file.handle(), at, left) : long(::write(file.handle(), at, left));
+        if (written < 0 && errno == EINTR)
+            continue;
         if (written <= 0) {
-            const QString cause = fileErrorCause(file.errorString());
+            const int error = written < 0 ? errno : 0;
             file.cancelWriting();
-            fail(kWrite, dosPath, cause);
+            fail(kWrite, dosPath, fileErrorCause(error, QFileDevice::WriteError));
         }
         at += written;
-        left -= written;
+        left -= std::size_t(written);
     }
-    if (!file.commit())
-        fail(kWrite, dosPath, fileErrorCause(file.errorString()));
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        fail(kWrite, dosPath, fileErrorCause(error, file.error()));
+    }
 }
 
 void save(const DriveMap &drives, const QString &dosPath, const Lines &lines)
@@ -165,11 +244,11 @@ namespace {
 // The host path of `dosPath` once it is known that it can be deleted.
 QString removableHost(const DriveMap &drives, const QString &dosPath)
 {
-    const QString host = drives.resolve(dosPath);
+    const QString host = hostOf(kDelete, drives, dosPath);
     const QFileInfo info(host);
     refuseNonPlain(kDelete, dosPath, info);
     if (!info.exists() && !info.isSymLink())
-        fail(kDelete, dosPath, causeOf(host, QString::fromLocal8Bit(std::strerror(ENOENT))));
+        fail(kDelete, dosPath, causeOf(host, ENOENT));
     if (isReadOnly(info))
         fail(kDelete, dosPath, QStringLiteral("filen er skrivebeskyttet"));
     if (!QFileInfo(info.absolutePath()).isWritable())
@@ -187,14 +266,16 @@ void checkRemovable(const DriveMap &drives, const QString &dosPath)
 void remove(const DriveMap &drives, const QString &dosPath)
 {
     const QString host = removableHost(drives, dosPath);
-    QFile file(host);
-    if (!file.remove())
-        fail(kDelete, dosPath, causeOf(host, file.errorString()));
+    // The name goes, not what a link at it leads to.
+    if (::unlink(QFile::encodeName(host).constData()) != 0) {
+        const int error = errno;
+        fail(kDelete, dosPath, causeOf(host, error));
+    }
 }
 
 void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
 {
-    const QFileInfo info(drives.resolve(dosPath));
+    const QFileInfo info(hostOf(kRead, drives, dosPath));
     if (!info.isDir())
         refuseNonPlain(kRead, dosPath, info);
 }
@@ -206,16 +287,6 @@ bool exists(const DriveMap &drives, const QString &dosPath)
     } catch (const FileError &) {
         return false;
     }
-}
-
-bool isSameFile(const QString &hostA, const QString &hostB)
-{
-    if (hostA.isEmpty() || hostB.isEmpty())
-        return false;
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(hostA).toStdString()),
-                                                  std::filesystem::path(QFile::encodeName(hostB).toStdString()), error);
-    return !error && same;
 }
 
 } // namespace linefile

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "platform/dos_path.h"
+#include "platform/file_stamp.h"
 
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -24,20 +26,25 @@ Lines split(const char *data, std::size_t size, Lines reuse = {});
 // Each line followed by CR LF.
 std::string join(const Lines &lines);
 
-// The bytes of `dosPath`. Only a plain file is read: a folder, a named pipe or a
-// device is refused without being opened. Throws FileError (with the DOS path
-// and the cause in Norwegian) on failure.
+// The bytes of `dosPath`. Only a plain file on its drive is read: a folder, a
+// named pipe or a device is refused without being opened, as is a name that
+// leads out of its drive (see DriveMap::resolve). Throws FileError (with the
+// DOS path and the cause in Norwegian) on failure.
 std::string readBytes(const DriveMap &drives, const QString &dosPath);
 
 // Reads `dosPath` as lines, into the strings of `reuse` as split does. Throws
 // FileError as readBytes does, and when the file holds more than `maxLines` lines.
+// `stamp`, when given, receives the stamp of the file as it was read.
 Lines load(const DriveMap &drives, const QString &dosPath,
-           std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {});
+           std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {},
+           FileStamp *stamp = nullptr);
 
 // Writes `bytes` to `dosPath` through a temporary file that replaces the target
 // only when all of it was written, so a failed save leaves the earlier file
-// whole. A file without write permission counts as read-only and is refused, as
-// is anything that is not a plain file.
+// whole. The target is the real location (DriveMap::realPath): a link there is
+// followed only within the drive, and replaced never. A file without write
+// permission counts as read-only and is refused, as is anything that is not a
+// plain file.
 void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view bytes);
 
 // Writes every line plus CR LF to `dosPath`, as saveBytes does.
@@ -58,7 +65,10 @@ bool exists(const DriveMap &drives, const QString &dosPath);
 // something that is neither a file nor a folder, and must not be read.
 void refuseSpecialFile(const DriveMap &drives, const QString &dosPath);
 
-// True when the two host paths name the same file, through links too.
-bool isSameFile(const QString &hostA, const QString &hostB);
+// The call that writes to a file descriptor, as write(2): the bytes written, or
+// -1 with errno set. A test puts one in that writes less than asked; an empty
+// one puts write(2) back.
+using WriteCall = std::function<long(int fd, const char *data, unsigned long size)>;
+void setWriteCallForTesting(WriteCall call);
 
 } // namespace linefile

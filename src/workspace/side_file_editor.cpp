@@ -69,6 +69,8 @@ void SideFileEditor::saveFile()
 void SideFileEditor::deleteFile()
 {
     m_ws.guarded([this] {
+        // An unmounted drive shows no file: it is told, not taken for none.
+        m_ws.checkRemove(m_setup.path);
         if (!fileExists())
             return;
         if (m_setup.backupPath.isEmpty())
@@ -84,7 +86,9 @@ void SideFileEditor::deleteWithBackup()
 {
     const DriveMap &drives = m_ws.drives();
     // A delete that cannot succeed must not cost the earlier backup: check
-    // first, and put the backup back should the delete fail all the same.
+    // first (the backup's name too: it may lead to the file itself), and put
+    // the backup back should the delete fail all the same.
+    m_ws.checkWrite(m_setup.backupPath);
     linefile::checkRemovable(drives, m_setup.path);
     std::optional<std::string> earlier;
     if (linefile::exists(drives, m_setup.backupPath))

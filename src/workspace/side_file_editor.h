@@ -52,7 +52,9 @@ public:
     // Saves the memo as the file, and shows the file.
     void saveFile();
     // Deletes the file (after the backup, when there is one), empties the
-    // memo, and shows that the file is gone. Nothing when there is no file.
+    // memo, and shows that the file is gone. Nothing when there is no file;
+    // a drive that is no longer the one read is refused first, as a name that
+    // leads to another of the program's files is (Workspace::checkRemove).
     void deleteFile();
 
 private:

@@ -22,6 +22,7 @@ Workspace::Workspace(Document &document, DriveMap drives, QString configFileName
     , m_w(widgets)
     , m_errors(errors)
     , m_announcer(new a11y::StatusAnnouncer(m_w.Label2))
+    , m_guard(m_drives, m_configFileName)
 {
     m_w.ListBox->setModel(&m_doc);
     // The red line carries messages that call for attention, the navy one
@@ -181,13 +182,6 @@ bool Workspace::SetDevice(std::string_view name)
     return active;
 }
 
-void Workspace::refuseFileRead(const QString &what, const QString &dosPath) const
-{
-    if (linefile::isSameFile(m_drives.resolve(dosPath), m_readFile))
-        throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
-                            .arg(what, dosPath, m_configFileName));
-}
-
 void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
 {
     saveFileBytes(dosPath, linefile::join(lines));
@@ -195,12 +189,12 @@ void Workspace::saveFile(const QString &dosPath, const Lines &lines) const
 
 void Workspace::saveFileBytes(const QString &dosPath, std::string_view bytes) const
 {
-    refuseFileRead(QStringLiteral("Kan ikke skrive"), dosPath);
+    m_guard.checkWrite(dosPath);
     linefile::saveBytes(m_drives, dosPath, bytes);
 }
 
 void Workspace::removeFile(const QString &dosPath) const
 {
-    refuseFileRead(QStringLiteral("Kan ikke slette"), dosPath);
+    m_guard.checkRemove(dosPath);
     linefile::remove(m_drives, dosPath);
 }

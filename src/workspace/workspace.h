@@ -5,6 +5,7 @@
 #include "engine/registers.h"
 #include "platform/dos_path.h"
 #include "workspace/accessibility.h"
+#include "platform/write_guard.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
 #include "workspace/write_gate.h"
@@ -115,15 +116,24 @@ public:
     // it). True when an active line exists.
     bool SetDevice(std::string_view name);
 
-    // The file that was read, by its host path; empty after a failed load.
-    void setReadFile(const QString &hostPath) { m_readFile = hostPath; }
-    bool hasReadFile() const { return !m_readFile.isEmpty(); }
+    // "Hent": beginRead() before the file is read (it remembers the drives'
+    // folders as they are), setReadFile() with its stamp once it was read.
+    void beginRead() { m_guard.beginRead(); }
+    void setReadFile(const FileStamp &stamp) { m_guard.setRead(stamp); }
+    bool hasReadFile() const { return m_guard.hasRead(); }
+    // True when the file read has changed on disk since it was read.
+    bool readFileChanged() const { return m_guard.readFileChanged(); }
 
-    // Saving and deleting the files the program writes. The file that was read
-    // is never written nor deleted, not even through a link. Throw FileError.
+    // Saving and deleting the files the program writes, on their drive as it
+    // was when the file was read. The file that was read is never written nor
+    // deleted, not even through a link, nor is one of these files through
+    // another's name (see WriteGuard). Throw FileError.
     void saveFile(const QString &dosPath, const Lines &lines) const;
     void saveFileBytes(const QString &dosPath, std::string_view bytes) const;
     void removeFile(const QString &dosPath) const;
+    // The same refusals alone, for a step that must know before it begins.
+    void checkWrite(const QString &dosPath) const { m_guard.checkWrite(dosPath); }
+    void checkRemove(const QString &dosPath) const { m_guard.checkRemove(dosPath); }
 
     // Runs `body`; a file error skips the rest of it and is reported once the
     // event has been handled.
@@ -135,7 +145,6 @@ public:
     void reportError(const QString &message) { m_errors.report(message); }
 
 private:
-    void refuseFileRead(const QString &what, const QString &dosPath) const;
     void showHintLine();
 
     Document &m_doc;
@@ -146,8 +155,8 @@ private:
     const StatusWidgets m_w;
     ErrorReporter &m_errors;
     std::function<void()> m_refresh;
-    QString m_readFile;
     QString m_pageHint;
     a11y::StatusAnnouncer *const m_announcer;
     std::unique_ptr<EditLineLock> m_lock;
+    WriteGuard m_guard;
 };

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QTabWidget>
 
+#include <unistd.h>
+
 TestDrive::TestDrive()
 {
     if (!m_dir.isValid())
@@ -142,6 +144,17 @@ WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> pa
 {
     c.write("CONFIG.SYS", config.bytes);
     for (const QString &f : files) {
+        if (f.contains(QStringLiteral("->"))) {
+            if (!QFile::link(f.section(QStringLiteral("->"), 1), c.path(f.section(QStringLiteral("->"), 0, 0))))
+                qFatal("cannot link %s", qPrintable(f));
+            continue;
+        }
+        if (f.contains(QStringLiteral("=>"))) {
+            if (::link(QFile::encodeName(c.path(f.section(QStringLiteral("=>"), 1))).constData(),
+                       QFile::encodeName(c.path(f.section(QStringLiteral("=>"), 0, 0))).constData()) != 0)
+                qFatal("cannot link %s", qPrintable(f));
+            continue;
+        }
         const QString name = f.section(u'=', 0, 0).remove(u'!'), text = f.section(u'=', 1);
         if (f.endsWith(u'/'))
             QDir(c.root()).mkdir(f.chopped(1));

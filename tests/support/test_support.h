@@ -99,7 +99,9 @@ struct WindowOnDrive
     QStringList writes; // every line given to the document, as "row:text"
 
     // `files` are put on the drive before the window opens: "NAME=a|b" a file of these
-    // lines, "NAME!=a" the same without write permission, "NAME/" a folder.
+    // lines, "NAME!=a" the same without write permission, "NAME/" a folder,
+    // "NAME->TARGET" a symbolic link to TARGET as written, "NAME=>OTHER" a hard link
+    // to the file OTHER on the drive.
     explicit WindowOnDrive(const QStringList &lines, std::optional<PageId> page = {}, const QStringList &files = {});
     explicit WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page = {}, const QStringList &files = {});
     // The window on `drives` with `arguments` as its command line; `c` holds no CONFIG.SYS.

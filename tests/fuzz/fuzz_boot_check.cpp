@@ -1,0 +1,46 @@
+// Fuzz target: the whole-file check over a small drive, on any file contents.
+#include "fuzz_check.h"
+#include "engine/boot_check.h"
+#include "platform/line_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+
+namespace {
+
+struct Drive
+{
+    QTemporaryDir top;
+    DriveMap drives;
+
+    Drive()
+    {
+        const QString c = top.filePath("c");
+        QDir().mkpath(c + "/OS2/BOOT");
+        QDir().mkpath(c + "/OS2/DLL");
+        QFile(c + "/OS2/BOOT/IBMKBD.SYS").open(QIODevice::WriteOnly);
+        QFile(c + "/OS2/PMSHELL.EXE").open(QIODevice::WriteOnly);
+        QFile::link("../..", c + "/OS2/UP");
+        QFile::link("/etc/passwd", c + "/OUT");
+        drives.setDrive(u'C', c);
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const Drive drive;
+    const Lines lines = linefile::split(reinterpret_cast<const char *>(data), size);
+    const bootcheck::Report report = bootcheck::checkDocument(lines, drive.drives);
+    FUZZ_CHECK(report.findings.size() <= std::size_t(report.checked));
+    for (const bootcheck::Finding &finding : report.findings) {
+        FUZZ_CHECK(finding.line != NoLine && std::size_t(finding.line) < lines.size());
+        FUZZ_CHECK(!bootcheck::describe(finding, lines).isEmpty());
+    }
+    FUZZ_CHECK(!bootcheck::summary(report).isEmpty());
+    return 0;
+}
