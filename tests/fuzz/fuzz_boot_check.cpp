@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -35,10 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const Drive drive;
     const Lines lines = linefile::split(reinterpret_cast<const char *>(data), size);
-    const bootcheck::Report report = bootcheck::checkDocument(lines, drive.drives);
-    FUZZ_CHECK(report.findings.size() <= std::size_t(report.checked));
+    const bootcheck::Report report = bootcheck::checkDocument(lines, drive.drives, u'C');
+    // The report's verdicts agree with its findings.
+    const auto any = [&report](auto &&test) { return std::any_of(report.findings.begin(), report.findings.end(), test); };
+    FUZZ_CHECK(report.stopsBoot() == any([](const bootcheck::Finding &f) { return f.kind == bootcheck::Kind::StopsBoot; }));
+    FUZZ_CHECK(report.failed() == any([](const bootcheck::Finding &f) {
+                   return f.kind == bootcheck::Kind::StopsBoot || f.kind == bootcheck::Kind::Missing;
+               }));
     for (const bootcheck::Finding &finding : report.findings) {
-        FUZZ_CHECK(finding.line != NoLine && std::size_t(finding.line) < lines.size());
+        // A finding on the file as a whole (no LIBPATH) has no line.
+        FUZZ_CHECK(finding.line == NoLine || std::size_t(finding.line) < lines.size());
         FUZZ_CHECK(!bootcheck::describe(finding, lines).isEmpty());
     }
     FUZZ_CHECK(!bootcheck::summary(report).isEmpty());
