@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,9 +61,12 @@ QString saveNew(const QString &folder, const QString &base, const std::string &b
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
         path = folder + u'/' + base + QStringLiteral("-%1").arg(n);
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit())
-        throw FileError(QStringLiteral("%1 %2: %3").arg(kWrite, path, file.errorString()));
+        || !file.commit()) {
+        const int error = errno;
+        throw FileError(QStringLiteral("%1 %2: %3").arg(kWrite, path, fileErrorCause(error, file.error())));
+    }
     return path;
 }
 
@@ -161,8 +165,11 @@ std::string read(const DriveMap &drives, const Copy &copy)
     if (!copy.dosPath.isEmpty())
         return linefile::readBytes(drives, copy.dosPath);
     QFile file(copy.hostPath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Kan ikke lese %1: %2").arg(copy.hostPath, file.errorString()));
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int error = errno;
+        throw FileError(QStringLiteral("Kan ikke lese %1: %2").arg(copy.hostPath, fileErrorCause(error, file.error())));
+    }
     return file.readAll().toStdString();
 }
 
