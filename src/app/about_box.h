@@ -22,6 +22,8 @@ public:
 signals:
     // The user asked for the check of the whole file; the box has closed.
     void checkRequested();
+    // The user asked for "Endringer"; the box has closed.
+    void changesRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.

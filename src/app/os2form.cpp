@@ -35,7 +35,7 @@
 
 namespace {
 
-const QString kSaveTarget = QStringLiteral("C:\\CONFIG.NEW");
+const QString kSaveTarget = TOs2Form::saveTarget();
 constexpr std::string_view kRem = "REM ";
 
 // Refuses any character that the 8-bit set cannot hold, typed or pasted.
@@ -115,6 +115,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(help, &QShortcut::activated, this, [this] { showAbout(); });
 
     FormCreate();
+    watchChanges();
 
     // Connected only now, so that the page the window opens on sets nothing off.
     showPage(PageId::Ytelse);
@@ -225,7 +226,9 @@ void TOs2Form::FormCreate()
 void TOs2Form::OpenKnappClick()
 {
     // The document is emptied first and filled once the file is read, in the
-    // memory of its earlier lines; a failed read leaves it empty.
+    // memory of its earlier lines; a failed read leaves it empty. Edits are
+    // discarded without a question; the status area tells how many.
+    const int changed = m_document.changedCount(), added = m_document.addedCount();
     try {
         m_ws->setReadFile(QString());
         Lines lines = linefile::load(m_ws->drives(), m_ws->ConfigFileName(), MaxDocumentLines, m_document.takeLines());
@@ -236,10 +239,12 @@ void TOs2Form::OpenKnappClick()
         // into this one, or lines added now would be written over later.
         forgetStatements();
         m_ws->reportError(e.message());
+        tellDiscarded(changed, added);
         return;
     }
     FormActivate();
     m_ws->selectLine(0);
+    tellDiscarded(changed, added);
 }
 
 void TOs2Form::forgetStatements()
@@ -260,6 +265,8 @@ void TOs2Form::SaveKnappClick()
                                            "så det er ingenting å lagre")
                                 .arg(kSaveTarget, m_ws->ConfigFileName()));
         m_ws->saveFile(kSaveTarget, m_document.lines());
+        m_document.markSaved();
+        tellSaved();
     });
 }
 
@@ -391,6 +398,7 @@ void TOs2Form::showAbout()
         m_about = new AboutBox(*m_ws, this);
         m_about->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_about, &AboutBox::checkRequested, this, [this] { showBootCheck(); });
+        connect(m_about, &AboutBox::changesRequested, this, [this] { showChanges(); });
     }
     m_about->open();
     m_about->raise();

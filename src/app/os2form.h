@@ -18,6 +18,7 @@ namespace Ui {
 class TOs2Form;
 }
 class AboutBox;
+class ChangesDialog;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -64,8 +65,20 @@ public:
     // in a small window (Ctrl+Shift+K); choosing one makes its line current.
     void showBootCheck();
 
+    // "Endringer" (Ctrl+D): every line changed or added since the load, in
+    // one window beside this one that follows the document.
+    void showChanges();
+    // Where "Lagre" writes the document.
+    static QString saveTarget() { return QStringLiteral("C:\\CONFIG.NEW"); }
+    // The files whose changes are not saved: CONFIG.NEW while the document
+    // differs from what was read or last saved, a side file while its memo
+    // differs from the file as last loaded or saved.
+    QStringList unsavedFiles() const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    // With unsaved changes, asks whether to save them, discard them or stay.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The "Fil" page's part of the page refresh.
@@ -85,6 +98,14 @@ private:
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
 
+    // What the user changed, told as it happens (os2form_changes.cpp).
+    void watchChanges();
+    void showModifiedMark();
+    void tellSaved();
+    void tellDiscarded(int changed, int added);
+    // "Angre endringen": line `line` back as it was read, as the user's edit.
+    void revertLine(LinePos line);
+
     const std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
     ErrorReporter *const m_errors;
@@ -92,6 +113,7 @@ private:
     std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
     QPointer<AboutBox> m_about;
+    QPointer<ChangesDialog> m_changes;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

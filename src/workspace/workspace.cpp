@@ -183,3 +183,8 @@ void Workspace::removeFile(const QString &dosPath) const
     refuseFileRead(QStringLiteral("Kan ikke slette"), dosPath);
     linefile::remove(m_drives, dosPath);
 }
+
+QString Workspace::ask(const Question &question) const
+{
+    return m_asker(m_w.ListBox->window(), question);
+}

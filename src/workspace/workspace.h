@@ -6,6 +6,7 @@
 #include "platform/dos_path.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
+#include "workspace/question.h"
 #include "workspace/write_gate.h"
 
 #include <QString>
@@ -124,6 +125,11 @@ public:
     }
     void reportError(const QString &message) { m_errors.report(message); }
 
+    // Asks the user on the window and returns the text of the button chosen;
+    // a message box unless another asker is set (tests answer through one).
+    QString ask(const Question &question) const;
+    void setAsker(Asker asker) { m_asker = std::move(asker); }
+
 private:
     void refuseFileRead(const QString &what, const QString &dosPath) const;
 
@@ -137,4 +143,5 @@ private:
     std::function<void()> m_refresh;
     QString m_editLineBefore;
     QString m_readFile;
+    Asker m_asker = askInMessageBox;
 };

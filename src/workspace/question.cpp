@@ -1,0 +1,22 @@
+// Asking the user before a step that cannot be undone.
+#include "workspace/question.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+QString askInMessageBox(QWidget *parent, const Question &question)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question.text, QMessageBox::NoButton,
+                    parent);
+    box.setInformativeText(question.details);
+    for (const Question::Button &b : question.buttons) {
+        QPushButton *button = box.addButton(b.text, b.role);
+        if (b.text == question.safeAnswer) {
+            box.setDefaultButton(button);
+            box.setEscapeButton(button);
+        }
+    }
+    box.exec();
+    const QAbstractButton *chosen = box.clickedButton();
+    return chosen ? chosen->text() : question.safeAnswer;
+}
