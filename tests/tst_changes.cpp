@@ -129,6 +129,7 @@ private slots:
         QCOMPARE(win.count(), "3 linjer endret");
 
         // Enter and a double click make the row's line current; the view stays.
+        QTest::keyClick(win.list(), Qt::Key_Down);
         QTest::keyClick(win.list(), Qt::Key_Return);
         QCOMPARE(win.status(), (QStringList{"RESTARTOBJECTS=NO", "Linje nr. 1", "", "", "0"}));
         const QRect third = win.list()->visualRect(win.list()->model()->index(2, 0));
@@ -220,7 +221,6 @@ private slots:
         QTest::newRow("Lagre") << "Lagre" << QStringList{} << true << true;
         QTest::newRow("Forkast") << "Forkast" << QStringList{} << true << false;
         QTest::newRow("Avbryt") << "Avbryt" << QStringList{} << false << false;
-        QTest::newRow("Enter or Esc") << "" << QStringList{} << false << false;
         QTest::newRow("Lagre, CONFIG.NEW fails") << "Lagre" << QStringList{"CONFIG.NEW/"} << false << true;
     }
     void theCloseQuestion()
@@ -233,8 +233,7 @@ private slots:
         win.typeInto(1, "8");
         typeText(win.get("StartupMemo"), "REM ");
         typeText(win.get("autoexecmemo"), "@");
-        if (!answer.isEmpty())
-            win.questions.answer({answer});
+        win.questions.answer({answer});
         QCOMPARE(win.w->close(), closes);
         QCOMPARE(win.questions.asked().size(), std::size_t(1));
         const Question &q = win.questions.asked().front();
@@ -299,9 +298,6 @@ private slots:
         QTest::newRow("Slett STARTUP.CMD, Nei") << PageId::Oppstart << "SlettStartupKnapp" << "Nei"
                                                 << "Slette C:\\STARTUP.CMD? Filen kan ikke hentes tilbake."
                                                 << "" << "AUTOEXEC.BAT STARTUP.CMD";
-        QTest::newRow("Slett STARTUP.CMD, Enter") << PageId::Oppstart << "SlettStartupKnapp" << ""
-                                                  << "Slette C:\\STARTUP.CMD? Filen kan ikke hentes tilbake."
-                                                  << "" << "AUTOEXEC.BAT STARTUP.CMD";
         QTest::newRow("Lagre STARTUP.CMD") << PageId::Oppstart << "LagreStartupKnapp" << "" << ""
                                            << "Lagret C:\\STARTUP.CMD" << "AUTOEXEC.BAT STARTUP.CMD";
         QTest::newRow("Slett AUTOEXEC.BAT") << PageId::Dos << "SlettAutoexecKnapp" << "" << ""

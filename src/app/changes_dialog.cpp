@@ -27,12 +27,20 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     }
 
     m_count->setObjectName(QStringLiteral("EndringerTall"));
+    m_count->setTextFormat(Qt::PlainText);
     m_count->setBuddy(m_list);
 
     m_list->setObjectName(QStringLiteral("EndringerListe"));
     m_list->setAccessibleName(QStringLiteral("Endringer"));
     m_list->setModel(m_model);
     m_list->setUniformItemSizes(true);
+    // Latin text needs no shaping: each keystroke redraws a row, faster so.
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    m_list->setFont(unshaped);
+    // A long row keeps both ends, where the line's text after the change
+    // ends; its tooltip holds it whole.
+    m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Enter, or a double click, leads to the line; the window stays open.
@@ -62,7 +70,11 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
 
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ChangesDialog::showCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ChangesDialog::showCount);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &ChangesDialog::showCount);
+    // After "Hent", as when the view opens, the first row is the current one.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        showCount();
+        m_list->setCurrentIndex(m_model->index(0));
+    });
     connect(m_model, &QAbstractItemModel::dataChanged, this, &ChangesDialog::enableRevert);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ChangesDialog::enableRevert);
 
@@ -72,14 +84,15 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     layout->addWidget(buttons);
     resize(620, 300);
     showCount();
+    m_list->setCurrentIndex(m_model->index(0));
     m_list->setFocus();
 }
 
 void ChangesDialog::showCount()
 {
+    // The current row is set only when the view opens and after a load: a row
+    // that comes and goes with each keystroke is not selected anew each time.
     m_count->setText(changesSummary(m_doc.changedCount(), m_doc.addedCount()));
-    if (!m_list->currentIndex().isValid() && m_model->rowCount() > 0)
-        m_list->setCurrentIndex(m_model->index(0));
     enableRevert();
 }
 

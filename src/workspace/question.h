@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct Question
@@ -31,3 +32,5 @@ using Asker = std::function<QString(QWidget *parent, const Question &question)>;
 
 // The standard message box, waiting for the user's answer.
 QString askInMessageBox(QWidget *parent, const Question &question);
+// That box, not yet shown.
+std::unique_ptr<QMessageBox> questionBox(QWidget *parent, const Question &question);
