@@ -72,11 +72,6 @@ Text8Memo *DosPage::autoexecMemo() const
     return ui->autoexecmemo;
 }
 
-SideFileEditor &DosPage::sideFile()
-{
-    return *m_file;
-}
-
 bool DosPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->shell && event->type() == QEvent::MouseButtonPress

@@ -26,7 +26,7 @@ public:
 
     Text8Memo *autoexecMemo() const;
     // The AUTOEXEC.BAT editor, for what closing the window would lose.
-    SideFileEditor &sideFile();
+    SideFileEditor &sideFile() { return *m_file; }
 
     // The scan's step for this page, and the page's refresh.
     void checkAutoexecExists();

@@ -18,7 +18,7 @@ SideFileEditor::SideFileEditor(Workspace &ws, const Panel &panel, Setup setup)
     : m_ws(ws)
     , m_panel(panel)
     , m_setup(std::move(setup))
-    , m_placeholder(m_setup.startsWithPlaceholder)
+    , m_placeholder(m_setup.startsWithPlaceholder && panel.memo->lineCount() > 0)
 {
     // Until a file is loaded the memo's first lines stand for no file.
     m_panel.memo->setSavedLines(m_panel.memo->lines());
@@ -81,9 +81,8 @@ void SideFileEditor::saveFile()
     // The memo's first lines, as they came, would be a file of nonsense.
     if (m_placeholder && !hasUnsavedEdits()) {
         const Lines shown = m_panel.memo->lines();
-        m_ws.showMessage(shown.empty() ? QStringLiteral("Ikke lagret: feltet er tomt")
-                                       : QStringLiteral("Ikke lagret: %1 til %2 er bare plassholdere")
-                                             .arg(text8::toDisplay(shown.front()), text8::toDisplay(shown.back())));
+        m_ws.showMessage(QStringLiteral("Ikke lagret: %1 til %2 er bare plassholdere")
+                             .arg(text8::toDisplay(shown.front()), text8::toDisplay(shown.back())));
         m_ws.showHint(QStringLiteral("Skriv inn %1 i feltet, eller trykk «Ny»").arg(m_setup.path));
         return;
     }
