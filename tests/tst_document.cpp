@@ -73,6 +73,13 @@ private slots:
         QCOMPARE(marks.size(), 6);
         for (int i = 0; i < marks.size(); ++i)
             QCOMPARE(marks.at(i).at(0).toBool(), i % 2 == 0);
+
+        // The changed lines are found in words of 64: across their edges too.
+        doc.setLines(Lines(200, "REM"));
+        for (int i : {199, 0, 64, 63, 130})
+            doc.replace(i, "X");
+        doc.replace(130, "REM");
+        QCOMPARE(doc.asRead().differingLines(), (std::vector<int>{0, 63, 64, 199}));
     }
 
     // The list shows a long line cut after ShownBytes bytes, ending in "…";

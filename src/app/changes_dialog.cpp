@@ -78,8 +78,14 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     connect(m_model, &QAbstractItemModel::dataChanged, this, &ChangesDialog::enableRevert);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ChangesDialog::enableRevert);
 
+    // The count changes with many a keystroke: at a fixed size, wide enough
+    // for the longest count, a new text is only drawn, without a new layout
+    // of the window.
+    m_count->setText(changesSummary(int(MaxDocumentLines), int(MaxDocumentLines)));
+    m_count->setFixedSize(m_count->sizeHint() + QSize(8, 0));
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_count);
+    layout->addWidget(m_count, 0, Qt::AlignLeft);
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
     resize(620, 300);

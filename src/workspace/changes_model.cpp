@@ -53,13 +53,8 @@ ChangesModel::ChangesModel(const Document &document, QObject *parent)
 
 void ChangesModel::rebuild()
 {
-    m_lines.clear();
-    const int read = m_doc.asRead().count();
-    if (m_doc.changedCount() > 0)
-        for (int i = 0; i < read; ++i)
-            if (m_doc.isChanged(i))
-                m_lines.push_back(i);
-    for (int i = read; i < m_doc.count(); ++i)
+    m_lines = m_doc.asRead().differingLines();
+    for (int i = m_doc.asRead().count(); i < m_doc.count(); ++i)
         m_lines.push_back(i);
 }
 

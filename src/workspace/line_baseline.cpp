@@ -1,6 +1,14 @@
 // A snapshot of a document's lines and which lines differ from it now.
 #include "workspace/line_baseline.h"
 
+#include <bit>
+
+namespace {
+
+constexpr std::size_t kBits = 64;
+
+} // namespace
+
 void LineBaseline::assign(const Lines &lines)
 {
     std::size_t size = 0;
@@ -15,7 +23,7 @@ void LineBaseline::assign(const Lines &lines)
         m_bytes += line;
         m_ends.push_back(m_bytes.size());
     }
-    m_differs.assign(lines.size(), false);
+    m_differs.assign((lines.size() + kBits - 1) / kBits, 0);
     m_differing = 0;
 }
 
@@ -39,14 +47,27 @@ void LineBaseline::update(int i, std::string_view text)
     if (i < 0 || i >= count())
         return;
     const bool now = text != line(i);
-    auto flag = m_differs[static_cast<std::size_t>(i)];
-    if (flag == now)
+    if (now == differs(i))
         return;
-    flag = now;
+    const auto at = static_cast<std::size_t>(i);
+    m_differs[at / kBits] ^= std::uint64_t(1) << (at % kBits);
     m_differing += now ? 1 : -1;
 }
 
 bool LineBaseline::differs(int i) const
 {
-    return i >= 0 && i < count() && m_differs[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= count())
+        return false;
+    const auto at = static_cast<std::size_t>(i);
+    return (m_differs[at / kBits] >> (at % kBits)) & 1;
+}
+
+std::vector<int> LineBaseline::differingLines() const
+{
+    std::vector<int> lines;
+    lines.reserve(static_cast<std::size_t>(m_differing));
+    for (std::size_t w = 0; w < m_differs.size() && int(lines.size()) < m_differing; ++w)
+        for (std::uint64_t bits = m_differs[w]; bits != 0; bits &= bits - 1)
+            lines.push_back(int(w * kBits + std::size_t(std::countr_zero(bits))));
+    return lines;
 }

@@ -5,6 +5,7 @@
 #include "platform/line_file.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,12 +34,16 @@ public:
     // how many do.
     bool differs(int i) const;
     int differing() const { return m_differing; }
+    // The lines of the snapshot that differ now, ascending; found a word of
+    // 64 lines at a time, so a document of few changes is passed over fast.
+    std::vector<int> differingLines() const;
     // Whether a document of `lineCount` lines differs from the snapshot.
     bool isDifferent(int lineCount) const { return m_differing > 0 || lineCount != count(); }
 
 private:
     std::string m_bytes;
     std::vector<std::size_t> m_ends;
-    std::vector<bool> m_differs;
+    // One bit per line: whether it differs.
+    std::vector<std::uint64_t> m_differs;
     int m_differing = 0;
 };
