@@ -1,6 +1,6 @@
 // Benchmark of the window at work on the largest document: a keystroke in
-// Edit1, the "Disk" page refresh, "Hent", a line of 1 MB, and the check of the
-// whole file. Runs in rounds;
+// Edit1 (also with "Endringer" open), opening "Endringer", the "Disk" page
+// refresh, "Hent", a line of 1 MB, and the check of the whole file. Runs in rounds;
 // each round times a block of runs of the yardstick (reading and splitting the
 // same file) and of every figure, so that a busy machine slows yardstick and
 // figure alike, and prints the median over the rounds of each figure's ratio,
@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -170,8 +171,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // Arguments name the figures to run, for a profiler: key, disk, hent,
-    // hent-many, check, huge. None runs them all.
+    // Arguments name the figures to run, for a profiler: key, changes, disk,
+    // hent, hent-many, check, huge. None runs them all.
     const QStringList only = app.arguments().mid(1);
     const auto wanted = [&](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
 
@@ -199,12 +200,14 @@ int main(int argc, char *argv[])
     // the line THREADS=, near the end of both files.
     const auto keyWindow = openWindow(big, PageId::Fil);
     const auto smallWindow = openWindow(small, PageId::Fil);
+    const auto viewWindow = openWindow(big, PageId::Fil);
     const auto diskWindow = openWindow(big, PageId::Disk);
     const auto hentWindow = openWindow(big, PageId::Fil);
     const LinePos bigThreads = LinePos(bench::kLines - 8);
     const LinePos smallThreads = LinePos(100 - 8);
     keyWindow->workspace().makeCurrent(bigThreads);
     smallWindow->workspace().makeCurrent(smallThreads);
+    viewWindow->workspace().makeCurrent(bigThreads);
     QCoreApplication::processEvents();
 
     Figure yard{"yardstick: read the file and split it", nullptr,
@@ -217,21 +220,58 @@ int main(int argc, char *argv[])
                       for (int i = 0; i < kRuns; ++i)
                           typeAndErase(*keyWindow, bigThreads, t);
                   }};
+    // "Endringer" open beside the window: each keystroke adds the line's row
+    // and each Backspace takes it away again.
+    Figure keyView{"... with \"Endringer\" open", &keyBig, [&](Times &t) {
+                       viewWindow->showChanges();
+                       for (int i = 0; i < kRuns; ++i)
+                           typeAndErase(*viewWindow, bigThreads, t);
+                   }};
+    // Opening the view, and closing it again untimed: on 100 lines it is the
+    // cost of making a window; on the whole document it should be no more.
+    const auto opening = [](TOs2Form &w) {
+        return [&w](Times &t) {
+            for (int i = 0; i < kRuns; ++i) {
+                t.push_back(timeOf([&] { w.showChanges(); }));
+                if (auto *view = w.findChild<QDialog *>(QStringLiteral("Endringer")))
+                    view->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        };
+    };
+    // Each with one changed line, so that opening looks at every line.
+    const auto withAChange = [](const Drive &drive, LinePos line) {
+        auto w = openWindow(drive, PageId::Fil);
+        w->workspace().makeCurrent(line);
+        key(*w, Qt::Key_X, QStringLiteral("X"));
+        return w;
+    };
+    const auto changedSmall = withAChange(small, smallThreads);
+    const auto changedBig = withAChange(big, bigThreads);
+    Figure openSmall{"opening \"Endringer\", 100 lines", &keySmall, opening(*changedSmall)};
+    Figure openBig{"opening \"Endringer\", 65,534 lines", &openSmall, opening(*changedBig)};
     Figure disk{"\"Disk\" page refresh", &yard, repeated([&] { diskWindow->NoteBookClick(); })};
     Figure hent{"\"Hent\": load, scan, list on \"Fil\"", &yard, repeated([&] { hentWindow->OpenKnappClick(); })};
 
     std::vector<Figure *> figures{&yard};
-    if (wanted("key"))
+    if (wanted("key") || wanted("changes"))
         figures.insert(figures.end(), {&keySmall, &keyBig});
+    if (wanted("changes"))
+        figures.insert(figures.end(), {&keyView, &openSmall, &openBig});
     if (wanted("disk"))
         figures.push_back(&disk);
     if (wanted("hent"))
         figures.push_back(&hent);
     runRounds(figures, kRounds);
     print(yard);
-    if (wanted("key")) {
+    if (wanted("key") || wanted("changes")) {
         print(keySmall, "the yardstick");
         print(keyBig, "the keystroke on 100 lines");
+    }
+    if (wanted("changes")) {
+        print(keyView, "the keystroke without it");
+        print(openSmall, "the keystroke on 100 lines");
+        print(openBig, "the same on 100 lines");
     }
     if (wanted("disk"))
         print(disk, "the yardstick");

@@ -2,6 +2,7 @@
 #include "platform/text8.h"
 #include "workspace/document.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 class TestDocument : public QObject
@@ -32,6 +33,53 @@ private slots:
         QCOMPARE(GetIniStr(doc.searchLines(), "threads").value, std::string("64"));
         for (int i = 0; i < doc.count(); ++i)
             QCOMPARE(doc.upperLines().line(std::size_t(i)), std::string_view(text8::upper(doc.line(i))));
+    }
+
+    // Changes count against the lines as read, line by line; whether the
+    // document is modified, against the lines last saved (before a save, read).
+    void changesAgainstReadAndSaved()
+    {
+        Document doc;
+        QSignalSpy marks(&doc, &Document::modifiedChanged);
+        doc.setLines({"A", "", "REM \xE6"});
+        const auto state = [&] {
+            return QStringLiteral("%1 %2 %3").arg(doc.changedCount()).arg(doc.addedCount()).arg(doc.isModified());
+        };
+        QCOMPARE(state(), "0 0 0");
+        doc.replace(2, "REM \xE6"); // the same bytes
+        doc.replace(1, "");
+        QCOMPARE(state(), "0 0 0");
+        doc.replace(0, "A2");
+        doc.replace(2, "REM \xC6");
+        QCOMPARE(state(), "2 0 1");
+        QVERIFY(doc.isChanged(0) && !doc.isChanged(1) && doc.isChanged(2));
+        doc.replace(0, "A");
+        doc.append("B");
+        QCOMPARE(state(), "1 1 1");
+        QVERIFY(doc.isAdded(3) && !doc.isChanged(3) && !doc.isAdded(2));
+        QCOMPARE(doc.asRead().line(2), std::string_view("REM \xE6"));
+        doc.markSaved();
+        QCOMPARE(state(), "1 1 0");
+        doc.replace(2, "REM \xE6"); // back as read, but no longer as saved
+        QCOMPARE(state(), "0 1 1");
+        doc.replace(2, "REM \xC6");
+        QCOMPARE(state(), "1 1 0");
+        doc.append("C");
+        QCOMPARE(state(), "1 2 1");
+        doc.setLines({"X"});
+        QCOMPARE(state(), "0 0 0");
+        QCOMPARE(doc.takeLines().size(), std::size_t(1));
+        QCOMPARE(doc.asRead().count(), 0);
+        QCOMPARE(marks.size(), 6);
+        for (int i = 0; i < marks.size(); ++i)
+            QCOMPARE(marks.at(i).at(0).toBool(), i % 2 == 0);
+
+        // The changed lines are found in words of 64: across their edges too.
+        doc.setLines(Lines(200, "REM"));
+        for (int i : {199, 0, 64, 63, 130})
+            doc.replace(i, "X");
+        doc.replace(130, "REM");
+        QCOMPARE(doc.asRead().differingLines(), (std::vector<int>{0, 63, 64, 199}));
     }
 
     // The list shows a long line cut after ShownBytes bytes, ending in "…";

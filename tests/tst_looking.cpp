@@ -1,6 +1,6 @@
 // Looking never writes: a load, the scan, every page visit, selecting in the
-// lists, "Sjekk", the whole-file check and F1 leave every byte as read; the
-// user's own action on a control writes its statement and nothing else.
+// lists, "Sjekk", the whole-file check, F1 and "Endringer" leave every byte as
+// read; the user's own action on a control writes its statement and nothing else.
 #include "test_support.h"
 
 #include "platform/line_file.h"
@@ -128,6 +128,8 @@ private slots:
         const QStringList asRead = split(bytes);
         WindowOnDrive win{ConfigBytes(bytes)};
         QCOMPARE(win.lines(), asRead);
+        // "Endringer" stays open through all of it, following the document.
+        win.w->showChanges();
 
         // Every page in a random order, twice, looking into its lists; "Sjekk"
         // on what each leaves in the edit line; then a load, and again.

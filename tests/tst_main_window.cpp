@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -65,7 +66,7 @@ private slots:
         c.write("CONFIG.SYS", crlf({"REM"}));
         auto w = openWindow(c.map());
         QCOMPARE(w->objectName(), QStringLiteral("Os2Form"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("OS/2 setup"));
+        QCOMPARE(w->windowHandle()->title(), QStringLiteral("OS/2 setup"));
         QCOMPARE(w->size(), QSize(634, 418));
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -244,6 +245,8 @@ private slots:
             QCOMPARE(QProcess::execute("ln", {c.path("CONFIG.SYS"), c.path("CONFIG.NEW")}), 0);
         }
         ErrorRecorder errors;
+        QuestionRecorder questions;
+        questions.answer({"Ja"}); // "Slett" asks first
         auto w = openWindow(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
         widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Oppstart));
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
@@ -300,7 +303,11 @@ private slots:
         QVERIFY2(messages.size() == 3 && messages.at(2).startsWith("Kan ikke lese C:\\AUTOEXEC.BAT"),
                  qPrintable(messages.join(u'|')));
         // Nor is anything written in a pipe's place.
+        typeText(widget<QWidget>(w.get(), "autoexecmemo"), "ECHO");
         QTest::mouseClick(widget<QPushButton>(w.get(), "LagreAutoexecKnapp"), Qt::LeftButton);
+        messages = errors.messages();
+        QVERIFY2(messages.size() == 4 && messages.at(3).startsWith("Kan ikke skrive C:\\AUTOEXEC.BAT"),
+                 qPrintable(messages.join(u'|')));
         QVERIFY(QFileInfo(c.path("AUTOEXEC.BAT")).isFile() == false && QFileInfo::exists(c.path("AUTOEXEC.BAT")));
     }
 

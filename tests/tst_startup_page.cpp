@@ -194,6 +194,7 @@ private slots:
             QCOMPARE(p.memo(), "EXIT\nREM saved\n");
             QCOMPARE(p.panel(), "box Slett Lagre");
         }
+        p.questions.answer({"Ja"});
         p.click("SlettStartupKnapp");
         QCOMPARE(entries(c), QStringList{"CONFIG.SYS"}); // no backup
         QCOMPARE(p.memo(), "");

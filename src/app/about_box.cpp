@@ -60,6 +60,16 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
     });
     m_rows->addRow(QStringLiteral("Vil den starte?"), check);
 
+    auto *changes = new QPushButton(QStringLiteral("Endringer… (Ctrl+D)"), this);
+    changes->setObjectName(QStringLiteral("showChanges"));
+    changes->setAccessibleDescription(
+        QStringLiteral("Viser hver linje som er endret eller lagt til siden filen ble lest inn"));
+    connect(changes, &QPushButton::clicked, this, [this] {
+        accept();
+        emit changesRequested();
+    });
+    m_rows->addRow(QStringLiteral("Hva er endret?"), changes);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
     close->setText(QStringLiteral("Lukk"));

@@ -24,6 +24,8 @@ signals:
     void checkRequested();
     // "Velg OS/2-stasjonen…": the user asked to choose drive C:'s folder; the box has closed.
     void driveChoiceRequested();
+    // The user asked for "Endringer"; the box has closed.
+    void changesRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.

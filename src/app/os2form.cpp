@@ -39,7 +39,7 @@
 
 namespace {
 
-const QString kSaveTarget = QStringLiteral("C:\\CONFIG.NEW");
+const QString kSaveTarget = TOs2Form::saveTarget();
 constexpr std::string_view kRem = "REM ";
 
 // Refuses any character that the 8-bit set cannot hold, typed or pasted.
@@ -120,6 +120,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(help, &QShortcut::activated, this, [this] { showAbout(); });
 
     FormCreate();
+    watchChanges();
 
     // Connected only now, so that the page the window opens on sets nothing off.
     showPage(PageId::Ytelse);
@@ -247,7 +248,9 @@ void TOs2Form::FormCreate()
 void TOs2Form::OpenKnappClick()
 {
     // The document is emptied first and filled once the file is read, in the
-    // memory of its earlier lines; a failed read leaves it empty.
+    // memory of its earlier lines; a failed read leaves it empty. Edits are
+    // discarded without a question; the status area tells how many.
+    const int changed = m_document.changedCount(), added = m_document.addedCount();
     try {
         m_ws->beginRead();
         FileStamp read;
@@ -261,12 +264,14 @@ void TOs2Form::OpenKnappClick()
         forgetStatements();
         const std::optional<QString> noDrive = noDriveMessage(m_ws->drives(), m_ws->ConfigFileName());
         m_ws->reportError(noDrive.value_or(e.message()));
+        tellDiscarded(changed, added);
         if (noDrive)
             m_ws->showHint(QStringLiteral("Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»"));
         return;
     }
     FormActivate();
     m_ws->selectLine(0);
+    tellDiscarded(changed, added);
 }
 
 void TOs2Form::forgetStatements()
@@ -287,6 +292,8 @@ void TOs2Form::SaveKnappClick()
                                            "så det er ingenting å lagre")
                                 .arg(kSaveTarget, m_ws->ConfigFileName()));
         m_ws->saveFile(kSaveTarget, m_document.lines());
+        m_document.markSaved();
+        tellSaved();
         // Saved all the same: the lines here are what the user edited.
         if (m_ws->readFileChanged())
             m_ws->showMessage(QStringLiteral("%1 er endret på disken siden den ble lest inn")
@@ -423,6 +430,7 @@ void TOs2Form::showAbout()
         m_about->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_about, &AboutBox::checkRequested, this, [this] { showBootCheck(); });
         connect(m_about, &AboutBox::driveChoiceRequested, this, [this] { chooseDrive(); });
+        connect(m_about, &AboutBox::changesRequested, this, [this] { showChanges(); });
     }
     m_about->open();
     m_about->raise();

@@ -20,6 +20,7 @@ class TOs2Form;
 class AboutBox;
 class BootCheckDialog;
 class DriveChoice;
+class ChangesDialog;
 class DiskPage;
 class DosPage;
 class DriversPage;
@@ -77,8 +78,20 @@ public:
     // read again ("Hent").
     void chooseDrive();
 
+    // "Endringer" (Ctrl+D): every line changed or added since the load, in
+    // one window beside this one that follows the document.
+    void showChanges();
+    // Where "Lagre" writes the document.
+    static QString saveTarget() { return QStringLiteral("C:\\CONFIG.NEW"); }
+    // The files whose changes are not saved: CONFIG.NEW while the document
+    // differs from what was read or last saved, a side file while its memo
+    // differs from the file as last loaded or saved.
+    QStringList unsavedFiles() const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    // With unsaved changes, asks whether to save them, discard them or stay.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The "Fil" page's part of the page refresh.
@@ -102,6 +115,14 @@ private:
     void forgetStatements();
     QChar bootDrive() const;
 
+    // What the user changed, told as it happens (os2form_changes.cpp).
+    void watchChanges();
+    void showModifiedMark();
+    void tellSaved();
+    void tellDiscarded(int changed, int added);
+    // "Angre endringen": line `line` back as it was read, as the user's edit.
+    void revertLine(LinePos line);
+
     const std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
     ErrorReporter *const m_errors;
@@ -113,6 +134,7 @@ private:
     QChar m_bootDrive;
     DriveChoice *m_driveChoice = nullptr;
     std::unique_ptr<DriveChoice> m_ownDriveChoice;
+    QPointer<ChangesDialog> m_changes;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};

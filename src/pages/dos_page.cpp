@@ -25,7 +25,8 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
     , ui(std::make_unique<Ui::DosPage>())
 {
     ui->setupUi(this);
-    // "Ny" brings the backup back, or makes an empty file; "Slett" keeps a backup first.
+    // "Ny" brings the backup back, or makes an empty file; "Slett" keeps a
+    // backup first. The memo's "1" to "9" are placeholders, never a file.
     m_file = std::make_unique<SideFileEditor>(
         m_ws,
         SideFileEditor::Panel{ui->autoexec, ui->NyAutoexecKnapp, ui->LagreAutoexecKnapp, ui->SlettAutoexecKnapp,
@@ -36,7 +37,7 @@ DosPage::DosPage(Workspace &ws, QWidget *parent)
                                              ? linefile::load(m_ws.drives(), kAutoexecBackup)
                                              : Lines{};
                               },
-                              kAutoexecBackup});
+                              kAutoexecBackup, true});
     ui->autoexecmemo->setCharFilter(oem::nearestOemCharacter);
     // SHELL is shown here, not typed: the field has the button face. Set in its
     // palette rather than a style sheet, whose palette() would be the

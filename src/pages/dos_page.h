@@ -25,6 +25,8 @@ public:
     ~DosPage() override;
 
     Text8Memo *autoexecMemo() const;
+    // The AUTOEXEC.BAT editor, for what closing the window would lose.
+    SideFileEditor &sideFile() { return *m_file; }
 
     // The scan's step for this page, and the page's refresh.
     void checkAutoexecExists();

@@ -28,6 +28,9 @@ public:
     // runs the radio group's handler.
     void refresh() override;
 
+    // The STARTUP.CMD editor, for what closing the window would lose.
+    SideFileEditor &sideFile() { return *m_file; }
+
     // The scan's steps for this page.
     void checkStartupCmdExists();
     void selectRestartItem(const std::string &value);

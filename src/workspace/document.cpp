@@ -8,7 +8,9 @@ void Document::setLines(Lines lines)
     beginResetModel();
     m_lines = std::move(lines);
     m_upper.assign(m_lines);
+    takeAsRead();
     endResetModel();
+    noteModified();
 }
 
 Lines Document::takeLines()
@@ -17,7 +19,9 @@ Lines Document::takeLines()
     Lines lines = std::move(m_lines);
     m_lines.clear();
     m_upper.clear();
+    takeAsRead();
     endResetModel();
+    noteModified();
     return lines;
 }
 
@@ -26,7 +30,9 @@ void Document::clear()
     beginResetModel();
     m_lines.clear();
     m_upper.clear();
+    takeAsRead();
     endResetModel();
+    noteModified();
 }
 
 void Document::replace(int i, std::string text)
@@ -34,9 +40,13 @@ void Document::replace(int i, std::string text)
     if (!isLine(i))
         return;
     m_upper.replace(static_cast<std::size_t>(i), text);
+    m_read.update(i, text);
+    if (m_savedSinceLoad)
+        m_saved.update(i, text);
     m_lines[static_cast<std::size_t>(i)] = std::move(text);
     const QModelIndex at = index(i);
     emit dataChanged(at, at, {Qt::DisplayRole});
+    noteModified();
 }
 
 LinePos Document::append(std::string text)
@@ -49,7 +59,36 @@ LinePos Document::append(std::string text)
     m_upper.append(text);
     m_lines.push_back(std::move(text));
     endInsertRows();
+    noteModified();
     return static_cast<LinePos>(row);
+}
+
+void Document::takeAsRead()
+{
+    m_read.assign(m_lines);
+    m_saved.clear();
+    m_savedSinceLoad = false;
+}
+
+bool Document::isModified() const
+{
+    return (m_savedSinceLoad ? m_saved : m_read).isDifferent(count());
+}
+
+void Document::markSaved()
+{
+    m_saved.assign(m_lines);
+    m_savedSinceLoad = true;
+    noteModified();
+}
+
+void Document::noteModified()
+{
+    const bool now = isModified();
+    if (now == m_modified)
+        return;
+    m_modified = now;
+    emit modifiedChanged(now);
 }
 
 QModelIndex Document::index(int row, int column, const QModelIndex &parent) const

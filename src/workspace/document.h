@@ -4,6 +4,7 @@
 #include "engine/search.h"
 #include "engine/upper_lines.h"
 #include "platform/line_file.h"
+#include "workspace/line_baseline.h"
 
 #include <QAbstractListModel>
 
@@ -38,13 +39,40 @@ public:
     // Appends a line and returns its position.
     LinePos append(std::string text);
 
+    // The lines as the last load read them (setLines; a failed load read
+    // none), and what differs from them: a line read whose bytes differ now is
+    // changed, a line past their end is added.
+    const LineBaseline &asRead() const { return m_read; }
+    bool isChanged(int i) const { return m_read.differs(i); }
+    bool isAdded(int i) const { return isLine(i) && i >= m_read.count(); }
+    int changedCount() const { return m_read.differing(); }
+    int addedCount() const { return count() - m_read.count(); }
+
+    // Whether the document differs from the lines last saved, or, before any
+    // save since the load, from the lines read.
+    bool isModified() const;
+    // The lines as they stand now have been saved.
+    void markSaved();
+
     // As QAbstractListModel's, without its two virtual calls: the list asks
     // for every row each time it lays itself out.
     QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
+signals:
+    // isModified() turned to `modified`.
+    void modifiedChanged(bool modified);
+
 private:
+    // Both snapshots start anew from the lines now held (or none).
+    void takeAsRead();
+    void noteModified();
+
     Lines m_lines;
     UpperLines m_upper;
+    LineBaseline m_read;
+    LineBaseline m_saved;
+    bool m_savedSinceLoad = false;
+    bool m_modified = false;
 };

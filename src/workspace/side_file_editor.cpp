@@ -3,6 +3,7 @@
 #include "workspace/side_file_editor.h"
 
 #include "platform/file_error.h"
+#include "platform/text8.h"
 #include "workspace/control_events.h"
 #include "workspace/text8_memo.h"
 #include "workspace/workspace.h"
@@ -17,7 +18,21 @@ SideFileEditor::SideFileEditor(Workspace &ws, const Panel &panel, Setup setup)
     : m_ws(ws)
     , m_panel(panel)
     , m_setup(std::move(setup))
+    , m_placeholder(m_setup.startsWithPlaceholder && panel.memo->lineCount() > 0)
 {
+    // Until a file is loaded the memo's first lines stand for no file.
+    m_panel.memo->setSavedLines(m_panel.memo->lines());
+}
+
+bool SideFileEditor::hasUnsavedEdits() const
+{
+    return m_panel.memo->hasUnsavedEdits();
+}
+
+void SideFileEditor::takeAsSaved(Lines lines)
+{
+    m_placeholder = false;
+    m_panel.memo->setSavedLines(std::move(lines));
 }
 
 bool SideFileEditor::fileExists() const
@@ -39,9 +54,11 @@ void SideFileEditor::showFile()
         m_panel.ny->setEnabled(!exists);
         m_panel.slett->setEnabled(exists);
         m_panel.lagre->setEnabled(m_panel.memo->lineCount() > 0);
-        if (exists)
-            m_panel.memo->setLines(linefile::load(m_ws.drives(), m_setup.path));
-        else
+        if (exists) {
+            Lines lines = linefile::load(m_ws.drives(), m_setup.path);
+            m_panel.memo->setLines(lines);
+            takeAsSaved(std::move(lines));
+        } else
             linefile::refuseSpecialFile(m_ws.drives(), m_setup.path);
     });
 }
@@ -54,14 +71,24 @@ void SideFileEditor::newFile()
         if (const Lines lines = m_setup.newLines(); !lines.empty())
             m_panel.memo->setLines(lines);
         m_ws.saveFile(m_setup.path, m_panel.memo->lines());
+        m_ws.showHint(QStringLiteral("Lagret ") + m_setup.path);
         showFile();
     });
 }
 
 void SideFileEditor::saveFile()
 {
+    // The memo's first lines, as they came, would be a file of nonsense.
+    if (m_placeholder && !hasUnsavedEdits()) {
+        const Lines shown = m_panel.memo->lines();
+        m_ws.showMessage(QStringLiteral("Ikke lagret: %1 til %2 er bare plassholdere")
+                             .arg(text8::toDisplay(shown.front()), text8::toDisplay(shown.back())));
+        m_ws.showHint(QStringLiteral("Skriv inn %1 i feltet, eller trykk «Ny»").arg(m_setup.path));
+        return;
+    }
     m_ws.guarded([this] {
         m_ws.saveFile(m_setup.path, m_panel.memo->lines());
+        m_ws.showHint(QStringLiteral("Lagret ") + m_setup.path);
         showFile();
     });
 }
@@ -73,13 +100,30 @@ void SideFileEditor::deleteFile()
         m_ws.checkRemove(m_setup.path);
         if (!fileExists())
             return;
-        if (m_setup.backupPath.isEmpty())
+        if (m_setup.backupPath.isEmpty()) {
+            // A delete bound to fail is reported without a question first.
+            linefile::checkRemovable(m_ws.drives(), m_setup.path);
+            if (!userAgreesToDelete())
+                return;
             m_ws.removeFile(m_setup.path);
-        else
+            m_ws.showHint(QStringLiteral("Slettet ") + m_setup.path);
+        } else {
             deleteWithBackup();
+            m_ws.showHint(QStringLiteral("Slettet %1 – kopi i %2").arg(m_setup.path, m_setup.backupPath));
+        }
+        takeAsSaved({});
         m_panel.memo->clear();
         showFile();
     });
+}
+
+bool SideFileEditor::userAgreesToDelete() const
+{
+    const Question question{QStringLiteral("Slette %1? Filen kan ikke hentes tilbake.").arg(m_setup.path),
+                            QString(),
+                            {{QStringLiteral("Ja"), QMessageBox::YesRole}, {QStringLiteral("Nei"), QMessageBox::NoRole}},
+                            QStringLiteral("Nei")};
+    return m_ws.ask(question) == QStringLiteral("Ja");
 }
 
 void SideFileEditor::deleteWithBackup()

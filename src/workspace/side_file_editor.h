@@ -30,13 +30,20 @@ public:
         // What "Ny" puts into the emptied memo before saving it as the file;
         // may throw FileError (a backup that cannot be read).
         std::function<Lines()> newLines;
-        // When not empty, "Slett" first saves the memo as this backup.
+        // When not empty, "Slett" first saves the memo as this backup;
+        // without one "Slett" asks first, for the file is then gone for good.
         QString backupPath;
+        // The memo's lines at first are placeholders, never written as the file.
+        bool startsWithPlaceholder = false;
     };
 
     SideFileEditor(Workspace &ws, const Panel &panel, Setup setup);
 
     bool fileExists() const;
+    const QString &path() const { return m_setup.path; }
+    // Whether the memo differs from the file as last loaded or saved.
+    bool hasUnsavedEdits() const;
+    Text8Memo *memo() const { return m_panel.memo; }
     // The scan's step: the box shows whether the file exists; a change of the
     // box runs its handler, and so showFile().
     void checkExists();
@@ -49,18 +56,24 @@ public:
     void showFile();
     // Fills the memo as set up, saves it as the file, and shows the file.
     void newFile();
-    // Saves the memo as the file, and shows the file.
+    // Saves the memo as the file, and shows the file. The placeholder lines,
+    // untouched, are not saved: the status area says so.
     void saveFile();
-    // Deletes the file (after the backup, when there is one), empties the
-    // memo, and shows that the file is gone. Nothing when there is no file;
-    // a drive that is no longer the one read is refused first, as a name that
-    // leads to another of the program's files is (Workspace::checkRemove).
+    // Deletes the file (after the backup, when there is one, or else once
+    // the user said yes), empties the memo, and shows that the file is gone.
+    // Nothing when there is no file; a drive that is no longer the one read
+    // is refused first, as a name that leads to another of the program's
+    // files is (Workspace::checkRemove).
     void deleteFile();
 
 private:
     void deleteWithBackup();
+    bool userAgreesToDelete() const;
+    // The memo now holds the file's lines as on disk (none once it is gone).
+    void takeAsSaved(Lines lines);
 
     Workspace &m_ws;
     const Panel m_panel;
     const Setup m_setup;
+    bool m_placeholder;
 };

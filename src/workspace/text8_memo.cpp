@@ -16,6 +16,7 @@ Text8Memo::Text8Memo(QWidget *parent)
     // Tab moves on to the next control, as everywhere else in the window, so
     // that the keyboard alone can leave the memo.
     setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &Text8Memo::noteUnsaved);
 }
 
 namespace {
@@ -107,6 +108,22 @@ QString Text8Memo::filtered(const QString &text) const
             out += kept;
     }
     return out;
+}
+
+void Text8Memo::setSavedLines(Lines lines)
+{
+    m_saved = std::move(lines);
+    noteUnsaved();
+}
+
+void Text8Memo::noteUnsaved()
+{
+    // Side files are small: comparing the whole memo per change costs little.
+    const bool now = lines() != m_saved;
+    if (now == m_unsaved)
+        return;
+    m_unsaved = now;
+    emit unsavedChanged(now);
 }
 
 void Text8Memo::keyPressEvent(QKeyEvent *event)

@@ -34,11 +34,24 @@ public:
     // The filter applied to a whole text; what is refused is left out.
     QString filtered(const QString &text) const;
 
+    // The file's lines as last loaded or saved: the memo holds unsaved edits
+    // while its lines differ from them.
+    void setSavedLines(Lines lines);
+    bool hasUnsavedEdits() const { return m_unsaved; }
+
+signals:
+    // hasUnsavedEdits() turned to `unsaved`.
+    void unsavedChanged(bool unsaved);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    void noteUnsaved();
+
     CharFilter m_filter;
+    Lines m_saved;
+    bool m_unsaved = false;
 };

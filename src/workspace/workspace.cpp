@@ -198,3 +198,8 @@ void Workspace::removeFile(const QString &dosPath) const
     m_guard.checkRemove(dosPath);
     linefile::remove(m_drives, dosPath);
 }
+
+QString Workspace::ask(const Question &question) const
+{
+    return m_asker(m_w.ListBox->window(), question);
+}

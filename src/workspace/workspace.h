@@ -8,6 +8,7 @@
 #include "platform/write_guard.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
+#include "workspace/question.h"
 #include "workspace/write_gate.h"
 
 #include <QString>
@@ -144,6 +145,11 @@ public:
     }
     void reportError(const QString &message) { m_errors.report(message); }
 
+    // Asks the user on the window and returns the text of the button chosen;
+    // a message box unless another asker is set (tests answer through one).
+    QString ask(const Question &question) const;
+    void setAsker(Asker asker) { m_asker = std::move(asker); }
+
 private:
     void showHintLine();
 
@@ -159,4 +165,5 @@ private:
     a11y::StatusAnnouncer *const m_announcer;
     std::unique_ptr<EditLineLock> m_lock;
     WriteGuard m_guard;
+    Asker m_asker = askInMessageBox;
 };

@@ -92,6 +92,37 @@ QStringList ErrorRecorder::messages()
     return m_messages;
 }
 
+namespace {
+
+QuestionRecorder *s_questions = nullptr;
+
+} // namespace
+
+QuestionRecorder::QuestionRecorder()
+    : m_previous(s_questions)
+{
+    s_questions = this;
+}
+
+QuestionRecorder::~QuestionRecorder()
+{
+    s_questions = m_previous;
+}
+
+Asker QuestionRecorder::asker()
+{
+    // No test ever meets a modal box: outside a QuestionRecorder a question
+    // gets its safe answer, with a warning.
+    return [](QWidget *, const Question &question) {
+        if (!s_questions) {
+            qWarning("unexpected question: %s", qPrintable(question.text));
+            return question.safeAnswer;
+        }
+        s_questions->m_asked.push_back(question);
+        return s_questions->m_answers.isEmpty() ? question.safeAnswer : s_questions->m_answers.takeFirst();
+    };
+}
+
 QByteArray crlf(const QStringList &lines)
 {
     QByteArray out;
@@ -103,6 +134,7 @@ QByteArray crlf(const QStringList &lines)
 std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments)
 {
     auto window = std::make_unique<TOs2Form>(arguments, drives, ErrorRecorder::sink());
+    window->workspace().setAsker(QuestionRecorder::asker());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");

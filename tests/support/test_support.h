@@ -5,6 +5,7 @@
 #include "platform/dos_path.h"
 #include "app/os2form.h"
 #include "pages/page.h"
+#include "workspace/question.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -54,6 +55,31 @@ private:
     ErrorRecorder *const m_previous;
 };
 
+// Answers the questions that the windows would ask in a message box, while it
+// lives: with the answers given, in turn, then with each question's safe
+// answer. The windows of openWindow() ask the latest recorder.
+class QuestionRecorder
+{
+public:
+    QuestionRecorder();
+    ~QuestionRecorder();
+    QuestionRecorder(const QuestionRecorder &) = delete;
+    QuestionRecorder &operator=(const QuestionRecorder &) = delete;
+
+    // The buttons to press for the next questions.
+    void answer(const QStringList &buttons) { m_answers += buttons; }
+    // The questions asked so far.
+    const std::vector<Question> &asked() const { return m_asked; }
+
+    // What the test windows ask through.
+    static Asker asker();
+
+private:
+    QStringList m_answers;
+    std::vector<Question> m_asked;
+    QuestionRecorder *const m_previous;
+};
+
 // Lines joined with CR LF after each, as a configuration file holds them.
 QByteArray crlf(const QStringList &lines);
 
@@ -94,6 +120,7 @@ struct ConfigBytes
 struct WindowOnDrive
 {
     ErrorRecorder errors;
+    QuestionRecorder questions;
     TestDrive c;
     std::unique_ptr<TOs2Form> w;
     QStringList writes; // every line given to the document, as "row:text"

@@ -1,0 +1,109 @@
+// "Endringer": every line that differs from the file as read.
+#include "app/changes_dialog.h"
+
+#include "workspace/changes_model.h"
+#include "workspace/document.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
+    : QDialog(parent)
+    , m_doc(document)
+    , m_model(new ChangesModel(document, this))
+    , m_list(new QListView(this))
+    , m_count(new QLabel(this))
+    , m_revert(new QPushButton(QStringLiteral("&Angre endringen"), this))
+{
+    setObjectName(QStringLiteral("Endringer"));
+    setWindowTitle(QStringLiteral("Endringer"));
+    // The window's light look and font, whatever the desktop's.
+    if (parent) {
+        setPalette(parent->palette());
+        setFont(parent->font());
+    }
+
+    m_count->setObjectName(QStringLiteral("EndringerTall"));
+    m_count->setTextFormat(Qt::PlainText);
+    m_count->setBuddy(m_list);
+
+    m_list->setObjectName(QStringLiteral("EndringerListe"));
+    m_list->setAccessibleName(QStringLiteral("Endringer"));
+    m_list->setModel(m_model);
+    m_list->setUniformItemSizes(true);
+    // Latin text needs no shaping: each keystroke redraws a row, faster so.
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    m_list->setFont(unshaped);
+    // A long row keeps both ends, where the line's text after the change
+    // ends; its tooltip holds it whole.
+    m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Enter, or a double click, leads to the line; the window stays open.
+    connect(m_list, &QListView::activated, this, [this](const QModelIndex &index) {
+        const LinePos line = m_model->lineAt(index.row());
+        if (line != NoLine)
+            emit lineChosen(line);
+    });
+
+    m_revert->setObjectName(QStringLiteral("AngreEndringKnapp"));
+    m_revert->setAccessibleDescription(QStringLiteral("Setter linjen tilbake slik den var i filen som ble lest inn"));
+    connect(m_revert, &QPushButton::clicked, this, [this] {
+        const LinePos line = m_model->lineAt(m_list->currentIndex().row());
+        if (line != NoLine && m_doc.isChanged(line))
+            emit revertRequested(line);
+    });
+
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_revert, QDialogButtonBox::ActionRole);
+    QPushButton *close = buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Enter belongs to the list: no button takes it.
+    for (QPushButton *b : {m_revert, close}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ChangesDialog::showCount);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ChangesDialog::showCount);
+    // After "Hent", as when the view opens, the first row is the current one.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        showCount();
+        m_list->setCurrentIndex(m_model->index(0));
+    });
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ChangesDialog::enableRevert);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ChangesDialog::enableRevert);
+
+    // The count changes with many a keystroke: at a fixed size, wide enough
+    // for the longest count, a new text is only drawn, without a new layout
+    // of the window.
+    m_count->setText(changesSummary(int(MaxDocumentLines), int(MaxDocumentLines)));
+    m_count->setFixedSize(m_count->sizeHint() + QSize(8, 0));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_count, 0, Qt::AlignLeft);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+    resize(620, 300);
+    showCount();
+    m_list->setCurrentIndex(m_model->index(0));
+    m_list->setFocus();
+}
+
+void ChangesDialog::showCount()
+{
+    // The current row is set only when the view opens and after a load: a row
+    // that comes and goes with each keystroke is not selected anew each time.
+    m_count->setText(changesSummary(m_doc.changedCount(), m_doc.addedCount()));
+    enableRevert();
+}
+
+void ChangesDialog::enableRevert()
+{
+    const LinePos line = m_model->lineAt(m_list->currentIndex().row());
+    m_revert->setEnabled(line != NoLine && m_doc.isChanged(line));
+}

@@ -1,0 +1,128 @@
+// The main window's account of what the user changed: the view "Endringer",
+// the modified mark in the title, what each write and "Hent" say in the status
+// area, and the question before unsaved changes would be closed away.
+#include "app/os2form.h"
+
+#include "app/changes_dialog.h"
+#include "pages/dos_page.h"
+#include "pages/startup_page.h"
+#include "workspace/changes_model.h"
+#include "workspace/text8_memo.h"
+
+#include <QCloseEvent>
+#include <QShortcut>
+
+void TOs2Form::watchChanges()
+{
+    connect(&m_document, &Document::modifiedChanged, this, &TOs2Form::showModifiedMark);
+    for (SideFileEditor *file : {&m_startup->sideFile(), &m_dos->sideFile()})
+        connect(file->memo(), &Text8Memo::unsavedChanged, this, &TOs2Form::showModifiedMark);
+    auto *changes = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    changes->setContext(Qt::WindowShortcut);
+    connect(changes, &QShortcut::activated, this, [this] { showChanges(); });
+    showModifiedMark();
+}
+
+QStringList TOs2Form::unsavedFiles() const
+{
+    QStringList files;
+    if (m_document.isModified())
+        files << saveTarget();
+    for (const SideFileEditor *file : {&m_startup->sideFile(), &m_dos->sideFile()})
+        if (file->hasUnsavedEdits())
+            files << file->path();
+    return files;
+}
+
+void TOs2Form::showModifiedMark()
+{
+    // The title holds Qt's placeholder "[*]": the mark shows while this is on.
+    setWindowModified(!unsavedFiles().isEmpty());
+}
+
+void TOs2Form::tellSaved()
+{
+    const int changed = m_document.changedCount(), added = m_document.addedCount();
+    m_ws->showHint(QStringLiteral("Lagret %1 – %2")
+                       .arg(saveTarget(), changed + added == 0 ? QStringLiteral("ingen endringer")
+                                                               : changesSummary(changed, added)));
+}
+
+void TOs2Form::tellDiscarded(int changed, int added)
+{
+    const int all = changed + added;
+    if (all == 0)
+        return;
+    m_ws->showHint(QStringLiteral("Forkastet %1 %2: %3")
+                       .arg(all)
+                       .arg(all == 1 ? QStringLiteral("endring") : QStringLiteral("endringer"),
+                            changesSummary(changed, added)));
+}
+
+void TOs2Form::showChanges()
+{
+    if (!m_changes) {
+        m_changes = new ChangesDialog(m_document, this);
+        m_changes->setAttribute(Qt::WA_DeleteOnClose);
+        // A row's line becomes current as if the user clicked it on "Fil".
+        connect(m_changes, &ChangesDialog::lineChosen, this, [this](LinePos line) {
+            if (!m_document.isLine(line))
+                return;
+            m_ws->selectLine(line);
+            ListBoxClick();
+        });
+        connect(m_changes, &ChangesDialog::revertRequested, this, [this](LinePos line) { revertLine(line); });
+    }
+    m_changes->show();
+    m_changes->raise();
+    m_changes->activateWindow();
+}
+
+void TOs2Form::revertLine(LinePos line)
+{
+    if (!m_document.isChanged(line))
+        return;
+    // The user's own change of the line, through the one write path; the page
+    // refresh then shows the page as the line now reads, as after "REM av/på".
+    const WriteGate::UserAction user(m_ws->gate());
+    m_ws->replaceLine(line, std::string(m_document.asRead().line(line)));
+    m_ws->vislinje(line);
+    NoteBookClick();
+}
+
+void TOs2Form::closeEvent(QCloseEvent *event)
+{
+    const QStringList unsaved = unsavedFiles();
+    if (unsaved.isEmpty()) {
+        event->accept();
+        return;
+    }
+    const QString save = QStringLiteral("Lagre"), discard = QStringLiteral("Forkast"),
+                  cancel = QStringLiteral("Avbryt");
+    const Question question{QStringLiteral("Lagre endringene før du avslutter?"),
+                            QStringLiteral("Dette er ikke lagret og går tapt om du forkaster det:\n")
+                                + unsaved.join(u'\n'),
+                            {{save, QMessageBox::AcceptRole},
+                             {discard, QMessageBox::DestructiveRole},
+                             {cancel, QMessageBox::RejectRole}},
+                            cancel};
+    const QString answer = m_ws->ask(question);
+    if (answer == save) {
+        // Each write reports its own failure; the window stays open unless
+        // all of them succeeded.
+        if (m_document.isModified())
+            SaveKnappClick();
+        if (m_startup->sideFile().hasUnsavedEdits())
+            m_startup->LagreStartupKnappClick();
+        if (m_dos->sideFile().hasUnsavedEdits())
+            m_dos->LagreAutoexecKnappClick();
+        if (!unsavedFiles().isEmpty()) {
+            event->ignore();
+            return;
+        }
+    } else if (answer != discard) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

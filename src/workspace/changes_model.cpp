@@ -1,0 +1,124 @@
+// The changes of the document against the lines as read.
+#include "workspace/changes_model.h"
+
+#include "platform/text8.h"
+#include "workspace/document.h"
+
+#include <algorithm>
+
+namespace {
+
+QString linesText(int n)
+{
+    return QString::number(n) + (n == 1 ? QStringLiteral(" linje") : QStringLiteral(" linjer"));
+}
+
+// A line as the list shows it: cut after as many bytes as the "Fil" page shows.
+QString shown(std::string_view bytes)
+{
+    if (bytes.size() <= Document::ShownBytes)
+        return text8::toDisplay(bytes);
+    return text8::toDisplay(bytes.substr(0, Document::ShownBytes)) + QChar(0x2026);
+}
+
+} // namespace
+
+QString changesSummary(int changed, int added)
+{
+    if (changed == 0 && added == 0)
+        return QStringLiteral("Ingen endringer");
+    if (changed == 0)
+        return linesText(added) + QStringLiteral(" lagt til");
+    QString text = linesText(changed) + QStringLiteral(" endret");
+    if (added > 0)
+        text += QStringLiteral(", %1 lagt til").arg(added);
+    return text;
+}
+
+ChangesModel::ChangesModel(const Document &document, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_doc(document)
+{
+    connect(&m_doc, &Document::dataChanged, this,
+            [this](const QModelIndex &first, const QModelIndex &last) { linesReplaced(first.row(), last.row()); });
+    connect(&m_doc, &Document::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { linesAppended(first, last); });
+    connect(&m_doc, &Document::modelReset, this, [this] {
+        beginResetModel();
+        rebuild();
+        endResetModel();
+    });
+    rebuild();
+}
+
+void ChangesModel::rebuild()
+{
+    m_lines = m_doc.asRead().differingLines();
+    for (int i = m_doc.asRead().count(); i < m_doc.count(); ++i)
+        m_lines.push_back(i);
+}
+
+void ChangesModel::linesReplaced(int first, int last)
+{
+    for (int line = first; line <= last; ++line) {
+        const auto at = std::lower_bound(m_lines.begin(), m_lines.end(), line);
+        const int row = int(at - m_lines.begin());
+        const bool listed = at != m_lines.end() && *at == line;
+        const bool changed = m_doc.isChanged(line) || m_doc.isAdded(line);
+        if (listed && changed) {
+            emit dataChanged(index(row), index(row), {Qt::DisplayRole});
+        } else if (listed) {
+            beginRemoveRows(QModelIndex(), row, row);
+            m_lines.erase(at);
+            endRemoveRows();
+        } else if (changed) {
+            beginInsertRows(QModelIndex(), row, row);
+            m_lines.insert(at, line);
+            endInsertRows();
+        }
+    }
+}
+
+void ChangesModel::linesAppended(int first, int last)
+{
+    // Lines are appended only at the end, past every line listed.
+    const int row = int(m_lines.size());
+    beginInsertRows(QModelIndex(), row, row + last - first);
+    for (int line = first; line <= last; ++line)
+        m_lines.push_back(line);
+    endInsertRows();
+}
+
+int ChangesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+LinePos ChangesModel::lineAt(int row) const
+{
+    if (row < 0 || row >= int(m_lines.size()))
+        return NoLine;
+    return static_cast<LinePos>(m_lines[std::size_t(row)]);
+}
+
+int ChangesModel::rowOf(int line) const
+{
+    const auto at = std::lower_bound(m_lines.begin(), m_lines.end(), line);
+    return at != m_lines.end() && *at == line ? int(at - m_lines.begin()) : -1;
+}
+
+QVariant ChangesModel::data(const QModelIndex &index, int role) const
+{
+    const LinePos line = index.isValid() ? lineAt(index.row()) : NoLine;
+    if (line == NoLine || !m_doc.isLine(line))
+        return {};
+    if (role == LineRole)
+        return int(line);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    const QString head = QStringLiteral("Linje %1: ").arg(int(line) + 1);
+    const QString after = shown(m_doc.line(line));
+    if (m_doc.isAdded(line))
+        return head + QStringLiteral("+ ") + after;
+    return head + shown(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
+}

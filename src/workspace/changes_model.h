@@ -1,0 +1,47 @@
+// The changes of the document against the lines as read, one row per changed
+// or added line in line order, kept in step with the document.
+#pragma once
+
+#include "engine/search.h"
+
+#include <QAbstractListModel>
+
+#include <vector>
+
+class Document;
+
+// "3 linjer endret, 1 lagt til", or "Ingen endringer".
+QString changesSummary(int changed, int added);
+
+class ChangesModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    // A row's document line, as an int.
+    static constexpr int LineRole = Qt::UserRole;
+
+    explicit ChangesModel(const Document &document, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    // "Linje N: <before> → <after>" for a changed line, "Linje N: + <after>"
+    // for an added one.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // The document line of `row`, NoLine when there is no such row.
+    LinePos lineAt(int row) const;
+    // The row of document line `line`, -1 when the line is unchanged.
+    int rowOf(int line) const;
+
+private:
+    // Each follows one kind of change of the document, and touches only the
+    // rows of the lines concerned: a keystroke costs one row, not a pass
+    // over the whole document.
+    void linesReplaced(int first, int last);
+    void linesAppended(int first, int last);
+    void rebuild();
+
+    const Document &m_doc;
+    // The changed and added lines, ascending.
+    std::vector<int> m_lines;
+};
