@@ -159,10 +159,32 @@ private slots:
         QCOMPARE(result.text, "os2setup: " + text + " Se «os2setup --help».\n");
     }
 
+    // --install-new and --restore with what goes with them; one task at a time.
+    void installAndRestore()
+    {
+        const CommandLine install = parse({"--install-new", "--yes", "--force", "--drive", "C=/mnt"});
+        QCOMPARE(install.action, Action::InstallNew);
+        QVERIFY(install.yes && install.force && !install.inWindow);
+        QCOMPARE(install.drives.size(), 1);
+        const CommandLine restore = parse({"--restore", "3"});
+        QCOMPARE(restore.action, Action::Restore);
+        QCOMPARE(restore.files, QStringList{"3"});
+        QVERIFY(!restore.yes && !restore.force);
+        const CommandLine menu = parse({"--window", "--restore"});
+        QCOMPARE(menu.action, Action::Restore);
+        QVERIFY(menu.inWindow);
+        for (const QStringList &both : {QStringList{"--check", "--install-new"}, QStringList{"--restore", "--install-new"}}) {
+            const CommandLine result = parse(both);
+            QCOMPARE(result.action, Action::Fail);
+            QVERIFY2(result.text.contains("kan ikke gis sammen"), qPrintable(result.text));
+        }
+    }
+
     void helpNamesEveryOption()
     {
         const QString help = parse({"--help"}).text;
-        for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--boot-drive X", "--choose-drive"})
+        for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--boot-drive X", "--choose-drive",
+                                   "--install-new", "--restore", "--yes", "--force", "--window"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(!help.contains("-stylesheet"));
     }

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -130,6 +131,78 @@ private slots:
         QTest::mouseClick(widget<QPushButton>(&dialog, "GjenopprettKnapp"), Qt::LeftButton);
         QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL"}));
         QCOMPARE(d.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
+    }
+
+    // In the window: Ctrl+Shift+T first offers to save edits not yet in
+    // CONFIG.NEW; the step then reads the new CONFIG.SYS back as "Hent" does.
+    void fromTheWindow_data()
+    {
+        QTest::addColumn<QString>("answer"); // to the question about unsaved edits
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("configNew"); // what CONFIG.NEW holds then; "-" none
+        QTest::newRow("save first") << "Lagre" << true << "LIBPATH=C:\\OS2\\DLL|THREADS=128";
+        QTest::newRow("go on without") << "Fortsett" << true << "LIBPATH=C:\\OS2\\DLL|THREADS=96";
+        QTest::newRow("cancel") << "Avbryt" << false << "LIBPATH=C:\\OS2\\DLL|THREADS=96";
+    }
+    void fromTheWindow()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, opened);
+        QFETCH(QString, configNew);
+        WindowOnDrive win({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}, PageId::Fil, {"CONFIG.NEW=LIBPATH=C:\\OS2\\DLL|THREADS=96"});
+        win.c.write("OS2/DLL/X.DLL", "");
+        win.pick("ListBox", 1);
+        QLineEdit *edit = win.get<QLineEdit>("Edit1");
+        edit->end(false);
+        edit->backspace();
+        edit->backspace();
+        QTest::keyClicks(edit, "128");
+        win.questions.answer({answer});
+        QTest::keyClick(win.w.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(win.questions.asked().size(), std::size_t(1));
+        QCOMPARE(win.c.read("CONFIG.NEW"), crlf(configNew.split('|')));
+        auto *dialog = win.w->findChild<InstallDialog *>("TaIBruk");
+        QCOMPARE(dialog != nullptr, opened);
+        if (!opened)
+            return;
+        QTest::mouseClick(widget<QPushButton>(dialog, "TaIBrukKnapp"), Qt::LeftButton);
+        QCOMPARE(win.c.read("CONFIG.SYS"), crlf(configNew.split('|')));
+        // Read again from the new CONFIG.SYS: no edits left, and the status says where the old one went.
+        QCOMPARE(win.lines(), configNew.split('|'));
+        QVERIFY(!win.w->isWindowModified());
+        QVERIFY2(win.text("Label3").contains("C:\\CONFIG.001"), qPrintable(win.text("Label3")));
+        QCOMPARE(win.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
+    }
+
+    // F1's rows and the check's button lead to the dialogs; with nothing to
+    // put in place the status area says so and no dialog opens.
+    void waysIn()
+    {
+        WindowOnDrive win({"LIBPATH=C:\\OS2\\DLL"}, PageId::Ytelse);
+        QTest::keyClick(win.w.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!win.w->findChild<InstallDialog *>());
+        QVERIFY2(win.text("Label3").contains("C:\\CONFIG.NEW finnes ikke"), qPrintable(win.text("Label3")));
+        win.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL"}));
+        QTest::keyClick(win.w.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY2(win.text("Label3").contains("byte for byte"), qPrintable(win.text("Label3")));
+        win.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", "REM new"}));
+
+        win.w->showAbout();
+        QTest::mouseClick(win.get<QPushButton>("installNew"), Qt::LeftButton);
+        QVERIFY(win.w->findChild<InstallDialog *>("TaIBruk"));
+        win.w->findChild<InstallDialog *>("TaIBruk")->close();
+        QCoreApplication::processEvents();
+
+        win.w->showAbout();
+        QTest::mouseClick(win.get<QPushButton>("restoreConfig"), Qt::LeftButton);
+        QVERIFY(win.w->findChild<RestoreDialog *>("Gjenopprett"));
+        win.w->findChild<RestoreDialog *>("Gjenopprett")->close();
+        QCoreApplication::processEvents();
+
+        win.w->showBootCheck();
+        QTest::mouseClick(win.get<QPushButton>("TaIBrukFraSjekk"), Qt::LeftButton);
+        QVERIFY(win.w->findChild<InstallDialog *>("TaIBruk"));
+        QCOMPARE(win.errors.messages(), QStringList{});
     }
 };
 

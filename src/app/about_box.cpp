@@ -36,39 +36,30 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
                                             ? originText(origin, u'C')
                                             : drives.drive(u'C') + QStringLiteral(" (") + originText(origin, u'C')
                                                   + u')');
-    auto *choose = new QPushButton(QStringLiteral("Velg OS/2-stasjonen…"), this);
-    choose->setObjectName(QStringLiteral("VelgStasjonKnapp"));
-    choose->setAccessibleDescription(
-        QStringLiteral("Velger mappen eller partisjonen som er stasjon C:, og leser CONFIG.SYS derfra"));
-    connect(choose, &QPushButton::clicked, this, [this] {
-        accept();
-        emit driveChoiceRequested();
-    });
-    m_rows->addRow(QString(), choose);
+    addStep(QString(), QStringLiteral("Velg OS/2-stasjonen…"), QStringLiteral("VelgStasjonKnapp"),
+            QStringLiteral("Velger mappen eller partisjonen som er stasjon C:, og leser CONFIG.SYS derfra"),
+            &AboutBox::driveChoiceRequested);
     addRow(QStringLiteral("Leser:"), ws.ConfigFileName());
     addRow(QStringLiteral("Skriver:"), QStringLiteral("C:\\CONFIG.NEW med «Lagre»\n"
                                                       "C:\\STARTUP.CMD med knappene på «Oppstart»\n"
                                                       "C:\\AUTOEXEC.BAT og C:\\AUTOEXEC.BAK med knappene på «DOS»"));
 
-    auto *check = new QPushButton(QStringLiteral("Sjekk hele filen… (Ctrl+Shift+K)"), this);
-    check->setObjectName(QStringLiteral("checkWholeFile"));
-    check->setAccessibleDescription(
-        QStringLiteral("Ser etter hver fil og mappe som de aktive linjene nevner, og viser det som mangler"));
-    connect(check, &QPushButton::clicked, this, [this] {
-        accept();
-        emit checkRequested();
-    });
-    m_rows->addRow(QStringLiteral("Vil den starte?"), check);
-
-    auto *changes = new QPushButton(QStringLiteral("Endringer… (Ctrl+D)"), this);
-    changes->setObjectName(QStringLiteral("showChanges"));
-    changes->setAccessibleDescription(
-        QStringLiteral("Viser hver linje som er endret eller lagt til siden filen ble lest inn"));
-    connect(changes, &QPushButton::clicked, this, [this] {
-        accept();
-        emit changesRequested();
-    });
-    m_rows->addRow(QStringLiteral("Hva er endret?"), changes);
+    addStep(QStringLiteral("Vil den starte?"), QStringLiteral("Sjekk hele filen… (Ctrl+Shift+K)"),
+            QStringLiteral("checkWholeFile"),
+            QStringLiteral("Ser etter hver fil og mappe som de aktive linjene nevner, og viser det som mangler"),
+            &AboutBox::checkRequested);
+    addStep(QStringLiteral("Hva er endret?"), QStringLiteral("Endringer… (Ctrl+D)"), QStringLiteral("showChanges"),
+            QStringLiteral("Viser hver linje som er endret eller lagt til siden filen ble lest inn"),
+            &AboutBox::changesRequested);
+    addStep(QStringLiteral("Oppstartsfilen:"), QStringLiteral("Ta i bruk CONFIG.NEW… (Ctrl+Shift+T)"),
+            QStringLiteral("installNew"),
+            QStringLiteral("Viser hva C:\\CONFIG.NEW endrer og om OS/2 vil starte med den, og legger den på plass "
+                           "som C:\\CONFIG.SYS etter en kopi av den gamle"),
+            &AboutBox::installRequested);
+    addStep(QString(), QStringLiteral("Gjenopprett CONFIG.SYS…"), QStringLiteral("restoreConfig"),
+            QStringLiteral("Legger en tidligere CONFIG.SYS på plass igjen: CONFIG.nnn, en kopi fra os2setup, "
+                           "OS/2s arkiv eller installasjon"),
+            &AboutBox::restoreRequested);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
@@ -99,6 +90,19 @@ QString AboutBox::originText(DriveMap::Origin origin, QChar letter)
         break;
     }
     return QStringLiteral("ikke koblet");
+}
+
+void AboutBox::addStep(const QString &caption, const QString &text, const QString &name,
+                       const QString &description, void (AboutBox::*request)())
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAccessibleDescription(description);
+    connect(button, &QPushButton::clicked, this, [this, request] {
+        accept();
+        emit(this->*request)();
+    });
+    m_rows->addRow(caption, button);
 }
 
 void AboutBox::addRow(const QString &caption, const QString &value)

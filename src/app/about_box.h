@@ -26,10 +26,16 @@ signals:
     void driveChoiceRequested();
     // The user asked for "Endringer"; the box has closed.
     void changesRequested();
+    // "Ta i bruk CONFIG.NEW…" and "Gjenopprett CONFIG.SYS…"; the box has closed.
+    void installRequested();
+    void restoreRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.
     void addRow(const QString &caption, const QString &value);
+    // A button that closes the box and asks the window for a step.
+    void addStep(const QString &caption, const QString &text, const QString &name, const QString &description,
+                 void (AboutBox::*request)());
 
     QFormLayout *const m_rows;
 };

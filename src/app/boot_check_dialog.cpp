@@ -106,6 +106,12 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
     close->setText(QStringLiteral("Lukk"));
     // Enter on a finding goes to its line; only Escape or "Lukk" close.
     close->setAutoDefault(false);
+    // The step after a good check: CONFIG.NEW in place as CONFIG.SYS.
+    auto *install = buttons->addButton(QStringLiteral("Ta i bruk CONFIG.NEW…"), QDialogButtonBox::ActionRole);
+    install->setObjectName(QStringLiteral("TaIBrukFraSjekk"));
+    install->setAutoDefault(false);
+    install->setToolTip(QStringLiteral("Legger C:\\CONFIG.NEW på plass som C:\\CONFIG.SYS (Ctrl+Shift+T)"));
+    connect(install, &QPushButton::clicked, this, &BootCheckDialog::installRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);

@@ -32,6 +32,8 @@ public:
 signals:
     // The user chose the finding on document line `line`.
     void lineChosen(LinePos line);
+    // "Ta i bruk CONFIG.NEW…": the user asked to put CONFIG.NEW in place.
+    void installRequested();
 
 private:
     QLabel *const m_heading;

@@ -71,6 +71,9 @@ const std::vector<Rule> &rules()
          QStringLiteral("List kopiene av C:\\CONFIG.SYS å gå tilbake til; med et nummer N: legg kopi N på "
                         "plass. Avslutt så."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::Restore, "--restore"); }},
+        {{QStringLiteral("window")}, {},
+         QStringLiteral("Gjør --install-new eller --restore i vinduet i stedet for her."),
+         [](CommandLine &result, const QStringList &) { result.inWindow = true; }},
         {{QStringLiteral("yes")}, {}, QStringLiteral("Ikke spør før --install-new eller --restore skriver."),
          [](CommandLine &result, const QStringList &) { result.yes = true; }},
         {{QStringLiteral("force")}, {},

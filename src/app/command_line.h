@@ -30,6 +30,7 @@ struct CommandLine
     QChar bootDrive;          // --boot-drive X, upper case; null when not given
     bool yes = false;         // --yes: no question before --install-new or --restore writes
     bool force = false;       // --force: in place even when the check says OS/2 will not start
+    bool inWindow = false;    // --window: --install-new or --restore in the window (the menu's actions)
 };
 
 // Parses `arguments`, the program's name first. The toolkit's own options

@@ -2,16 +2,17 @@
 // main window on the configuration file named on the command line (or
 // C:\CONFIG.SYS).
 #include "app/check_command.h"
-#include "app/install_command.h"
-#include "app/install_step.h"
 #include "app/command_line.h"
 #include "app/display_guard.h"
 #include "app/drive_choice.h"
+#include "app/install_command.h"
+#include "app/install_step.h"
 #include "app/os2form.h"
 #include "app/qt_translation.h"
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -24,8 +25,8 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine command = parseCommandLine(arguments);
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (command.action == CommandLine::Action::Check || command.action == CommandLine::Action::InstallNew
-        || command.action == CommandLine::Action::Restore) {
+    const bool step = command.action == CommandLine::Action::InstallNew || command.action == CommandLine::Action::Restore;
+    if (command.action == CommandLine::Action::Check || (step && !command.inWindow)) {
         const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
         if (command.action == CommandLine::Action::Check)
             return runCheck(command, environment, settings, stdout, stderr);
@@ -33,7 +34,7 @@ int main(int argc, char *argv[])
             return runInstallNew(command, environment, settings, installstep::dataFolder());
         return runRestore(command, environment, settings, installstep::dataFolder());
     }
-    if (command.action != CommandLine::Action::OpenWindow)
+    if (command.action != CommandLine::Action::OpenWindow && !step)
         return finishWithoutWindow(command);
     if (const std::optional<QString> line = missingDisplay(environment, arguments)) {
         std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
@@ -54,5 +55,13 @@ int main(int argc, char *argv[])
     Os2Form.setBootDrive(command.bootDrive);
     Os2Form.setDriveChoice(choice.get());
     Os2Form.show();
+    // The menu's actions "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS".
+    if (step)
+        QTimer::singleShot(0, &Os2Form, [&Os2Form, &command] {
+            if (command.action == CommandLine::Action::InstallNew)
+                Os2Form.showInstall();
+            else
+                Os2Form.showRestore();
+        });
     return QApplication::exec();
 }

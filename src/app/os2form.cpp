@@ -121,6 +121,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
 
     FormCreate();
     watchChanges();
+    watchInstall();
 
     // Connected only now, so that the page the window opens on sets nothing off.
     showPage(PageId::Ytelse);
@@ -431,6 +432,8 @@ void TOs2Form::showAbout()
         connect(m_about, &AboutBox::checkRequested, this, [this] { showBootCheck(); });
         connect(m_about, &AboutBox::driveChoiceRequested, this, [this] { chooseDrive(); });
         connect(m_about, &AboutBox::changesRequested, this, [this] { showChanges(); });
+        connect(m_about, &AboutBox::installRequested, this, [this] { showInstall(); });
+        connect(m_about, &AboutBox::restoreRequested, this, [this] { showRestore(); });
     }
     m_about->open();
     m_about->raise();
@@ -457,6 +460,7 @@ void TOs2Form::showBootCheck()
     const bool first = !m_bootCheck;
     if (first) {
         m_bootCheck = new BootCheckDialog(this);
+        connect(m_bootCheck, &BootCheckDialog::installRequested, this, [this] { showInstall(); });
         // A finding's line becomes current as if the user clicked it on "Fil".
         connect(m_bootCheck, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
             if (!m_document.isLine(line))

@@ -81,6 +81,15 @@ public:
     // "Endringer" (Ctrl+D): every line changed or added since the load, in
     // one window beside this one that follows the document.
     void showChanges();
+
+    // "Ta i bruk CONFIG.NEW" (Ctrl+Shift+T) and "Gjenopprett CONFIG.SYS": what
+    // would change and the check, in a dialog; then the step on the user's
+    // word, and the new CONFIG.SYS read again when it is the window's file.
+    void showInstall();
+    void showRestore();
+    // Where the copies of the replaced CONFIG.SYS go besides CONFIG.nnn: the
+    // user's data folder unless set (tests give a temporary one).
+    void setDataFolder(const QString &folder) { m_dataFolder = folder; }
     // Where "Lagre" writes the document.
     static QString saveTarget() { return QStringLiteral("C:\\CONFIG.NEW"); }
     // The files whose changes are not saved: CONFIG.NEW while the document
@@ -117,11 +126,16 @@ private:
 
     // What the user changed, told as it happens (os2form_changes.cpp).
     void watchChanges();
+    // Ctrl+Shift+T, and the data folder of the copies.
+    void watchInstall();
     void showModifiedMark();
     void tellSaved();
     void tellDiscarded(int changed, int added);
     // "Angre endringen": line `line` back as it was read, as the user's edit.
     void revertLine(LinePos line);
+    // After "Ta i bruk" or "Gjenopprett": reads the new CONFIG.SYS when it is
+    // the file shown, and tells what became of the old one.
+    void afterPutInPlace(const QString &message);
 
     const std::unique_ptr<Ui::TOs2Form> ui;
     Document m_document;
@@ -131,6 +145,7 @@ private:
     bool m_shown = false;
     QPointer<AboutBox> m_about;
     QPointer<BootCheckDialog> m_bootCheck;
+    QString m_dataFolder;
     QChar m_bootDrive;
     DriveChoice *m_driveChoice = nullptr;
     std::unique_ptr<DriveChoice> m_ownDriveChoice;

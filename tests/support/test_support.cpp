@@ -131,10 +131,18 @@ QByteArray crlf(const QStringList &lines)
     return out;
 }
 
+QString dataFolder()
+{
+    static const QTemporaryDir folder;
+    return folder.path();
+}
+
 std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments)
 {
     auto window = std::make_unique<TOs2Form>(arguments, drives, ErrorRecorder::sink());
     window->workspace().setAsker(QuestionRecorder::asker());
+    // The copies of a replaced CONFIG.SYS never go to the user's own folder.
+    window->setDataFolder(dataFolder());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");

@@ -84,6 +84,8 @@ private:
 QByteArray crlf(const QStringList &lines);
 
 std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments = {});
+// The data folder of the test windows: a temporary one for the whole program.
+QString dataFolder();
 
 // The document as display text, one entry per line.
 QStringList documentLines(const TOs2Form &window);
