@@ -127,10 +127,20 @@ private slots:
         QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "GjenopprettEndringer")),
                  QStringList{"Linje 2: THREADS=64 → THREADS=32"});
         widget<QListWidget>(&dialog, "KopiListe")->setCurrentRow(1);
+        QVERIFY(widget<QPushButton>(&dialog, "GjenopprettKnapp")->isEnabled());
         QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "GjenopprettEndringer")), QStringList{"Linje 2: − THREADS=64"});
         QTest::mouseClick(widget<QPushButton>(&dialog, "GjenopprettKnapp"), Qt::LeftButton);
         QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL"}));
         QCOMPARE(d.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
+        // A copy equal to today's has nothing to put back.
+        RestoreDialog again(drives, d.data.path(), nullptr);
+        again.setAttribute(Qt::WA_DeleteOnClose, false);
+        auto *list = widget<QListWidget>(&again, "KopiListe");
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text().contains("lik dagens"))
+                list->setCurrentRow(i);
+        QVERIFY(widget<QLabel>(&again, "resultat")->text().contains("ingenting å gjenopprette"));
+        QVERIFY(!widget<QPushButton>(&again, "GjenopprettKnapp")->isEnabled());
     }
 
     // In the window: Ctrl+Shift+T first offers to save edits not yet in

@@ -226,6 +226,13 @@ void RestoreDialog::choose(int row)
         m_proposal = installstep::proposeCopy(m_drives, m_copies[std::size_t(row)]);
         m_result->hide();
         m_view->present(*m_proposal);
+        if (m_proposal->proposed == m_proposal->current) {
+            tell(QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
+                     .arg(m_proposal->source, installstep::configSys()),
+                 false);
+            m_proposal.reset();
+            m_go->setEnabled(false);
+        }
     } catch (const FileError &e) {
         tell(e.message(), true);
     }
