@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -184,6 +185,44 @@ private slots:
         const Run wrong = s.run({"--restore", "99", "--yes"});
         QCOMPARE(wrong.status, 2);
         QVERIFY(wrong.err.contains("ingen kopi"));
+    }
+
+    // Every kind of copy can be put back, today's CONFIG.SYS kept first.
+    void restoreEachKind_data()
+    {
+        QTest::addColumn<QString>("where"); // where the copy lies on the drive; "saved": the data folder
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("CONFIG.nnn") << "config.007" << "C:\\CONFIG.007";
+        QTest::newRow("CONFIG.BAK") << "CONFIG.BAK" << "C:\\CONFIG.BAK";
+        QTest::newRow("desktop archive") << "OS2/ARCHIVES/3/CONFIG.SYS" << "C:\\OS2\\ARCHIVES\\3\\CONFIG.SYS";
+        QTest::newRow("installer's") << "OS2/INSTALL/CONFIG.SYS" << "C:\\OS2\\INSTALL\\CONFIG.SYS";
+        QTest::newRow("the program's own") << "saved" << "os2setups kopi";
+    }
+    void restoreEachKind()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, listed);
+        const QByteArray today = fixture("ecs-thinkpad.config.sys");
+        const QByteArray copy = edited(today);
+        Setup s(today, std::nullopt);
+        if (where == "saved") {
+            const QString folder = configcopies::savedFolder(s.data.path(), s.c.map(), u'C');
+            QVERIFY(QDir().mkpath(folder));
+            QFile f(folder + "/CONFIG.SYS-20261201-120000");
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(copy) == copy.size());
+        } else {
+            s.c.write(where, copy);
+        }
+        const Run list = s.run({"--restore"});
+        QCOMPARE(list.status, 0);
+        const QStringList rows = list.out.split(u'\n').filter(listed);
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(rows.first().contains("1 linje forskjellig"), qPrintable(rows.first()));
+        const QString number = rows.first().trimmed().section(u' ', 0, 0);
+        const Run back = s.run({"--restore", number, "--yes", "--force"});
+        QCOMPARE(back.status, 0);
+        QCOMPARE(s.c.read("CONFIG.SYS"), copy);
+        QCOMPARE(s.c.read("CONFIG.001"), today);
     }
 
     // The built program wires the options to these steps.
