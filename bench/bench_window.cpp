@@ -1,5 +1,5 @@
 // Benchmark of the window at work on the largest document: a keystroke in
-// Edit1 (also with "Endringer" open), opening "Endringer", the "Disk" page
+// Edit1 (on its last line too, and with "Endringer" open), opening "Endringer", the "Disk" page
 // refresh, "Hent", a line of 1 MB, and the check of the whole file. Runs in rounds;
 // each round times a block of runs of the yardstick (reading and splitting the
 // same file) and of every figure, so that a busy machine slows yardstick and
@@ -201,11 +201,14 @@ int main(int argc, char *argv[])
     const auto keyWindow = openWindow(big, PageId::Fil);
     const auto smallWindow = openWindow(small, PageId::Fil);
     const auto viewWindow = openWindow(big, PageId::Fil);
+    const auto lastWindow = openWindow(big, PageId::Fil);
     const auto diskWindow = openWindow(big, PageId::Disk);
     const auto hentWindow = openWindow(big, PageId::Fil);
     const LinePos bigThreads = LinePos(bench::kLines - 8);
     const LinePos smallThreads = LinePos(100 - 8);
+    const LinePos bigLast = LinePos(bench::kLines - 1);
     keyWindow->workspace().makeCurrent(bigThreads);
+    lastWindow->workspace().makeCurrent(bigLast);
     smallWindow->workspace().makeCurrent(smallThreads);
     viewWindow->workspace().makeCurrent(bigThreads);
     QCoreApplication::processEvents();
@@ -220,6 +223,11 @@ int main(int argc, char *argv[])
                       for (int i = 0; i < kRuns; ++i)
                           typeAndErase(*keyWindow, bigThreads, t);
                   }};
+    // The last line: the list must not lay out every row again for it.
+    Figure keyLast{"... on the last line", &keyBig, [&](Times &t) {
+                       for (int i = 0; i < kRuns; ++i)
+                           typeAndErase(*lastWindow, bigLast, t);
+                   }};
     // "Endringer" open beside the window: each keystroke adds the line's row
     // and each Backspace takes it away again.
     Figure keyView{"... with \"Endringer\" open", &keyBig, [&](Times &t) {
@@ -255,7 +263,7 @@ int main(int argc, char *argv[])
 
     std::vector<Figure *> figures{&yard};
     if (wanted("key") || wanted("changes"))
-        figures.insert(figures.end(), {&keySmall, &keyBig});
+        figures.insert(figures.end(), {&keySmall, &keyBig, &keyLast});
     if (wanted("changes"))
         figures.insert(figures.end(), {&keyView, &openSmall, &openBig});
     if (wanted("disk"))
@@ -267,6 +275,7 @@ int main(int argc, char *argv[])
     if (wanted("key") || wanted("changes")) {
         print(keySmall, "the yardstick");
         print(keyBig, "the keystroke on 100 lines");
+        print(keyLast, "the keystroke on another line");
     }
     if (wanted("changes")) {
         print(keyView, "the keystroke without it");
