@@ -83,7 +83,7 @@ private slots:
     }
 
     // The list shows a long line cut after ShownBytes bytes, ending in "…";
-    // the document keeps every byte.
+    // the document keeps every byte, and gives them all as the line's edit text.
     void longLinesAreShownCut_data()
     {
         QTest::addColumn<int>("size");
@@ -100,6 +100,7 @@ private slots:
         doc.setLines({line});
         const QString shown = doc.index(0).data().toString();
         QCOMPARE(doc.line(0), line);
+        QCOMPARE(doc.index(0).data(Qt::EditRole).toString(), text8::toDisplay(line));
         if (std::size_t(size) <= Document::ShownBytes) {
             QCOMPARE(shown, text8::toDisplay(line));
             return;

@@ -180,7 +180,8 @@ private slots:
     }
 
     // Typing repaints the line's row on screen; typing in the last line,
-    // whose width every row takes, makes the list as wide as that line.
+    // whose width every row takes, makes the list as wide as that line, and
+    // erasing makes it narrow again.
     void theListFollowsTyping()
     {
         Window win({"REM a", "REM b", "REM c"});
@@ -205,6 +206,15 @@ private slots:
         QTest::keyClicks(edit, QString(120, u'W'));
         QCoreApplication::processEvents();
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+        // And as narrow again once the line is short, the rows where they were.
+        const QRect first = rowRect(2);
+        for (int i = 0; i < 120; ++i)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(rowRect(2).top(), first.top());
+        QCOMPARE(rowRect(2).height(), first.height());
+        QCOMPARE(win.lines().at(2), "REM c");
     }
 
     void remToggle_data()
