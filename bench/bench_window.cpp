@@ -9,7 +9,7 @@
 
 #include "app/os2form.h"
 #include "engine/boot_check.h"
-#include "workspace/workspace.h"
+#include "workspace/status_area.h"
 
 #include <QApplication>
 #include <QDir>
@@ -207,10 +207,10 @@ int main(int argc, char *argv[])
     const LinePos bigThreads = LinePos(bench::kLines - 8);
     const LinePos smallThreads = LinePos(100 - 8);
     const LinePos bigLast = LinePos(bench::kLines - 1);
-    keyWindow->workspace().makeCurrent(bigThreads);
-    lastWindow->workspace().makeCurrent(bigLast);
-    smallWindow->workspace().makeCurrent(smallThreads);
-    viewWindow->workspace().makeCurrent(bigThreads);
+    keyWindow->status().makeCurrent(bigThreads);
+    lastWindow->status().makeCurrent(bigLast);
+    smallWindow->status().makeCurrent(smallThreads);
+    viewWindow->status().makeCurrent(bigThreads);
     QCoreApplication::processEvents();
 
     Figure yard{"yardstick: read the file and split it", nullptr,
@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
     // Each with one changed line, so that opening looks at every line.
     const auto withAChange = [](const Drive &drive, LinePos line) {
         auto w = openWindow(drive, PageId::Fil);
-        w->workspace().makeCurrent(line);
+        w->status().makeCurrent(line);
         key(*w, Qt::Key_X, QStringLiteral("X"));
         return w;
     };
@@ -338,9 +338,9 @@ int main(int argc, char *argv[])
         fail("no line of 1 MB");
     Times select, keyHuge, rem;
     for (int r = 0; r < kHugeRuns; ++r) {
-        hugeWindow->workspace().makeCurrent(0);
+        hugeWindow->status().makeCurrent(0);
         QCoreApplication::processEvents();
-        select.push_back(timeOf([&] { hugeWindow->workspace().makeCurrent(hugePos); }));
+        select.push_back(timeOf([&] { hugeWindow->status().makeCurrent(hugePos); }));
         typeAndErase(*hugeWindow, hugePos, keyHuge);
         rem.push_back(timeOf([&] { hugeWindow->RemKnappClick(); }));
         if (hugeWindow->document().line(hugePos).compare(0, 13, "REM SET PATH=") != 0)

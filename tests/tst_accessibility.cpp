@@ -101,9 +101,9 @@ private slots:
         WindowOnDrive win({"BASEDEV=IBM1S506.ADD", "BASEDEV=OS2DASD.DMD", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM"}, page);
         if (!darkFirst)
             QApplication::setPalette(dark);
-        win.w->workspace().showMessage(QStringLiteral("Nødvendig"));
-        win.w->workspace().showHint(QStringLiteral("Rediger C:\\CONFIG.SYS"));
-        win.w->workspace().showTextInEditLine(QStringLiteral("THREADS=256"));
+        win.w->status().showMessage(QStringLiteral("Nødvendig"));
+        win.w->status().showHint(QStringLiteral("Rediger C:\\CONFIG.SYS"));
+        win.w->status().showTextInEditLine(QStringLiteral("THREADS=256"));
 
         QWidget *control = widget<QWidget>(win.w.get(), qPrintable(name));
         QImage image;
@@ -282,12 +282,13 @@ private slots:
         TestDrive c;
         c.write("CONFIG.SYS", "REM\r\n");
         c.write("TEST/DIR/CONFIG.SYS", "REM\r\n");
-        auto w = openWindow(c.map(), {file});
+        WindowOnDrive win(c.map(), {file});
+        auto &w = win.w;
         auto *label = widget<QLabel>(w.get(), "LinjeLabel");
         const QString family = QFontInfo(label->font()).family();
         if (family != u"Arial" && family != u"Liberation Sans")
             QSKIP("needs Arial or a font with its metrics (Liberation Sans)");
-        w->workspace().vislinje(LinePos(pos));
+        w->status().vislinje(LinePos(pos));
         QCOMPARE(label->text(), shown);
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
         QCOMPARE(label->toolTip(), whole);

@@ -323,7 +323,7 @@ private slots:
         }
         if (!answer.isEmpty())
             win.questions.answer({answer});
-        win.w->workspace().showHint(QString());
+        win.w->status().showHint(QString());
         win.press(button);
         QStringList askedTexts;
         for (const Question &q : win.questions.asked())

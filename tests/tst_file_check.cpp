@@ -36,11 +36,11 @@ void checkLine(TOs2Form *w, int row, const QString &message)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
     const QStringList before = documentLines(*w);
     const QString edit = widget<QLineEdit>(w, "Edit1")->text();
-    w->workspace().showMessage(kOld);
+    w->status().showMessage(kOld);
     QTest::mouseClick(widget<QPushButton>(w, "SjekkKnapp"), Qt::LeftButton);
     QCOMPARE(widget<QLabel>(w, "Label2")->text(), message);
     QCOMPARE(documentLines(*w), before);
-    QCOMPARE(w->workspace().selectedLine(), row);
+    QCOMPARE(w->status().selectedLine(), row);
     QCOMPARE(widget<QLineEdit>(w, "Edit1")->text(), edit);
 }
 
@@ -98,8 +98,9 @@ private slots:
         QVERIFY(QFile::link(cwd.path("LOCAL.SYS"), c.path("OUT.SYS")));
         c.write(QString(kLong).replace(u'\\', u'/') + "/A.SYS", "x");
         c.write("CONFIG.SYS", crlf({"REM top", line}));
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         checkLine(w.get(), 1, message);
         QCOMPARE(errors.messages(), QStringList());
     }
@@ -111,7 +112,8 @@ private slots:
         CurrentDir cwd;
         DriveMap drives;
         drives.setDrive(u'C', QStringLiteral(OS2SETUP_TEST_DATA "/../../examples/drive-c"));
-        auto w = openWindow(drives);
+        WindowOnDrive win(drives, {});
+        auto &w = win.w;
         const QStringList lines = documentLines(*w);
         int drivers = 0;
         for (int row = 0; row < lines.size(); ++row) {
@@ -136,8 +138,9 @@ private slots:
         e.write("CONFIG.SYS", crlf({"LIBPATH=E:\\OS2\\DLL", "BASEDEV=IBMKBD.SYS", "BASEDEV=ONLYC.ADD"}));
         DriveMap drives = c.map();
         drives.setDrive(u'E', e.root());
-        ErrorRecorder errors;
-        auto w = openWindow(drives, {"E:\\CONFIG.SYS"});
+        WindowOnDrive win(drives, {"E:\\CONFIG.SYS"});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         checkLine(w.get(), 1, "E:\\OS2\\BOOT\\IBMKBD.SYS eksisterer");
         checkLine(w.get(), 2, kNoDriver);
         w->showBootCheck();
@@ -158,7 +161,7 @@ private slots:
         win.c.write("OS2/BOOT/COM.SYS", "x");
         win.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
-        win.w->workspace().showHint("old hint");
+        win.w->status().showHint("old hint");
         QTest::keyClick(win.w.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
         QPointer<QDialog> dialog = win.w->findChild<QDialog *>("BootCheckDialog");
         QVERIFY(dialog && dialog->isVisible());
@@ -214,8 +217,9 @@ private slots:
     void wholeFileWithNothingRead()
     {
         TestDrive c;
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(errors.messages().size(), 1);
         w->showBootCheck();
         auto *dialog = w->findChild<QDialog *>("BootCheckDialog");

@@ -356,7 +356,7 @@ private slots:
         if (act.contains(u':'))
             win.pick(act.section(u':', 0, 0), act.section(u':', 1).toInt());
         else if (act == u"RemKnapp") {
-            win.w->workspace().clearEditLine();
+            win.w->status().clearEditLine();
             win.press(act);
         } else if (!act.isEmpty())
             win.click(act);
@@ -394,7 +394,7 @@ private slots:
         win.show(PageId::Dos);
         for (const char *box : {"vemmsys", "ansisys", "vcdromsys"})
             win.click(box);
-        win.w->workspace().selectLine(7);
+        win.w->status().selectLine(7);
         for (const Heard &h : std::as_const(g_heard))
             QVERIFY2(h.object != list || (h.type != QAccessible::Focus && h.type != QAccessible::SelectionAdd
                                           && h.type != QAccessible::Selection),

@@ -43,14 +43,15 @@ private slots:
         d.write("test/config.sys", crlf({"FROM D", "REM"}));
         DriveMap drives = c.map();
         drives.setDrive(u'D', d.root());
-        ErrorRecorder errors;
-        auto w = openWindow(drives, arguments);
+        WindowOnDrive win(drives, arguments);
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(w->ConfigFileName(), configFile);
         QCOMPARE(documentLines(*w).value(0), firstLine);
         QCOMPARE(errors.messages(), QStringList{});
 
         // The label may cut a long name short; its tooltip holds the whole text.
-        w->workspace().vislinje(NoLine);
+        w->status().vislinje(NoLine);
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->toolTip(), "ikke i " + configFile);
 
         // Saving never writes the file that was read.
@@ -64,7 +65,8 @@ private slots:
     {
         TestDrive c;
         c.write("CONFIG.SYS", crlf({"REM"}));
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
         QCOMPARE(w->objectName(), QStringLiteral("Os2Form"));
         QCOMPARE(w->windowHandle()->title(), QStringLiteral("OS/2 setup"));
         QCOMPARE(w->size(), QSize(634, 418));
@@ -114,8 +116,9 @@ private slots:
         QFETCH(QByteArray, saved);
         TestDrive c;
         c.write("CONFIG.SYS", file);
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(w->document().count(), lineCount);
         QCOMPARE(widget<QListView>(w.get(), "ListBox")->model()->rowCount(), lineCount);
         QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
@@ -126,8 +129,9 @@ private slots:
     void failedLoadLeavesAnEmptyWorkingWindow()
     {
         TestDrive c;
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains("C:\\CONFIG.SYS"), qPrintable(messages.first()));
@@ -144,7 +148,7 @@ private slots:
     {
         ErrorRecorder recorder;
         QWidget window;
-        ErrorReporter reporter(&window, ErrorRecorder::sink());
+        ErrorReporter reporter(&window, recorder.sink());
         reporter.report("Kan ikke lese C:\\X");
         reporter.report("Kan ikke lese C:\\X");
         reporter.report("Kan ikke lese C:\\Y");
@@ -160,8 +164,9 @@ private slots:
         for (int i = 0; i < 65536; ++i)
             many += "REM\r\n";
         c.write("CONFIG.SYS", many);
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(w->document().count(), 0);
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);
@@ -201,8 +206,9 @@ private slots:
             if (how == "append-only")
                 QProcess::execute("chattr", {"-a", c.root()});
         });
-        ErrorRecorder errors;
-        auto w = openWindow(drives, how == "nodrive" ? QStringList{c.path("CONFIG.SYS")} : QStringList{});
+        WindowOnDrive win(drives, how == "nodrive" ? QStringList{c.path("CONFIG.SYS")} : QStringList{});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(documentLines(*w), QStringList{"NEW"});
         QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
         const QStringList messages = errors.messages();
@@ -244,10 +250,11 @@ private slots:
             QFile::remove(c.path("CONFIG.NEW"));
             QCOMPARE(QProcess::execute("ln", {c.path("CONFIG.SYS"), c.path("CONFIG.NEW")}), 0);
         }
-        ErrorRecorder errors;
-        QuestionRecorder questions;
+        WindowOnDrive win(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first
-        auto w = openWindow(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
         widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Oppstart));
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
         QTest::mouseClick(widget<QPushButton>(w.get(), qPrintable(button)), Qt::LeftButton);
@@ -262,8 +269,9 @@ private slots:
     {
         TestDrive c;
         c.write("CONFIG.NEW", "DEVICE=C:\\OS2\\BOOT\\KEEP.SYS\r\n");
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
         QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 2);
@@ -290,8 +298,9 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(c.path("CONFIG.SYS")).constData(), 0644), 0);
         QCOMPARE(::mkfifo(QFile::encodeName(c.path("STARTUP.CMD")).constData(), 0644), 0);
         QCOMPARE(::mkfifo(QFile::encodeName(c.path("AUTOEXEC.BAT")).constData(), 0644), 0);
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.at(0).startsWith("Kan ikke lese C:\\CONFIG.SYS") && messages.at(0).contains("ikke en vanlig fil"),
@@ -347,8 +356,9 @@ private slots:
             c.write("small/CONFIG.SYS", crlf({"REM " + QString(10000, u'x')}));
             c.write("small/CONFIG.NEW", "OLD\r\n");
         }
-        ErrorRecorder errors;
-        auto w = openWindow(drives, arguments);
+        WindowOnDrive win(drives, arguments);
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         if (setup == "full") {
             QCOMPARE(errors.messages(), QStringList{});
             QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
@@ -370,8 +380,9 @@ private slots:
             file += "REM\r\n";
         file += "THREADS=256\r\n";
         c.write("CONFIG.SYS", file);
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(int(w->registers().ThreadsLine), 65534);
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048);
@@ -393,7 +404,8 @@ private slots:
     {
         TestDrive c;
         c.write("CONFIG.SYS", crlf({"A", "B", "C"}));
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
         auto *list = widget<QListView>(w.get(), "ListBox");
         widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Fil));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
@@ -401,7 +413,7 @@ private slots:
         QCOMPARE(documentLines(*w), (QStringList{"A", "B", "CXX"}));
         QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
         QCOMPARE(documentLines(*w), (QStringList{"A", "B", "C"}));
-        QCOMPARE(w->workspace().selectedLine(), 0);
+        QCOMPARE(w->status().selectedLine(), 0);
     }
 };
 

@@ -113,9 +113,9 @@ private slots:
         WindowOnDrive win({"RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "THREADS=256",
                            "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS"},
                           page == PageId::Fil ? PageId::Nettverk : PageId::Fil);
-        win.w->workspace().selectLine(3);
-        win.w->workspace().showMessage("old");
-        win.w->workspace().showHint("old");
+        win.w->status().selectLine(3);
+        win.w->status().showMessage("old");
+        win.w->status().showHint("old");
         win.show(page);
         QCOMPARE(win.text("Edit1"), edit);
         QCOMPARE(win.text("Label3"), hint);
@@ -165,11 +165,11 @@ private slots:
     void remToggleRefreshesTheShownPage()
     {
         WindowOnDrive win({"REM", "SET AUTOSTART=FOLDERS", "THREADS=256"}, PageId::Fil);
-        win.w->workspace().selectLine(2);
+        win.w->status().selectLine(2);
         win.show(PageId::Nettverk);
         win.show(PageId::Fil);
         QCOMPARE(win.text("Edit1"), QStringLiteral("THREADS=256"));
-        win.w->workspace().showHint("old");
+        win.w->status().showHint("old");
         win.press("RemKnapp");
         QCOMPARE(win.lines().at(2), QStringLiteral("REM THREADS=256"));
         QCOMPARE(win.text("Edit1"), QStringLiteral("REM THREADS=256"));
@@ -177,7 +177,7 @@ private slots:
 
         // On "Grensesnitt" the refresh shows the AUTOSTART line after the toggle.
         win.show(PageId::Grensesnitt);
-        win.w->workspace().makeCurrent(2);
+        win.w->status().makeCurrent(2);
         win.press("RemKnapp");
         QCOMPARE(win.lines().at(2), QStringLiteral("THREADS=256"));
         QCOMPARE(win.text("Edit1"), QStringLiteral("SET AUTOSTART=FOLDERS"));

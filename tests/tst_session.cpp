@@ -207,7 +207,7 @@ private:
         }
         // The file read is never written; a save writes exactly the document.
         QCOMPARE(m_win.c.read("CONFIG.SYS"), m_file);
-        if (action == "save" && m_win.w->workspace().hasReadFile())
+        if (action == "save" && m_win.w->files().hasReadFile())
             QCOMPARE(m_win.c.read("CONFIG.NEW"), crlf(after));
     }
 

@@ -87,7 +87,7 @@ QString archiveBase(const DriveMap &drives, QChar drive)
 {
     const QString fallback = onDrive(drive, QStringLiteral("OS2\\ARCHIVES"));
     const QString file = onDrive(drive, QStringLiteral("OS2\\BOOT\\ARCHBASE.$$$"));
-    if (!linefile::exists(drives, file))
+    if (linefile::exists(drives, file) != linefile::Presence::File)
         return fallback;
     std::string bytes;
     try {
@@ -195,7 +195,7 @@ Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &show
         linefile::saveBytes(drives, config, bytes);
     } catch (const FileError &) {
         // CONFIG.SYS is as it was: the copies of it go again.
-        if (!done.numbered.isEmpty() && linefile::exists(drives, done.numbered)
+        if (!done.numbered.isEmpty() && linefile::exists(drives, done.numbered) == linefile::Presence::File
             && linefile::readBytes(drives, done.numbered) == current)
             QFile::remove(drives.resolve(done.numbered));
         if (!done.saved.isEmpty())

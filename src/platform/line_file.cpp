@@ -126,7 +126,8 @@ std::string join(const Lines &lines)
 
 namespace {
 
-QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *stamp)
+// The bytes of `dosPath`; its host path and stamp as read into `read`, when given.
+QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *read)
 {
     const QString host = hostOf(kRead, drives, dosPath);
     refuseNonPlain(kRead, dosPath, QFileInfo(host));
@@ -164,8 +165,10 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *st
         used += n;
     }
     data.truncate(used);
-    if (stamp)
-        *stamp = FileStamp::fromStat(st);
+    if (read) {
+        read->hostPath = host;
+        read->stamp = FileStamp::fromStat(st);
+    }
     return data;
 }
 
@@ -176,16 +179,22 @@ std::string readBytes(const DriveMap &drives, const QString &dosPath)
     return readAll(drives, dosPath, nullptr).toStdString();
 }
 
-Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse, FileStamp *stamp)
+ReadFile read(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse)
 {
     // Split from the bytes as read: a copy of a large file costs a third of
     // the splitting.
-    const QByteArray data = readAll(drives, dosPath, stamp);
-    Lines lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
-    if (lines.size() > maxLines)
+    ReadFile file;
+    const QByteArray data = readAll(drives, dosPath, &file);
+    file.lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
+    if (file.lines.size() > maxLines)
         fail(kRead, dosPath,
-             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(lines.size()).arg(maxLines));
-    return lines;
+             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(file.lines.size()).arg(maxLines));
+    return file;
+}
+
+Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse)
+{
+    return read(drives, dosPath, maxLines, std::move(reuse)).lines;
 }
 
 void setWriteCallForTesting(WriteCall call)
@@ -280,12 +289,12 @@ void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
         refuseNonPlain(kRead, dosPath, info);
 }
 
-bool exists(const DriveMap &drives, const QString &dosPath)
+Presence exists(const DriveMap &drives, const QString &dosPath)
 {
     try {
-        return QFileInfo(drives.resolve(dosPath)).isFile();
-    } catch (const FileError &) {
-        return false;
+        return QFileInfo(drives.resolve(dosPath)).isFile() ? Presence::File : Presence::NoFile;
+    } catch (const FileError &e) {
+        return e.isUnreachable() ? Presence::Unreachable : Presence::NoFile;
     }
 }
 
