@@ -74,7 +74,10 @@ private slots:
         QTest::newRow("first path counts") << "IFS=C:\\OS2\\HPFS.IFS /I:C:\\OS2\\BOOT\\COM.SYS" << kNoFile;
         QTest::newRow("search path") << "SET PATH=C:\\OS2\\BOOT;C:\\OS2" << kNoFile;
         QTest::newRow("folder") << "DEVICE=C:\\OS2\\BOOT" << kNoFile;
-        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kNoFile;
+        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS"
+                                        << "ikke sjekket: stasjonen til Q:\\OS2\\BOOT\\COM.SYS er ikke koblet til noen mappe";
+        QTest::newRow("driver on an unmapped drive") << "BASEDEV=Q:\\OS2\\BOOT\\COM.SYS"
+                                                     << "ikke sjekket: stasjonen til Q:\\OS2\\BOOT\\COM.SYS er ikke koblet til noen mappe";
         QTest::newRow("not a drive letter") << "DEVICE=1:\\LOCAL.SYS" << kNoFile;
         QTest::newRow("a link out of the drive") << "DEVICE=C:\\OUT.SYS" << kNoFile;
         QTest::newRow("long line") << "REM " + QString(300, u'x') + " BASEDEV=IBMKBD.SYS /P" << boot + "IBMKBD.SYS eksisterer";
@@ -103,6 +106,33 @@ private slots:
         ErrorRecorder &errors = win.errors;
         checkLine(w.get(), 1, message);
         QCOMPARE(errors.messages(), QStringList());
+    }
+
+    // A drive the program cannot look at is not taken for a missing file: as
+    // the check of the whole file, "Sjekk" tells that nothing was checked.
+    void unreachableDrives_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bare driver, boot drive unmapped")
+            << "BASEDEV=IBMKBD.SYS" << "ikke sjekket: stasjonen til IBMKBD.SYS er ikke koblet til noen mappe";
+        QTest::newRow("drive folder gone") << "DEVICE=D:\\OS2\\X.SYS"
+                                           << "Kan ikke sjekke D:\\: mappen %1 til stasjon D: finnes ikke";
+    }
+    void unreachableDrives()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        TestDrive c;
+        c.write("OS2/BOOT/IBMKBD.SYS", "x");
+        DriveMap drives = c.map();
+        const QString gone = c.path("gone");
+        drives.setDrive(u'D', gone);
+        c.write("CONFIG.SYS", crlf({"REM top", line}));
+        WindowOnDrive win(drives, {});
+        win.w->setBootDrive(u'Q');
+        checkLine(win.w.get(), 1, message.arg(gone));
+        QCOMPARE(win.errors.messages(), QStringList());
     }
 
     // The example drive, only read: its installed base drivers lie in OS2\BOOT, the

@@ -9,44 +9,57 @@
 
 namespace {
 
+using Presence = DriveTree::Presence;
+
 std::string_view upToBlank(std::string_view s)
 {
     return s.substr(0, s.find(' '));
 }
 
-// Whether the file `dosPath` is on its drive; a path without a drive lies on
-// `bootDrive`, from its root, as OS/2 reads it at start.
-bool isFile(DriveTree &tree, char bootDrive, std::string_view dosPath)
+// Where the file `dosPath` is on its drive; a path without a drive lies on
+// `bootDrive`, from its root, as OS/2 reads it at start. Throws FileError when
+// its drive's folder is not there.
+Presence lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath)
 {
     if (dosPath.empty())
-        return false;
+        return Presence::Absent;
     std::string path(dosPath);
     if (path.size() < 2 || path[1] != ':')
         path.insert(0, path.starts_with('\\') ? std::string{bootDrive, ':'} : std::string{bootDrive, ':', '\\'});
-    try {
-        return tree.find(path, DriveTree::Type::File) == DriveTree::Presence::Present;
-    } catch (const FileError &) {
-        return false;
-    }
+    return tree.find(path, DriveTree::Type::File);
 }
 
-} // namespace
-
-std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s)
+QString found(std::string_view path)
 {
-    DriveTree tree(drives);
-    const char boot = bootDrive.toUpper().toLatin1();
+    return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+}
+
+// As the check of the whole file tells a name on a drive without a folder.
+QString unmapped(std::string_view name)
+{
+    return QStringLiteral("ikke sjekket: stasjonen til %1 er ikke koblet til noen mappe").arg(text8::toDisplay(name));
+}
+
+std::optional<QString> check(DriveTree &tree, char boot, std::string_view s)
+{
     static constexpr std::string_view kBasedev = "BASEDEV=";
     if (const auto at = s.find(kBasedev); at != std::string_view::npos) {
         const std::string_view name = upToBlank(s.substr(at + kBasedev.size()));
         if (name.find_first_of(":\\/") != std::string_view::npos) {
-            if (isFile(tree, boot, name))
-                return text8::toDisplay(name) + QStringLiteral(" eksisterer");
+            const Presence where = lookUp(tree, boot, name);
+            if (where == Presence::Present)
+                return found(name);
+            if (where == Presence::Unmapped)
+                return unmapped(name);
         } else if (!name.empty()) {
             for (const std::string_view folder : {"\\", "\\OS2\\BOOT\\", "\\OS2\\"}) {
                 const std::string path = std::string{boot, ':'} + std::string(folder) + std::string(name);
-                if (isFile(tree, boot, path))
-                    return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+                const Presence where = lookUp(tree, boot, path);
+                if (where == Presence::Present)
+                    return found(path);
+                // The three places lie on the one boot drive.
+                if (where == Presence::Unmapped)
+                    return unmapped(name);
             }
         }
         return QStringLiteral("** FEIL **   finner ikke styreprogram");
@@ -54,9 +67,27 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
     if (const auto at = s.find(":\\"); at != std::string_view::npos) {
         // From the drive letter in front of ":\", when there is one.
         const std::string_view path = upToBlank(s.substr(at == 0 ? 0 : at - 1));
-        if (path.size() >= 2 && path[1] == ':' && isFile(tree, boot, path))
-            return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+        if (path.size() >= 2 && path[1] == ':') {
+            const Presence where = lookUp(tree, boot, path);
+            if (where == Presence::Present)
+                return found(path);
+            if (where == Presence::Unmapped)
+                return unmapped(path);
+        }
         return QStringLiteral("** FEIL **   finner ikke filen");
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s)
+{
+    DriveTree tree(drives);
+    try {
+        return check(tree, bootDrive.toUpper().toLatin1(), s);
+    } catch (const FileError &e) {
+        // A drive whose folder is not there: nothing on it was looked at.
+        return e.message();
+    }
 }
