@@ -287,7 +287,7 @@ private slots:
         auto *label = widget<QLabel>(w.get(), "LinjeLabel");
         const QString family = QFontInfo(label->font()).family();
         if (family != u"Arial" && family != u"Liberation Sans")
-            QSKIP("needs Arial or a font with its metrics (Liberation Sans)");
+            SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
         w->status().vislinje(LinePos(pos));
         QCOMPARE(label->text(), shown);
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
@@ -349,7 +349,7 @@ private slots:
     {
         const QDir folder(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         if (folder.entryList({"qtbase_nb.qm", "qtbase_nn.qm"}).isEmpty())
-            QSKIP("Qt's Norwegian translation (qt6-translations-l10n) is not installed");
+            SKIP_WITHOUT_INSTALLED("Qt's Norwegian translation (qt6-translations-l10n)");
         QVERIFY(!installQtTranslation(*qApp).isEmpty());
         WindowOnDrive win({"REM"});
         const std::unique_ptr<QMenu> menu(win.get<QLineEdit>("Edit1")->createStandardContextMenu());

@@ -458,7 +458,7 @@ void TestPageLayout::captionsFit()
 {
     const QString family = QFontInfo(windowFont()).family();
     if (family != u"Arial" && family != u"Liberation Sans")
-        QSKIP("needs Arial or a font with its metrics (Liberation Sans)");
+        SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
 
     for (QLabel *label : all<QLabel>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
