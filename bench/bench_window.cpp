@@ -186,7 +186,7 @@ int main(int argc, char *argv[])
     // The large file with one line of 1 MB in its middle.
     const LinePos hugePos = bench::kLines / 2;
     {
-        Lines lines = linefile::split(config.constData(), std::size_t(config.size()));
+        Lines lines = linefile::split(config.constData(), static_cast<std::size_t>(config.size()));
         std::string &line = lines[hugePos];
         line = "SET PATH=";
         while (line.size() < kHugeLineBytes)
@@ -204,9 +204,9 @@ int main(int argc, char *argv[])
     const auto lastWindow = openWindow(big, PageId::Fil);
     const auto diskWindow = openWindow(big, PageId::Disk);
     const auto hentWindow = openWindow(big, PageId::Fil);
-    const LinePos bigThreads = LinePos(bench::kLines - 8);
-    const LinePos smallThreads = LinePos(100 - 8);
-    const LinePos bigLast = LinePos(bench::kLines - 1);
+    const LinePos bigThreads = static_cast<LinePos>(bench::kLines - 8);
+    const LinePos smallThreads = static_cast<LinePos>(100 - 8);
+    const LinePos bigLast = static_cast<LinePos>(bench::kLines - 1);
     keyWindow->status().makeCurrent(bigThreads);
     lastWindow->status().makeCurrent(bigLast);
     smallWindow->status().makeCurrent(smallThreads);

@@ -235,7 +235,7 @@ private slots:
         typeText(win.get("autoexecmemo"), "@");
         win.questions.answer({answer});
         QCOMPARE(win.w->close(), closes);
-        QCOMPARE(win.questions.asked().size(), std::size_t(1));
+        QCOMPARE(win.questions.asked().size(), static_cast<std::size_t>(1));
         const Question &q = win.questions.asked().front();
         QCOMPARE(q.text, "Lagre endringene før du avslutter?");
         for (const char *file : {"C:\\CONFIG.NEW", "C:\\STARTUP.CMD", "C:\\AUTOEXEC.BAT"})

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(chooser.folder(), QStringLiteral("/mnt/picked"));
         browse->setFocus();
         QTest::keyClick(browse, Qt::Key_Return);
-        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chooser.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(chooser.folder(), QStringLiteral("/mnt/picked"));
     }
 
@@ -195,7 +195,7 @@ private slots:
         QTest::mouseClick(okButton(chooser), Qt::LeftButton);
         QTRY_COMPARE(fake.mountCalls("sdb1"), 1);
         QTRY_VERIFY(okButton(chooser)->isEnabled());
-        QCOMPARE(chooser.result(), int(told.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(chooser.result(), static_cast<int>(told.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(chooser.isVisible(), !told.isEmpty());
         QVERIFY2(note(chooser).contains(told), qPrintable(note(chooser)));
         QCOMPARE(chooser.folder(), refuse.isEmpty() ? ecs.root() : QString());

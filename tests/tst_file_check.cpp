@@ -31,7 +31,7 @@ struct CurrentDir : TestDrive
 // `message`; the document, the selection and Edit1 stay as they were.
 void checkLine(TOs2Form *w, int row, const QString &message)
 {
-    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(int(PageId::Fil));
+    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Fil));
     auto *list = widget<QListView>(w, "ListBox");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
     const QStringList before = documentLines(*w);

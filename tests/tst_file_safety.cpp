@@ -214,12 +214,12 @@ private slots:
         // Each call takes what its step says, at most what it is given; the
         // calls after the steps take everything.
         linefile::setWriteCallForTesting([&](int fd, const char *data, unsigned long size) -> long {
-            const int take = step < steps.size() ? steps.at(step++) : int(size);
+            const int take = step < steps.size() ? steps.at(step++) : static_cast<int>(size);
             if (take < 0) {
                 errno = -take;
                 return -1;
             }
-            return long(::write(fd, data, std::min<unsigned long>(size, unsigned(take))));
+            return static_cast<long>(::write(fd, data, std::min<unsigned long>(size, static_cast<unsigned>(take))));
         });
         const auto restore = qScopeGuard([] { linefile::setWriteCallForTesting({}); });
         const std::optional<FileError> e =

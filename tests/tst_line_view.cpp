@@ -280,7 +280,7 @@ private slots:
     {
         QTest::addColumn<int>("pos");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no line") << int(NoLine) << "ikke i C:\\CONFIG.SYS";
+        QTest::newRow("no line") << static_cast<int>(NoLine) << "ikke i C:\\CONFIG.SYS";
         QTest::newRow("first") << 0 << "Linje nr. 1";
         QTest::newRow("last possible") << 65534 << "Linje nr. 65535";
     }
@@ -289,7 +289,7 @@ private slots:
         QFETCH(int, pos);
         QFETCH(QString, text);
         Window win({"REM"});
-        win.w->status().vislinje(LinePos(pos));
+        win.w->status().vislinje(static_cast<LinePos>(pos));
         QCOMPARE(win.text("LinjeLabel"), text);
     }
 

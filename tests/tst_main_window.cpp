@@ -80,7 +80,7 @@ private slots:
         for (int i = 0; i < notebook->count(); ++i)
             tabs << notebook->tabText(i);
         QCOMPARE(tabs, (QStringList{"Oppstart", "DOS", "Ytelse", "Drivere", "Grensesnitt", "Disk", "Nettverk", "Fil"}));
-        QCOMPARE(PageId(notebook->currentIndex()), PageId::Ytelse);
+        QCOMPARE(static_cast<PageId>(notebook->currentIndex()), PageId::Ytelse);
         QCOMPARE(widget<QPushButton>(w.get(), "OpenKnapp")->text(), QStringLiteral("&Hent"));
         QCOMPARE(widget<QPushButton>(w.get(), "SaveKnapp")->text(), QStringLiteral("&Lagre"));
         QCOMPARE(widget<QPushButton>(w.get(), "RemKnapp")->text(), QStringLiteral("REM av/på"));
@@ -106,7 +106,7 @@ private slots:
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             if (b != '\n')
-                all.append(char(b));
+                all.append(static_cast<char>(b));
         QTest::newRow("every byte") << all + "\r\n" << 1 << all + "\r\n";
     }
     void roundTrip()
@@ -255,7 +255,7 @@ private slots:
         ErrorRecorder &errors = win.errors;
         QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Oppstart));
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Oppstart));
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
         QTest::mouseClick(widget<QPushButton>(w.get(), qPrintable(button)), Qt::LeftButton);
         const QStringList messages = errors.messages();
@@ -306,7 +306,7 @@ private slots:
         QVERIFY2(messages.at(0).startsWith("Kan ikke lese C:\\CONFIG.SYS") && messages.at(0).contains("ikke en vanlig fil"),
                  qPrintable(messages.at(0)));
         QVERIFY2(messages.at(1).startsWith("Kan ikke lese C:\\STARTUP.CMD"), qPrintable(messages.at(1)));
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Dos));
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Dos));
         QTest::mouseClick(widget<QCheckBox>(w.get(), "autoexec"), Qt::LeftButton, {}, QPoint(8, 8));
         messages = errors.messages();
         QVERIFY2(messages.size() == 3 && messages.at(2).startsWith("Kan ikke lese C:\\AUTOEXEC.BAT"),
@@ -384,16 +384,16 @@ private slots:
         auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         QCOMPARE(w->document().count(), 65535);
-        QCOMPARE(int(w->registers().ThreadsLine), 65534);
+        QCOMPARE(static_cast<int>(w->registers().ThreadsLine), 65534);
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. 65535"));
 
         auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
-        notebook->setCurrentIndex(int(PageId::Dos));
+        notebook->setCurrentIndex(static_cast<int>(PageId::Dos));
         QTest::mouseClick(widget<QCheckBox>(w.get(), "vcdromsys"), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(w->document().count(), 65535);
-        notebook->setCurrentIndex(int(PageId::Oppstart));
+        notebook->setCurrentIndex(static_cast<int>(PageId::Oppstart));
         QTest::mouseClick(widget<QPushButton>(w.get(), "LeggTilRestartKnapp"), Qt::LeftButton);
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
@@ -407,7 +407,7 @@ private slots:
         WindowOnDrive win(c.map(), {});
         auto &w = win.w;
         auto *list = widget<QListView>(w.get(), "ListBox");
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(int(PageId::Fil));
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Fil));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
         QTest::keyClicks(widget<QLineEdit>(w.get(), "Edit1"), "XX");
         QCOMPARE(documentLines(*w), (QStringList{"A", "B", "CXX"}));

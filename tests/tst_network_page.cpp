@@ -34,7 +34,7 @@ struct Window : WindowOnDrive
         QCOMPARE(status(), (QStringList{lines().value(pos), QStringLiteral("Linje nr. %1").arg(pos + 1), kHints[k], QString(),
                                         QString::number(pos)}));
         for (int other = 0; other < 4; ++other)
-            QCOMPARE(list(other)->selectedItems().size(), int(other == k));
+            QCOMPARE(list(other)->selectedItems().size(), static_cast<int>(other == k));
     }
 };
 

@@ -50,8 +50,8 @@ private slots:
         WindowOnDrive win(lines);
         QCOMPARE(scanRegisters(win.w->registers()), registers);
         // Registers of the DOS and Disk pages wait for their page's refresh.
-        QCOMPARE(int(win.w->registers().ShellLine), 0);
-        QCOMPARE(int(win.w->registers().HpfsLine), 0);
+        QCOMPARE(static_cast<int>(win.w->registers().ShellLine), 0);
+        QCOMPARE(static_cast<int>(win.w->registers().HpfsLine), 0);
     }
 
     void startUpLeavesTheRestartLineCurrent()
@@ -65,7 +65,7 @@ private slots:
         // "Hent" scans again and selects line 0.
         win.c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=NO", "THREADS=256"}));
         win.press("OpenKnapp");
-        QCOMPARE(int(win.w->registers().ThreadsLine), 1);
+        QCOMPARE(static_cast<int>(win.w->registers().ThreadsLine), 1);
         QCOMPARE(win.selected(), 0);
     }
 

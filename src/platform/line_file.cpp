@@ -148,12 +148,12 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *rea
     if (!S_ISREG(st.st_mode))
         fail(kRead, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
 
-    QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    QByteArray data(static_cast<qsizetype>(st.st_size) + 1, Qt::Uninitialized);
     qsizetype used = 0;
     for (;;) {
         if (used == data.size())
             data.resize(data.size() * 2);
-        const ssize_t n = ::read(file.fd, data.data() + used, std::size_t(data.size() - used));
+        const ssize_t n = ::read(file.fd, data.data() + used, static_cast<std::size_t>(data.size() - used));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -225,7 +225,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
     const char *at = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const long written = call ? call(file.handle(), at, left) : long(::write(file.handle(), at, left));
+        const long written = call ? call(file.handle(), at, left) : static_cast<long>(::write(file.handle(), at, left));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
@@ -234,7 +234,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
             fail(kWrite, dosPath, fileErrorCause(error, QFileDevice::WriteError));
         }
         at += written;
-        left -= std::size_t(written);
+        left -= static_cast<std::size_t>(written);
     }
     errno = 0;
     if (!file.commit()) {
