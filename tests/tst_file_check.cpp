@@ -16,6 +16,7 @@ namespace {
 
 const QString kNoDriver = QStringLiteral("** FEIL **   finner ikke styreprogram");
 const QString kNoFile = QStringLiteral("** FEIL **   finner ikke filen");
+const QString kUnmapped = QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe");
 const QString kOld = QStringLiteral("forrige melding");
 const QString kLong = QString(120, u'L') + "\\" + QString(120, u'M') + "\\" + QString(120, u'N');
 
@@ -74,10 +75,8 @@ private slots:
         QTest::newRow("first path counts") << "IFS=C:\\OS2\\HPFS.IFS /I:C:\\OS2\\BOOT\\COM.SYS" << kNoFile;
         QTest::newRow("search path") << "SET PATH=C:\\OS2\\BOOT;C:\\OS2" << kNoFile;
         QTest::newRow("folder") << "DEVICE=C:\\OS2\\BOOT" << kNoFile;
-        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS"
-                                        << "ikke sjekket: stasjonen til Q:\\OS2\\BOOT\\COM.SYS er ikke koblet til noen mappe";
-        QTest::newRow("driver on an unmapped drive") << "BASEDEV=Q:\\OS2\\BOOT\\COM.SYS"
-                                                     << "ikke sjekket: stasjonen til Q:\\OS2\\BOOT\\COM.SYS er ikke koblet til noen mappe";
+        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kUnmapped.arg(QChar(u'Q'));
+        QTest::newRow("driver on an unmapped drive") << "BASEDEV=q:\\OS2\\BOOT\\COM.SYS" << kUnmapped.arg(QChar(u'Q'));
         QTest::newRow("not a drive letter") << "DEVICE=1:\\LOCAL.SYS" << kNoFile;
         QTest::newRow("a link out of the drive") << "DEVICE=C:\\OUT.SYS" << kNoFile;
         QTest::newRow("long line") << "REM " + QString(300, u'x') + " BASEDEV=IBMKBD.SYS /P" << boot + "IBMKBD.SYS eksisterer";
@@ -114,10 +113,11 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("message");
-        QTest::newRow("bare driver, boot drive unmapped")
-            << "BASEDEV=IBMKBD.SYS" << "ikke sjekket: stasjonen til IBMKBD.SYS er ikke koblet til noen mappe";
+        QTest::newRow("bare driver, boot drive unmapped") << "BASEDEV=IBMKBD.SYS" << kUnmapped.arg(QChar(u'Q'));
         QTest::newRow("drive folder gone") << "DEVICE=D:\\OS2\\X.SYS"
-                                           << "Kan ikke sjekke D:\\: mappen %1 til stasjon D: finnes ikke";
+                                           << "ikke sjekket: mappen til stasjon D: kan ikke leses";
+        QTest::newRow("drive folder a file") << "DEVICE=E:\\OS2\\X.SYS"
+                                             << "ikke sjekket: mappen til stasjon E: kan ikke leses";
     }
     void unreachableDrives()
     {
@@ -125,14 +125,20 @@ private slots:
         QFETCH(QString, message);
         TestDrive c;
         c.write("OS2/BOOT/IBMKBD.SYS", "x");
+        c.write("A-FILE", "x");
         DriveMap drives = c.map();
-        const QString gone = c.path("gone");
-        drives.setDrive(u'D', gone);
+        drives.setDrive(u'D', c.path("gone"));
+        drives.setDrive(u'E', c.path("A-FILE"));
         c.write("CONFIG.SYS", crlf({"REM top", line}));
         WindowOnDrive win(drives, {});
         win.w->setBootDrive(u'Q');
-        checkLine(win.w.get(), 1, message.arg(gone));
+        checkLine(win.w.get(), 1, message);
         QCOMPARE(win.errors.messages(), QStringList());
+        // Short enough for the message line, in the window's own font.
+        auto *label = win.get<QLabel>("Label2");
+        const QString family = QFontInfo(label->font()).family();
+        if (family == u"Arial" || family == u"Liberation Sans")
+            QVERIFY(label->fontMetrics().horizontalAdvance(message) <= label->contentsRect().width());
     }
 
     // The example drive, only read: its installed base drivers lie in OS2\BOOT, the

@@ -9,24 +9,56 @@
 
 namespace {
 
-using Presence = DriveTree::Presence;
-
 std::string_view upToBlank(std::string_view s)
 {
     return s.substr(0, s.find(' '));
 }
 
+enum class Where {
+    Found,
+    Missing,    // not there, not a file, or leading out of its drive
+    Unmapped,   // on a drive without a folder
+    Unreadable, // on a drive whose folder is not there or is no folder
+};
+
 // Where the file `dosPath` is on its drive; a path without a drive lies on
-// `bootDrive`, from its root, as OS/2 reads it at start. Throws FileError when
-// its drive's folder is not there.
-Presence lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath)
+// `bootDrive`, from its root, as OS/2 reads it at start. `drive` receives the
+// letter of the drive looked on.
+Where lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath, char &drive)
 {
     if (dosPath.empty())
-        return Presence::Absent;
+        return Where::Missing;
     std::string path(dosPath);
     if (path.size() < 2 || path[1] != ':')
         path.insert(0, path.starts_with('\\') ? std::string{bootDrive, ':'} : std::string{bootDrive, ':', '\\'});
-    return tree.find(path, DriveTree::Type::File);
+    drive = static_cast<char>(text8::upper(static_cast<unsigned char>(path[0])));
+    try {
+        switch (tree.find(path, DriveTree::Type::File)) {
+        case DriveTree::Presence::Present:
+            return Where::Found;
+        case DriveTree::Presence::Unmapped:
+            return Where::Unmapped;
+        case DriveTree::Presence::Absent:
+        case DriveTree::Presence::Outside:
+            break;
+        }
+        return Where::Missing;
+    } catch (const FileError &) {
+        return Where::Unreadable;
+    }
+}
+
+// What "Sjekk" says of a name on a drive it could not look on, in the words
+// of the check of the whole file, short enough for the message line; nothing
+// when it could look.
+std::optional<QString> notChecked(Where where, char drive)
+{
+    const QChar letter = QChar::fromLatin1(drive);
+    if (where == Where::Unmapped)
+        return QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe").arg(letter);
+    if (where == Where::Unreadable)
+        return QStringLiteral("ikke sjekket: mappen til stasjon %1: kan ikke leses").arg(letter);
+    return std::nullopt;
 }
 
 QString found(std::string_view path)
@@ -34,32 +66,31 @@ QString found(std::string_view path)
     return text8::toDisplay(path) + QStringLiteral(" eksisterer");
 }
 
-// As the check of the whole file tells a name on a drive without a folder.
-QString unmapped(std::string_view name)
-{
-    return QStringLiteral("ikke sjekket: stasjonen til %1 er ikke koblet til noen mappe").arg(text8::toDisplay(name));
-}
+} // namespace
 
-std::optional<QString> check(DriveTree &tree, char boot, std::string_view s)
+std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s)
 {
+    DriveTree tree(drives);
+    const char boot = bootDrive.toUpper().toLatin1();
+    char drive = boot;
     static constexpr std::string_view kBasedev = "BASEDEV=";
     if (const auto at = s.find(kBasedev); at != std::string_view::npos) {
         const std::string_view name = upToBlank(s.substr(at + kBasedev.size()));
         if (name.find_first_of(":\\/") != std::string_view::npos) {
-            const Presence where = lookUp(tree, boot, name);
-            if (where == Presence::Present)
+            const Where where = lookUp(tree, boot, name, drive);
+            if (where == Where::Found)
                 return found(name);
-            if (where == Presence::Unmapped)
-                return unmapped(name);
+            if (const auto message = notChecked(where, drive))
+                return message;
         } else if (!name.empty()) {
             for (const std::string_view folder : {"\\", "\\OS2\\BOOT\\", "\\OS2\\"}) {
                 const std::string path = std::string{boot, ':'} + std::string(folder) + std::string(name);
-                const Presence where = lookUp(tree, boot, path);
-                if (where == Presence::Present)
+                const Where where = lookUp(tree, boot, path, drive);
+                if (where == Where::Found)
                     return found(path);
                 // The three places lie on the one boot drive.
-                if (where == Presence::Unmapped)
-                    return unmapped(name);
+                if (const auto message = notChecked(where, drive))
+                    return message;
             }
         }
         return QStringLiteral("** FEIL **   finner ikke styreprogram");
@@ -68,26 +99,13 @@ std::optional<QString> check(DriveTree &tree, char boot, std::string_view s)
         // From the drive letter in front of ":\", when there is one.
         const std::string_view path = upToBlank(s.substr(at == 0 ? 0 : at - 1));
         if (path.size() >= 2 && path[1] == ':') {
-            const Presence where = lookUp(tree, boot, path);
-            if (where == Presence::Present)
+            const Where where = lookUp(tree, boot, path, drive);
+            if (where == Where::Found)
                 return found(path);
-            if (where == Presence::Unmapped)
-                return unmapped(path);
+            if (const auto message = notChecked(where, drive))
+                return message;
         }
         return QStringLiteral("** FEIL **   finner ikke filen");
     }
     return std::nullopt;
-}
-
-} // namespace
-
-std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s)
-{
-    DriveTree tree(drives);
-    try {
-        return check(tree, bootDrive.toUpper().toLatin1(), s);
-    } catch (const FileError &e) {
-        // A drive whose folder is not there: nothing on it was looked at.
-        return e.message();
-    }
 }

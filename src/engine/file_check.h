@@ -15,7 +15,7 @@
 // the message names the place it was found; a driver written with a path, and
 // the path of case ":\", are looked for as written (a path without a drive on
 // `bootDrive`). Only a regular file inside its drive's folder counts. A name on
-// a drive without a folder is "ikke sjekket", as the check of the whole file
-// says; on a drive whose folder is not there, the message says so; whatever
-// else cannot be tested counts as missing.
+// a drive without a folder, or whose folder cannot be read, is "ikke sjekket",
+// as the check of the whole file says; a name that leads out of its drive
+// counts as missing.
 std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, std::string_view s);
