@@ -71,10 +71,9 @@ private slots:
 
     void onlyTheFirstShowingScansAgain()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM"}));
-        c.write("STARTUP.CMD", crlf({"OLD"}));
-        auto w = std::make_unique<TOs2Form>(QStringList{}, c.map());
+        WindowOnDrive win({"REM"}, {}, {"STARTUP.CMD=OLD"}, WindowOnDrive::Show::Later);
+        const TestDrive &c = win.c;
+        auto &w = win.w;
         auto *memo = widget<Text8Memo>(w.get(), "StartupMemo");
         QCOMPARE(memo->lines(), Lines{"OLD"});
         c.write("STARTUP.CMD", crlf({"SHOWN"}));

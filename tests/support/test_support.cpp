@@ -141,12 +141,14 @@ QByteArray fixture(const QString &name)
     return f.readAll();
 }
 
-WindowOnDrive::WindowOnDrive(const QStringList &lines, std::optional<PageId> page, const QStringList &files)
-    : WindowOnDrive(ConfigBytes{crlf(lines)}, page, files)
+WindowOnDrive::WindowOnDrive(const QStringList &lines, std::optional<PageId> page, const QStringList &files,
+                             Show show)
+    : WindowOnDrive(ConfigBytes{crlf(lines)}, page, files, show)
 {
 }
 
-WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page, const QStringList &files)
+WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page, const QStringList &files,
+                             Show show)
 {
     c.write("CONFIG.SYS", config.bytes);
     for (const QString &f : files) {
@@ -169,23 +171,26 @@ WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> pa
         if (f.contains(u"!="))
             QFile::setPermissions(c.path(name), QFileDevice::ReadOwner);
     }
-    open(c.map(), {}, page);
+    open(c.map(), {}, page, show);
 }
 
 WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page)
 {
-    open(drives, arguments, page);
+    open(drives, arguments, page, Show::Now);
 }
 
-void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page)
+void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page,
+                         Show showing)
 {
     w = std::make_unique<TOs2Form>(arguments, drives, errors.sink());
     w->setAsker(questions.asker());
     // The copies of a replaced CONFIG.SYS never go to the user's own folder.
     w->setDataFolder(dataFolder());
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get()))
-        qWarning("window not exposed");
+    if (showing == Show::Now) {
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("window not exposed");
+    }
     QObject::connect(&w->document(), &Document::dataChanged, w.get(), [this](const QModelIndex &i) {
         writes << QString::number(i.row()) + u':' + i.data().toString();
     });

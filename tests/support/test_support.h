@@ -144,8 +144,12 @@ struct WindowOnDrive
     // lines, "NAME!=a" the same without write permission, "NAME/" a folder,
     // "NAME->TARGET" a symbolic link to TARGET as written, "NAME=>OTHER" a hard link
     // to the file OTHER on the drive.
-    explicit WindowOnDrive(const QStringList &lines, std::optional<PageId> page = {}, const QStringList &files = {});
-    explicit WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page = {}, const QStringList &files = {});
+    // The window is shown at once, or (Later) left for the test to show.
+    enum class Show { Now, Later };
+    explicit WindowOnDrive(const QStringList &lines, std::optional<PageId> page = {}, const QStringList &files = {},
+                           Show show = Show::Now);
+    explicit WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page = {}, const QStringList &files = {},
+                           Show show = Show::Now);
     // The window on `drives` with `arguments` as its command line; `c` holds no CONFIG.SYS.
     WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page = {});
     WindowOnDrive(const WindowOnDrive &) = delete;
@@ -179,7 +183,7 @@ struct WindowOnDrive
     QStringList status() const;
 
 private:
-    void open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page);
+    void open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page, Show show);
 };
 
 // The hint line while the edit line takes no typing and no page gives a hint:
