@@ -49,7 +49,8 @@ void search(const char *what, const std::function<LinePos()> &run)
     const long allocations = s_allocations - before;
     const double ms = bench::medianMs(kRuns, [&] { found = run(); });
     char note[96];
-    std::snprintf(note, sizeof note, "line %d, %ld allocations", found == NoLine ? -1 : int(found), allocations);
+    std::snprintf(note, sizeof note, "line %d, %ld allocations", found == NoLine ? -1 : static_cast<int>(found),
+                  allocations);
     printRow(what, ms, note);
 }
 

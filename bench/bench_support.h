@@ -98,8 +98,8 @@ inline QByteArray makeConfig(int lineCount = kLines, Filler kind = Filler::ManyD
         "DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM C:\\OS2\\MDOS",
     };
     const bool few = kind == Filler::FewDrivers;
-    const int headCount = few ? int(std::size(head)) : 0;
-    const int tailCount = int(std::size(tail));
+    const int headCount = few ? static_cast<int>(std::size(head)) : 0;
+    const int tailCount = static_cast<int>(std::size(tail));
     QByteArray out;
     for (int i = 0; i < headCount; ++i) {
         out += head[i];
@@ -128,7 +128,7 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 // Milliseconds since `t` started.
 inline double msSince(const QElapsedTimer &t)
 {
-    return double(t.nsecsElapsed()) / 1e6;
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
 // Processor time of this process in milliseconds: unlike the time on the
@@ -136,7 +136,7 @@ inline double msSince(const QElapsedTimer &t)
 // busy machine falls more often into a long run than into a short one.
 inline double cpuMs()
 {
-    return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 inline double median(std::vector<double> times)
@@ -165,7 +165,7 @@ inline void readAndSplit(const QString &path, std::size_t expectedLines)
     if (!f.open(QIODevice::ReadOnly))
         std::abort();
     const QByteArray data = f.readAll();
-    const Lines lines = linefile::split(data.constData(), std::size_t(data.size()));
+    const Lines lines = linefile::split(data.constData(), static_cast<std::size_t>(data.size()));
     if (lines.size() != expectedLines)
         std::abort();
 }

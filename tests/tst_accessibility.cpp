@@ -101,9 +101,9 @@ private slots:
         WindowOnDrive win({"BASEDEV=IBM1S506.ADD", "BASEDEV=OS2DASD.DMD", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM"}, page);
         if (!darkFirst)
             QApplication::setPalette(dark);
-        win.w->workspace().showMessage(QStringLiteral("Nødvendig"));
-        win.w->workspace().showHint(QStringLiteral("Rediger C:\\CONFIG.SYS"));
-        win.w->workspace().showTextInEditLine(QStringLiteral("THREADS=256"));
+        win.w->status().showMessage(QStringLiteral("Nødvendig"));
+        win.w->status().showHint(QStringLiteral("Rediger C:\\CONFIG.SYS"));
+        win.w->status().showTextInEditLine(QStringLiteral("THREADS=256"));
 
         QWidget *control = widget<QWidget>(win.w.get(), qPrintable(name));
         QImage image;
@@ -162,8 +162,8 @@ private slots:
                                                                   {PageId::Dos, "autoexecmemo", PageId::Ytelse}};
         for (auto [page, memo, next] : memos) {
             QTest::addRow("%s, Tab", memo) << page << memo << 0 << page;
-            QTest::addRow("%s, Shift+Tab", memo) << page << memo << int(Qt::ShiftModifier) << page;
-            QTest::addRow("%s, Ctrl+Tab", memo) << page << memo << int(Qt::ControlModifier) << next;
+            QTest::addRow("%s, Shift+Tab", memo) << page << memo << static_cast<int>(Qt::ShiftModifier) << page;
+            QTest::addRow("%s, Ctrl+Tab", memo) << page << memo << static_cast<int>(Qt::ControlModifier) << next;
         }
     }
     void tabLeavesTheMemos()
@@ -267,10 +267,10 @@ private slots:
         QTest::addColumn<int>("pos");
         QTest::addColumn<QString>("whole");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("the usual file") << "C:\\CONFIG.SYS" << int(NoLine) << "ikke i C:\\CONFIG.SYS"
+        QTest::newRow("the usual file") << "C:\\CONFIG.SYS" << static_cast<int>(NoLine) << "ikke i C:\\CONFIG.SYS"
                                         << "ikke i C:\\CONFIG.SYS";
         QTest::newRow("the highest line") << "C:\\CONFIG.SYS" << 65534 << "Linje nr. 65535" << "Linje nr. 65535";
-        QTest::newRow("a file in folders") << "C:\\TEST\\DIR\\CONFIG.SYS" << int(NoLine)
+        QTest::newRow("a file in folders") << "C:\\TEST\\DIR\\CONFIG.SYS" << static_cast<int>(NoLine)
                                            << "ikke i C:\\TEST\\DIR\\CONFIG.SYS" << "…EST\\DIR\\CONFIG.SYS";
     }
     void lineLabelCutsALongNameOnTheLeft()
@@ -282,12 +282,13 @@ private slots:
         TestDrive c;
         c.write("CONFIG.SYS", "REM\r\n");
         c.write("TEST/DIR/CONFIG.SYS", "REM\r\n");
-        auto w = openWindow(c.map(), {file});
+        WindowOnDrive win(c.map(), {file});
+        auto &w = win.w;
         auto *label = widget<QLabel>(w.get(), "LinjeLabel");
         const QString family = QFontInfo(label->font()).family();
         if (family != u"Arial" && family != u"Liberation Sans")
-            QSKIP("needs Arial or a font with its metrics (Liberation Sans)");
-        w->workspace().vislinje(LinePos(pos));
+            SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
+        w->status().vislinje(static_cast<LinePos>(pos));
         QCOMPARE(label->text(), shown);
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
         QCOMPARE(label->toolTip(), whole);
@@ -301,12 +302,12 @@ private slots:
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("how");
         using O = DriveMap::Origin;
-        QTest::newRow("option, in a memo") << int(O::Option) << PageId::Oppstart << "StartupMemo" << "valget --drive";
-        QTest::newRow("variable, on a bar") << int(O::Variable) << PageId::Ytelse << "Threads"
+        QTest::newRow("option, in a memo") << static_cast<int>(O::Option) << PageId::Oppstart << "StartupMemo" << "valget --drive";
+        QTest::newRow("variable, on a bar") << static_cast<int>(O::Variable) << PageId::Ytelse << "Threads"
                                             << "miljøvariabelen OS2SETUP_DRIVE_C";
-        QTest::newRow("chooser, in the file") << int(O::Remembered) << PageId::Fil << "ListBox" << "valgt i stasjonsvelgeren";
-        QTest::newRow("option, in the edit line") << int(O::Option) << PageId::Dos << "Edit1" << "valget --drive";
-        QTest::newRow("no drive C:") << int(O::None) << PageId::Grensesnitt << "runworkplace" << "ikke koblet";
+        QTest::newRow("chooser, in the file") << static_cast<int>(O::Remembered) << PageId::Fil << "ListBox" << "valgt i stasjonsvelgeren";
+        QTest::newRow("option, in the edit line") << static_cast<int>(O::Option) << PageId::Dos << "Edit1" << "valget --drive";
+        QTest::newRow("no drive C:") << static_cast<int>(O::None) << PageId::Grensesnitt << "runworkplace" << "ikke koblet";
     }
     void f1TellsAboutTheProgram()
     {
@@ -348,7 +349,7 @@ private slots:
     {
         const QDir folder(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         if (folder.entryList({"qtbase_nb.qm", "qtbase_nn.qm"}).isEmpty())
-            QSKIP("Qt's Norwegian translation (qt6-translations-l10n) is not installed");
+            SKIP_WITHOUT_INSTALLED("Qt's Norwegian translation (qt6-translations-l10n)");
         QVERIFY(!installQtTranslation(*qApp).isEmpty());
         WindowOnDrive win({"REM"});
         const std::unique_ptr<QMenu> menu(win.get<QLineEdit>("Edit1")->createStandardContextMenu());

@@ -316,7 +316,7 @@ private slots:
         bootcheck::Report report = bootcheck::checkDocument(lines, d.map, u'E');
         QList<int> kinds;
         for (const bootcheck::Finding &f : bootcheck::worstFirst(report.findings))
-            kinds << int(f.kind) * 100 + (f.line == NoLine ? 99 : f.line);
+            kinds << static_cast<int>(f.kind) * 100 + (f.line == NoLine ? 99 : f.line);
         QCOMPARE(kinds, (QList<int>{99, 3, 102, 200, 301}));
         QCOMPARE(bootcheck::describe(report.findings.front(), lines), "Linje 0: – stopper oppstarten: ingen LIBPATH");
         QCOMPARE(bootcheck::summary(report), "4 navn sjekket: 2 stopper oppstarten, 1 mangler, 1 advarsel, 1 ikke sjekket (oppstartsstasjon E:)");
@@ -349,7 +349,7 @@ private slots:
         QByteArray bytes = file.readAll();
         if (boot != 'C')
             bytes.replace("C:\\", QByteArray(1, boot) + ":\\").replace("c:\\", QByteArray(1, boot) + ":\\");
-        const Lines lines = linefile::split(bytes.constData(), std::size_t(bytes.size()));
+        const Lines lines = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         Drives d;
         d.map.setDrive(u'S', d.dir.filePath("C")); // the installation CD
         d.map.setDrive(u'C', boot == 'C' ? d.dir.filePath("C") : QString());

@@ -235,7 +235,7 @@ private slots:
         typeText(win.get("autoexecmemo"), "@");
         win.questions.answer({answer});
         QCOMPARE(win.w->close(), closes);
-        QCOMPARE(win.questions.asked().size(), std::size_t(1));
+        QCOMPARE(win.questions.asked().size(), static_cast<std::size_t>(1));
         const Question &q = win.questions.asked().front();
         QCOMPARE(q.text, "Lagre endringene før du avslutter?");
         for (const char *file : {"C:\\CONFIG.NEW", "C:\\STARTUP.CMD", "C:\\AUTOEXEC.BAT"})
@@ -323,7 +323,7 @@ private slots:
         }
         if (!answer.isEmpty())
             win.questions.answer({answer});
-        win.w->workspace().showHint(QString());
+        win.w->status().showHint(QString());
         win.press(button);
         QStringList askedTexts;
         for (const Question &q : win.questions.asked())

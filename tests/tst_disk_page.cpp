@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(win.shown(), opened);
         const int selectedBefore = win.selected();
         const QString labelBefore = win.text("LinjeLabel");
-        win.w->workspace().showHint("hint");
+        win.w->status().showHint("hint");
         for (int round = 0; round < 2; ++round) {
             win.click(box);
             QCOMPARE(win.checked(), boxes);

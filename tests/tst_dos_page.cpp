@@ -91,7 +91,7 @@ private slots:
         const QString driver = box.chopped(3).toUpper() + ".SYS"; // "vw32ssys" stands for VW32S.SYS
         const QStringList expected = config + QStringList(appended ? 1 : 0, "REM " + kMdos + driver);
         for (int click = 0; click < 2; ++click) { // the second click appends nothing more
-            dos.w->workspace().showMessage(QString());
+            dos.w->status().showMessage(QString());
             dos.click(box);
             QCOMPARE(dos.box(box)->isChecked(), checked);
             QCOMPARE(dos.lines(), expected);
@@ -148,7 +148,7 @@ private slots:
             dos.c.write("CONFIG.SYS", crlf(reloaded));
             dos.press("OpenKnapp");
             QTest::keyClicks(shell, "TYPED"); // overwritten by the click, never written anywhere
-            dos.w->workspace().showMessage("red");
+            dos.w->status().showMessage("red");
             QTest::mouseClick(shell, Qt::LeftButton);
             return shell->text() + '|' + dos.status() + (dos.lines() == reloaded ? "" : "|document changed");
         };

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(chooser.folder(), QStringLiteral("/mnt/picked"));
         browse->setFocus();
         QTest::keyClick(browse, Qt::Key_Return);
-        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chooser.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(chooser.folder(), QStringLiteral("/mnt/picked"));
     }
 
@@ -195,7 +195,7 @@ private slots:
         QTest::mouseClick(okButton(chooser), Qt::LeftButton);
         QTRY_COMPARE(fake.mountCalls("sdb1"), 1);
         QTRY_VERIFY(okButton(chooser)->isEnabled());
-        QCOMPARE(chooser.result(), int(told.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(chooser.result(), static_cast<int>(told.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(chooser.isVisible(), !told.isEmpty());
         QVERIFY2(note(chooser).contains(told), qPrintable(note(chooser)));
         QCOMPARE(chooser.folder(), refuse.isEmpty() ? ecs.root() : QString());
@@ -328,8 +328,9 @@ private slots:
         QCOMPARE(drives.origin(u'C'), DriveMap::Origin::None);
         QCOMPARE(rememberedDriveC(choice.settings()), QString());
 
-        ErrorRecorder errors;
-        auto w = openWindow(drives);
+        WindowOnDrive win(drives, {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         w->setDriveChoice(&choice);
         QCOMPARE(documentLines(*w), QStringList());
         const QStringList messages = errors.messages();
@@ -347,7 +348,7 @@ private slots:
         QCOMPARE(rows(*chooser), QStringList{"ikke montert|/dev/sdb1|ECS|8,0 kB|jfs"});
         QTest::mouseClick(okButton(*chooser), Qt::LeftButton);
         QTRY_COMPARE(documentLines(*w), QStringList({"REM FRA PARTISJONEN", "THREADS=256"}));
-        QCOMPARE(w->workspace().drives().drive(u'C'), ecs.root());
+        QCOMPARE(w->files().drives().drive(u'C'), ecs.root());
         QCOMPARE(rememberedDriveC(choice.settings()), ecs.root());
         QCOMPARE(rememberedPartitionC(choice.settings()), QStringLiteral("0b5e-4a11"));
         QCOMPARE(widget<QPlainTextEdit>(w.get(), "StartupMemo")->toPlainText(), QStringLiteral("EXIT\n"));
@@ -391,8 +392,9 @@ private slots:
         environment.insert("OS2SETUP_DRIVE_C", "/no/such/folder");
         const DriveMap drives = assembleDriveMap(command.drives, environment, "/nor/this");
 
-        ErrorRecorder errors;
-        auto w = openWindow(drives, command.files);
+        WindowOnDrive win(drives, command.files);
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(documentLines(*w), QStringList({"REM FRA MAPPEN", "THREADS=256"}));
         QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
         QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM FRA MAPPEN", "THREADS=256"}));

@@ -148,7 +148,7 @@ private slots:
     void refreshAndScan()
     {
         OnPage p(crlf(kDoc), PageId::Ytelse);
-        p.w->workspace().makeCurrent(8);
+        p.w->status().makeCurrent(8);
         // The scan leaves the first installed entry selected; opening the page clears it and,
         // with no device entry selected, leaves the current line as it was.
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 1, 0}));
@@ -156,9 +156,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), p.list("devicelist"));
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
         QCOMPARE(p.status(), (QStringList{"", "Linje nr. 9", lockedHint::nothing, "", "8"}));
-        p.w->workspace().showTextInEditLine("EDIT");
-        p.w->workspace().showMessage("RED");
-        p.w->workspace().showHint("HINT");
+        p.w->status().showTextInEditLine("EDIT");
+        p.w->status().showMessage("RED");
+        p.w->status().showHint("HINT");
         auto *page = p.get<DriversPage>("DriversPage");
         page->devicelistClick();
         QCOMPARE(p.status(), (QStringList{"EDIT", "Linje nr. 9", "HINT", "", "8"}));
@@ -180,12 +180,12 @@ private slots:
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
         QVERIFY(!p.removable());
         // Without an installed entry the base list leaves Edit1 alone; with one it shows the first.
-        p.w->workspace().showTextInEditLine("EDIT");
+        p.w->status().showTextInEditLine("EDIT");
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("EDIT"));
         {
-            const WriteGate::UserAction typing(p.w->workspace().gate());
-            p.w->workspace().replaceLine(1, "BASEDEV=OS2DASD.DMD /V");
+            const WriteGate::UserAction typing(p.w->gatedDocument().gate());
+            p.w->gatedDocument().replaceLine(1, "BASEDEV=OS2DASD.DMD /V");
         }
         page->addbasedev();
         QCOMPARE(p.edit()->text(), QStringLiteral("BASEDEV=OS2DASD.DMD /V"));

@@ -16,6 +16,7 @@ namespace {
 
 const QString kNoDriver = QStringLiteral("** FEIL **   finner ikke styreprogram");
 const QString kNoFile = QStringLiteral("** FEIL **   finner ikke filen");
+const QString kUnmapped = QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe");
 const QString kOld = QStringLiteral("forrige melding");
 const QString kLong = QString(120, u'L') + "\\" + QString(120, u'M') + "\\" + QString(120, u'N');
 
@@ -31,16 +32,16 @@ struct CurrentDir : TestDrive
 // `message`; the document, the selection and Edit1 stay as they were.
 void checkLine(TOs2Form *w, int row, const QString &message)
 {
-    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(int(PageId::Fil));
+    widget<QTabWidget>(w, "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Fil));
     auto *list = widget<QListView>(w, "ListBox");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
     const QStringList before = documentLines(*w);
     const QString edit = widget<QLineEdit>(w, "Edit1")->text();
-    w->workspace().showMessage(kOld);
+    w->status().showMessage(kOld);
     QTest::mouseClick(widget<QPushButton>(w, "SjekkKnapp"), Qt::LeftButton);
     QCOMPARE(widget<QLabel>(w, "Label2")->text(), message);
     QCOMPARE(documentLines(*w), before);
-    QCOMPARE(w->workspace().selectedLine(), row);
+    QCOMPARE(w->status().selectedLine(), row);
     QCOMPARE(widget<QLineEdit>(w, "Edit1")->text(), edit);
 }
 
@@ -74,7 +75,8 @@ private slots:
         QTest::newRow("first path counts") << "IFS=C:\\OS2\\HPFS.IFS /I:C:\\OS2\\BOOT\\COM.SYS" << kNoFile;
         QTest::newRow("search path") << "SET PATH=C:\\OS2\\BOOT;C:\\OS2" << kNoFile;
         QTest::newRow("folder") << "DEVICE=C:\\OS2\\BOOT" << kNoFile;
-        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kNoFile;
+        QTest::newRow("unmapped drive") << "DEVICE=Q:\\OS2\\BOOT\\COM.SYS" << kUnmapped.arg(QChar(u'Q'));
+        QTest::newRow("driver on an unmapped drive") << "BASEDEV=q:\\OS2\\BOOT\\COM.SYS" << kUnmapped.arg(QChar(u'Q'));
         QTest::newRow("not a drive letter") << "DEVICE=1:\\LOCAL.SYS" << kNoFile;
         QTest::newRow("a link out of the drive") << "DEVICE=C:\\OUT.SYS" << kNoFile;
         QTest::newRow("long line") << "REM " + QString(300, u'x') + " BASEDEV=IBMKBD.SYS /P" << boot + "IBMKBD.SYS eksisterer";
@@ -98,10 +100,45 @@ private slots:
         QVERIFY(QFile::link(cwd.path("LOCAL.SYS"), c.path("OUT.SYS")));
         c.write(QString(kLong).replace(u'\\', u'/') + "/A.SYS", "x");
         c.write("CONFIG.SYS", crlf({"REM top", line}));
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         checkLine(w.get(), 1, message);
         QCOMPARE(errors.messages(), QStringList());
+    }
+
+    // A drive the program cannot look at is not taken for a missing file: as
+    // the check of the whole file, "Sjekk" tells that nothing was checked.
+    void unreachableDrives_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bare driver, boot drive unmapped") << "BASEDEV=IBMKBD.SYS" << kUnmapped.arg(QChar(u'Q'));
+        QTest::newRow("drive folder gone") << "DEVICE=D:\\OS2\\X.SYS"
+                                           << "ikke sjekket: mappen til stasjon D: kan ikke leses";
+        QTest::newRow("drive folder a file") << "DEVICE=E:\\OS2\\X.SYS"
+                                             << "ikke sjekket: mappen til stasjon E: kan ikke leses";
+    }
+    void unreachableDrives()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        TestDrive c;
+        c.write("OS2/BOOT/IBMKBD.SYS", "x");
+        c.write("A-FILE", "x");
+        DriveMap drives = c.map();
+        drives.setDrive(u'D', c.path("gone"));
+        drives.setDrive(u'E', c.path("A-FILE"));
+        c.write("CONFIG.SYS", crlf({"REM top", line}));
+        WindowOnDrive win(drives, {});
+        win.w->setBootDrive(u'Q');
+        checkLine(win.w.get(), 1, message);
+        QCOMPARE(win.errors.messages(), QStringList());
+        // Short enough for the message line, in the window's own font.
+        auto *label = win.get<QLabel>("Label2");
+        const QString family = QFontInfo(label->font()).family();
+        if (family == u"Arial" || family == u"Liberation Sans")
+            QVERIFY(label->fontMetrics().horizontalAdvance(message) <= label->contentsRect().width());
     }
 
     // The example drive, only read: its installed base drivers lie in OS2\BOOT, the
@@ -111,7 +148,8 @@ private slots:
         CurrentDir cwd;
         DriveMap drives;
         drives.setDrive(u'C', QStringLiteral(OS2SETUP_TEST_DATA "/../../examples/drive-c"));
-        auto w = openWindow(drives);
+        WindowOnDrive win(drives, {});
+        auto &w = win.w;
         const QStringList lines = documentLines(*w);
         int drivers = 0;
         for (int row = 0; row < lines.size(); ++row) {
@@ -136,8 +174,9 @@ private slots:
         e.write("CONFIG.SYS", crlf({"LIBPATH=E:\\OS2\\DLL", "BASEDEV=IBMKBD.SYS", "BASEDEV=ONLYC.ADD"}));
         DriveMap drives = c.map();
         drives.setDrive(u'E', e.root());
-        ErrorRecorder errors;
-        auto w = openWindow(drives, {"E:\\CONFIG.SYS"});
+        WindowOnDrive win(drives, {"E:\\CONFIG.SYS"});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         checkLine(w.get(), 1, "E:\\OS2\\BOOT\\IBMKBD.SYS eksisterer");
         checkLine(w.get(), 2, kNoDriver);
         w->showBootCheck();
@@ -158,7 +197,7 @@ private slots:
         win.c.write("OS2/BOOT/COM.SYS", "x");
         win.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
-        win.w->workspace().showHint("old hint");
+        win.w->status().showHint("old hint");
         QTest::keyClick(win.w.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
         QPointer<QDialog> dialog = win.w->findChild<QDialog *>("BootCheckDialog");
         QVERIFY(dialog && dialog->isVisible());
@@ -214,8 +253,9 @@ private slots:
     void wholeFileWithNothingRead()
     {
         TestDrive c;
-        ErrorRecorder errors;
-        auto w = openWindow(c.map());
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         QCOMPARE(errors.messages().size(), 1);
         w->showBootCheck();
         auto *dialog = w->findChild<QDialog *>("BootCheckDialog");

@@ -110,7 +110,7 @@ private slots:
         const std::optional<FileError> e = errorOf([&] { drives.resolve(path); });
         QVERIFY(e);
         QCOMPARE(e->kind(), kind);
-        QVERIFY(!linefile::exists(drives, path));
+        QCOMPARE(linefile::exists(drives, path), linefile::Presence::Unreachable);
         const std::optional<FileError> read = errorOf([&] { linefile::load(drives, path); });
         QVERIFY(read);
         QCOMPARE(read->kind(), kind);
@@ -156,7 +156,7 @@ private slots:
             QCOMPARE(resolveError->kind(), FileError::Kind::OutsideDrive);
             QVERIFY2(resolveError->message().startsWith(path + ": fører ut av stasjonen " + path.left(2)),
                      qPrintable(resolveError->message()));
-            QVERIFY(!linefile::exists(c.drives, path));
+            QCOMPARE(linefile::exists(c.drives, path), linefile::Presence::Unreachable);
             // Refused by name for reading and writing alike, and nothing written.
             const std::optional<FileError> read = errorOf([&] { linefile::readBytes(c.drives, path); });
             QVERIFY(read && read->message().startsWith("Kan ikke lese " + path + ": fører ut av stasjonen"));
@@ -214,12 +214,12 @@ private slots:
         // Each call takes what its step says, at most what it is given; the
         // calls after the steps take everything.
         linefile::setWriteCallForTesting([&](int fd, const char *data, unsigned long size) -> long {
-            const int take = step < steps.size() ? steps.at(step++) : int(size);
+            const int take = step < steps.size() ? steps.at(step++) : static_cast<int>(size);
             if (take < 0) {
                 errno = -take;
                 return -1;
             }
-            return long(::write(fd, data, std::min<unsigned long>(size, unsigned(take))));
+            return static_cast<long>(::write(fd, data, std::min<unsigned long>(size, static_cast<unsigned>(take))));
         });
         const auto restore = qScopeGuard([] { linefile::setWriteCallForTesting({}); });
         const std::optional<FileError> e =
@@ -264,9 +264,7 @@ private slots:
             writeFile(dir.filePath(name), name);
         WriteGuard guard(drives, "C:\\CONFIG.SYS");
         guard.beginRead();
-        FileStamp read;
-        linefile::load(drives, "C:\\CONFIG.SYS", 100, {}, &read);
-        guard.setRead(read);
+        guard.setRead(linefile::read(drives, "C:\\CONFIG.SYS", 100).stamp);
         for (const QString &link : setup.split(u';', Qt::SkipEmptyParts)) {
             if (link.contains("->")) {
                 QFile::remove(dir.filePath(link.section("->", 0, 0)));
@@ -320,9 +318,7 @@ private slots:
         drives.setDrive(u'C', root);
         WriteGuard guard(drives, "C:\\CONFIG.SYS");
         guard.beginRead();
-        FileStamp read;
-        linefile::load(drives, "C:\\CONFIG.SYS", 100, {}, &read);
-        guard.setRead(read);
+        guard.setRead(linefile::read(drives, "C:\\CONFIG.SYS", 100).stamp);
         QVERIFY(guard.hasRead());
 
         const QString file = root + "/CONFIG.SYS";

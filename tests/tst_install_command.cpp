@@ -30,7 +30,7 @@ QString readAll(std::FILE *f)
     QByteArray bytes;
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, f))
-        bytes.append(buffer, qsizetype(n));
+        bytes.append(buffer, static_cast<qsizetype>(n));
     return QString::fromLocal8Bit(bytes);
 }
 
@@ -62,7 +62,7 @@ struct Setup
         if (answer) {
             if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
                 qFatal("no pseudo-terminal");
-            if (::write(master, answer->constData(), std::size_t(answer->size())) != answer->size())
+            if (::write(master, answer->constData(), static_cast<std::size_t>(answer->size())) != answer->size())
                 qFatal("cannot type the answer");
             t.in = ::fdopen(slave, "r");
         } else {

@@ -169,7 +169,7 @@ private slots:
         QTest::keyClicks(edit, "128");
         win.questions.answer({answer});
         QTest::keyClick(win.w.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(win.questions.asked().size(), std::size_t(1));
+        QCOMPARE(win.questions.asked().size(), static_cast<std::size_t>(1));
         QCOMPARE(win.c.read("CONFIG.NEW"), crlf(configNew.split('|')));
         auto *dialog = win.w->findChild<InstallDialog *>("TaIBruk");
         QCOMPARE(dialog != nullptr, opened);

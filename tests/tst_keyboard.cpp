@@ -95,7 +95,7 @@ const Key kPageKeys[] = {{Qt::Key_PageDown, Qt::ControlModifier, 1},
 
 PageId turned(PageId page, int by)
 {
-    return PageId((int(page) + by + int(PageCount)) % int(PageCount));
+    return static_cast<PageId>((static_cast<int>(page) + by + static_cast<int>(PageCount)) % static_cast<int>(PageCount));
 }
 
 } // namespace
@@ -120,8 +120,8 @@ private slots:
     void pageAndTabKeysNeverWrite_data()
     {
         QTest::addColumn<PageId>("page");
-        for (int p = 0; p < int(PageCount); ++p)
-            QTest::addRow("%d", p) << PageId(p);
+        for (int p = 0; p < static_cast<int>(PageCount); ++p)
+            QTest::addRow("%d", p) << static_cast<PageId>(p);
     }
     void pageAndTabKeysNeverWrite()
     {
@@ -155,12 +155,12 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("written");
-        QTest::newRow("Right") << int(Qt::Key_Right) << "THREADS=320";
-        QTest::newRow("Left") << int(Qt::Key_Left) << "THREADS=192";
-        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << "THREADS=768";
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "THREADS=64";
-        QTest::newRow("End") << int(Qt::Key_End) << "THREADS=4095";
-        QTest::newRow("Home") << int(Qt::Key_Home) << "THREADS=64";
+        QTest::newRow("Right") << static_cast<int>(Qt::Key_Right) << "THREADS=320";
+        QTest::newRow("Left") << static_cast<int>(Qt::Key_Left) << "THREADS=192";
+        QTest::newRow("Page Up") << static_cast<int>(Qt::Key_PageUp) << "THREADS=768";
+        QTest::newRow("Page Down") << static_cast<int>(Qt::Key_PageDown) << "THREADS=64";
+        QTest::newRow("End") << static_cast<int>(Qt::Key_End) << "THREADS=4095";
+        QTest::newRow("Home") << static_cast<int>(Qt::Key_Home) << "THREADS=64";
     }
     void aBarMovesWithItsOwnKeys()
     {
@@ -169,7 +169,7 @@ private slots:
         Keyboard win;
         auto *bar = win.get<QScrollBar>("Threads");
         bar->setFocus();
-        QTest::keyClick(bar, Qt::Key(key));
+        QTest::keyClick(bar, static_cast<Qt::Key>(key));
         QCOMPARE(win.lines().at(4), written);
         // The bar reads out as a slider with its statement.
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
@@ -257,7 +257,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("line");
-        for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Space)}) {
+        for (int key : {static_cast<int>(Qt::Key_Return), static_cast<int>(Qt::Key_Enter), static_cast<int>(Qt::Key_Space)}) {
             QTest::addRow("shell, key %x", key) << PageId::Dos << "shell" << key << 3;
             QTest::addRow("runworkplace, key %x", key) << PageId::Grensesnitt << "runworkplace" << key << 2;
         }
@@ -274,7 +274,7 @@ private slots:
         edit->setFocus();
         QTest::keyClicks(edit, "X");
         QCOMPARE(edit->text(), value);
-        QTest::keyClick(edit, Qt::Key(key));
+        QTest::keyClick(edit, static_cast<Qt::Key>(key));
         QCOMPARE(win.selected(), line);
         QCOMPARE(win.text("Edit1"), kConfig.at(line));
         QVERIFY(!win.edit()->isReadOnly());
@@ -356,7 +356,7 @@ private slots:
         if (act.contains(u':'))
             win.pick(act.section(u':', 0, 0), act.section(u':', 1).toInt());
         else if (act == u"RemKnapp") {
-            win.w->workspace().clearEditLine();
+            win.w->status().clearEditLine();
             win.press(act);
         } else if (!act.isEmpty())
             win.click(act);
@@ -394,7 +394,7 @@ private slots:
         win.show(PageId::Dos);
         for (const char *box : {"vemmsys", "ansisys", "vcdromsys"})
             win.click(box);
-        win.w->workspace().selectLine(7);
+        win.w->status().selectLine(7);
         for (const Heard &h : std::as_const(g_heard))
             QVERIFY2(h.object != list || (h.type != QAccessible::Focus && h.type != QAccessible::SelectionAdd
                                           && h.type != QAccessible::Selection),

@@ -61,7 +61,7 @@ bool apply(const std::string &diff, Lines lines, const Lines &expected)
         if (line.rfind("@@ -", 0) == 0) {
             long from = std::stol(line.substr(4));
             const long length = std::stol(line.substr(line.find(',') + 1));
-            at = std::size_t(length == 0 ? from : from - 1) + std::size_t(shift);
+            at = static_cast<std::size_t>(length == 0 ? from : from - 1) + static_cast<std::size_t>(shift);
             continue;
         }
         const char mark = line.empty() ? '?' : line[0];
@@ -73,10 +73,10 @@ bool apply(const std::string &diff, Lines lines, const Lines &expected)
         } else if (mark == '-') {
             if (at >= lines.size() || lines[at] != text)
                 return false;
-            lines.erase(lines.begin() + long(at));
+            lines.erase(lines.begin() + static_cast<long>(at));
             --shift;
         } else if (mark == '+') {
-            lines.insert(lines.begin() + long(at), text);
+            lines.insert(lines.begin() + static_cast<long>(at), text);
             ++at;
             ++shift;
         } else {
@@ -124,17 +124,17 @@ private slots:
         for (int round = 0; round < 400; ++round) {
             Lines a, b;
             const auto fill = [&random](Lines &l) {
-                const int n = int(random.bounded(12));
+                const int n = static_cast<int>(random.bounded(12));
                 for (int i = 0; i < n; ++i)
-                    l.push_back(std::string(1, char('a' + random.bounded(4))));
+                    l.push_back(std::string(1, static_cast<char>('a' + random.bounded(4))));
             };
             fill(a);
             fill(b);
             const std::vector<Row> found = linediff::rows(a, b);
             const Counts c = count(found);
-            QCOMPARE(std::size_t(c.changed + c.removed), a.size() - lcs(a, b));
-            QCOMPARE(std::size_t(c.changed + c.added), b.size() - lcs(a, b));
-            const std::string diff = unified(a, b, "a", "b", std::size_t(random.bounded(4)));
+            QCOMPARE(static_cast<std::size_t>(c.changed + c.removed), a.size() - lcs(a, b));
+            QCOMPARE(static_cast<std::size_t>(c.changed + c.added), b.size() - lcs(a, b));
+            const std::string diff = unified(a, b, "a", "b", static_cast<std::size_t>(random.bounded(4)));
             QCOMPARE(diff.empty(), a == b);
             if (!diff.empty())
                 QVERIFY2(apply(diff, a, b), diff.c_str());

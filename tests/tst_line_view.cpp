@@ -37,8 +37,8 @@ private slots:
     void selectingALineShowsIt()
     {
         Window win({"REM first", "THREADS=256", "MAXWAIT=3"});
-        win.w->workspace().showMessage("old message");
-        win.w->workspace().showHint("old hint");
+        win.w->status().showMessage("old message");
+        win.w->status().showHint("old hint");
         win.pick("ListBox", 0);
         QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 1"));
         QCOMPARE(win.edit->text(), QStringLiteral("REM first"));
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
 
         // Text set by the program never reaches the document.
-        win.w->workspace().showTextInEditLine("SET BY CODE");
+        win.w->status().showTextInEditLine("SET BY CODE");
         QCOMPARE(win.lines().at(5), QStringLiteral("LINE5Xø"));
 
         // Without a selected line typing changes nothing.
@@ -180,7 +180,8 @@ private slots:
     }
 
     // Typing repaints the line's row on screen; typing in the last line,
-    // whose width every row takes, makes the list as wide as that line.
+    // whose width every row takes, makes the list as wide as that line, and
+    // erasing makes it narrow again.
     void theListFollowsTyping()
     {
         Window win({"REM a", "REM b", "REM c"});
@@ -205,6 +206,15 @@ private slots:
         QTest::keyClicks(edit, QString(120, u'W'));
         QCoreApplication::processEvents();
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+        // And as narrow again once the line is short, the rows where they were.
+        const QRect first = rowRect(2);
+        for (int i = 0; i < 120; ++i)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(rowRect(2).top(), first.top());
+        QCOMPARE(rowRect(2).height(), first.height());
+        QCOMPARE(win.lines().at(2), "REM c");
     }
 
     void remToggle_data()
@@ -253,14 +263,14 @@ private slots:
 
         // Edit1 showing another statement than the selected line: nothing, silently.
         win.pick("ListBox", 2);
-        win.w->workspace().showTextInEditLine("THREADS=1024");
+        win.w->status().showTextInEditLine("THREADS=1024");
         win.press("RemKnapp");
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
         QCOMPARE(win.text("Label2"), QString());
 
         // No selected line: nothing, silently.
         win.pick("ListBox", 2, Qt::ControlModifier);
-        win.w->workspace().showTextInEditLine("MAXWAIT=3");
+        win.w->status().showTextInEditLine("MAXWAIT=3");
         win.press("RemKnapp");
         QCOMPARE(win.lines(), (QStringList{"REM ", "THREADS=256", "MAXWAIT=3"}));
         QCOMPARE(win.text("Label2"), QString());
@@ -270,7 +280,7 @@ private slots:
     {
         QTest::addColumn<int>("pos");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no line") << int(NoLine) << "ikke i C:\\CONFIG.SYS";
+        QTest::newRow("no line") << static_cast<int>(NoLine) << "ikke i C:\\CONFIG.SYS";
         QTest::newRow("first") << 0 << "Linje nr. 1";
         QTest::newRow("last possible") << 65534 << "Linje nr. 65535";
     }
@@ -279,7 +289,7 @@ private slots:
         QFETCH(int, pos);
         QFETCH(QString, text);
         Window win({"REM"});
-        win.w->workspace().vislinje(LinePos(pos));
+        win.w->status().vislinje(static_cast<LinePos>(pos));
         QCOMPARE(win.text("LinjeLabel"), text);
     }
 
@@ -302,19 +312,19 @@ private slots:
         QFETCH(int, current);
         QFETCH(bool, appended);
         Window win(lines);
-        Workspace &ws = win.w->workspace();
+        auto *dos = win.w->findChild<DosPage *>();
         QStringList expected = lines;
         // Outside a user's action (a page refresh) nothing is appended.
-        QCOMPARE(ws.SetDevice("VCDROM.SYS"), active);
+        QCOMPARE(dos->SetDevice("VCDROM.SYS"), active);
         QCOMPARE(win.lines(), expected);
         if (appended)
             expected << "REM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS";
         // As a box's handler runs it for the user's click.
-        const WriteGate::UserAction user(ws.gate());
+        const WriteGate::UserAction user(win.w->gatedDocument().gate());
         for (int call = 0; call < 2; ++call) {
-            QCOMPARE(ws.SetDevice("VCDROM.SYS"), active);
+            QCOMPARE(dos->SetDevice("VCDROM.SYS"), active);
             QCOMPARE(win.lines(), expected);
-            QCOMPARE(ws.selectedLine(), current);
+            QCOMPARE(win.selected(), current);
             QCOMPARE(win.edit->text(), expected.at(current));
             QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. %1").arg(current + 1));
             QCOMPARE(win.text("Label2"), QStringLiteral("Bruk REM-knappen til å endre"));

@@ -44,11 +44,11 @@ const char *const kStatements[] = {
 // twice; now and then an empty line or one of 8-bit bytes.
 QByteArray generatedDocument(QRandomGenerator &random)
 {
-    const auto chance = [&random](int percent) { return int(random.bounded(100)) < percent; };
+    const auto chance = [&random](int percent) { return static_cast<int>(random.bounded(100)) < percent; };
     QByteArray out;
-    const int count = 1 + int(random.bounded(40));
+    const int count = 1 + static_cast<int>(random.bounded(40));
     for (int i = 0; i < count; ++i) {
-        QByteArray line = kStatements[random.bounded(int(std::size(kStatements)))];
+        QByteArray line = kStatements[random.bounded(static_cast<int>(std::size(kStatements)))];
         if (chance(10))
             line = chance(50) ? QByteArray() : QByteArray("REM \xE6\xF8\xE5 \x81\x9D\xFF note");
         if (chance(15))
@@ -77,7 +77,7 @@ QByteArray exampleConfig()
 QStringList split(const QByteArray &bytes)
 {
     QStringList lines;
-    for (const std::string &line : linefile::split(bytes.constData(), std::size_t(bytes.size())))
+    for (const std::string &line : linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size())))
         lines << text8::toDisplay(line);
     return lines;
 }
@@ -86,7 +86,7 @@ QStringList split(const QByteArray &bytes)
 void visit(const WindowOnDrive &win, PageId page)
 {
     QTabBar *tabs = win.get<QTabWidget>("NoteBook")->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(int(page)).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(static_cast<int>(page)).center());
 }
 
 // Picks a few rows of every list of the page shown, as the user looks at them.
@@ -98,7 +98,7 @@ void pickInLists(const WindowOnDrive &win, QRandomGenerator &random)
         if (!view->isVisible() || view->model()->rowCount() == 0)
             continue;
         for (int k = 0; k < 2; ++k)
-            win.pick(name, int(random.bounded(view->model()->rowCount())));
+            win.pick(name, static_cast<int>(random.bounded(view->model()->rowCount())));
     }
 }
 
@@ -114,8 +114,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<quint32>("seed");
         for (const char *name : {"ecs-thinkpad.config.sys", "vbox-cid.config.sys"})
-            QTest::newRow(name) << fixture(QString::fromLatin1(name)) << quint32(1);
-        QTest::newRow("example drive") << exampleConfig() << quint32(2);
+            QTest::newRow(name) << fixture(QString::fromLatin1(name)) << static_cast<quint32>(1);
+        QTest::newRow("example drive") << exampleConfig() << static_cast<quint32>(2);
         QRandomGenerator random(20261209);
         for (int i = 0; i < 240; ++i)
             QTest::addRow("generated %d", i) << generatedDocument(random) << random.generate();
@@ -135,7 +135,7 @@ private slots:
         // on what each leaves in the edit line; then a load, and again.
         std::array<PageId, PageCount> pages{};
         for (std::size_t k = 0; k < PageCount; ++k)
-            pages[k] = PageId(k);
+            pages[k] = static_cast<PageId>(k);
         for (int round = 0; round < 2; ++round) {
             std::shuffle(pages.begin(), pages.end(), random);
             for (PageId page : pages) {

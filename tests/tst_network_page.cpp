@@ -29,12 +29,12 @@ struct Window : WindowOnDrive
     // Clicks entry `row` of list k: document line `pos` must be shown with the list's hint.
     void select(int k, int row, int pos) const
     {
-        w->workspace().showMessage("old message");
+        w->status().showMessage("old message");
         pick(kLists[k], row);
         QCOMPARE(status(), (QStringList{lines().value(pos), QStringLiteral("Linje nr. %1").arg(pos + 1), kHints[k], QString(),
                                         QString::number(pos)}));
         for (int other = 0; other < 4; ++other)
-            QCOMPARE(list(other)->selectedItems().size(), int(other == k));
+            QCOMPARE(list(other)->selectedItems().size(), static_cast<int>(other == k));
     }
 };
 

@@ -48,8 +48,8 @@ private:
 
     // The real window on an empty CONFIG.SYS, so the scan leaves every control
     // in the state it starts in.
-    TestDrive m_drive;
-    std::unique_ptr<TOs2Form> m_window;
+    std::unique_ptr<WindowOnDrive> m_fixture;
+    TOs2Form *m_window = nullptr;
     QList<QWidget *> m_pages;
 };
 
@@ -63,9 +63,9 @@ static QFont windowFont()
 
 void TestPageLayout::initTestCase()
 {
-    m_drive.write("CONFIG.SYS", QByteArray());
-    m_window = openWindow(m_drive.map());
-    auto *notebook = widget<QTabWidget>(m_window.get(), "NoteBook");
+    m_fixture = std::make_unique<WindowOnDrive>(ConfigBytes{QByteArray()});
+    m_window = m_fixture->w.get();
+    auto *notebook = widget<QTabWidget>(m_window, "NoteBook");
     for (int i = 0; i < 7; ++i) {
         QWidget *tab = notebook->widget(i);
         QCOMPARE(tab->children().size(), 1);
@@ -138,7 +138,7 @@ void TestPageLayout::pages()
     QFETCH(QString, caption);
 
     QWidget *p = m_pages.at(index);
-    QCOMPARE(widget<QTabWidget>(m_window.get(), "NoteBook")->tabText(index), caption);
+    QCOMPARE(widget<QTabWidget>(m_window, "NoteBook")->tabText(index), caption);
     QCOMPARE(QString::fromLatin1(p->metaObject()->className()), className);
     QCOMPARE(p->objectName(), className);
     QCOMPARE(p->size(), QSize(626, 259));
@@ -458,7 +458,7 @@ void TestPageLayout::captionsFit()
 {
     const QString family = QFontInfo(windowFont()).family();
     if (family != u"Arial" && family != u"Liberation Sans")
-        QSKIP("needs Arial or a font with its metrics (Liberation Sans)");
+        SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
 
     for (QLabel *label : all<QLabel>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());

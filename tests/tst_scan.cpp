@@ -50,8 +50,8 @@ private slots:
         WindowOnDrive win(lines);
         QCOMPARE(scanRegisters(win.w->registers()), registers);
         // Registers of the DOS and Disk pages wait for their page's refresh.
-        QCOMPARE(int(win.w->registers().ShellLine), 0);
-        QCOMPARE(int(win.w->registers().HpfsLine), 0);
+        QCOMPARE(static_cast<int>(win.w->registers().ShellLine), 0);
+        QCOMPARE(static_cast<int>(win.w->registers().HpfsLine), 0);
     }
 
     void startUpLeavesTheRestartLineCurrent()
@@ -65,16 +65,15 @@ private slots:
         // "Hent" scans again and selects line 0.
         win.c.write("CONFIG.SYS", crlf({"RESTARTOBJECTS=NO", "THREADS=256"}));
         win.press("OpenKnapp");
-        QCOMPARE(int(win.w->registers().ThreadsLine), 1);
+        QCOMPARE(static_cast<int>(win.w->registers().ThreadsLine), 1);
         QCOMPARE(win.selected(), 0);
     }
 
     void onlyTheFirstShowingScansAgain()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM"}));
-        c.write("STARTUP.CMD", crlf({"OLD"}));
-        auto w = std::make_unique<TOs2Form>(QStringList{}, c.map());
+        WindowOnDrive win({"REM"}, {}, {"STARTUP.CMD=OLD"}, WindowOnDrive::Show::Later);
+        const TestDrive &c = win.c;
+        auto &w = win.w;
         auto *memo = widget<Text8Memo>(w.get(), "StartupMemo");
         QCOMPARE(memo->lines(), Lines{"OLD"});
         c.write("STARTUP.CMD", crlf({"SHOWN"}));
@@ -113,9 +112,9 @@ private slots:
         WindowOnDrive win({"RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "THREADS=256",
                            "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS"},
                           page == PageId::Fil ? PageId::Nettverk : PageId::Fil);
-        win.w->workspace().selectLine(3);
-        win.w->workspace().showMessage("old");
-        win.w->workspace().showHint("old");
+        win.w->status().selectLine(3);
+        win.w->status().showMessage("old");
+        win.w->status().showHint("old");
         win.show(page);
         QCOMPARE(win.text("Edit1"), edit);
         QCOMPARE(win.text("Label3"), hint);
@@ -165,11 +164,11 @@ private slots:
     void remToggleRefreshesTheShownPage()
     {
         WindowOnDrive win({"REM", "SET AUTOSTART=FOLDERS", "THREADS=256"}, PageId::Fil);
-        win.w->workspace().selectLine(2);
+        win.w->status().selectLine(2);
         win.show(PageId::Nettverk);
         win.show(PageId::Fil);
         QCOMPARE(win.text("Edit1"), QStringLiteral("THREADS=256"));
-        win.w->workspace().showHint("old");
+        win.w->status().showHint("old");
         win.press("RemKnapp");
         QCOMPARE(win.lines().at(2), QStringLiteral("REM THREADS=256"));
         QCOMPARE(win.text("Edit1"), QStringLiteral("REM THREADS=256"));
@@ -177,7 +176,7 @@ private slots:
 
         // On "Grensesnitt" the refresh shows the AUTOSTART line after the toggle.
         win.show(PageId::Grensesnitt);
-        win.w->workspace().makeCurrent(2);
+        win.w->status().makeCurrent(2);
         win.press("RemKnapp");
         QCOMPARE(win.lines().at(2), QStringLiteral("THREADS=256"));
         QCOMPARE(win.text("Edit1"), QStringLiteral("SET AUTOSTART=FOLDERS"));

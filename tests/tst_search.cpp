@@ -30,7 +30,7 @@ LinePos plainFinnREM(const Lines &lines, std::string_view s1, std::string_view s
     for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i) {
         const std::string u = text8::upper(lines[i]);
         if (!u1.empty() && !u2.empty() && u.find(u1) != std::string::npos && u.find(u2) != std::string::npos)
-            return LinePos(i);
+            return static_cast<LinePos>(i);
     }
     return NoLine;
 }
@@ -39,7 +39,7 @@ LinePos plainFoundDevice(const Lines &lines, std::string_view name)
 {
     for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i)
         if (lines[i].starts_with("DEVICE=") && !name.empty() && text8::upper(lines[i]).find(name) != std::string::npos)
-            return LinePos(i);
+            return static_cast<LinePos>(i);
     return NoLine;
 }
 
@@ -48,7 +48,7 @@ LinePos plainGetIniStr(const Lines &lines, std::string_view key)
     const std::string k = text8::upper(key) + '=';
     for (std::size_t i = 0; i < std::min(lines.size(), MaxDocumentLines); ++i)
         if (text8::upper(lines[i]).starts_with(k))
-            return LinePos(i);
+            return static_cast<LinePos>(i);
     return NoLine;
 }
 
@@ -61,7 +61,7 @@ const std::vector<std::string> kPieces = {
 std::string randomLine(std::mt19937 &random)
 {
     std::string line;
-    const int pieces = int(random() % 9);
+    const int pieces = static_cast<int>(random() % 9);
     for (int i = 0; i < pieces; ++i)
         line += kPieces[random() % kPieces.size()];
     return line;
@@ -81,15 +81,15 @@ private slots:
         QTest::addColumn<QString>("s2");
         QTest::addColumn<int>("found");
         const QStringList hpfs{"IFS=C:\\OS2\\HPFS.IFS", "REM IFS=C:\\OS2\\HPFS.IFS"};
-        QTest::newRow("empty document") << QStringList{} << "REM " << "X" << int(NoLine);
+        QTest::newRow("empty document") << QStringList{} << "REM " << "X" << static_cast<int>(NoLine);
         QTest::newRow("commented, lower case") << QStringList{"x", "rem ifs=c:\\os2\\hpfs.ifs /cache:64"}
                                                << "REM IFS=" << "HPFS" << 1;
         QTest::newRow("first of active and commented") << hpfs << "IFS=" << "HPFS.IFS" << 0;
         QTest::newRow("commented one only") << hpfs << "REM IFS=" << "HPFS" << 1;
         QTest::newRow("order and overlap do not matter") << QStringList{"HPFS.IFS REM IFS="} << "REM IFS=" << "HPFS" << 0;
-        QTest::newRow("both texts needed") << QStringList{"REM IFS=C:\\OS2\\CDFS.IFS"} << "REM IFS=" << "HPFS" << int(NoLine);
+        QTest::newRow("both texts needed") << QStringList{"REM IFS=C:\\OS2\\CDFS.IFS"} << "REM IFS=" << "HPFS" << static_cast<int>(NoLine);
         QTest::newRow("national letters") << QStringList{"rem sti=c:\\bøker"} << "REM " << "BØKER" << 0;
-        QTest::newRow("empty text never found") << QStringList{"REM X"} << "REM " << "" << int(NoLine);
+        QTest::newRow("empty text never found") << QStringList{"REM X"} << "REM " << "" << static_cast<int>(NoLine);
     }
     void finnRem()
     {
@@ -97,7 +97,7 @@ private slots:
         QFETCH(QString, s1);
         QFETCH(QString, s2);
         QFETCH(int, found);
-        QCOMPARE(int(FinnREM(linesOf(lines), bytes(s1), bytes(s2))), found);
+        QCOMPARE(static_cast<int>(FinnREM(linesOf(lines), bytes(s1), bytes(s2))), found);
     }
 
     void foundDevice_data()
@@ -116,7 +116,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(bool, active);
         const Lines lines = linesOf({"REM", line});
-        QCOMPARE(FoundDevice(lines, "VEMM.SYS"), active ? LinePos(1) : NoLine);
+        QCOMPARE(FoundDevice(lines, "VEMM.SYS"), active ? static_cast<LinePos>(1) : NoLine);
     }
 
     void getIniStr_data()
@@ -129,14 +129,14 @@ private slots:
         QTest::newRow("key without regard to case, value as written")
             << QStringList{"REM", "set autostart=programs,tasklist"} << "SET AUTOSTART" << "programs,tasklist" << 1;
         QTest::newRow("empty value is still found") << QStringList{"THREADS="} << "THREADS" << "" << 0;
-        QTest::newRow("blanks around the sign") << QStringList{"THREADS = 256"} << "THREADS" << "" << int(NoLine);
-        QTest::newRow("blank in front") << QStringList{" THREADS=256"} << "THREADS" << "" << int(NoLine);
-        QTest::newRow("commented") << QStringList{"REM THREADS=256"} << "THREADS" << "" << int(NoLine);
+        QTest::newRow("blanks around the sign") << QStringList{"THREADS = 256"} << "THREADS" << "" << static_cast<int>(NoLine);
+        QTest::newRow("blank in front") << QStringList{" THREADS=256"} << "THREADS" << "" << static_cast<int>(NoLine);
+        QTest::newRow("commented") << QStringList{"REM THREADS=256"} << "THREADS" << "" << static_cast<int>(NoLine);
         QTest::newRow("asked for with REM") << QStringList{"rem diskcache=D,LW"} << "REM DISKCACHE" << "D,LW" << 0;
-        QTest::newRow("REM with two blanks") << QStringList{"REM  DISKCACHE=D"} << "REM DISKCACHE" << "" << int(NoLine);
+        QTest::newRow("REM with two blanks") << QStringList{"REM  DISKCACHE=D"} << "REM DISKCACHE" << "" << static_cast<int>(NoLine);
         QTest::newRow("further signs kept, nothing trimmed") << QStringList{"SET X= a=b "} << "SET X" << " a=b " << 0;
-        QTest::newRow("longer key does not match") << QStringList{"THREADSX=1"} << "THREADS" << "" << int(NoLine);
-        QTest::newRow("empty document") << QStringList{} << "SHELL" << "" << int(NoLine);
+        QTest::newRow("longer key does not match") << QStringList{"THREADSX=1"} << "THREADS" << "" << static_cast<int>(NoLine);
+        QTest::newRow("empty document") << QStringList{} << "SHELL" << "" << static_cast<int>(NoLine);
     }
     void getIniStr()
     {
@@ -146,7 +146,7 @@ private slots:
         QFETCH(int, found);
         const IniValue v = GetIniStr(linesOf(lines), bytes(key));
         QCOMPARE(text8::toDisplay(v.value), value);
-        QCOMPARE(int(v.line), found);
+        QCOMPARE(static_cast<int>(v.line), found);
     }
 
     void fileNameOf_data()
@@ -210,14 +210,14 @@ private slots:
                 break;
             case 2:
             case 3:
-                for (int n = int(random() % 300); n > 0; --n) {
+                for (int n = static_cast<int>(random() % 300); n > 0; --n) {
                     lines.push_back(randomLine(random));
                     upper.append(lines.back());
                 }
                 check("append");
                 break;
             default:
-                for (int n = int(random() % 50); n > 0 && !lines.empty(); --n) {
+                for (int n = static_cast<int>(random() % 50); n > 0 && !lines.empty(); --n) {
                     const std::size_t i = random() % lines.size();
                     lines[i] = randomLine(random);
                     upper.replace(i, lines[i]);
@@ -267,12 +267,12 @@ private slots:
         const UpperLines upper(lines);
         const SearchLines both{lines, upper};
         QCOMPARE(FinnREM(both, "A\nB", "REM"), NoLine);
-        QCOMPARE(FinnREM(both, "REM A", "A"), LinePos(0));
-        QCOMPARE(FinnREM(both, "IFS=TAIL", "REM IFS"), LinePos(2));
-        QCOMPARE(FinnREM(both, "S=X", "B"), LinePos(1));
-        QCOMPARE(GetIniStr(both, "DEVICE").line, LinePos(3));
+        QCOMPARE(FinnREM(both, "REM A", "A"), static_cast<LinePos>(0));
+        QCOMPARE(FinnREM(both, "IFS=TAIL", "REM IFS"), static_cast<LinePos>(2));
+        QCOMPARE(FinnREM(both, "S=X", "B"), static_cast<LinePos>(1));
+        QCOMPARE(GetIniStr(both, "DEVICE").line, static_cast<LinePos>(3));
         QCOMPARE(upper.nextLineStartingWith("DEVICE=\n\xD8"), lines.size());
-        QCOMPARE(FinnREM(both, "\xD8", "\xF8"), LinePos(4));
+        QCOMPARE(FinnREM(both, "\xD8", "\xF8"), static_cast<LinePos>(4));
         QCOMPARE(FoundDevice(both, "=\n"), NoLine);
     }
 
@@ -280,7 +280,7 @@ private slots:
     // searches that answer many questions at once.
     void noPositionAtOrPastNoLine()
     {
-        Lines lines(std::size_t(NoLine) + 3, "REM");
+        Lines lines(static_cast<std::size_t>(NoLine) + 3, "REM");
         lines[NoLine] = "DEVICE=C:\\VEMM.SYS";
         lines[NoLine + 1] = "THREADS=1";
         const UpperLines upper(lines);
@@ -299,7 +299,7 @@ private slots:
     void positionsPastTheEndNameNoLine()
     {
         const Lines lines = linesOf({"a", "b"});
-        QCOMPARE(lineIn(lines, 1), LinePos(1));
+        QCOMPARE(lineIn(lines, 1), static_cast<LinePos>(1));
         QCOMPARE(lineIn(lines, 2), NoLine);
         QCOMPARE(lineIn({}, 0), NoLine);
         QCOMPARE(lineIn(lines, NoLine), NoLine);

@@ -71,7 +71,7 @@ private:
         return {documentLines(*m_win.w), m_win.selected(), m_edit->text()};
     }
 
-    int pick(int n) { return int(m_random.bounded(n)); }
+    int pick(int n) { return static_cast<int>(m_random.bounded(n)); }
 
     // Does one random thing as a user would, and names it.
     QString act()
@@ -80,11 +80,11 @@ private:
         switch (pick(12)) {
         case 0:
         case 1:
-            m_win.show(PageId(pick(int(PageCount))));
+            m_win.show(static_cast<PageId>(pick(static_cast<int>(PageCount))));
             return "page";
         case 2:
         case 3: {
-            const char *name = kBoxes[pick(int(std::size(kBoxes)))];
+            const char *name = kBoxes[pick(static_cast<int>(std::size(kBoxes)))];
             m_win.show(pageOf(name));
             QTest::mouseClick(widget<QAbstractButton>(w, name), Qt::LeftButton, {}, QPoint(6, 6));
             return QStringLiteral("box %1").arg(name);
@@ -120,7 +120,7 @@ private:
         case 9: {
             const int which = pick(4);
             if (which == 0) {
-                const int k = pick(int(std::size(kLists)));
+                const int k = pick(static_cast<int>(std::size(kLists)));
                 const char *name = kLists[k];
                 m_win.show(k < 3 ? PageId::Drivere : PageId::Nettverk);
                 auto *list = widget<QListView>(w, name);
@@ -180,7 +180,7 @@ private:
         if (action == "load" || action == "failed load") {
             from.clear();
             if (action == "load")
-                for (const std::string &line : linefile::split(m_file.constData(), std::size_t(m_file.size())))
+                for (const std::string &line : linefile::split(m_file.constData(), static_cast<std::size_t>(m_file.size())))
                     from << text8::toDisplay(line);
         }
         QVERIFY2(after.size() >= from.size(), qPrintable(where + ": lines went missing"));
@@ -207,7 +207,7 @@ private:
         }
         // The file read is never written; a save writes exactly the document.
         QCOMPARE(m_win.c.read("CONFIG.SYS"), m_file);
-        if (action == "save" && m_win.w->workspace().hasReadFile())
+        if (action == "save" && m_win.w->files().hasReadFile())
             QCOMPARE(m_win.c.read("CONFIG.NEW"), crlf(after));
     }
 

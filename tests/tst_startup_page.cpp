@@ -95,7 +95,7 @@ private slots:
             if (present && change)
                 doc[1] = "RESTARTOBJECTS=" + kValues[i];
             QCOMPARE(p.lines(), doc);
-            QCOMPARE(p.writes.size(), int(present && change));
+            QCOMPARE(p.writes.size(), static_cast<int>(present && change));
             QCOMPARE(p.status(), present ? QStringList({doc[1], "Linje nr. 2", kHint, "1"})
                                          : QStringList({"(RESTARTOBJECTS=YES)", "ikke i C:\\CONFIG.SYS", kHint, "-1"}));
             QCOMPARE(QList<bool>({p.isEnabled("RemKnapp"), p.isEnabled("LeggTilRestartKnapp")}), QList<bool>({false, !present}));

@@ -12,7 +12,7 @@ QString ticksOf(const AutostartTicks &ticks)
     QStringList on;
     for (std::size_t k = 0; k < ticks.size(); ++k)
         if (ticks[k])
-            on << QString::fromLatin1(AutostartKeywords[k].data(), qsizetype(AutostartKeywords[k].size()));
+            on << QString::fromLatin1(AutostartKeywords[k].data(), static_cast<qsizetype>(AutostartKeywords[k].size()));
     return on.join(u' ');
 }
 
@@ -156,12 +156,12 @@ private slots:
         QCOMPARE(lines, (QList<int>{2, 6, 5, 6, 0}));
         QStringList available;
         for (std::string_view name : availableBasedevs(basedevEntries(doc.search())))
-            available << QString::fromLatin1(name.data(), qsizetype(name.size()));
+            available << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
         QVERIFY(!available.contains("IBMKBD.SYS") && available.contains("IBM1S506.ADD") && available.contains("TIMER0.SYS"));
         const std::vector<Entry> devices = deviceEntries(doc.search());
-        QCOMPARE(devices.size(), std::size_t(1));
+        QCOMPARE(devices.size(), static_cast<std::size_t>(1));
         QCOMPARE(devices[0].text, std::string("COM.SYS"));
-        QCOMPARE(int(devices[0].line), 1);
+        QCOMPARE(static_cast<int>(devices[0].line), 1);
     }
 
     void network()
@@ -181,15 +181,15 @@ private slots:
         const Doc doc({"IFS=C:\\OS2\\HPFS.IFS /CACHE:64", "REM IFS=C:\\OS2\\HPFS.IFS", "IFS=C:\\OS2\\CDFS.IFS",
                        "DISKCACHE=", "REM DISKCACHE=D,LW", "REM  IFS=C:\\MFS\\MCM.IFS"});
         const DiskState state = diskState(doc.search());
-        QCOMPARE(int(state.hpfs.line), 1);
+        QCOMPARE(static_cast<int>(state.hpfs.line), 1);
         QVERIFY(!state.hpfs.on);
-        QCOMPARE(int(state.cdfs.line), 2);
+        QCOMPARE(static_cast<int>(state.cdfs.line), 2);
         QVERIFY(state.cdfs.on);
-        QCOMPARE(int(state.cache.line), 4);
+        QCOMPARE(static_cast<int>(state.cache.line), 4);
         QVERIFY(!state.cache.on);
         QCOMPARE(state.lan.line, NoLine);
         // Two blanks after REM: not commented out for the page.
-        QCOMPARE(int(state.mfs.line), 5);
+        QCOMPARE(static_cast<int>(state.mfs.line), 5);
         QVERIFY(state.mfs.on);
     }
 };

@@ -336,8 +336,9 @@ private slots:
             // The file takes most of the room, so its copy cannot be saved.
             c.write("small/CONFIG.SYS", crlf({"REM " + QString(40000, u'x')}));
         }
-        ErrorRecorder errors;
-        auto w = openWindow(drives, arguments);
+        WindowOnDrive win(drives, arguments);
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
         if (setup == "files" || setup == "full") {
             QCOMPARE(errors.messages(), QStringList{});
             auto *save = widget<QPushButton>(w.get(), "SaveKnapp");

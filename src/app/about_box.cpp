@@ -3,7 +3,7 @@
 #include "app/about_box.h"
 
 #include "app/version.h"
-#include "workspace/workspace.h"
+#include "workspace/file_gate.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
+AboutBox::AboutBox(const FileGate &files, QWidget *parent)
     : QDialog(parent)
     , m_rows(new QFormLayout)
 {
@@ -27,7 +27,7 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
     big.setPointSizeF(big.pointSizeF() * 1.2);
     title->setFont(big);
 
-    const DriveMap &drives = ws.drives();
+    const DriveMap &drives = files.drives();
     const DriveMap::Origin origin = drives.origin(u'C');
     addRow(QStringLiteral("Versjon:"), QStringLiteral(OS2SETUP_VERSION));
     addRow(QStringLiteral("Lisens:"),
@@ -39,7 +39,7 @@ AboutBox::AboutBox(const Workspace &ws, QWidget *parent)
     addStep(QString(), QStringLiteral("Velg OS/2-stasjonen…"), QStringLiteral("VelgStasjonKnapp"),
             QStringLiteral("Velger mappen eller partisjonen som er stasjon C:, og leser CONFIG.SYS derfra"),
             &AboutBox::driveChoiceRequested);
-    addRow(QStringLiteral("Leser:"), ws.ConfigFileName());
+    addRow(QStringLiteral("Leser:"), files.ConfigFileName());
     addRow(QStringLiteral("Skriver:"), QStringLiteral("C:\\CONFIG.NEW med «Lagre»\n"
                                                       "C:\\STARTUP.CMD med knappene på «Oppstart»\n"
                                                       "C:\\AUTOEXEC.BAT og C:\\AUTOEXEC.BAK med knappene på «DOS»"));

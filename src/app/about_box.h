@@ -6,15 +6,15 @@
 
 #include <QDialog>
 
+class FileGate;
 class QFormLayout;
-class Workspace;
 
 class AboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    AboutBox(const Workspace &ws, QWidget *parent);
+    AboutBox(const FileGate &files, QWidget *parent);
 
     // How the folder of a drive was set, as the box tells it.
     static QString originText(DriveMap::Origin origin, QChar letter);

@@ -145,8 +145,8 @@ void BootCheckDialog::listFindings(QListWidget *list, const bootcheck::Report &r
     for (const bootcheck::Finding &finding : bootcheck::worstFirst(report.findings)) {
         auto *item = new QListWidgetItem(list->style()->standardIcon(iconOf(finding.kind)),
                                          bootcheck::describe(finding, lines), list);
-        item->setData(Qt::UserRole, int(finding.line));
-        item->setData(Qt::UserRole + 1, int(finding.kind));
+        item->setData(Qt::UserRole, static_cast<int>(finding.line));
+        item->setData(Qt::UserRole + 1, static_cast<int>(finding.kind));
         item->setForeground(colourOf(finding.kind, list->palette()));
         item->setToolTip(item->text());
     }

@@ -81,7 +81,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     // The count changes with many a keystroke: at a fixed size, wide enough
     // for the longest count, a new text is only drawn, without a new layout
     // of the window.
-    m_count->setText(changesSummary(int(MaxDocumentLines), int(MaxDocumentLines)));
+    m_count->setText(changesSummary(static_cast<int>(MaxDocumentLines), static_cast<int>(MaxDocumentLines)));
     m_count->setFixedSize(m_count->sizeHint() + QSize(8, 0));
 
     auto *layout = new QVBoxLayout(this);

@@ -206,10 +206,11 @@ QString writtenOption(const QStringList &arguments, const QString &name)
 using ValueTaking = QHash<QString, bool>;
 
 // The parser's own error in Norwegian, as one line. QCommandLineParser tells
-// its other errors only as text, which Qt's translation changes; so the
-// arguments are walked here as it walks them: "--" ends the options, an
-// option that takes a value takes "=value" or the next argument, one that
-// takes none must have no "=value".
+// its other errors only as English text (the command line is parsed before
+// the application, and so any translation, exists), and says of no error
+// which kind it is; so the arguments are walked here as it walks them: "--"
+// ends the options, an option that takes a value takes "=value" or the next
+// argument, one that takes none must have no "=value".
 QString parseError(const QCommandLineParser &parser, const QStringList &arguments, const ValueTaking &options)
 {
     if (!parser.unknownOptionNames().isEmpty())

@@ -30,7 +30,7 @@ QString pickFolder(QWidget *parent, const QString &start)
 QString sizeText(quint64 bytes)
 {
     return QLocale(QLocale::NorwegianBokmal, QLocale::Norway)
-        .formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+        .formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeSIFormat);
 }
 
 } // namespace
@@ -149,7 +149,7 @@ void DriveChooser::offerPartitions(UDisks *udisks)
                 item = addFolder(p.mountPoints.first(), p.device, p.type);
         }
         if (item) {
-            item->setData(FolderColumn, PartitionRole, int(i));
+            item->setData(FolderColumn, PartitionRole, static_cast<int>(i));
             showPartition(item, p);
         }
     }

@@ -129,12 +129,12 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
     }
     bool isNumber = false;
     const int n = commandLine.files.first().toInt(&isNumber);
-    if (!isNumber || n < 1 || std::size_t(n) > copies.size())
+    if (!isNumber || n < 1 || static_cast<std::size_t>(n) > copies.size())
         return fail(terminal, QStringLiteral("«--restore %1»: det er ingen kopi med det nummeret (se «os2setup --restore»).")
                                   .arg(commandLine.files.first()));
     installstep::Proposal proposal;
     try {
-        proposal = installstep::proposeCopy(drives, copies[std::size_t(n - 1)]);
+        proposal = installstep::proposeCopy(drives, copies[static_cast<std::size_t>(n - 1)]);
     } catch (const FileError &e) {
         return fail(terminal, e.message());
     }

@@ -220,10 +220,10 @@ void RestoreDialog::choose(int row)
     m_proposal.reset();
     m_view->clear();
     m_go->setEnabled(false);
-    if (row < 0 || std::size_t(row) >= m_copies.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= m_copies.size())
         return;
     try {
-        m_proposal = installstep::proposeCopy(m_drives, m_copies[std::size_t(row)]);
+        m_proposal = installstep::proposeCopy(m_drives, m_copies[static_cast<std::size_t>(row)]);
         m_result->hide();
         m_view->present(*m_proposal);
         if (m_proposal->proposed == m_proposal->current) {

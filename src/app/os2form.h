@@ -1,11 +1,17 @@
 // The main window: the notebook of pages, the status area and the button panel.
 #pragma once
 
+#include "pages/disk_page.h"
+#include "pages/dos_page.h"
+#include "pages/interface_page.h"
 #include "pages/page.h"
+#include "pages/performance_page.h"
+#include "pages/startup_page.h"
 #include "platform/dos_path.h"
 #include "workspace/document.h"
 #include "workspace/error_report.h"
-#include "workspace/workspace.h"
+#include "workspace/file_gate.h"
+#include "workspace/question.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -21,15 +27,26 @@ class AboutBox;
 class BootCheckDialog;
 class DriveChoice;
 class ChangesDialog;
-class DiskPage;
-class DosPage;
 class DriversPage;
-class InterfacePage;
+class GatedDocument;
 class NetworkPage;
-class PerformancePage;
-class StartupPage;
+class StatusArea;
 
-class TOs2Form : public QWidget
+// Every page's registers together, as the window tells them: where each
+// statement stood at the scan, or at its page's last refresh.
+struct Registers : StartupRegisters, DosRegisters, PerformanceRegisters, InterfaceRegisters, DiskRegisters
+{
+};
+
+// Who owns what:
+// - the document: m_document, read by all, written only through GatedDocument;
+// - the status area (Edit1, the labels, the REM button, the list's selection):
+//   StatusArea;
+// - the drives, the file read and every file written: FileGate;
+// - telling of a failed file operation: ErrorReporter; asking: QuestionAsker;
+// - the registers of a page's statements and its step of the scan: the page;
+// - the order of the scan and the page refresh: this window.
+class TOs2Form : public QWidget, public PageRefresh
 {
     Q_OBJECT
 
@@ -42,17 +59,21 @@ public:
     ~TOs2Form() override;
 
     const Document &document() const { return m_document; }
-    const Registers &registers() const { return m_ws->registers(); }
-    const QString &ConfigFileName() const { return m_ws->ConfigFileName(); }
-    // What the pages work with; tests reach the shared operations through it.
-    Workspace &workspace() { return *m_ws; }
+    Registers registers() const;
+    const QString &ConfigFileName() const { return m_files.ConfigFileName(); }
+    // What the pages work with; tests reach the shared operations through them.
+    StatusArea &status() { return *m_status; }
+    GatedDocument &gatedDocument() { return *m_edits; }
+    FileGate &files() { return m_files; }
+    // Who answers the window's questions; a message box unless set.
+    void setAsker(Asker asker) { m_questions.setAsker(std::move(asker)); }
     // The page shown.
     PageId currentPage() const;
     void showPage(PageId page);
 
     void FormCreate();
     void FormActivate();
-    void NoteBookClick();
+    void NoteBookClick() override;
     void OpenKnappClick();
     void SaveKnappClick();
     void ListBoxClick();
@@ -107,11 +128,16 @@ private:
     class FilePage : public Page
     {
     public:
-        explicit FilePage(Workspace &ws) : m_ws(ws) {}
+        FilePage(const Document &doc, StatusArea &status, const QString &configFileName)
+            : m_doc(doc), m_status(status), m_configFileName(configFileName)
+        {
+        }
         void refresh() override;
 
     private:
-        Workspace &m_ws;
+        const Document &m_doc;
+        StatusArea &m_status;
+        const QString m_configFileName;
     };
 
     void applyLook();
@@ -137,10 +163,21 @@ private:
     // the file shown, and tells what became of the old one.
     void afterPutInPlace(const QString &message);
 
-    const std::unique_ptr<Ui::TOs2Form> ui;
+    // Runs `handler` of a control, a key or a dialog's request that may
+    // reach the file system: a file error skips the rest and is reported.
+    template <typename F>
+    auto guarded(F handler)
+    {
+        return [this, handler] { m_errors->guarded(handler); };
+    }
+
+    const std::unique_ptr<Ui::TOs2Form> m_ui;
     Document m_document;
     ErrorReporter *const m_errors;
-    std::unique_ptr<Workspace> m_ws;
+    QuestionAsker m_questions;
+    FileGate m_files;
+    std::unique_ptr<StatusArea> m_status;
+    std::unique_ptr<GatedDocument> m_edits;
     std::unique_ptr<FilePage> m_filePage;
     bool m_shown = false;
     QPointer<AboutBox> m_about;

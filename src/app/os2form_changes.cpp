@@ -7,6 +7,8 @@
 #include "pages/dos_page.h"
 #include "pages/startup_page.h"
 #include "workspace/changes_model.h"
+#include "workspace/gated_document.h"
+#include "workspace/status_area.h"
 #include "workspace/text8_memo.h"
 
 #include <QCloseEvent>
@@ -43,7 +45,7 @@ void TOs2Form::showModifiedMark()
 void TOs2Form::tellSaved()
 {
     const int changed = m_document.changedCount(), added = m_document.addedCount();
-    m_ws->showHint(QStringLiteral("Lagret %1 – %2")
+    m_status->showHint(QStringLiteral("Lagret %1 – %2")
                        .arg(saveTarget(), changed + added == 0 ? QStringLiteral("ingen endringer")
                                                                : changesSummary(changed, added)));
 }
@@ -53,7 +55,7 @@ void TOs2Form::tellDiscarded(int changed, int added)
     const int all = changed + added;
     if (all == 0)
         return;
-    m_ws->showHint(QStringLiteral("Forkastet %1 %2: %3")
+    m_status->showHint(QStringLiteral("Forkastet %1 %2: %3")
                        .arg(all)
                        .arg(all == 1 ? QStringLiteral("endring") : QStringLiteral("endringer"),
                             changesSummary(changed, added)));
@@ -68,7 +70,7 @@ void TOs2Form::showChanges()
         connect(m_changes, &ChangesDialog::lineChosen, this, [this](LinePos line) {
             if (!m_document.isLine(line))
                 return;
-            m_ws->selectLine(line);
+            m_status->selectLine(line);
             ListBoxClick();
         });
         connect(m_changes, &ChangesDialog::revertRequested, this, [this](LinePos line) { revertLine(line); });
@@ -84,9 +86,9 @@ void TOs2Form::revertLine(LinePos line)
         return;
     // The user's own change of the line, through the one write path; the page
     // refresh then shows the page as the line now reads, as after "REM av/på".
-    const WriteGate::UserAction user(m_ws->gate());
-    m_ws->replaceLine(line, std::string(m_document.asRead().line(line)));
-    m_ws->vislinje(line);
+    const WriteGate::UserAction user(m_edits->gate());
+    m_edits->replaceLine(line, std::string(m_document.asRead().line(line)));
+    m_status->vislinje(line);
     NoteBookClick();
 }
 
@@ -106,7 +108,7 @@ void TOs2Form::closeEvent(QCloseEvent *event)
                              {discard, QMessageBox::DestructiveRole},
                              {cancel, QMessageBox::RejectRole}},
                             cancel};
-    const QString answer = m_ws->ask(question);
+    const QString answer = m_questions.ask(question);
     if (answer == save) {
         // Each write reports its own failure; the window stays open unless
         // all of them succeeded.

@@ -4,7 +4,7 @@
 
 #include "app/install_dialog.h"
 #include "platform/file_error.h"
-#include "platform/file_stamp.h"
+#include "workspace/status_area.h"
 
 #include <QShortcut>
 
@@ -13,7 +13,7 @@ void TOs2Form::watchInstall()
     m_dataFolder = installstep::dataFolder();
     auto *install = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this);
     install->setContext(Qt::WindowShortcut);
-    connect(install, &QShortcut::activated, this, [this] { showInstall(); });
+    connect(install, &QShortcut::activated, this, guarded([this] { showInstall(); }));
 }
 
 void TOs2Form::showInstall()
@@ -21,7 +21,7 @@ void TOs2Form::showInstall()
     // What is put in place is CONFIG.NEW on the disk: edits not saved there
     // would be left behind without a word.
     if (m_document.isModified()) {
-        const QString answer = m_ws->ask(
+        const QString answer = m_questions.ask(
             {QStringLiteral("Dokumentet har endringer som ikke er lagret i %1.").arg(saveTarget()),
              QStringLiteral("«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken.")
                  .arg(saveTarget()),
@@ -40,37 +40,34 @@ void TOs2Form::showInstall()
     std::optional<installstep::Proposal> proposal;
     QString nothing;
     try {
-        proposal = installstep::proposeNew(m_ws->drives(), &nothing);
+        proposal = installstep::proposeNew(m_files.drives(), &nothing);
     } catch (const FileError &e) {
-        m_ws->reportError(e.message());
+        m_errors->report(e.message());
         return;
     }
     if (!proposal) {
-        m_ws->showHint(nothing);
+        m_status->showHint(nothing);
         return;
     }
-    auto *dialog = new InstallDialog(m_ws->drives(), std::move(*proposal), m_dataFolder, this);
-    connect(dialog, &StepDialog::putInPlace, this, &TOs2Form::afterPutInPlace);
+    auto *dialog = new InstallDialog(m_files.drives(), std::move(*proposal), m_dataFolder, this);
+    connect(dialog, &StepDialog::putInPlace, this,
+            [this](const QString &message) { m_errors->guarded([&] { afterPutInPlace(message); }); });
     dialog->open();
 }
 
 void TOs2Form::showRestore()
 {
-    auto *dialog = new RestoreDialog(m_ws->drives(), m_dataFolder, this);
-    connect(dialog, &StepDialog::putInPlace, this, &TOs2Form::afterPutInPlace);
+    auto *dialog = new RestoreDialog(m_files.drives(), m_dataFolder, this);
+    connect(dialog, &StepDialog::putInPlace, this,
+            [this](const QString &message) { m_errors->guarded([&] { afterPutInPlace(message); }); });
     dialog->open();
 }
 
 void TOs2Form::afterPutInPlace(const QString &message)
 {
-    // The file shown is read again when it is the CONFIG.SYS just replaced.
-    try {
-        const FileStamp shown = FileStamp::of(m_ws->drives().resolve(m_ws->ConfigFileName()));
-        const FileStamp replaced = FileStamp::of(m_ws->drives().resolve(installstep::configSys()));
-        if (shown.sameObject(replaced))
-            OpenKnappClick();
-    } catch (const FileError &) {
-        // The window's file lies on no drive it can reach: nothing to read again.
-    }
-    m_ws->showHint(message);
+    // The file shown is read again when it is the CONFIG.SYS just replaced;
+    // not when it lies on no drive the window can reach.
+    if (m_files.isConfigFile(installstep::configSys()))
+        OpenKnappClick();
+    m_status->showHint(message);
 }

@@ -35,7 +35,7 @@ public:
     Checker(const DriveMap &drives, Report &report)
         : m_tree(drives)
         , m_report(report)
-        , m_boot(char(report.bootDrive.toLatin1()))
+        , m_boot(static_cast<char>(report.bootDrive.toLatin1()))
     {
     }
 
@@ -194,7 +194,8 @@ private:
 
 int Report::count(Kind kind) const
 {
-    return int(std::count_if(findings.begin(), findings.end(), [kind](const Finding &f) { return f.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(findings.begin(), findings.end(), [kind](const Finding &f) { return f.kind == kind; }));
 }
 
 bool Report::stopsBoot() const
@@ -220,7 +221,7 @@ QChar bootDriveOf(const QString &file, const Lines &lines, QChar given)
             continue;
         for (const std::string_view entry : splitList(s->value, ';'))
             if (hasDriveLetter(entry) && isSystemDllFolder(entry))
-                return QChar::fromLatin1(char(text8::upper(static_cast<unsigned char>(entry.front()))));
+                return QChar::fromLatin1(static_cast<char>(text8::upper(static_cast<unsigned char>(entry.front()))));
         break;
     }
     return u'C';
@@ -245,7 +246,9 @@ QString describe(const Finding &finding, const Lines &lines)
     const QString what = (finding.folder ? QStringLiteral("mappen ") : QString()) + finding.what;
     const QString text =
         finding.line < lines.size()
-            ? QStringLiteral("Linje %1: %2 – ").arg(int(finding.line) + 1).arg(text8::toDisplay(lines[finding.line]))
+            ? QStringLiteral("Linje %1: %2 – ")
+                  .arg(static_cast<int>(finding.line) + 1)
+                  .arg(text8::toDisplay(lines[finding.line]))
             : QStringLiteral("Linje 0: – ");
     switch (finding.reason) {
     case Reason::NotFound:

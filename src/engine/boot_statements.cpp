@@ -96,12 +96,12 @@ std::vector<Statement> statementsOf(const Lines &lines)
         const Rule *rule = ruleOf(line, value);
         if (!rule)
             continue;
-        last[std::size_t(rule - kRules.data())] = statements.size();
-        statements.push_back({LinePos(i), rule, value, false});
+        last[static_cast<std::size_t>(rule - kRules.data())] = statements.size();
+        statements.push_back({static_cast<LinePos>(i), rule, value, false});
     }
     for (std::size_t s = 0; s < statements.size(); ++s) {
         const Rule *rule = statements[s].rule;
-        statements[s].unused = rule->once && last[std::size_t(rule - kRules.data())] != s;
+        statements[s].unused = rule->once && last[static_cast<std::size_t>(rule - kRules.data())] != s;
     }
     return statements;
 }

@@ -28,12 +28,12 @@ bool isAscii(std::string_view s)
 
 QByteArray raw(std::string_view s)
 {
-    return QByteArray::fromRawData(s.data(), qsizetype(s.size()));
+    return QByteArray::fromRawData(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 QByteArray upper(std::string_view s)
 {
-    QByteArray out(qsizetype(s.size()), Qt::Uninitialized);
+    QByteArray out(static_cast<qsizetype>(s.size()), Qt::Uninitialized);
     text8::upperInto(s.data(), s.size(), out.data());
     return out;
 }
@@ -102,7 +102,7 @@ DriveTree::DriveTree(const DriveMap &drives)
 
 DriveTree::Drive &DriveTree::drive(char letter)
 {
-    Drive &d = m_drivesByLetter[std::size_t(letter - 'A')];
+    Drive &d = m_drivesByLetter[static_cast<std::size_t>(letter - 'A')];
     if (d.known)
         return d;
     d.known = true;
@@ -136,11 +136,11 @@ DriveTree::Folder &DriveTree::folder(const QByteArray &host)
         const QByteArray name(e->d_name);
         if (name == "." || name == "..")
             continue;
-        const int index = int(f.entries.size());
+        const int index = static_cast<int>(f.entries.size());
         f.entries.push_back({name, e->d_type});
         f.exact.insert(name, index);
-        f.upper.insert(::upper(std::string_view(name.constData(), std::size_t(name.size()))), index);
-        if (!isAscii(std::string_view(name.constData(), std::size_t(name.size()))))
+        f.upper.insert(::upper(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))), index);
+        if (!isAscii(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))))
             if (const auto text = hostText(name))
                 f.text.insert(text->toCaseFolded(), index);
     }
@@ -173,7 +173,7 @@ DriveTree::Presence DriveTree::lookUp(std::string_view dosPath, Type type)
 {
     if (dosPath.size() < 2 || dosPath[1] != ':')
         return Presence::Absent;
-    const char letter = char(text8::upper(static_cast<unsigned char>(dosPath[0])));
+    const char letter = static_cast<char>(text8::upper(static_cast<unsigned char>(dosPath[0])));
     if (letter < 'A' || letter > 'Z')
         return Presence::Absent;
     const Drive &d = drive(letter);
@@ -188,7 +188,7 @@ DriveTree::Presence DriveTree::lookUp(std::string_view dosPath, Type type)
         const int index = f.match(part);
         if (index < 0)
             return Presence::Absent;
-        Entry &entry = f.entries[std::size_t(index)];
+        Entry &entry = f.entries[static_cast<std::size_t>(index)];
         host += '/';
         host += entry.name;
         if (entry.type == DT_UNKNOWN) {

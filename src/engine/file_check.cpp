@@ -14,20 +14,56 @@ std::string_view upToBlank(std::string_view s)
     return s.substr(0, s.find(' '));
 }
 
-// Whether the file `dosPath` is on its drive; a path without a drive lies on
-// `bootDrive`, from its root, as OS/2 reads it at start.
-bool isFile(DriveTree &tree, char bootDrive, std::string_view dosPath)
+enum class Where {
+    Found,
+    Missing,    // not there, not a file, or leading out of its drive
+    Unmapped,   // on a drive without a folder
+    Unreadable, // on a drive whose folder is not there or is no folder
+};
+
+// Where the file `dosPath` is on its drive; a path without a drive lies on
+// `bootDrive`, from its root, as OS/2 reads it at start. `drive` receives the
+// letter of the drive looked on.
+Where lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath, char &drive)
 {
     if (dosPath.empty())
-        return false;
+        return Where::Missing;
     std::string path(dosPath);
     if (path.size() < 2 || path[1] != ':')
         path.insert(0, path.starts_with('\\') ? std::string{bootDrive, ':'} : std::string{bootDrive, ':', '\\'});
+    drive = static_cast<char>(text8::upper(static_cast<unsigned char>(path[0])));
     try {
-        return tree.find(path, DriveTree::Type::File) == DriveTree::Presence::Present;
+        switch (tree.find(path, DriveTree::Type::File)) {
+        case DriveTree::Presence::Present:
+            return Where::Found;
+        case DriveTree::Presence::Unmapped:
+            return Where::Unmapped;
+        case DriveTree::Presence::Absent:
+        case DriveTree::Presence::Outside:
+            break;
+        }
+        return Where::Missing;
     } catch (const FileError &) {
-        return false;
+        return Where::Unreadable;
     }
+}
+
+// What "Sjekk" says of a name on a drive it could not look on, in the words
+// of the check of the whole file, short enough for the message line; nothing
+// when it could look.
+std::optional<QString> notChecked(Where where, char drive)
+{
+    const QChar letter = QChar::fromLatin1(drive);
+    if (where == Where::Unmapped)
+        return QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe").arg(letter);
+    if (where == Where::Unreadable)
+        return QStringLiteral("ikke sjekket: mappen til stasjon %1: kan ikke leses").arg(letter);
+    return std::nullopt;
+}
+
+QString found(std::string_view path)
+{
+    return text8::toDisplay(path) + QStringLiteral(" eksisterer");
 }
 
 } // namespace
@@ -36,17 +72,25 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
 {
     DriveTree tree(drives);
     const char boot = bootDrive.toUpper().toLatin1();
+    char drive = boot;
     static constexpr std::string_view kBasedev = "BASEDEV=";
     if (const auto at = s.find(kBasedev); at != std::string_view::npos) {
         const std::string_view name = upToBlank(s.substr(at + kBasedev.size()));
         if (name.find_first_of(":\\/") != std::string_view::npos) {
-            if (isFile(tree, boot, name))
-                return text8::toDisplay(name) + QStringLiteral(" eksisterer");
+            const Where where = lookUp(tree, boot, name, drive);
+            if (where == Where::Found)
+                return found(name);
+            if (const auto message = notChecked(where, drive))
+                return message;
         } else if (!name.empty()) {
             for (const std::string_view folder : {"\\", "\\OS2\\BOOT\\", "\\OS2\\"}) {
                 const std::string path = std::string{boot, ':'} + std::string(folder) + std::string(name);
-                if (isFile(tree, boot, path))
-                    return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+                const Where where = lookUp(tree, boot, path, drive);
+                if (where == Where::Found)
+                    return found(path);
+                // The three places lie on the one boot drive.
+                if (const auto message = notChecked(where, drive))
+                    return message;
             }
         }
         return QStringLiteral("** FEIL **   finner ikke styreprogram");
@@ -54,8 +98,13 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
     if (const auto at = s.find(":\\"); at != std::string_view::npos) {
         // From the drive letter in front of ":\", when there is one.
         const std::string_view path = upToBlank(s.substr(at == 0 ? 0 : at - 1));
-        if (path.size() >= 2 && path[1] == ':' && isFile(tree, boot, path))
-            return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+        if (path.size() >= 2 && path[1] == ':') {
+            const Where where = lookUp(tree, boot, path, drive);
+            if (where == Where::Found)
+                return found(path);
+            if (const auto message = notChecked(where, drive))
+                return message;
+        }
         return QStringLiteral("** FEIL **   finner ikke filen");
     }
     return std::nullopt;

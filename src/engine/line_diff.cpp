@@ -20,7 +20,7 @@ std::vector<Op> middleScript(const std::string *a, std::ptrdiff_t n, const std::
     std::vector<Op> ops;
     const std::ptrdiff_t max = n + m;
     const std::ptrdiff_t offset = max + 1;
-    std::vector<std::ptrdiff_t> v(std::size_t(2 * max + 3), 0);
+    std::vector<std::ptrdiff_t> v(static_cast<std::size_t>(2 * max + 3), 0);
     // The furthest x on each diagonal at the start of every round d, for
     // the diagonals -d-1 .. d+1 that round reads.
     std::vector<std::vector<std::ptrdiff_t>> trace;
@@ -45,15 +45,15 @@ std::vector<Op> middleScript(const std::string *a, std::ptrdiff_t n, const std::
             break;
     }
     if (found < 0) {
-        ops.assign(std::size_t(n), Op::Removed);
-        ops.insert(ops.end(), std::size_t(m), Op::Added);
+        ops.assign(static_cast<std::size_t>(n), Op::Removed);
+        ops.insert(ops.end(), static_cast<std::size_t>(m), Op::Added);
         return ops;
     }
     // Back from the end, one round at a time; the script comes out reversed.
     std::ptrdiff_t x = n, y = m;
     for (std::ptrdiff_t d = found; d >= 0; --d) {
-        const std::vector<std::ptrdiff_t> &w = trace[std::size_t(d)];
-        const auto at = [&w, d](std::ptrdiff_t k) { return w[std::size_t(k + d + 1)]; };
+        const std::vector<std::ptrdiff_t> &w = trace[static_cast<std::size_t>(d)];
+        const auto at = [&w, d](std::ptrdiff_t k) { return w[static_cast<std::size_t>(k + d + 1)]; };
         const std::ptrdiff_t k = x - y;
         const std::ptrdiff_t prevK = (k == -d || (k != d && at(k - 1) < at(k + 1))) ? k + 1 : k - 1;
         const std::ptrdiff_t prevX = at(prevK);
@@ -82,8 +82,8 @@ std::vector<Op> script(const Lines &a, const Lines &b)
     while (tail < a.size() - head && tail < b.size() - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
         ++tail;
     std::vector<Op> ops(head, Op::Same);
-    const std::vector<Op> middle = middleScript(a.data() + head, std::ptrdiff_t(a.size() - head - tail),
-                                                b.data() + head, std::ptrdiff_t(b.size() - head - tail));
+    const std::vector<Op> middle = middleScript(a.data() + head, static_cast<std::ptrdiff_t>(a.size() - head - tail),
+                                                b.data() + head, static_cast<std::ptrdiff_t>(b.size() - head - tail));
     ops.insert(ops.end(), middle.begin(), middle.end());
     ops.insert(ops.end(), tail, Op::Same);
     return ops;

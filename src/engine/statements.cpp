@@ -33,7 +33,7 @@ int indexOf(const std::array<std::string_view, N> &table, std::string_view word)
     const std::string upper = text8::upper(trimmed(word));
     for (std::size_t i = 0; i < N; ++i)
         if (upper == table[i])
-            return int(i);
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -60,7 +60,7 @@ AutostartTicks autostartTicks(std::string_view value)
     AutostartTicks ticks{};
     for (std::string_view item : autostartItems(value))
         if (const int k = indexOf(AutostartKeywords, item); k >= 0)
-            ticks[std::size_t(k)] = true;
+            ticks[static_cast<std::size_t>(k)] = true;
     return ticks;
 }
 
@@ -95,7 +95,8 @@ int restartItemOfLine(std::string_view line)
 
 std::string restartStatement(int item)
 {
-    const std::size_t k = item >= 0 && item < int(RestartValues.size()) ? std::size_t(item) : RestartDefault;
+    const std::size_t k = item >= 0 && item < static_cast<int>(RestartValues.size()) ? static_cast<std::size_t>(item)
+                                                                                     : RestartDefault;
     return std::string(kRestartKey) + std::string(RestartValues[k]);
 }
 
@@ -156,7 +157,7 @@ std::vector<Entry> deviceEntries(const SearchLines &lines)
     static constexpr std::string_view kKey = "DEVICE=";
     std::vector<Entry> entries;
     for (const std::size_t i : linesBeginningWith(lines, kKey))
-        entries.push_back({FileNameOf(std::string_view(lines.lines[i]).substr(kKey.size())), LinePos(i)});
+        entries.push_back({FileNameOf(std::string_view(lines.lines[i]).substr(kKey.size())), static_cast<LinePos>(i)});
     return entries;
 }
 
@@ -168,7 +169,7 @@ std::vector<Entry> basedevEntries(const SearchLines &lines)
     for (std::string_view extension : catalogue::DriverExtensions)
         for (const std::size_t i : basedevs)
             if (lines.lines[i].find(extension) != std::string::npos)
-                entries.push_back({lines.lines[i].substr(kKey.size()), LinePos(i)});
+                entries.push_back({lines.lines[i].substr(kKey.size()), static_cast<LinePos>(i)});
     return entries;
 }
 
@@ -206,13 +207,13 @@ NetworkLines networkLines(const SearchLines &lines)
         const std::string_view t = lines.upper.line(i);
         const auto holds = [t](std::string_view folder) { return t.find(folder) != std::string_view::npos; };
         if (holds(":\\MPTN") || holds(":\\IBMCOM"))
-            found.protokoll.push_back(LinePos(i));
+            found.protokoll.push_back(static_cast<LinePos>(i));
         if (holds(":\\TCPIP"))
-            found.tcpip.push_back(LinePos(i));
+            found.tcpip.push_back(static_cast<LinePos>(i));
         if (holds(":\\MFS"))
-            found.mobil.push_back(LinePos(i));
+            found.mobil.push_back(static_cast<LinePos>(i));
         if (holds(":\\IBMLAN"))
-            found.lan.push_back(LinePos(i));
+            found.lan.push_back(static_cast<LinePos>(i));
     }
     return found;
 }

@@ -35,7 +35,7 @@ void UpperLines::assign(const Lines &lines)
         run.starts.reserve(last - first + 1);
         char *out = run.text.data();
         for (std::size_t i = first; i < last; ++i) {
-            run.starts.push_back(std::size_t(out - run.text.data()));
+            run.starts.push_back(static_cast<std::size_t>(out - run.text.data()));
             std::memcpy(out, lines[i].data(), lines[i].size());
             out += lines[i].size();
             *out++ = '\n';
@@ -56,9 +56,9 @@ void UpperLines::replace(std::size_t i, std::string_view line)
     const std::size_t oldSize = run.starts[k + 1] - 1 - start;
     run.text.replace(start, oldSize, line);
     text8::upperInto(run.text.data() + start, line.size(), run.text.data() + start);
-    const std::ptrdiff_t delta = std::ptrdiff_t(line.size()) - std::ptrdiff_t(oldSize);
+    const std::ptrdiff_t delta = static_cast<std::ptrdiff_t>(line.size()) - static_cast<std::ptrdiff_t>(oldSize);
     for (std::size_t j = k + 1; j < run.starts.size(); ++j)
-        run.starts[j] = std::size_t(std::ptrdiff_t(run.starts[j]) + delta);
+        run.starts[j] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(run.starts[j]) + delta);
 }
 
 void UpperLines::append(std::string_view line)
@@ -94,8 +94,9 @@ void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &
             // The line that holds the hit; a hit that runs past the line's end
             // (the needle holds a line feed) does not count. The search goes
             // on from the next line: no later hit adds anything to this one.
-            const auto next = std::upper_bound(run.starts.begin() + std::ptrdiff_t(k), run.starts.end(), at);
-            const std::size_t line = std::size_t(next - run.starts.begin()) - 1;
+            const auto next =
+                std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), at);
+            const std::size_t line = static_cast<std::size_t>(next - run.starts.begin()) - 1;
             if (at + needle.size() < *next && !found(r * kRunLines + line))
                 return;
             at = *next;

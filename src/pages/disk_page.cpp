@@ -5,59 +5,66 @@
 
 #include "engine/statements.h"
 #include "workspace/control_events.h"
-#include "workspace/workspace.h"
+#include "workspace/gated_document.h"
+#include "workspace/status_area.h"
 
 #include <utility>
 
-DiskPage::DiskPage(Workspace &ws, QWidget *parent)
+DiskPage::DiskPage(GatedDocument &doc, StatusArea &status, PageRefresh &refresh, QWidget *parent)
     : QWidget(parent)
-    , m_ws(ws)
-    , ui(std::make_unique<Ui::DiskPage>())
+    , m_doc(doc)
+    , m_status(status)
+    , m_pageRefresh(refresh)
+    , m_ui(std::make_unique<Ui::DiskPage>())
 {
-    ui->setupUi(this);
-    WriteGate &gate = m_ws.gate();
-    controls::onToggled(gate, ui->hpfs, [this] { hpfsClick(); });
-    controls::onToggled(gate, ui->cdfs, [this] { cdfsClick(); });
-    controls::onToggled(gate, ui->fat, [this] { fatClick(); });
-    controls::onToggled(gate, ui->LANFS, [this] { LANFSClick(); });
-    controls::onToggled(gate, ui->MFSFS, [this] { MFSFSClick(); });
+    m_ui->setupUi(this);
+    WriteGate &gate = m_doc.gate();
+    controls::onToggled(gate, m_ui->hpfs, [this] { hpfsClick(); });
+    controls::onToggled(gate, m_ui->cdfs, [this] { cdfsClick(); });
+    controls::onToggled(gate, m_ui->fat, [this] { fatClick(); });
+    controls::onToggled(gate, m_ui->LANFS, [this] { LANFSClick(); });
+    controls::onToggled(gate, m_ui->MFSFS, [this] { MFSFSClick(); });
 }
 
 DiskPage::~DiskPage() = default;
 
 void DiskPage::refresh()
 {
-    const statements::DiskState state = statements::diskState(m_ws.document().searchLines());
-    Registers &regs = m_ws.registers();
-    regs.DiskCacheLine = state.cache.line;
-    regs.HpfsLine = state.hpfs.line;
-    regs.CdfsLine = state.cdfs.line;
-    regs.LanIfsLine = state.lan.line;
-    regs.MfsLine = state.mfs.line;
-    // A box that changes runs its handler, which runs this refresh again and
-    // then shows its statement: the page never writes, so every run reads the
-    // same state, and the first box to change is the one shown last.
+    const statements::DiskState state = statements::diskState(m_doc.document().searchLines());
+    m_regs = {state.cache.line, state.hpfs.line, state.cdfs.line, state.lan.line, state.mfs.line};
+    // This refresh re-enters itself: a box that changes runs its handler,
+    // boxClick(), which runs the page refresh, and so this, before it shows
+    // its statement. The boxes never write, so every run reads the same
+    // state; a nested run finds the boxes set before it already right, so
+    // the nesting is at most one level per box, and the first box to change
+    // is the one shown last.
     const std::pair<QCheckBox *, bool> boxes[] = {
-        {ui->fat, state.cache.on}, {ui->hpfs, state.hpfs.on},  {ui->cdfs, state.cdfs.on},
-        {ui->LANFS, state.lan.on}, {ui->MFSFS, state.mfs.on},
+        {m_ui->fat, state.cache.on}, {m_ui->hpfs, state.hpfs.on},  {m_ui->cdfs, state.cdfs.on},
+        {m_ui->LANFS, state.lan.on}, {m_ui->MFSFS, state.mfs.on},
     };
     for (const auto &[box, on] : boxes)
-        controls::setChecked(m_ws.gate(), box, on);
+        controls::setChecked(m_doc.gate(), box, on);
 }
 
-void DiskPage::boxClick(LinePos Registers::*reg)
+void DiskPage::forget()
 {
-    // The refresh puts every box back to the document's state (running this
-    // handler once more inside it) and finds every statement again; only then
-    // is the box's register read, and its statement shown.
-    m_ws.NoteBookClick();
-    const LinePos line = m_ws.lineOf(m_ws.registers().*reg);
-    if (line != NoLine)
-        m_ws.makeCurrent(line);
+    m_regs = {NoLine, NoLine, NoLine, NoLine, NoLine};
 }
 
-void DiskPage::hpfsClick() { boxClick(&Registers::HpfsLine); }
-void DiskPage::cdfsClick() { boxClick(&Registers::CdfsLine); }
-void DiskPage::fatClick() { boxClick(&Registers::DiskCacheLine); }
-void DiskPage::LANFSClick() { boxClick(&Registers::LanIfsLine); }
-void DiskPage::MFSFSClick() { boxClick(&Registers::MfsLine); }
+void DiskPage::boxClick(LinePos DiskRegisters::*reg)
+{
+    // A click does not change what the document says: the page refresh puts
+    // every box back to the document's state (running this handler once more
+    // inside it) and finds every statement again; only then is the box's
+    // register read, and its statement shown for "REM av/på".
+    m_pageRefresh.NoteBookClick();
+    const LinePos line = m_doc.lineOf(m_regs.*reg);
+    if (line != NoLine)
+        m_status.makeCurrent(line);
+}
+
+void DiskPage::hpfsClick() { boxClick(&DiskRegisters::HpfsLine); }
+void DiskPage::cdfsClick() { boxClick(&DiskRegisters::CdfsLine); }
+void DiskPage::fatClick() { boxClick(&DiskRegisters::DiskCacheLine); }
+void DiskPage::LANFSClick() { boxClick(&DiskRegisters::LanIfsLine); }
+void DiskPage::MFSFSClick() { boxClick(&DiskRegisters::MfsLine); }

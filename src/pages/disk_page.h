@@ -1,7 +1,7 @@
 // The "Disk" page: which file systems and which disk cache the file loads.
 #pragma once
 
-#include "engine/registers.h"
+#include "engine/search.h"
 #include "pages/page.h"
 
 #include <QWidget>
@@ -11,17 +11,32 @@
 namespace Ui {
 class DiskPage;
 }
-class Workspace;
+class GatedDocument;
+class StatusArea;
+
+// Where the page's statements stood at its last refresh; 0 until the first.
+struct DiskRegisters
+{
+    LinePos DiskCacheLine = 0;
+    LinePos HpfsLine = 0;
+    LinePos CdfsLine = 0;
+    LinePos LanIfsLine = 0;
+    LinePos MfsLine = 0;
+};
 
 class DiskPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    explicit DiskPage(Workspace &ws, QWidget *parent = nullptr);
+    // A box's handler runs the window's page refresh through `refresh`.
+    DiskPage(GatedDocument &doc, StatusArea &status, PageRefresh &refresh, QWidget *parent = nullptr);
     ~DiskPage() override;
 
+    const DiskRegisters &registers() const { return m_regs; }
+
     void refresh() override;
+    void forget() override;
 
     void hpfsClick();
     void cdfsClick();
@@ -32,8 +47,11 @@ public:
 private:
     // The common body of the five boxes; `reg` names the box's register, which
     // is read after the refresh has found its statement again.
-    void boxClick(LinePos Registers::*reg);
+    void boxClick(LinePos DiskRegisters::*reg);
 
-    Workspace &m_ws;
-    const std::unique_ptr<Ui::DiskPage> ui;
+    GatedDocument &m_doc;
+    StatusArea &m_status;
+    PageRefresh &m_pageRefresh;
+    const std::unique_ptr<Ui::DiskPage> m_ui;
+    DiskRegisters m_regs;
 };

@@ -7,20 +7,22 @@
 #include "engine/catalogue.h"
 #include "engine/statements.h"
 #include "platform/text8.h"
+#include "workspace/document.h"
 #include "workspace/list_selection.h"
-#include "workspace/workspace.h"
+#include "workspace/status_area.h"
 
-DriversPage::DriversPage(Workspace &ws, QWidget *parent)
+DriversPage::DriversPage(const Document &doc, StatusArea &status, QWidget *parent)
     : QWidget(parent)
-    , m_ws(ws)
-    , ui(std::make_unique<Ui::DriversPage>())
+    , m_doc(doc)
+    , m_status(status)
+    , m_ui(std::make_unique<Ui::DriversPage>())
 {
-    ui->setupUi(this);
-    ui->tavekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/remove.png")));
-    ui->LeggTilKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/add.png")));
-    listsel::onUserSelect(ui->devicelist, [this] { devicelistClick(); });
-    listsel::onUserSelect(ui->basedevlist, [this] { basedevlistClick(); });
-    listsel::onUserSelect(ui->basedevlist2, [this] { basedevlist2Click(); });
+    m_ui->setupUi(this);
+    m_ui->tavekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/remove.png")));
+    m_ui->LeggTilKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/add.png")));
+    listsel::onUserSelect(m_ui->devicelist, [this] { devicelistClick(); });
+    listsel::onUserSelect(m_ui->basedevlist, [this] { basedevlistClick(); });
+    listsel::onUserSelect(m_ui->basedevlist2, [this] { basedevlist2Click(); });
     // "ta vekk" and "legg til" have no action.
 }
 
@@ -39,86 +41,92 @@ std::string DriversPage::entryOf(const QListWidget *list, int row)
 
 void DriversPage::AddDevice()
 {
-    const listsel::CodeSelection fromCode(ui->devicelist);
-    ui->devicelist->clear();
+    const listsel::CodeSelection fromCode(m_ui->devicelist);
+    m_ui->devicelist->clear();
     DeviceLines.clear();
-    for (const statements::Entry &entry : statements::deviceEntries(m_ws.document().searchLines())) {
-        addEntry(ui->devicelist, entry.text);
+    for (const statements::Entry &entry : statements::deviceEntries(m_doc.searchLines())) {
+        addEntry(m_ui->devicelist, entry.text);
         DeviceLines.push_back(entry.line);
     }
 }
 
 void DriversPage::addbasedev()
 {
-    const listsel::CodeSelection fromCode(ui->basedevlist);
-    const listsel::CodeSelection fromCode2(ui->basedevlist2);
-    ui->basedevlist->clear();
+    const listsel::CodeSelection fromCode(m_ui->basedevlist);
+    const listsel::CodeSelection fromCode2(m_ui->basedevlist2);
+    m_ui->basedevlist->clear();
     BasedevLines.clear();
-    const std::vector<statements::Entry> installed = statements::basedevEntries(m_ws.document().searchLines());
+    const std::vector<statements::Entry> installed = statements::basedevEntries(m_doc.searchLines());
     for (const statements::Entry &entry : installed) {
-        addEntry(ui->basedevlist, entry.text);
+        addEntry(m_ui->basedevlist, entry.text);
         BasedevLines.push_back(entry.line);
     }
     // Without an installed entry there is nothing to select, and Edit1 stays.
     if (!installed.empty()) {
-        listsel::select(ui->basedevlist, 0);
-        m_ws.showInEditLine("BASEDEV=" + installed.front().text);
+        listsel::select(m_ui->basedevlist, 0);
+        m_status.showInEditLine("BASEDEV=" + installed.front().text);
     }
-    ui->basedevlist2->clear();
+    m_ui->basedevlist2->clear();
     for (std::string_view name : statements::availableBasedevs(installed))
-        addEntry(ui->basedevlist2, std::string(name));
+        addEntry(m_ui->basedevlist2, std::string(name));
+}
+
+void DriversPage::forget()
+{
+    AddDevice();
+    addbasedev();
 }
 
 void DriversPage::refresh()
 {
-    ui->devicelist->setFocus();
+    m_ui->devicelist->setFocus();
     devicelistClick();
 }
 
 void DriversPage::devicelistClick()
 {
-    listsel::clear(ui->basedevlist);
-    listsel::clear(ui->basedevlist2);
-    const int row = listsel::selected(ui->devicelist);
+    listsel::clear(m_ui->basedevlist);
+    listsel::clear(m_ui->basedevlist2);
+    const int row = listsel::selected(m_ui->devicelist);
     // With no entry selected (the refresh right after a scan) no line is shown.
-    if (row >= 0 && std::size_t(row) < DeviceLines.size()) {
-        m_ws.makeCurrent(DeviceLines[std::size_t(row)]);
-        m_ws.showHint(catalogue::DeviceNote(entryOf(ui->devicelist, row)));
+    if (row >= 0 && static_cast<std::size_t>(row) < DeviceLines.size()) {
+        m_status.makeCurrent(DeviceLines[static_cast<std::size_t>(row)]);
+        m_status.showHint(catalogue::DeviceNote(entryOf(m_ui->devicelist, row)));
     }
-    m_ws.showMessage(QString());
+    m_status.showMessage(QString());
 }
 
 void DriversPage::basedevlistClick()
 {
-    listsel::clear(ui->devicelist);
-    listsel::clear(ui->basedevlist2);
-    ui->tavekkKnapp->setEnabled(false);
-    const int row = listsel::selected(ui->basedevlist);
-    if (row < 0 || std::size_t(row) >= BasedevLines.size())
+    listsel::clear(m_ui->devicelist);
+    listsel::clear(m_ui->basedevlist2);
+    m_ui->tavekkKnapp->setEnabled(false);
+    const int row = listsel::selected(m_ui->basedevlist);
+    if (row < 0 || static_cast<std::size_t>(row) >= BasedevLines.size())
         return;
-    m_ws.makeCurrent(BasedevLines[std::size_t(row)]);
-    const catalogue::BasedevInfo driver = catalogue::BasedevNote(entryOf(ui->basedevlist, row));
-    m_ws.showHint(driver.note);
+    m_status.makeCurrent(BasedevLines[static_cast<std::size_t>(row)]);
+    const catalogue::BasedevInfo driver = catalogue::BasedevNote(entryOf(m_ui->basedevlist, row));
+    m_status.showHint(driver.note);
     if (driver.required) {
-        m_ws.showMessage(QStringLiteral("Nødvendig"));
+        m_status.showMessage(QStringLiteral("Nødvendig"));
     } else {
-        m_ws.showMessage(QString());
-        ui->tavekkKnapp->setEnabled(true);
+        m_status.showMessage(QString());
+        m_ui->tavekkKnapp->setEnabled(true);
     }
 }
 
 void DriversPage::basedevlist2Click()
 {
-    listsel::clear(ui->basedevlist);
-    listsel::clear(ui->devicelist);
-    m_ws.selectLine(NoLine);
-    const int row = listsel::selected(ui->basedevlist2);
+    listsel::clear(m_ui->basedevlist);
+    listsel::clear(m_ui->devicelist);
+    m_status.selectLine(NoLine);
+    const int row = listsel::selected(m_ui->basedevlist2);
     if (row < 0)
         return;
-    const std::string name = entryOf(ui->basedevlist2, row);
-    m_ws.vislinje(NoLine);
-    m_ws.showInEditLine("BASEDEV=" + name);
+    const std::string name = entryOf(m_ui->basedevlist2, row);
+    m_status.vislinje(NoLine);
+    m_status.showInEditLine("BASEDEV=" + name);
     const catalogue::BasedevInfo driver = catalogue::BasedevNote(name);
-    m_ws.showHint(driver.note);
-    m_ws.showMessage(driver.required ? QStringLiteral("Nødvendig") : QString());
+    m_status.showHint(driver.note);
+    m_status.showMessage(driver.required ? QStringLiteral("Nødvendig") : QString());
 }

@@ -15,21 +15,23 @@
 namespace Ui {
 class DriversPage;
 }
+class Document;
 class QListWidget;
-class Workspace;
+class StatusArea;
 
 class DriversPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    explicit DriversPage(Workspace &ws, QWidget *parent = nullptr);
+    DriversPage(const Document &doc, StatusArea &status, QWidget *parent = nullptr);
     ~DriversPage() override;
 
     // The scan's steps for this page, and the page's refresh.
     void AddDevice();
     void addbasedev();
     void refresh() override;
+    void forget() override;
 
     void devicelistClick();
     void basedevlistClick();
@@ -40,8 +42,9 @@ private:
     static void addEntry(QListWidget *list, const std::string &bytes);
     static std::string entryOf(const QListWidget *list, int row);
 
-    Workspace &m_ws;
-    const std::unique_ptr<Ui::DriversPage> ui;
+    const Document &m_doc;
+    StatusArea &m_status;
+    const std::unique_ptr<Ui::DriversPage> m_ui;
     // The document line of each entry of devicelist and basedevlist, by row.
     std::vector<LinePos> DeviceLines;
     std::vector<LinePos> BasedevLines;

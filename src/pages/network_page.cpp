@@ -5,33 +5,35 @@
 
 #include "engine/statements.h"
 #include "platform/text8.h"
+#include "workspace/document.h"
 #include "workspace/list_selection.h"
-#include "workspace/workspace.h"
+#include "workspace/status_area.h"
 
 #include <utility>
 
-NetworkPage::NetworkPage(Workspace &ws, QWidget *parent)
+NetworkPage::NetworkPage(const Document &doc, StatusArea &status, QWidget *parent)
     : QWidget(parent)
-    , m_ws(ws)
-    , ui(std::make_unique<Ui::NetworkPage>())
+    , m_doc(doc)
+    , m_status(status)
+    , m_ui(std::make_unique<Ui::NetworkPage>())
 {
-    ui->setupUi(this);
-    m_protokoll = {ui->ProtokollList, {}, QStringLiteral("Protokoll og nettverktjenester")};
-    m_tcpip = {ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
-    m_mobil = {ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
-    m_lan = {ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
-    listsel::onUserSelect(ui->ProtokollList, [this] { ProtokollListClick(); });
-    listsel::onUserSelect(ui->tcpiplist, [this] { tcpiplistClick(); });
-    listsel::onUserSelect(ui->LANlist, [this] { LANlistClick(); });
-    listsel::onUserSelect(ui->mobillist, [this] { mobillistClick(); });
+    m_ui->setupUi(this);
+    m_protokoll = {m_ui->ProtokollList, {}, QStringLiteral("Protokoll og nettverktjenester")};
+    m_tcpip = {m_ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
+    m_mobil = {m_ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
+    m_lan = {m_ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
+    listsel::onUserSelect(m_ui->ProtokollList, [this] { ProtokollListClick(); });
+    listsel::onUserSelect(m_ui->tcpiplist, [this] { tcpiplistClick(); });
+    listsel::onUserSelect(m_ui->LANlist, [this] { LANlistClick(); });
+    listsel::onUserSelect(m_ui->mobillist, [this] { mobillistClick(); });
 }
 
 NetworkPage::~NetworkPage() = default;
 
 void NetworkPage::AddProtokoll()
 {
-    const statements::NetworkLines found = statements::networkLines(m_ws.document().searchLines());
-    const UpperLines &upper = m_ws.document().upperLines();
+    const statements::NetworkLines found = statements::networkLines(m_doc.searchLines());
+    const UpperLines &upper = m_doc.upperLines();
     const std::pair<NetList *, const std::vector<LinePos> *> lists[] = {
         {&m_protokoll, &found.protokoll}, {&m_lan, &found.lan}, {&m_mobil, &found.mobil}, {&m_tcpip, &found.tcpip}};
     for (const auto &[net, lines] : lists) {
@@ -50,11 +52,11 @@ void NetworkPage::listClick(NetList &own)
         if (net != &own)
             listsel::clear(net->list);
     const int row = listsel::selected(own.list);
-    if (row < 0 || std::size_t(row) >= own.lines.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= own.lines.size())
         return;
-    m_ws.makeCurrent(own.lines[std::size_t(row)]);
-    m_ws.showHint(own.hint);
-    m_ws.showMessage(QString());
+    m_status.makeCurrent(own.lines[static_cast<std::size_t>(row)]);
+    m_status.showHint(own.hint);
+    m_status.showMessage(QString());
 }
 
 void NetworkPage::ProtokollListClick() { listClick(m_protokoll); }

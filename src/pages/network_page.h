@@ -12,19 +12,21 @@
 namespace Ui {
 class NetworkPage;
 }
+class Document;
 class QListWidget;
-class Workspace;
+class StatusArea;
 
 class NetworkPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    explicit NetworkPage(Workspace &ws, QWidget *parent = nullptr);
+    NetworkPage(const Document &doc, StatusArea &status, QWidget *parent = nullptr);
     ~NetworkPage() override;
 
     // The scan's step for this page.
     void AddProtokoll();
+    void forget() override { AddProtokoll(); }
 
     void ProtokollListClick();
     void tcpiplistClick();
@@ -41,7 +43,8 @@ private:
     // The common body of the four lists' handlers.
     void listClick(NetList &own);
 
-    Workspace &m_ws;
-    const std::unique_ptr<Ui::NetworkPage> ui;
+    const Document &m_doc;
+    StatusArea &m_status;
+    const std::unique_ptr<Ui::NetworkPage> m_ui;
     NetList m_protokoll, m_tcpip, m_mobil, m_lan;
 };

@@ -1,5 +1,5 @@
-// The pages of the notebook, named by the place of their tab, and what each
-// page offers the window's page refresh.
+// The pages of the notebook, named by the place of their tab, what each page
+// offers the window, and the one call a page makes back to the window.
 #pragma once
 
 #include <cstddef>
@@ -24,4 +24,18 @@ class Page
 public:
     virtual ~Page() = default;
     virtual void refresh() {}
+    // After a failed load: the page's registers at NoLine and its lists empty,
+    // so that nothing found in the earlier document points into the new one.
+    virtual void forget() {}
+};
+
+// The page refresh as a page starts it (the "Disk" page's boxes do): the
+// window's NoteBookClick, which runs the refresh of the page shown.
+class PageRefresh
+{
+public:
+    virtual void NoteBookClick() = 0;
+
+protected:
+    ~PageRefresh() = default;
 };

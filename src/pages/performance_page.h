@@ -12,20 +12,33 @@
 namespace Ui {
 class PerformancePage;
 }
+class GatedDocument;
 class QButtonGroup;
-class Workspace;
+class StatusArea;
+
+// Where the page's statements stood at the last scan; 0 until the first.
+struct PerformanceRegisters
+{
+    LinePos ThreadsLine = 0;
+    LinePos MaxWaitLine = 0;
+    LinePos PriorityLine = 0;
+    LinePos TimeSliceLine = 0;
+};
 
 class PerformancePage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    explicit PerformancePage(Workspace &ws, QWidget *parent = nullptr);
+    PerformancePage(GatedDocument &doc, StatusArea &status, QWidget *parent = nullptr);
     ~PerformancePage() override;
 
-    // The scan's step for this page: the bars and the group show the file's
-    // statements (the start positions where the file lacks one); nothing is
-    // written. `priority` and the others are the statements' values.
+    const PerformanceRegisters &registers() const { return m_regs; }
+    void forget() override;
+
+    // The scan's step for this page: the statements' lines, then the bars and
+    // the group show their values (the start positions where the file lacks
+    // one); nothing is written.
     void showStatements(const IniValue &threads, const IniValue &maxWait, const IniValue &priority,
                         const IniValue &timeSlice);
 
@@ -47,9 +60,11 @@ private:
     // Each bar's tooltip tells what it writes where it stands.
     void showStatementsInToolTips();
 
-    Workspace &m_ws;
-    const std::unique_ptr<Ui::PerformancePage> ui;
+    GatedDocument &m_doc;
+    StatusArea &m_status;
+    const std::unique_ptr<Ui::PerformancePage> m_ui;
     QButtonGroup *const m_priority;
+    PerformanceRegisters m_regs;
     // The bars' positions as laid out: what a bar shows when the file lacks
     // its statement.
     struct Start

@@ -61,9 +61,9 @@ QString saveNew(const QString &folder, const QString &base, const std::string &b
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
         path = folder + u'/' + base + QStringLiteral("-%1").arg(n);
     QSaveFile file(path);
+    const qint64 size = static_cast<qint64>(bytes.size());
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size || !file.commit()) {
         const int error = errno;
         throw FileError(QStringLiteral("%1 %2: %3").arg(kWrite, path, fileErrorCause(error, file.error())));
     }
@@ -87,7 +87,7 @@ QString archiveBase(const DriveMap &drives, QChar drive)
 {
     const QString fallback = onDrive(drive, QStringLiteral("OS2\\ARCHIVES"));
     const QString file = onDrive(drive, QStringLiteral("OS2\\BOOT\\ARCHBASE.$$$"));
-    if (!linefile::exists(drives, file))
+    if (linefile::exists(drives, file) != linefile::Presence::File)
         return fallback;
     std::string bytes;
     try {
@@ -99,7 +99,7 @@ QString archiveBase(const DriveMap &drives, QChar drive)
         return fallback;
     const std::string path = bytes.substr(6, std::min<std::size_t>(bytes.find('\0', 6), 206) - 6);
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z]:\\\\[!-~]*$"));
-    const QString text = QString::fromLatin1(path.data(), qsizetype(path.size()));
+    const QString text = QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size()));
     return plain.match(text).hasMatch() ? text : fallback;
 }
 
@@ -195,7 +195,7 @@ Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &show
         linefile::saveBytes(drives, config, bytes);
     } catch (const FileError &) {
         // CONFIG.SYS is as it was: the copies of it go again.
-        if (!done.numbered.isEmpty() && linefile::exists(drives, done.numbered)
+        if (!done.numbered.isEmpty() && linefile::exists(drives, done.numbered) == linefile::Presence::File
             && linefile::readBytes(drives, done.numbered) == current)
             QFile::remove(drives.resolve(done.numbered));
         if (!done.saved.isEmpty())

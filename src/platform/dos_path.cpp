@@ -99,7 +99,7 @@ QChar DriveMap::driveOf(const QString &dosPath)
         return {};
     const char16_t c = dosPath.at(0).unicode();
     if (c >= u'a' && c <= u'z')
-        return QChar(char16_t(c - u'a' + u'A'));
+        return QChar(static_cast<char16_t>(c - u'a' + u'A'));
     if (c >= u'A' && c <= u'Z')
         return QChar(c);
     throw FileError(QStringLiteral("%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")

@@ -9,10 +9,10 @@ FileStamp FileStamp::fromStat(const struct stat &st)
 {
     FileStamp stamp;
     stamp.valid = true;
-    stamp.device = std::uint64_t(st.st_dev);
-    stamp.inode = std::uint64_t(st.st_ino);
-    stamp.size = std::int64_t(st.st_size);
-    stamp.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::int64_t>(st.st_size);
+    stamp.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return stamp;
 }
 

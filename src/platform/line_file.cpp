@@ -126,7 +126,8 @@ std::string join(const Lines &lines)
 
 namespace {
 
-QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *stamp)
+// The bytes of `dosPath`; its host path and stamp as read into `read`, when given.
+QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *read)
 {
     const QString host = hostOf(kRead, drives, dosPath);
     refuseNonPlain(kRead, dosPath, QFileInfo(host));
@@ -147,12 +148,12 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *st
     if (!S_ISREG(st.st_mode))
         fail(kRead, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
 
-    QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    QByteArray data(static_cast<qsizetype>(st.st_size) + 1, Qt::Uninitialized);
     qsizetype used = 0;
     for (;;) {
         if (used == data.size())
             data.resize(data.size() * 2);
-        const ssize_t n = ::read(file.fd, data.data() + used, std::size_t(data.size() - used));
+        const ssize_t n = ::read(file.fd, data.data() + used, static_cast<std::size_t>(data.size() - used));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -164,8 +165,10 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, FileStamp *st
         used += n;
     }
     data.truncate(used);
-    if (stamp)
-        *stamp = FileStamp::fromStat(st);
+    if (read) {
+        read->hostPath = host;
+        read->stamp = FileStamp::fromStat(st);
+    }
     return data;
 }
 
@@ -176,16 +179,22 @@ std::string readBytes(const DriveMap &drives, const QString &dosPath)
     return readAll(drives, dosPath, nullptr).toStdString();
 }
 
-Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse, FileStamp *stamp)
+ReadFile read(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse)
 {
     // Split from the bytes as read: a copy of a large file costs a third of
     // the splitting.
-    const QByteArray data = readAll(drives, dosPath, stamp);
-    Lines lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
-    if (lines.size() > maxLines)
+    ReadFile file;
+    const QByteArray data = readAll(drives, dosPath, &file);
+    file.lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
+    if (file.lines.size() > maxLines)
         fail(kRead, dosPath,
-             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(lines.size()).arg(maxLines));
-    return lines;
+             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(file.lines.size()).arg(maxLines));
+    return file;
+}
+
+Lines load(const DriveMap &drives, const QString &dosPath, std::size_t maxLines, Lines reuse)
+{
+    return read(drives, dosPath, maxLines, std::move(reuse)).lines;
 }
 
 void setWriteCallForTesting(WriteCall call)
@@ -216,7 +225,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
     const char *at = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const long written = call ? call(file.handle(), at, left) : long(::write(file.handle(), at, left));
+        const long written = call ? call(file.handle(), at, left) : static_cast<long>(::write(file.handle(), at, left));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
@@ -225,7 +234,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
             fail(kWrite, dosPath, fileErrorCause(error, QFileDevice::WriteError));
         }
         at += written;
-        left -= std::size_t(written);
+        left -= static_cast<std::size_t>(written);
     }
     errno = 0;
     if (!file.commit()) {
@@ -280,12 +289,12 @@ void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
         refuseNonPlain(kRead, dosPath, info);
 }
 
-bool exists(const DriveMap &drives, const QString &dosPath)
+Presence exists(const DriveMap &drives, const QString &dosPath)
 {
     try {
-        return QFileInfo(drives.resolve(dosPath)).isFile();
-    } catch (const FileError &) {
-        return false;
+        return QFileInfo(drives.resolve(dosPath)).isFile() ? Presence::File : Presence::NoFile;
+    } catch (const FileError &e) {
+        return e.isUnreachable() ? Presence::Unreachable : Presence::NoFile;
     }
 }
 

@@ -34,10 +34,18 @@ std::string readBytes(const DriveMap &drives, const QString &dosPath);
 
 // Reads `dosPath` as lines, into the strings of `reuse` as split does. Throws
 // FileError as readBytes does, and when the file holds more than `maxLines` lines.
-// `stamp`, when given, receives the stamp of the file as it was read.
 Lines load(const DriveMap &drives, const QString &dosPath,
-           std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {},
-           FileStamp *stamp = nullptr);
+           std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {});
+
+// A file as load() read it, with where it was read and its stamp then.
+struct ReadFile
+{
+    Lines lines;
+    QString hostPath;
+    FileStamp stamp;
+};
+ReadFile read(const DriveMap &drives, const QString &dosPath,
+              std::size_t maxLines = std::numeric_limits<std::size_t>::max(), Lines reuse = {});
 
 // Writes `bytes` to `dosPath` through a temporary file that replaces the target
 // only when all of it was written, so a failed save leaves the earlier file
@@ -57,9 +65,15 @@ void checkRemovable(const DriveMap &drives, const QString &dosPath);
 // Deletes `dosPath`, refusing what checkRemovable refuses. Throws FileError.
 void remove(const DriveMap &drives, const QString &dosPath);
 
-// True when `dosPath` names an existing file; a folder does not count, and a
-// path that cannot be resolved (an unmapped drive) names no file.
-bool exists(const DriveMap &drives, const QString &dosPath);
+// Whether `dosPath` names an existing file; a folder does not count.
+enum class Presence {
+    File,
+    NoFile,
+    // The path cannot be looked at: its drive has no folder, it has no drive
+    // letter A-Z, or it leads out of its drive. Nothing is known of the file.
+    Unreachable,
+};
+Presence exists(const DriveMap &drives, const QString &dosPath);
 
 // Throws FileError when a named pipe, a device or a socket stands at `dosPath`:
 // something that is neither a file nor a folder, and must not be read.

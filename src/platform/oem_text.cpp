@@ -81,7 +81,7 @@ QChar nearestOemCharacter(QChar c)
 
 QString fromCodePage850(std::string_view bytes)
 {
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);

@@ -36,7 +36,7 @@ std::optional<QByteArray> readLink(const QByteArray &path)
 {
     QByteArray buffer(256, Qt::Uninitialized);
     for (;;) {
-        const ssize_t n = ::readlink(path.constData(), buffer.data(), std::size_t(buffer.size()));
+        const ssize_t n = ::readlink(path.constData(), buffer.data(), static_cast<std::size_t>(buffer.size()));
         if (n < 0)
             return std::nullopt;
         if (n < buffer.size()) {

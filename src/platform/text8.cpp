@@ -42,7 +42,7 @@ constexpr std::array<unsigned char, 256> kUpper = makeUpperTable();
 // The character a byte shows as.
 constexpr char16_t charOf(unsigned char b)
 {
-    return b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
+    return b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : static_cast<char16_t>(b);
 }
 
 std::optional<unsigned char> byteOf(char16_t u)

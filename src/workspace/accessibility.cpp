@@ -40,7 +40,7 @@ public:
 
     // The text interface, over the label's plain text.
     QString text(int start, int end) const override { return label()->text().mid(start, end - start); }
-    int characterCount() const override { return int(label()->text().size()); }
+    int characterCount() const override { return static_cast<int>(label()->text().size()); }
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     int selectionCount() const override { return 0; }
@@ -122,7 +122,7 @@ void install()
 void setRole(QWidget *widget, QAccessible::Role role)
 {
     install();
-    widget->setProperty(kRole, int(role));
+    widget->setProperty(kRole, static_cast<int>(role));
     // An interface made before now (a label announces its text as it is set
     // up) keeps Qt's role: drop it, and the next query makes the new one.
     QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);

@@ -62,7 +62,7 @@ void ChangesModel::linesReplaced(int first, int last)
 {
     for (int line = first; line <= last; ++line) {
         const auto at = std::lower_bound(m_lines.begin(), m_lines.end(), line);
-        const int row = int(at - m_lines.begin());
+        const int row = static_cast<int>(at - m_lines.begin());
         const bool listed = at != m_lines.end() && *at == line;
         const bool changed = m_doc.isChanged(line) || m_doc.isAdded(line);
         if (listed && changed) {
@@ -82,7 +82,7 @@ void ChangesModel::linesReplaced(int first, int last)
 void ChangesModel::linesAppended(int first, int last)
 {
     // Lines are appended only at the end, past every line listed.
-    const int row = int(m_lines.size());
+    const int row = static_cast<int>(m_lines.size());
     beginInsertRows(QModelIndex(), row, row + last - first);
     for (int line = first; line <= last; ++line)
         m_lines.push_back(line);
@@ -91,20 +91,20 @@ void ChangesModel::linesAppended(int first, int last)
 
 int ChangesModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
 }
 
 LinePos ChangesModel::lineAt(int row) const
 {
-    if (row < 0 || row >= int(m_lines.size()))
+    if (row < 0 || row >= static_cast<int>(m_lines.size()))
         return NoLine;
-    return static_cast<LinePos>(m_lines[std::size_t(row)]);
+    return static_cast<LinePos>(m_lines[static_cast<std::size_t>(row)]);
 }
 
 int ChangesModel::rowOf(int line) const
 {
     const auto at = std::lower_bound(m_lines.begin(), m_lines.end(), line);
-    return at != m_lines.end() && *at == line ? int(at - m_lines.begin()) : -1;
+    return at != m_lines.end() && *at == line ? static_cast<int>(at - m_lines.begin()) : -1;
 }
 
 QVariant ChangesModel::data(const QModelIndex &index, int role) const
@@ -113,10 +113,10 @@ QVariant ChangesModel::data(const QModelIndex &index, int role) const
     if (line == NoLine || !m_doc.isLine(line))
         return {};
     if (role == LineRole)
-        return int(line);
+        return static_cast<int>(line);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const QString head = QStringLiteral("Linje %1: ").arg(int(line) + 1);
+    const QString head = QStringLiteral("Linje %1: ").arg(static_cast<int>(line) + 1);
     const QString after = shown(m_doc.line(line));
     if (m_doc.isAdded(line))
         return head + QStringLiteral("+ ") + after;

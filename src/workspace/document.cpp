@@ -105,10 +105,10 @@ int Document::rowCount(const QModelIndex &parent) const
 
 QVariant Document::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || !isLine(index.row()))
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid() || !isLine(index.row()))
         return {};
     const std::string &text = line(index.row());
-    if (text.size() <= ShownBytes)
+    if (role == Qt::EditRole || text.size() <= ShownBytes)
         return text8::toDisplay(text);
     return text8::toDisplay(std::string_view(text).substr(0, ShownBytes)) + QChar(0x2026);
 }

@@ -20,7 +20,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     // The list shows at most this many bytes of a line, then "…": drawing a
-    // line of a megabyte would take seconds. Edit1 and the file get every byte.
+    // line of a megabyte would take seconds. Edit1, the file and whoever asks
+    // the model for Qt::EditRole get every byte.
     static constexpr std::size_t ShownBytes = 4000;
 
     const Lines &lines() const { return m_lines; }

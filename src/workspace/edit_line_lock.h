@@ -3,7 +3,7 @@
 // text grey on the yellow, and a hint says how to reach that statement.
 #pragma once
 
-#include "engine/registers.h"
+#include "engine/search.h"
 
 #include <QColor>
 #include <QObject>

@@ -2,6 +2,7 @@
 #include "workspace/error_report.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -25,4 +26,10 @@ void ErrorReporter::report(const QString &message)
         // The reporter is the window's child, so the window is still there.
         m_sink(static_cast<QWidget *>(parent()), message);
     });
+}
+
+void ErrorReporter::fault(const std::exception &e)
+{
+    qCritical("a fault of the program, not of a file: %s", e.what());
+    Q_ASSERT_X(false, "ErrorReporter::guarded", e.what());
 }

@@ -26,8 +26,12 @@ public:
 
     void report(const QString &message);
 
-    // Runs `body`; an error thrown from it skips the rest of `body` and is
-    // reported. Every handler that touches files runs its steps through this.
+    // Runs `body`; a file error thrown from it skips the rest of `body` and is
+    // reported. Every handler that can reach the file system runs its steps
+    // through this. Any other exception is a fault of the program, not of a
+    // file: a debug build stops on it; otherwise it is logged, never shown
+    // as if the user could do something about it, and never let through a
+    // Qt signal.
     template <typename F>
     void guarded(F &&body)
     {
@@ -36,11 +40,13 @@ public:
         } catch (const FileError &e) {
             report(e.message());
         } catch (const std::exception &e) {
-            report(QString::fromLocal8Bit(e.what()));
+            fault(e);
         }
     }
 
 private:
+    static void fault(const std::exception &e);
+
     Sink m_sink;
     QStringList m_pending;
 };

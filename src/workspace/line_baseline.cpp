@@ -50,7 +50,7 @@ void LineBaseline::update(int i, std::string_view text)
     if (now == differs(i))
         return;
     const auto at = static_cast<std::size_t>(i);
-    m_differs[at / kBits] ^= std::uint64_t(1) << (at % kBits);
+    m_differs[at / kBits] ^= static_cast<std::uint64_t>(1) << (at % kBits);
     m_differing += now ? 1 : -1;
 }
 
@@ -66,8 +66,8 @@ std::vector<int> LineBaseline::differingLines() const
 {
     std::vector<int> lines;
     lines.reserve(static_cast<std::size_t>(m_differing));
-    for (std::size_t w = 0; w < m_differs.size() && int(lines.size()) < m_differing; ++w)
+    for (std::size_t w = 0; w < m_differs.size() && static_cast<int>(lines.size()) < m_differing; ++w)
         for (std::uint64_t bits = m_differs[w]; bits != 0; bits &= bits - 1)
-            lines.push_back(int(w * kBits + std::size_t(std::countr_zero(bits))));
+            lines.push_back(static_cast<int>(w * kBits + static_cast<std::size_t>(std::countr_zero(bits))));
     return lines;
 }

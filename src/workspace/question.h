@@ -32,5 +32,21 @@ using Asker = std::function<QString(QWidget *parent, const Question &question)>;
 
 // The standard message box, waiting for the user's answer.
 QString askInMessageBox(QWidget *parent, const Question &question);
+
 // That box, not yet shown.
 std::unique_ptr<QMessageBox> questionBox(QWidget *parent, const Question &question);
+
+// Asks on one window: in a message box, or through the asker a test gives.
+class QuestionAsker
+{
+public:
+    explicit QuestionAsker(QWidget *window) : m_window(window) {}
+
+    // The text of the button chosen.
+    QString ask(const Question &question) const { return m_asker(m_window, question); }
+    void setAsker(Asker asker) { m_asker = std::move(asker); }
+
+private:
+    QWidget *const m_window;
+    Asker m_asker = askInMessageBox;
+};

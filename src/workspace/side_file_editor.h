@@ -8,10 +8,14 @@
 
 #include <functional>
 
+class ErrorReporter;
+class FileGate;
 class QCheckBox;
 class QPushButton;
+class QuestionAsker;
+class StatusArea;
 class Text8Memo;
-class Workspace;
+class WriteGate;
 
 class SideFileEditor
 {
@@ -37,7 +41,19 @@ public:
         bool startsWithPlaceholder = false;
     };
 
-    SideFileEditor(Workspace &ws, const Panel &panel, Setup setup);
+    // What the editor works with, all the window's: the files, the status
+    // area for what each step tells, the gate the box is set through, the
+    // reporting of a failed step, and the question before a delete.
+    struct Services
+    {
+        FileGate &files;
+        StatusArea &status;
+        WriteGate &gate;
+        ErrorReporter &errors;
+        const QuestionAsker &questions;
+    };
+
+    SideFileEditor(const Services &services, const Panel &panel, Setup setup);
 
     bool fileExists() const;
     const QString &path() const { return m_setup.path; }
@@ -48,7 +64,7 @@ public:
     // box runs its handler, and so showFile().
     void checkExists();
 
-    // Each runs through the workspace's error reporting: a file error skips
+    // Each runs through the window's error reporting: a file error skips
     // the rest of the step and is reported.
     // Sets the box from the file's existence, enables "Ny" without the file,
     // "Slett" with it and "Lagre" when the memo holds a line (counted before
@@ -63,7 +79,7 @@ public:
     // the user said yes), empties the memo, and shows that the file is gone.
     // Nothing when there is no file; a drive that is no longer the one read
     // is refused first, as a name that leads to another of the program's
-    // files is (Workspace::checkRemove).
+    // files is (FileGate::checkRemove).
     void deleteFile();
 
 private:
@@ -72,7 +88,7 @@ private:
     // The memo now holds the file's lines as on disk (none once it is gone).
     void takeAsSaved(Lines lines);
 
-    Workspace &m_ws;
+    const Services m_s;
     const Panel m_panel;
     const Setup m_setup;
     bool m_placeholder;

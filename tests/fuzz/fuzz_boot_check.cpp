@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                }));
     for (const bootcheck::Finding &finding : report.findings) {
         // A finding on the file as a whole (no LIBPATH) has no line.
-        FUZZ_CHECK(finding.line == NoLine || std::size_t(finding.line) < lines.size());
+        FUZZ_CHECK(finding.line == NoLine || static_cast<std::size_t>(finding.line) < lines.size());
         FUZZ_CHECK(!bootcheck::describe(finding, lines).isEmpty());
     }
     FUZZ_CHECK(!bootcheck::summary(report).isEmpty());

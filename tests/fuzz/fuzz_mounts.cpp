@@ -17,7 +17,7 @@ QString referenceDecode(const std::string &field)
     for (std::size_t i = 0; i < field.size(); ++i) {
         const auto octal = [&](std::size_t j) { return j < field.size() && field[j] >= '0' && field[j] <= '7'; };
         if (field[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
-            out += char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
         } else {
             out += field[i];
@@ -57,6 +57,6 @@ QList<MountEntry> referenceParse(const std::string &text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char *>(data), size);
-    FUZZ_CHECK(parseMounts(QByteArrayView(text.data(), qsizetype(text.size()))) == referenceParse(text));
+    FUZZ_CHECK(parseMounts(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))) == referenceParse(text));
     return 0;
 }

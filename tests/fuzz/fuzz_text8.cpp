@@ -42,21 +42,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Every byte is one character, and comes back the same.
     const QString shown = text8::toDisplay(bytes);
-    FUZZ_CHECK(std::size_t(shown.size()) == size);
+    FUZZ_CHECK(static_cast<std::size_t>(shown.size()) == size);
     FUZZ_CHECK(text8::isDisplayOf(shown, bytes));
     FUZZ_CHECK(text8::fromDisplay(shown) == std::string(bytes));
     FUZZ_CHECK(text8::fromDisplayDropping(shown) == bytes);
     FUZZ_CHECK(text8::isEncodable(shown));
     if (size > 0) {
         std::string other(bytes);
-        other.back() = char(other.back() ^ 0x20);
+        other.back() = static_cast<char>(other.back() ^ 0x20);
         FUZZ_CHECK(!text8::isDisplayOf(shown, other));
     }
 
     // Upper-casing, whole and in place.
     std::string upper(bytes);
     for (char &c : upper)
-        c = char(referenceUpper(static_cast<unsigned char>(c)));
+        c = static_cast<char>(referenceUpper(static_cast<unsigned char>(c)));
     FUZZ_CHECK(text8::upper(bytes) == upper);
     std::string inPlace(bytes);
     text8::upperInto(inPlace.data(), inPlace.size(), inPlace.data());
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // character is encodable, and those bytes show as the text again.
     std::u16string units(size / 2, u'\0');
     std::memcpy(units.data(), data, units.size() * 2);
-    const QString text(reinterpret_cast<const QChar *>(units.data()), qsizetype(units.size()));
+    const QString text(reinterpret_cast<const QChar *>(units.data()), static_cast<qsizetype>(units.size()));
     const std::optional<std::string> back = text8::fromDisplay(text);
     FUZZ_CHECK(back.has_value() == text8::isEncodable(text));
     if (back)

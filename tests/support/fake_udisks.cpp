@@ -37,7 +37,7 @@ QString parameters(const QList<FakeUDisks::Part> &parts)
     for (const FakeUDisks::Part &p : parts)
         list.append(QJsonObject{{"name", p.name},           {"type", p.type},
                                 {"label", p.label},         {"uuid", p.uuid},
-                                {"size", double(p.size)},   {"mountedAt", p.mountedAt},
+                                {"size", static_cast<double>(p.size)},   {"mountedAt", p.mountedAt},
                                 {"mountAt", p.mountAt},     {"refuse", p.refuse}});
     return QString::fromUtf8(QJsonDocument(QJsonObject{{"partitions", list}}).toJson(QJsonDocument::Compact));
 }

@@ -54,72 +54,49 @@ DriveMap TestDrive::map() const
     return drives;
 }
 
-namespace {
-
-// The recorder of the test that runs now, if any.
-ErrorRecorder *s_recorder = nullptr;
-
-} // namespace
-
-ErrorRecorder::ErrorRecorder()
-    : m_previous(s_recorder)
-{
-    s_recorder = this;
-}
-
 ErrorRecorder::~ErrorRecorder()
 {
     QCoreApplication::processEvents();
-    s_recorder = m_previous;
+    if (!m_looked && !m_messages.isEmpty())
+        qWarning("unexpected error report: %s", qPrintable(m_messages.join(u'\n')));
 }
 
 ErrorReporter::Sink ErrorRecorder::sink()
 {
-    // No test ever meets a modal box: outside an ErrorRecorder an error only
-    // warns, and the test that caused it fails on its own checks.
-    return [](QWidget *, const QString &message) {
-        if (s_recorder)
-            s_recorder->m_messages.append(message);
-        else
-            qWarning("unexpected error report: %s", qPrintable(message));
-    };
+    return [this](QWidget *, const QString &message) { m_messages.append(message); };
 }
 
 QStringList ErrorRecorder::messages()
 {
+    m_looked = true;
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     return m_messages;
 }
 
-namespace {
-
-QuestionRecorder *s_questions = nullptr;
-
-} // namespace
-
-QuestionRecorder::QuestionRecorder()
-    : m_previous(s_questions)
-{
-    s_questions = this;
-}
-
 QuestionRecorder::~QuestionRecorder()
 {
-    s_questions = m_previous;
+    if (!m_looked && !m_asked.empty())
+        qWarning("unexpected question: %s", qPrintable(m_asked.front().text));
+}
+
+void QuestionRecorder::answer(const QStringList &buttons)
+{
+    m_looked = true;
+    m_answers += buttons;
+}
+
+const std::vector<Question> &QuestionRecorder::asked()
+{
+    m_looked = true;
+    return m_asked;
 }
 
 Asker QuestionRecorder::asker()
 {
-    // No test ever meets a modal box: outside a QuestionRecorder a question
-    // gets its safe answer, with a warning.
-    return [](QWidget *, const Question &question) {
-        if (!s_questions) {
-            qWarning("unexpected question: %s", qPrintable(question.text));
-            return question.safeAnswer;
-        }
-        s_questions->m_asked.push_back(question);
-        return s_questions->m_answers.isEmpty() ? question.safeAnswer : s_questions->m_answers.takeFirst();
+    return [this](QWidget *, const Question &question) {
+        m_asked.push_back(question);
+        return m_answers.isEmpty() ? question.safeAnswer : m_answers.takeFirst();
     };
 }
 
@@ -137,17 +114,6 @@ QString dataFolder()
     return folder.path();
 }
 
-std::unique_ptr<TOs2Form> openWindow(const DriveMap &drives, const QStringList &arguments)
-{
-    auto window = std::make_unique<TOs2Form>(arguments, drives, ErrorRecorder::sink());
-    window->workspace().setAsker(QuestionRecorder::asker());
-    // The copies of a replaced CONFIG.SYS never go to the user's own folder.
-    window->setDataFolder(dataFolder());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    return window;
-}
 
 void typeText(QWidget *target, const QString &text)
 {
@@ -175,12 +141,14 @@ QByteArray fixture(const QString &name)
     return f.readAll();
 }
 
-WindowOnDrive::WindowOnDrive(const QStringList &lines, std::optional<PageId> page, const QStringList &files)
-    : WindowOnDrive(ConfigBytes{crlf(lines)}, page, files)
+WindowOnDrive::WindowOnDrive(const QStringList &lines, std::optional<PageId> page, const QStringList &files,
+                             Show show)
+    : WindowOnDrive(ConfigBytes{crlf(lines)}, page, files, show)
 {
 }
 
-WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page, const QStringList &files)
+WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> page, const QStringList &files,
+                             Show show)
 {
     c.write("CONFIG.SYS", config.bytes);
     for (const QString &f : files) {
@@ -203,17 +171,29 @@ WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> pa
         if (f.contains(u"!="))
             QFile::setPermissions(c.path(name), QFileDevice::ReadOwner);
     }
-    w = openWindow(c.map());
-    QObject::connect(&w->document(), &Document::dataChanged, w.get(), [this](const QModelIndex &i) {
-        writes << QString::number(i.row()) + u':' + i.data().toString();
-    });
-    if (page)
-        show(*page);
+    open(c.map(), {}, page, show);
 }
 
 WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page)
-    : w(openWindow(drives, arguments))
 {
+    open(drives, arguments, page, Show::Now);
+}
+
+void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page,
+                         Show showing)
+{
+    w = std::make_unique<TOs2Form>(arguments, drives, errors.sink());
+    w->setAsker(questions.asker());
+    // The copies of a replaced CONFIG.SYS never go to the user's own folder.
+    w->setDataFolder(dataFolder());
+    if (showing == Show::Now) {
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("window not exposed");
+    }
+    QObject::connect(&w->document(), &Document::dataChanged, w.get(), [this](const QModelIndex &i) {
+        writes << QString::number(i.row()) + u':' + i.data().toString();
+    });
     if (page)
         show(*page);
 }
@@ -272,7 +252,7 @@ QStringList WindowOnDrive::lines() const
 
 int WindowOnDrive::selected() const
 {
-    return w->workspace().selectedLine();
+    return w->status().selectedLine();
 }
 
 QStringList WindowOnDrive::status() const

@@ -1,0 +1,221 @@
+// Loading and saving that fail, or must not happen: the earlier CONFIG.NEW
+// kept, the file read never written, only plain files read, and the causes
+// told in Norwegian.
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include <sys/stat.h>
+
+class TestSaveLoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failedSaveKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only earlier file") << "readonly";
+        QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("drive folder missing") << "nodrive";
+        QTest::newRow("final rename fails") << "append-only";
+    }
+    void failedSaveKeepsTheEarlierFile()
+    {
+        QFETCH(QString, how);
+        TestDrive c;
+        c.write("CONFIG.SYS", crlf({"NEW"}));
+        DriveMap drives = c.map();
+        if (how == "readonly") {
+            c.write("CONFIG.NEW", "OLD\r\n");
+            QFile::setPermissions(c.path("CONFIG.NEW"), QFileDevice::ReadOwner);
+        } else if (how == "folder") {
+            QDir(c.root()).mkdir("CONFIG.NEW");
+        } else if (how == "append-only") {
+            // In an append-only folder a file can be created but not renamed
+            // over another, so the save fails at its very last step.
+            c.write("CONFIG.NEW", "OLD\r\n");
+            if (QProcess::execute("chattr", {"+a", c.root()}) != 0)
+                QSKIP("this file system takes no append-only attribute");
+        } else {
+            // Drive C names a folder that is not there; the file is read by its host path.
+            drives.setDrive(u'C', c.path("gone"));
+        }
+        const auto undo = qScopeGuard([&] {
+            if (how == "append-only")
+                QProcess::execute("chattr", {"-a", c.root()});
+        });
+        WindowOnDrive win(drives, how == "nodrive" ? QStringList{c.path("CONFIG.SYS")} : QStringList{});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        QCOMPARE(documentLines(*w), QStringList{"NEW"});
+        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        const QStringList messages = errors.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains("C:\\CONFIG.NEW"), qPrintable(messages.first()));
+        if (how == "readonly" || how == "append-only")
+            QCOMPARE(c.read("CONFIG.NEW"), QByteArray("OLD\r\n"));
+        QCOMPARE(documentLines(*w), QStringList{"NEW"});
+    }
+
+    // "Lagre" never writes the file that was read: not when that is
+    // CONFIG.NEW itself, nor through a link, nor through a side file's button.
+    void theFileReadIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("CONFIG.NEW read") << "" << "C:\\CONFIG.NEW" << "SaveKnapp";
+        QTest::newRow("same, small letters") << "" << "c:\\config.new" << "SaveKnapp";
+        QTest::newRow("CONFIG.NEW a link to CONFIG.SYS") << "symlink" << "" << "SaveKnapp";
+        QTest::newRow("CONFIG.NEW a hard link to CONFIG.SYS") << "hardlink" << "" << "SaveKnapp";
+        QTest::newRow("STARTUP.CMD read, its own Lagre") << "" << "C:\\STARTUP.CMD" << "LagreStartupKnapp";
+        QTest::newRow("STARTUP.CMD read, its own Slett") << "" << "C:\\STARTUP.CMD" << "SlettStartupKnapp";
+    }
+    void theFileReadIsNeverWritten()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, argument);
+        QFETCH(QString, button);
+        TestDrive c;
+        const QByteArray original = crlf({"THREADS=64", "REM kept"});
+        c.write("CONFIG.SYS", original);
+        c.write("CONFIG.NEW", original);
+        c.write("STARTUP.CMD", original);
+        if (setup == "symlink") {
+            QFile::remove(c.path("CONFIG.NEW"));
+            QVERIFY(QFile::link(c.path("CONFIG.SYS"), c.path("CONFIG.NEW")));
+        } else if (setup == "hardlink") {
+            QFile::remove(c.path("CONFIG.NEW"));
+            QCOMPARE(QProcess::execute("ln", {c.path("CONFIG.SYS"), c.path("CONFIG.NEW")}), 0);
+        }
+        WindowOnDrive win(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        QuestionRecorder &questions = win.questions;
+        questions.answer({"Ja"}); // "Slett" asks first
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Oppstart));
+        widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
+        QTest::mouseClick(widget<QPushButton>(w.get(), qPrintable(button)), Qt::LeftButton);
+        const QStringList messages = errors.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains("filen som ble lest inn"), qPrintable(messages.first()));
+        for (const char *file : {"CONFIG.SYS", "CONFIG.NEW", "STARTUP.CMD"})
+            QCOMPARE(c.read(file), original);
+    }
+
+    void saveAfterAFailedLoadWritesNothing()
+    {
+        TestDrive c;
+        c.write("CONFIG.NEW", "DEVICE=C:\\OS2\\BOOT\\KEEP.SYS\r\n");
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QStringList messages = errors.messages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.last().contains("ingen fil er lest inn"), qPrintable(messages.last()));
+        QCOMPARE(c.read("CONFIG.NEW"), QByteArray("DEVICE=C:\\OS2\\BOOT\\KEEP.SYS\r\n"));
+
+        // A good load makes saving possible; a failed "Hent" stops it again.
+        c.write("CONFIG.SYS", crlf({"REM good"}));
+        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM good"}));
+        QVERIFY(QFile::remove(c.path("CONFIG.SYS")));
+        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM good"}));
+        QCOMPARE(errors.messages().size(), 4);
+    }
+
+    // A named pipe would make the program wait for ever before its window
+    // appears: it is refused, with a message naming it, and never opened.
+    void onlyPlainFilesAreRead()
+    {
+        TestDrive c;
+        QCOMPARE(::mkfifo(QFile::encodeName(c.path("CONFIG.SYS")).constData(), 0644), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(c.path("STARTUP.CMD")).constData(), 0644), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(c.path("AUTOEXEC.BAT")).constData(), 0644), 0);
+        WindowOnDrive win(c.map(), {});
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        QStringList messages = errors.messages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.at(0).startsWith("Kan ikke lese C:\\CONFIG.SYS") && messages.at(0).contains("ikke en vanlig fil"),
+                 qPrintable(messages.at(0)));
+        QVERIFY2(messages.at(1).startsWith("Kan ikke lese C:\\STARTUP.CMD"), qPrintable(messages.at(1)));
+        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Dos));
+        QTest::mouseClick(widget<QCheckBox>(w.get(), "autoexec"), Qt::LeftButton, {}, QPoint(8, 8));
+        messages = errors.messages();
+        QVERIFY2(messages.size() == 3 && messages.at(2).startsWith("Kan ikke lese C:\\AUTOEXEC.BAT"),
+                 qPrintable(messages.join(u'|')));
+        // Nor is anything written in a pipe's place.
+        typeText(widget<QWidget>(w.get(), "autoexecmemo"), "ECHO");
+        QTest::mouseClick(widget<QPushButton>(w.get(), "LagreAutoexecKnapp"), Qt::LeftButton);
+        messages = errors.messages();
+        QVERIFY2(messages.size() == 4 && messages.at(3).startsWith("Kan ikke skrive C:\\AUTOEXEC.BAT"),
+                 qPrintable(messages.join(u'|')));
+        QVERIFY(QFileInfo(c.path("AUTOEXEC.BAT")).isFile() == false && QFileInfo::exists(c.path("AUTOEXEC.BAT")));
+    }
+
+    void errorCausesAreTold_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("a link to itself") << "loop" << "symbolske lenker";
+        QTest::newRow("a name too long") << "long" << "navnet er for langt";
+        QTest::newRow("a full disk") << "full" << "ikke mer plass på disken";
+    }
+    void errorCausesAreTold()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, cause);
+        TestDrive c;
+        QStringList arguments;
+        bool mounted = false;
+        const auto unmount = qScopeGuard([&] {
+            if (mounted)
+                QProcess::execute("umount", {c.path("small")});
+        });
+        if (setup == "loop") {
+            QVERIFY(QFile::link(c.path("CONFIG.SYS"), c.path("CONFIG.SYS")));
+        } else if (setup == "long") {
+            arguments << "C:\\" + QString(300, u'X') + ".SYS";
+        } else {
+            QVERIFY(QDir(c.root()).mkdir("small"));
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", c.path("small")}) != 0)
+                QSKIP("no small file system can be mounted here");
+            mounted = true;
+        }
+        DriveMap drives = c.map();
+        if (setup == "full") {
+            drives.setDrive(u'C', c.path("small"));
+            // The file takes most of the room, so its copy cannot be saved.
+            c.write("small/CONFIG.SYS", crlf({"REM " + QString(10000, u'x')}));
+            c.write("small/CONFIG.NEW", "OLD\r\n");
+        }
+        WindowOnDrive win(drives, arguments);
+        auto &w = win.w;
+        ErrorRecorder &errors = win.errors;
+        if (setup == "full") {
+            QCOMPARE(errors.messages(), QStringList{});
+            QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+            QCOMPARE(c.read("small/CONFIG.NEW"), QByteArray("OLD\r\n"));
+        }
+        const QStringList messages = errors.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(setup == "full" ? "C:\\CONFIG.NEW" : "C:\\") && messages.first().contains(cause),
+                 qPrintable(messages.first()));
+    }
+};
+
+QTEST_MAIN(TestSaveLoad)
+#include "tst_save_load.moc"
