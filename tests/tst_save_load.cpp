@@ -180,20 +180,14 @@ private slots:
         QFETCH(QString, cause);
         TestDrive c;
         QStringList arguments;
-        bool mounted = false;
-        const auto unmount = qScopeGuard([&] {
-            if (mounted)
-                QProcess::execute("umount", {c.path("small")});
-        });
+        TmpfsMounts mounts;
         if (setup == "loop") {
             QVERIFY(QFile::link(c.path("CONFIG.SYS"), c.path("CONFIG.SYS")));
         } else if (setup == "long") {
             arguments << "C:\\" + QString(300, u'X') + ".SYS";
         } else {
             QVERIFY(QDir(c.root()).mkdir("small"));
-            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", c.path("small")}) != 0)
-                QSKIP("no small file system can be mounted here");
-            mounted = true;
+            MOUNT_OR_SKIP(mounts, c.path("small"), QStringLiteral("size=16k"));
         }
         DriveMap drives = c.map();
         if (setup == "full") {

@@ -45,18 +45,6 @@ QStringList snapshot(const QString &folder)
     return out;
 }
 
-// Mounts a small file system on `folder`; false where mounting is not
-// allowed. On this project's machines (CI=true) it always is.
-bool mountOn(const QString &folder)
-{
-    return QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
-}
-
-bool mountingIsRequired()
-{
-    return qEnvironmentVariable("CI") == u"true";
-}
-
 // What a side-file button's page and memo are.
 struct Button
 {
@@ -197,22 +185,9 @@ private slots:
         TestDrive top;
         const QString folder = top.path("c");
         QVERIFY(QDir().mkpath(folder));
-        int mounts = 0;
-        const auto unmount = qScopeGuard([&] {
-            while (mounts-- > 0)
-                QProcess::execute("umount", {folder});
-        });
-        const auto mount = [&] {
-            if (!mountOn(folder))
-                return false;
-            ++mounts;
-            return true;
-        };
-        if (change != "folder replaced" && !mount()) {
-            if (mountingIsRequired())
-                QFAIL("mount is not allowed here");
-            QSKIP("mounting is not allowed here");
-        }
+        TmpfsMounts mounts;
+        if (change != "folder replaced")
+            MOUNT_OR_SKIP(mounts, folder);
         // The files as the drive holds them; "Ny" needs AUTOEXEC.BAT missing.
         const auto fill = [&] {
             top.write("c/CONFIG.SYS", crlf({"THREADS=64"}));
@@ -229,10 +204,9 @@ private slots:
         QVERIFY(t.isEnabled(button));
 
         if (change == "unmounted") {
-            QCOMPARE(QProcess::execute("umount", {folder}), 0);
-            --mounts;
+            QVERIFY(mounts.unmount(folder));
         } else if (change == "another file system mounted") {
-            QVERIFY(mount());
+            QVERIFY(mounts.mount(folder));
             fill();
         } else {
             QVERIFY(QDir(top.root()).rename("c", "c-earlier"));
@@ -311,11 +285,7 @@ private slots:
         TestDrive c;
         DriveMap drives = c.map();
         QStringList arguments;
-        bool mounted = false;
-        const auto unmount = qScopeGuard([&] {
-            if (mounted)
-                QProcess::execute("umount", {c.path("small")});
-        });
+        TmpfsMounts mounts;
         if (setup == "loop") {
             QVERIFY(QFile::link(c.path("CONFIG.SYS"), c.path("CONFIG.SYS")));
         } else if (setup == "long") {
@@ -326,12 +296,7 @@ private slots:
             c.write("CONFIG.SYS", crlf({"REM"}));
         } else if (setup == "full") {
             QVERIFY(QDir(c.root()).mkdir("small"));
-            if (!mountOn(c.path("small"))) {
-                if (mountingIsRequired())
-                    QFAIL("mount is not allowed here");
-                QSKIP("no small file system can be mounted here");
-            }
-            mounted = true;
+            MOUNT_OR_SKIP(mounts, c.path("small"));
             drives.setDrive(u'C', c.path("small"));
             // The file takes most of the room, so its copy cannot be saved.
             c.write("small/CONFIG.SYS", crlf({"REM " + QString(40000, u'x')}));

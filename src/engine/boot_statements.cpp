@@ -9,6 +9,9 @@
 namespace bootcheck {
 namespace {
 
+using text8::isBlank;
+using text8::trimmed;
+
 constexpr std::array<Rule, 18> kRules = {{
     {"BASEDEV", false, Shape::Driver, Kind::Missing, false},
     {"DEVICE", false, Shape::File, Kind::Missing, false},
@@ -31,20 +34,6 @@ constexpr std::array<Rule, 18> kRules = {{
 }};
 
 constexpr char kCtrlZ = '\x1A';
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 bool startsWithWord(std::string_view line, std::string_view upperWord)
 {

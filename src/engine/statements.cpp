@@ -11,19 +11,7 @@
 namespace statements {
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
+using text8::trimmed;
 
 // The index of `word` in `table`, letter case and blanks around it aside; -1
 // when the table lacks it.

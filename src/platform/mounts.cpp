@@ -1,6 +1,8 @@
 // Mounted file systems of the host, and which of them look like an OS/2 boot drive.
 #include "platform/mounts.h"
 
+#include "platform/text8.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -8,10 +10,7 @@
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+using text8::isBlank;
 
 bool isOctal(char c)
 {

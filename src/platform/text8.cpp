@@ -212,4 +212,13 @@ bool startsWithUpper(std::string_view text, std::string_view prefixUpper)
     return true;
 }
 
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
 } // namespace text8

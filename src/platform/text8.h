@@ -42,6 +42,15 @@ void upperInto(const char *src, std::size_t size, char *dst);
 // search runs at the speed of memory rather than byte by byte.
 std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 
+// A blank of the configuration files: a space or a tab.
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// `s` without the blanks at its start and end.
+std::string_view trimmed(std::string_view s);
+
 // True when `text` begins with `prefixUpper`, comparing `text` upper-cased.
 bool startsWithUpper(std::string_view text, std::string_view prefixUpper);
 

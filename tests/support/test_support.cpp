@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QTabWidget>
 
 #include <unistd.h>
@@ -258,4 +259,35 @@ int WindowOnDrive::selected() const
 QStringList WindowOnDrive::status() const
 {
     return {text("Edit1"), text("LinjeLabel"), text("Label3"), text("Label2"), QString::number(selected())};
+}
+
+TmpfsMounts::~TmpfsMounts()
+{
+    // A copy: unmount() takes the folder out of the list.
+    while (!m_folders.isEmpty()) {
+        const QString folder = m_folders.last();
+        unmount(folder);
+    }
+}
+
+bool TmpfsMounts::mount(const QString &folder, const QString &options)
+{
+    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", folder}) != 0)
+        return false;
+    m_folders << folder;
+    return true;
+}
+
+bool TmpfsMounts::remountReadOnly(const QString &folder)
+{
+    return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", folder}) == 0;
+}
+
+bool TmpfsMounts::unmount(const QString &folder)
+{
+    const qsizetype at = m_folders.lastIndexOf(folder);
+    if (at < 0)
+        return false;
+    m_folders.removeAt(at);
+    return QProcess::execute(QStringLiteral("umount"), {folder}) == 0;
 }

@@ -95,14 +95,42 @@ QStringList documentLines(const TOs2Form &window);
 // unlike QTest::keyClicks it takes any character.
 void typeText(QWidget *target, const QString &text);
 
-// A test that needs a font or a translation the machine lacks: skipped on a
-// developer's machine, failed under CI (CI=true), whose setup installs both
-// (scripts/setup.sh), so that a check never passes there without running.
-#define SKIP_WITHOUT_INSTALLED(what)                                                                         \
+// A test that needs what the machine lacks or refuses: skipped on a
+// developer's machine, failed under CI (CI=true), which installs every
+// package (scripts/setup.sh) and runs as root, so that a check never passes
+// there without running.
+#define SKIP_UNLESS_CI(why)                                                                                  \
     do {                                                                                                       \
         if (qgetenv("CI") == "true")                                                                           \
-            QFAIL("not installed, under CI: " what);                                                           \
-        QSKIP("not installed: " what);                                                                         \
+            QFAIL("under CI: " why);                                                                           \
+        QSKIP(why);                                                                                            \
+    } while (false)
+// A font or a translation the machine lacks.
+#define SKIP_WITHOUT_INSTALLED(what) SKIP_UNLESS_CI("not installed: " what)
+
+// Small file systems (tmpfs) mounted for a test, root only; each is unmounted,
+// the last first, when this goes.
+class TmpfsMounts
+{
+public:
+    TmpfsMounts() = default;
+    ~TmpfsMounts();
+    TmpfsMounts(const TmpfsMounts &) = delete;
+    TmpfsMounts &operator=(const TmpfsMounts &) = delete;
+    // Mounts one on `folder`; false where mounting is not allowed.
+    bool mount(const QString &folder, const QString &options = QStringLiteral("size=64k"));
+    bool remountReadOnly(const QString &folder);
+    // Unmounts the last one on `folder`.
+    bool unmount(const QString &folder);
+
+private:
+    QStringList m_folders;
+};
+// Mounts a tmpfs or skips the test (fails it under CI, where mounting works).
+#define MOUNT_OR_SKIP(mounts, ...)                                                                            \
+    do {                                                                                                       \
+        if (!(mounts).mount(__VA_ARGS__))                                                                      \
+            SKIP_UNLESS_CI("no file system can be mounted here");                                              \
     } while (false)
 
 template <typename T>
