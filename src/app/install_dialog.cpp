@@ -127,6 +127,19 @@ void StepDialog::go(const installstep::Proposal &proposal)
     }
 }
 
+void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts)
+{
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_go, QDialogButtonBox::ActionRole);
+    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    for (const auto &[widget, stretch] : parts)
+        layout->addWidget(widget, stretch);
+    layout->addWidget(m_result);
+    layout->addWidget(buttons);
+}
+
 void StepDialog::tell(const QString &text, bool error)
 {
     m_result->setText(text);
@@ -155,15 +168,7 @@ InstallDialog::InstallDialog(const DriveMap &drives, installstep::Proposal propo
     update();
     connect(m_go, &QPushButton::clicked, this, [this] { go(m_proposal); });
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(m_go, QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(m_result);
-    layout->addWidget(buttons);
+    layOut({{intro, 0}, {m_view, 1}});
 }
 
 RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, QWidget *parent)
@@ -201,16 +206,7 @@ RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, 
             go(*m_proposal);
     });
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(m_go, QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(m_list, 1);
-    layout->addWidget(m_view, 2);
-    layout->addWidget(m_result);
-    layout->addWidget(buttons);
+    layOut({{intro, 0}, {m_list, 1}, {m_view, 2}});
     if (!m_copies.empty())
         m_list->setCurrentRow(0);
 }

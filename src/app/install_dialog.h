@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -58,6 +60,9 @@ protected:
     // Puts `proposal` in place; tells the result in the dialog.
     void go(const installstep::Proposal &proposal);
     void tell(const QString &text, bool error);
+    // The dialog's parts from the top, each with its stretch, then the line
+    // of the result, the step's button and "Lukk".
+    void layOut(std::initializer_list<std::pair<QWidget *, int>> parts);
 
     const DriveMap &m_drives;
     const QString m_dataFolder;
