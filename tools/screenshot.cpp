@@ -19,10 +19,13 @@ namespace {
 // Copies the files under `from` to `to`: what the window writes never reaches the example.
 bool copyTree(const QString &from, const QString &to)
 {
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    // Absolute, so that a folder given relative to the current one keeps its
+    // layout: the iterator's names and the base they are taken from agree.
+    const QDir source(QFileInfo(from).absoluteFilePath());
+    QDirIterator it(source.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
+        const QString target = to + u'/' + source.relativeFilePath(file);
         if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target))
             return false;
     }
