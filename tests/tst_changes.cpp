@@ -207,6 +207,18 @@ private slots:
         QCOMPARE(win.lines(), kLines);
         win.press("SaveKnapp");
         QCOMPARE(win.text("Label3"), QStringLiteral("Lagret C:\\CONFIG.NEW – ingen endringer"));
+        // "Hent" reads STARTUP.CMD again too: a memo's edits go, and are named.
+        const QString startup = memo->toPlainText();
+        typeText(memo, "REM ");
+        win.press("OpenKnapp");
+        QCOMPARE(win.text("Label3"), QStringLiteral("Forkastet endringene i C:\\STARTUP.CMD"));
+        QCOMPARE(memo->toPlainText(), startup);
+        typeText(memo, "REM ");
+        win.typeInto(1, "1");
+        win.press("OpenKnapp");
+        QCOMPARE(win.text("Label3"),
+                 QStringLiteral("Forkastet 1 endring: 1 linje endret, og endringene i C:\\STARTUP.CMD"));
+        QVERIFY(!win.marked());
         QVERIFY(win.questions.asked().empty());
     }
 

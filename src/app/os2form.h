@@ -117,6 +117,8 @@ public:
     // differs from what was read or last saved, a side file while its memo
     // differs from the file as last loaded or saved.
     QStringList unsavedFiles() const;
+    // The side files among them.
+    QStringList unsavedSideFiles() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -156,7 +158,9 @@ private:
     void watchInstall();
     void showModifiedMark();
     void tellSaved();
-    void tellDiscarded(int changed, int added);
+    // After "Hent": the document's changes and the side files whose unsaved
+    // memo edits the reload of their file replaced.
+    void tellDiscarded(int changed, int added, const QStringList &sideFiles = {});
     // "Angre endringen": line `line` back as it was read, as the user's edit.
     void revertLine(LinePos line);
     // After "Ta i bruk" or "Gjenopprett": reads the new CONFIG.SYS when it is

@@ -30,6 +30,12 @@ QStringList TOs2Form::unsavedFiles() const
     QStringList files;
     if (m_document.isModified())
         files << saveTarget();
+    return files + unsavedSideFiles();
+}
+
+QStringList TOs2Form::unsavedSideFiles() const
+{
+    QStringList files;
     for (const SideFileEditor *file : {&m_startup->sideFile(), &m_dos->sideFile()})
         if (file->hasUnsavedEdits())
             files << file->path();
@@ -50,15 +56,20 @@ void TOs2Form::tellSaved()
                                                                : changesSummary(changed, added)));
 }
 
-void TOs2Form::tellDiscarded(int changed, int added)
+void TOs2Form::tellDiscarded(int changed, int added, const QStringList &sideFiles)
 {
     const int all = changed + added;
-    if (all == 0)
+    QStringList parts;
+    if (all > 0)
+        parts << QStringLiteral("%1 %2: %3")
+                     .arg(all)
+                     .arg(all == 1 ? QStringLiteral("endring") : QStringLiteral("endringer"),
+                          changesSummary(changed, added));
+    if (!sideFiles.isEmpty())
+        parts << QStringLiteral("endringene i ") + sideFiles.join(QStringLiteral(" og "));
+    if (parts.isEmpty())
         return;
-    m_status->showHint(QStringLiteral("Forkastet %1 %2: %3")
-                       .arg(all)
-                       .arg(all == 1 ? QStringLiteral("endring") : QStringLiteral("endringer"),
-                            changesSummary(changed, added)));
+    m_status->showHint(QStringLiteral("Forkastet ") + parts.join(QStringLiteral(", og ")));
 }
 
 void TOs2Form::showChanges()

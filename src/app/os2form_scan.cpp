@@ -22,8 +22,11 @@ void TOs2Form::OpenKnappClick()
 {
     // The document is emptied first and filled once the file is read, in the
     // memory of its earlier lines; a failed read leaves it empty. Edits are
-    // discarded without a question; the status area tells how many.
+    // discarded without a question; the status area tells how many. The scan
+    // reads STARTUP.CMD again, so a memo's unsaved edits go too: those are
+    // told by the file's name.
     const int changed = m_document.changedCount(), added = m_document.addedCount();
+    const QStringList sideEdits = unsavedSideFiles();
     try {
         linefile::ReadFile file = m_files.readConfigFile(m_document.takeLines());
         m_document.setLines(std::move(file.lines));
@@ -40,7 +43,12 @@ void TOs2Form::OpenKnappClick()
     }
     FormActivate();
     m_status->selectLine(0);
-    tellDiscarded(changed, added);
+    const QStringList stillUnsaved = unsavedSideFiles();
+    QStringList lost;
+    for (const QString &file : sideEdits)
+        if (!stillUnsaved.contains(file))
+            lost << file;
+    tellDiscarded(changed, added, lost);
 }
 
 void TOs2Form::forgetStatements()
