@@ -233,6 +233,17 @@ private slots:
         QTest::keyClick(win.w.get(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(win.w->findChildren<QDialog *>("BootCheckDialog"), QList<QDialog *>{dialog.data()});
         QCOMPARE(findings->count(), 3);
+        const auto *summary = widget<QLabel>(dialog, "summary");
+        const QString checked = summary->text();
+        // After an edit the rows may no longer hold, and the dialog says so
+        // until "Sjekk igjen" checks the document as it now stands.
+        win.show(PageId::Fil);
+        win.pick("ListBox", 4);
+        typeText(win.get("Edit1"), "X");
+        QCOMPARE(summary->text(), checked + "\nFilen er endret etter sjekken: «Sjekk igjen» sjekker den slik den står nå.");
+        QTest::mouseClick(widget<QPushButton>(dialog, "SjekkIgjen"), Qt::LeftButton);
+        QCOMPARE(summary->text(), checked);
+        QCOMPARE(findings->item(1)->text(), QStringLiteral("Linje 5: RUN=C:\\GONE.EXEX – finner ikke C:\\GONE.EXEX"));
         QTest::keyClick(findings, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
 

@@ -112,6 +112,12 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
     install->setAutoDefault(false);
     install->setToolTip(QStringLiteral("Legger C:\\CONFIG.NEW på plass som C:\\CONFIG.SYS (Ctrl+Shift+T)"));
     connect(install, &QPushButton::clicked, this, &BootCheckDialog::installRequested);
+    // Ctrl+Shift+K belongs to the main window; this checks again from here.
+    auto *again = buttons->addButton(QStringLiteral("Sjekk igjen"), QDialogButtonBox::ActionRole);
+    again->setObjectName(QStringLiteral("SjekkIgjen"));
+    again->setAutoDefault(false);
+    again->setToolTip(QStringLiteral("Sjekker filen slik den står nå (Ctrl+Shift+K i hovedvinduet)"));
+    connect(again, &QPushButton::clicked, this, &BootCheckDialog::checkRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -135,8 +141,19 @@ void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &l
     m_list->setVisible(true);
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
-    m_summary->setText(bootcheck::summary(report));
+    m_summaryText = bootcheck::summary(report);
+    m_outdated = false;
+    m_summary->setText(m_summaryText);
     m_list->setFocus();
+}
+
+void BootCheckDialog::markOutdated()
+{
+    if (m_outdated || m_summaryText.isEmpty())
+        return;
+    m_outdated = true;
+    m_summary->setText(m_summaryText
+                       + QStringLiteral("\nFilen er endret etter sjekken: «Sjekk igjen» sjekker den slik den står nå."));
 }
 
 void BootCheckDialog::listFindings(QListWidget *list, const bootcheck::Report &report, const Lines &lines)
@@ -157,6 +174,8 @@ void BootCheckDialog::showNothingChecked(const QString &message)
     m_heading->setText(message);
     m_list->clear();
     m_list->setVisible(false);
+    m_summaryText.clear();
+    m_outdated = false;
     m_summary->clear();
 }
 

@@ -21,6 +21,9 @@ public:
     void showReport(const bootcheck::Report &report, const Lines &lines);
     // `message` in place of findings: nothing was checked.
     void showNothingChecked(const QString &message);
+    // The document changed after the check: the findings shown may no longer
+    // hold, and the summary says so until the next check.
+    void markOutdated();
     // Fills `list` with the findings of `report` on `lines`, the worst first,
     // each with the icon and colour of its kind and its line as Qt::UserRole.
     static void listFindings(QListWidget *list, const bootcheck::Report &report, const Lines &lines);
@@ -34,9 +37,13 @@ signals:
     void lineChosen(LinePos line);
     // "Ta i bruk CONFIG.NEW…": the user asked to put CONFIG.NEW in place.
     void installRequested();
+    // "Sjekk igjen": the user asked for the check of the document as it is now.
+    void checkRequested();
 
 private:
     QLabel *const m_heading;
     QListWidget *const m_list;
     QLabel *const m_summary;
+    QString m_summaryText;
+    bool m_outdated = false;
 };

@@ -35,6 +35,13 @@ void TOs2Form::showBootCheck()
     if (first) {
         m_bootCheck = new BootCheckDialog(this);
         connect(m_bootCheck, &BootCheckDialog::installRequested, this, guarded([this] { showInstall(); }));
+        connect(m_bootCheck, &BootCheckDialog::checkRequested, this, guarded([this] { showBootCheck(); }));
+        // Rows found on the document as it was: a change of it, or another
+        // "Hent", says that they may no longer hold.
+        const auto outdated = [dialog = m_bootCheck.data()] { dialog->markOutdated(); };
+        connect(&m_document, &QAbstractItemModel::dataChanged, m_bootCheck, outdated);
+        connect(&m_document, &QAbstractItemModel::rowsInserted, m_bootCheck, outdated);
+        connect(&m_document, &QAbstractItemModel::modelReset, m_bootCheck, outdated);
         // A finding's line becomes current as if the user clicked it on "Fil".
         connect(m_bootCheck, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
             if (!m_document.isLine(line))
