@@ -15,9 +15,6 @@ namespace {
 using Presence = DriveTree::Presence;
 using Type = DriveTree::Type;
 
-// Where BASEDEV= drivers are loaded from, in this order.
-constexpr std::string_view kDriverFolders[] = {"\\", "\\OS2\\BOOT\\", "\\OS2\\"};
-
 // Of several places looked at, what to report: found anywhere wins, then a
 // place outside the drive, then an unmapped drive, then nothing.
 Presence best(Presence a, Presence b)
@@ -71,22 +68,9 @@ public:
     void noLibPath() { add(NoLine, Kind::StopsBoot, Reason::NoLibPath, {}, false); }
 
 private:
-    // The DOS path of a name as OS/2 reads it at start: a name without a drive
-    // lies on the boot drive, from its root.
-    std::string dosPath(std::string_view name) const
-    {
-        if (name.size() >= 2 && name[1] == ':')
-            return std::string(name);
-        std::string path{m_boot, ':'};
-        if (!name.starts_with('\\') && !name.starts_with('/'))
-            path += '\\';
-        path += name;
-        return path;
-    }
-
     Presence look(std::string_view name, Type type)
     {
-        return m_tree.find(dosPath(name), type);
+        return m_tree.find(onBootDrive(name, m_boot), type);
     }
 
     void file(LinePos line, std::string_view name, Kind ifMissing)
@@ -109,13 +93,13 @@ private:
     {
         if (name.empty())
             return;
-        if (name.find_first_of(":\\/") != std::string_view::npos) {
+        if (namesAPath(name)) {
             add(line, Kind::Unchecked, Reason::NotAFileName, name, false);
             return;
         }
         ++m_report.checked;
         Presence found = Presence::Absent;
-        for (const std::string_view folder : kDriverFolders)
+        for (const std::string_view folder : DriverFolders)
             if ((found = best(found, look(std::string(folder) + std::string(name), Type::File))) == Presence::Present)
                 break;
         const bool disks = text8::upper(name) == "OS2DASD.DMD";
@@ -181,7 +165,7 @@ private:
 
     void add(LinePos line, Kind kind, Reason reason, std::string_view name, bool folder)
     {
-        const QChar drive = QChar::fromLatin1(dosPath(name).front()).toUpper();
+        const QChar drive = QChar::fromLatin1(onBootDrive(name, m_boot).front()).toUpper();
         m_report.findings.push_back({line, kind, reason, text8::toDisplay(name), folder, drive});
     }
 

@@ -124,6 +124,22 @@ bool hasDriveLetter(std::string_view name)
     return c >= 'A' && c <= 'Z';
 }
 
+bool namesAPath(std::string_view name)
+{
+    return name.find_first_of(":\\/") != std::string_view::npos;
+}
+
+std::string onBootDrive(std::string_view name, char boot)
+{
+    if (name.size() >= 2 && name[1] == ':')
+        return std::string(name);
+    std::string path{boot, ':'};
+    if (!name.starts_with('\\') && !name.starts_with('/'))
+        path += '\\';
+    path += name;
+    return path;
+}
+
 bool isRelative(std::string_view entry)
 {
     return !(entry.size() >= 2 && entry[1] == ':') && !entry.starts_with('\\') && !entry.starts_with('/');

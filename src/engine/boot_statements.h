@@ -5,6 +5,7 @@
 #include "engine/boot_check.h"
 #include "platform/line_file.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +52,17 @@ std::string_view firstWord(std::string_view s);
 
 // True when `name` begins with a drive letter A-Z and ":".
 bool hasDriveLetter(std::string_view name);
+
+// Where BASEDEV= drivers are loaded from, in this order, on the boot drive.
+inline constexpr std::string_view DriverFolders[] = {"\\", "\\OS2\\BOOT\\", "\\OS2\\"};
+
+// True when a BASEDEV= value names more than a file name: a drive or a
+// folder, which OS/2 does not accept there.
+bool namesAPath(std::string_view name);
+
+// The DOS path of `name` as OS/2 reads it at start: a name without a drive
+// lies on the boot drive `boot`, from its root.
+std::string onBootDrive(std::string_view name, char boot);
 
 // True when the folder `entry` of a search list is relative ("." or ".\DLL"):
 // neither a drive nor the root of one.

@@ -1,6 +1,7 @@
 // "Sjekk": does the driver or file that a statement names exist on disk?
 #include "engine/file_check.h"
 
+#include "engine/boot_statements.h"
 #include "engine/drive_tree.h"
 #include "platform/file_error.h"
 #include "platform/text8.h"
@@ -28,9 +29,7 @@ Where lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath, char &dr
 {
     if (dosPath.empty())
         return Where::Missing;
-    std::string path(dosPath);
-    if (path.size() < 2 || path[1] != ':')
-        path.insert(0, path.starts_with('\\') ? std::string{bootDrive, ':'} : std::string{bootDrive, ':', '\\'});
+    const std::string path = bootcheck::onBootDrive(dosPath, bootDrive);
     drive = static_cast<char>(text8::upper(static_cast<unsigned char>(path[0])));
     try {
         switch (tree.find(path, DriveTree::Type::File)) {
@@ -48,22 +47,26 @@ Where lookUp(DriveTree &tree, char bootDrive, std::string_view dosPath, char &dr
     }
 }
 
-// What "Sjekk" says of a name on a drive it could not look on, in the words
-// of the check of the whole file, short enough for the message line; nothing
-// when it could look.
-std::optional<QString> notChecked(Where where, char drive)
+// What "Sjekk" says of `path` once it has looked: that it exists; on a drive
+// it could not look on, that it was not checked, in the words of the check of
+// the whole file, short enough for the message line; nothing when it is not
+// there.
+std::optional<QString> answer(DriveTree &tree, char bootDrive, std::string_view path)
 {
+    char drive = bootDrive;
+    const Where where = lookUp(tree, bootDrive, path, drive);
     const QChar letter = QChar::fromLatin1(drive);
-    if (where == Where::Unmapped)
+    switch (where) {
+    case Where::Found:
+        return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+    case Where::Unmapped:
         return QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe").arg(letter);
-    if (where == Where::Unreadable)
+    case Where::Unreadable:
         return QStringLiteral("ikke sjekket: mappen til stasjon %1: kan ikke leses").arg(letter);
+    case Where::Missing:
+        break;
+    }
     return std::nullopt;
-}
-
-QString found(std::string_view path)
-{
-    return text8::toDisplay(path) + QStringLiteral(" eksisterer");
 }
 
 } // namespace
@@ -72,39 +75,27 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
 {
     DriveTree tree(drives);
     const char boot = bootDrive.toUpper().toLatin1();
-    char drive = boot;
     static constexpr std::string_view kBasedev = "BASEDEV=";
     if (const auto at = s.find(kBasedev); at != std::string_view::npos) {
         const std::string_view name = upToBlank(s.substr(at + kBasedev.size()));
-        if (name.find_first_of(":\\/") != std::string_view::npos) {
-            const Where where = lookUp(tree, boot, name, drive);
-            if (where == Where::Found)
-                return found(name);
-            if (const auto message = notChecked(where, drive))
+        if (bootcheck::namesAPath(name)) {
+            if (const auto message = answer(tree, boot, name))
                 return message;
         } else if (!name.empty()) {
-            for (const std::string_view folder : {"\\", "\\OS2\\BOOT\\", "\\OS2\\"}) {
-                const std::string path = std::string{boot, ':'} + std::string(folder) + std::string(name);
-                const Where where = lookUp(tree, boot, path, drive);
-                if (where == Where::Found)
-                    return found(path);
-                // The three places lie on the one boot drive.
-                if (const auto message = notChecked(where, drive))
+            // The three places lie on the one boot drive, so a drive that
+            // cannot be looked on ends the search.
+            for (const std::string_view folder : bootcheck::DriverFolders)
+                if (const auto message = answer(tree, boot, std::string{boot, ':'} + std::string(folder) + std::string(name)))
                     return message;
-            }
         }
         return QStringLiteral("** FEIL **   finner ikke styreprogram");
     }
     if (const auto at = s.find(":\\"); at != std::string_view::npos) {
         // From the drive letter in front of ":\", when there is one.
         const std::string_view path = upToBlank(s.substr(at == 0 ? 0 : at - 1));
-        if (path.size() >= 2 && path[1] == ':') {
-            const Where where = lookUp(tree, boot, path, drive);
-            if (where == Where::Found)
-                return found(path);
-            if (const auto message = notChecked(where, drive))
+        if (path.size() >= 2 && path[1] == ':')
+            if (const auto message = answer(tree, boot, path))
                 return message;
-        }
         return QStringLiteral("** FEIL **   finner ikke filen");
     }
     return std::nullopt;
