@@ -4,6 +4,7 @@
 
 #include "platform/file_error.h"
 #include "platform/oem_text.h"
+#include "platform/real_path.h"
 #include "platform/text8.h"
 
 #include <QFile>
@@ -72,13 +73,6 @@ std::vector<std::string_view> componentsOf(std::string_view path)
     return parts;
 }
 
-bool within(const QByteArray &real, const QByteArray &root)
-{
-    if (root == "/")
-        return real.startsWith('/');
-    return real == root || (real.startsWith(root) && real.at(root.size()) == '/');
-}
-
 } // namespace
 
 int DriveTree::Folder::match(std::string_view name) const
@@ -131,7 +125,6 @@ DriveTree::Folder &DriveTree::folder(const QByteArray &host)
     DIR *dir = ::opendir(host.constData());
     if (!dir)
         return f;
-    f.readable = true;
     while (const dirent *e = ::readdir(dir)) {
         const QByteArray name(e->d_name);
         if (name == "." || name == "..")
@@ -205,7 +198,7 @@ DriveTree::Presence DriveTree::lookUp(std::string_view dosPath, Type type)
             const QByteArray &real = realPath(host);
             if (real.isEmpty())
                 return Presence::Absent;
-            if (!within(real, d.real))
+            if (!liesWithin(real, d.real))
                 return Presence::Outside;
         }
     }

@@ -45,7 +45,6 @@ private:
     };
     struct Folder
     {
-        bool readable = false;
         std::vector<Entry> entries;
         QHash<QByteArray, int> exact; // host name -> entry
         QHash<QByteArray, int> upper; // host name upper-cased as 8-bit text -> entry

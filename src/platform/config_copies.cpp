@@ -186,8 +186,9 @@ Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &show
     if (!(QFileInfo(configHost).permissions() & QFileDevice::WriteOwner))
         throw FileError(QStringLiteral("%1 %2: filen er skrivebeskyttet").arg(kWrite, config));
 
+    const QString folder = QFileInfo(configHost).absolutePath();
     Replaced done;
-    done.numbered = firstFreeNumbered(QFileInfo(configHost).absolutePath(), drive);
+    done.numbered = firstFreeNumbered(folder, drive);
     try {
         linefile::saveBytes(drives, done.numbered, current);
         done.saved = saveNew(savedFolder(dataFolder, drives, drive),
@@ -195,14 +196,14 @@ Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &show
         linefile::saveBytes(drives, config, bytes);
     } catch (const FileError &) {
         // CONFIG.SYS is as it was: the copies of it go again.
-        if (!done.numbered.isEmpty() && linefile::exists(drives, done.numbered) == linefile::Presence::File
+        if (linefile::exists(drives, done.numbered) == linefile::Presence::File
             && linefile::readBytes(drives, done.numbered) == current)
             QFile::remove(drives.resolve(done.numbered));
         if (!done.saved.isEmpty())
             QFile::remove(done.saved);
         throw;
     }
-    syncFolder(QFileInfo(configHost).absolutePath());
+    syncFolder(folder);
 
     std::string back;
     try {

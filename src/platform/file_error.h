@@ -33,6 +33,13 @@ public:
     {
         return m_kind == Kind::Unmapped || m_kind == Kind::NotADrive || m_kind == Kind::OutsideDrive;
     }
+    // The same error as a refusal of `what` ("Kan ikke skrive"): `what` goes
+    // in front of the message. An unmapped drive's message stands alone, as
+    // it tells how to map the drive.
+    FileError refusing(const QString &what) const
+    {
+        return m_kind == Kind::Unmapped ? *this : FileError(what + u' ' + m_message, m_kind);
+    }
 
 private:
     QString m_message;

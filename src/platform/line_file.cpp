@@ -21,6 +21,8 @@ namespace {
 const QString kRead = QStringLiteral("Kan ikke lese");
 const QString kWrite = QStringLiteral("Kan ikke skrive");
 const QString kDelete = QStringLiteral("Kan ikke slette");
+const QString kIsFolder = QStringLiteral("det er en mappe, ikke en fil");
+const QString kNotPlain = QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)");
 
 WriteCall &writeCall()
 {
@@ -40,10 +42,7 @@ QString hostOf(const QString &what, const DriveMap &drives, const QString &dosPa
     try {
         return real ? drives.realPath(dosPath) : drives.resolve(dosPath);
     } catch (const FileError &e) {
-        // The message of an unmapped drive stands alone: it tells how to map it.
-        if (e.kind() == FileError::Kind::Unmapped)
-            throw;
-        throw FileError(what + u' ' + e.message(), e.kind());
+        throw e.refusing(what);
     }
 }
 
@@ -53,7 +52,7 @@ QString causeOf(const QString &hostPath, int errorCode, QFileDevice::FileError f
 {
     const QFileInfo info(hostPath);
     if (info.isDir())
-        return QStringLiteral("det er en mappe, ikke en fil");
+        return kIsFolder;
     if (!info.exists() && !info.isSymLink() && !info.absoluteDir().exists())
         return QStringLiteral("mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
     return fileErrorCause(errorCode, fallback);
@@ -64,9 +63,9 @@ QString causeOf(const QString &hostPath, int errorCode, QFileDevice::FileError f
 void refuseNonPlain(const QString &what, const QString &dosPath, const QFileInfo &info)
 {
     if (info.isDir())
-        fail(what, dosPath, QStringLiteral("det er en mappe, ikke en fil"));
+        fail(what, dosPath, kIsFolder);
     if (info.exists() && !info.isFile())
-        fail(what, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
+        fail(what, dosPath, kNotPlain);
 }
 
 bool isReadOnly(const QFileInfo &info)
@@ -144,9 +143,9 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *rea
         fail(kRead, dosPath, fileErrorCause(error));
     }
     if (S_ISDIR(st.st_mode))
-        fail(kRead, dosPath, QStringLiteral("det er en mappe, ikke en fil"));
+        fail(kRead, dosPath, kIsFolder);
     if (!S_ISREG(st.st_mode))
-        fail(kRead, dosPath, QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)"));
+        fail(kRead, dosPath, kNotPlain);
 
     QByteArray data(static_cast<qsizetype>(st.st_size) + 1, Qt::Uninitialized);
     qsizetype used = 0;

@@ -93,9 +93,3 @@ std::optional<QString> realLocation(const QString &path)
     return QFile::decodeName(joined(done));
 }
 
-bool liesWithin(const QString &path, const QString &folder)
-{
-    if (folder == u"/")
-        return path.startsWith(u'/');
-    return path == folder || (path.startsWith(folder) && path.at(folder.size()) == u'/');
-}

@@ -14,4 +14,11 @@
 std::optional<QString> realLocation(const QString &path);
 
 // True when `path` is `folder` or lies below it; both absolute and clean.
-bool liesWithin(const QString &path, const QString &folder);
+// Host names as bytes too, so that names in no encoding compare as they are.
+template <typename Path>
+bool liesWithin(const Path &path, const Path &folder)
+{
+    if (folder.size() == 1 && folder.front() == '/')
+        return path.startsWith('/');
+    return path == folder || (path.startsWith(folder) && path.at(folder.size()) == '/');
+}

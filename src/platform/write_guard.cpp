@@ -87,9 +87,7 @@ void WriteGuard::check(const QString &what, const QString &dosPath) const
                                 FileError::Kind::DriveChanged);
         real = m_drives.realPath(dosPath);
     } catch (const FileError &e) {
-        if (e.kind() == FileError::Kind::Unmapped)
-            throw;
-        throw FileError(what + u' ' + e.message(), e.kind());
+        throw e.refusing(what);
     }
 
     const FileStamp stamp = FileStamp::of(real);
