@@ -27,6 +27,7 @@ int indexOf(const std::array<std::string_view, N> &table, std::string_view word)
 
 constexpr std::string_view kAutostartKey = "SET AUTOSTART=";
 constexpr std::string_view kRestartKey = "RESTARTOBJECTS=";
+constexpr std::string_view kTimeSliceKey = "TIMESLICE=";
 
 } // namespace
 
@@ -118,9 +119,14 @@ TimeSlice timeSlice(std::string_view value)
     return slice;
 }
 
+TimeSlice timeSliceOfLine(std::string_view line)
+{
+    return text8::startsWithUpper(line, kTimeSliceKey) ? timeSlice(line.substr(kTimeSliceKey.size())) : TimeSlice{};
+}
+
 std::string timeSliceStatement(std::string_view min, std::string_view max)
 {
-    return "TIMESLICE=" + std::string(min) + ',' + std::string(max);
+    return std::string(kTimeSliceKey) + std::string(min) + ',' + std::string(max);
 }
 
 namespace {

@@ -73,6 +73,9 @@ struct TimeSlice
     std::optional<std::string> max;
 };
 [[nodiscard]] TimeSlice timeSlice(std::string_view value);
+// The numbers of a line that is a TIMESLICE statement (the key in any letter
+// case); none for any other line.
+[[nodiscard]] TimeSlice timeSliceOfLine(std::string_view line);
 
 // The statement for the two numbers given as text.
 [[nodiscard]] std::string timeSliceStatement(std::string_view min, std::string_view max);

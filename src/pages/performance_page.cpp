@@ -9,7 +9,6 @@
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
-#include "platform/text8.h"
 
 #include <QButtonGroup>
 
@@ -109,13 +108,9 @@ std::string PerformancePage::maxWait() const
 
 std::string PerformancePage::timeSlice() const
 {
-    static constexpr std::string_view kKey = "TIMESLICE=";
     statements::TimeSlice written;
-    if (const LinePos line = m_doc.lineOf(m_regs.TimeSliceLine); line != NoLine) {
-        const std::string_view text = m_doc.document().line(line);
-        if (text8::startsWithUpper(text, kKey))
-            written = statements::timeSlice(text.substr(kKey.size()));
-    }
+    if (const LinePos line = m_doc.lineOf(m_regs.TimeSliceLine); line != NoLine)
+        written = statements::timeSliceOfLine(m_doc.document().line(line));
     const auto part = [](const QScrollBar *bar, const std::optional<std::string> &text) {
         if (text) {
             const int position = std::clamp(*statements::number(*text) / 2, bar->minimum(), bar->maximum());

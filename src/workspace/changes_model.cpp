@@ -1,7 +1,6 @@
 // The changes of the document against the lines as read.
 #include "workspace/changes_model.h"
 
-#include "platform/text8.h"
 #include "workspace/document.h"
 
 #include <algorithm>
@@ -11,14 +10,6 @@ namespace {
 QString linesText(int n)
 {
     return QString::number(n) + (n == 1 ? QStringLiteral(" linje") : QStringLiteral(" linjer"));
-}
-
-// A line as the list shows it: cut after as many bytes as the "Fil" page shows.
-QString shown(std::string_view bytes)
-{
-    if (bytes.size() <= Document::ShownBytes)
-        return text8::toDisplay(bytes);
-    return text8::toDisplay(bytes.substr(0, Document::ShownBytes)) + QChar(0x2026);
 }
 
 } // namespace
@@ -101,24 +92,16 @@ LinePos ChangesModel::lineAt(int row) const
     return static_cast<LinePos>(m_lines[static_cast<std::size_t>(row)]);
 }
 
-int ChangesModel::rowOf(int line) const
-{
-    const auto at = std::lower_bound(m_lines.begin(), m_lines.end(), line);
-    return at != m_lines.end() && *at == line ? static_cast<int>(at - m_lines.begin()) : -1;
-}
-
 QVariant ChangesModel::data(const QModelIndex &index, int role) const
 {
     const LinePos line = index.isValid() ? lineAt(index.row()) : NoLine;
     if (line == NoLine || !m_doc.isLine(line))
         return {};
-    if (role == LineRole)
-        return static_cast<int>(line);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     const QString head = QStringLiteral("Linje %1: ").arg(static_cast<int>(line) + 1);
-    const QString after = shown(m_doc.line(line));
+    const QString after = Document::shownText(m_doc.line(line));
     if (m_doc.isAdded(line))
         return head + QStringLiteral("+ ") + after;
-    return head + shown(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
+    return head + Document::shownText(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
 }

@@ -18,9 +18,6 @@ class ChangesModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    // A row's document line, as an int.
-    static constexpr int LineRole = Qt::UserRole;
-
     explicit ChangesModel(const Document &document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -30,8 +27,6 @@ public:
 
     // The document line of `row`, NoLine when there is no such row.
     LinePos lineAt(int row) const;
-    // The row of document line `line`, -1 when the line is unchanged.
-    int rowOf(int line) const;
 
 private:
     // Each follows one kind of change of the document, and touches only the

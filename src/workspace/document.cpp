@@ -108,7 +108,12 @@ QVariant Document::data(const QModelIndex &index, int role) const
     if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid() || !isLine(index.row()))
         return {};
     const std::string &text = line(index.row());
-    if (role == Qt::EditRole || text.size() <= ShownBytes)
-        return text8::toDisplay(text);
-    return text8::toDisplay(std::string_view(text).substr(0, ShownBytes)) + QChar(0x2026);
+    return role == Qt::EditRole ? text8::toDisplay(text) : shownText(text);
+}
+
+QString Document::shownText(std::string_view bytes)
+{
+    if (bytes.size() <= ShownBytes)
+        return text8::toDisplay(bytes);
+    return text8::toDisplay(bytes.substr(0, ShownBytes)) + QChar(0x2026);
 }

@@ -23,6 +23,8 @@ public:
     // line of a megabyte would take seconds. Edit1, the file and whoever asks
     // the model for Qt::EditRole get every byte.
     static constexpr std::size_t ShownBytes = 4000;
+    // `bytes` as the list shows a line: cut after ShownBytes, then "…".
+    static QString shownText(std::string_view bytes);
 
     const Lines &lines() const { return m_lines; }
     const UpperLines &upperLines() const { return m_upper; }
