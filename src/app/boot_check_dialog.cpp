@@ -130,8 +130,7 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
 
 void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &lines)
 {
-    const QString boot = QString(report.bootDrive) + u':';
-    m_heading->setText(QStringLiteral("Oppstartsstasjon: %1\n").arg(QString(report.bootDrive) + u':')
+    m_heading->setText(QStringLiteral("Oppstartsstasjon: %1:\n").arg(report.bootDrive)
                        + (report.findings.empty()
                               ? QStringLiteral("Alle filer og mapper som de aktive linjene nevner, er der OS/2 "
                                                "leter etter dem.")
@@ -163,7 +162,6 @@ void BootCheckDialog::listFindings(QListWidget *list, const bootcheck::Report &r
         auto *item = new QListWidgetItem(list->style()->standardIcon(iconOf(finding.kind)),
                                          bootcheck::describe(finding, lines), list);
         item->setData(Qt::UserRole, static_cast<int>(finding.line));
-        item->setData(Qt::UserRole + 1, static_cast<int>(finding.kind));
         item->setForeground(colourOf(finding.kind, list->palette()));
         item->setToolTip(item->text());
     }

@@ -297,3 +297,13 @@ QString configFileFrom(const QStringList &files)
 {
     return files.size() == 1 ? files.first() : QStringLiteral("C:\\CONFIG.SYS");
 }
+
+DriveMap drivesOf(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings)
+{
+    return assembleDriveMap(commandLine.drives, environment, rememberedDriveC(settings));
+}
+
+void printLine(std::FILE *to, const QString &line)
+{
+    std::fputs((line + u'\n').toLocal8Bit().constData(), to);
+}

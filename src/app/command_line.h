@@ -8,6 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+
+class QProcessEnvironment;
+class QSettings;
+
 struct CommandLine
 {
     // What the program does. Every action but OpenWindow ends the program
@@ -44,6 +49,13 @@ QString configFileFrom(const QStringList &files);
 
 // The arguments of main() as text, decoded as the toolkit decodes them.
 QStringList commandLineArguments(int argc, char **argv);
+
+// The drives as given: every --drive, then the OS2SETUP_DRIVE_X variables,
+// then the folder remembered in `settings` for C:.
+DriveMap drivesOf(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings);
+
+// `line` and a line end on `to`, in the terminal's encoding.
+void printLine(std::FILE *to, const QString &line);
 
 // For every action but OpenWindow: prints `text` where it belongs and returns
 // the program's exit status.

@@ -2,7 +2,6 @@
 #include "app/install_command.h"
 
 #include "app/install_step.h"
-#include "platform/drive_sources.h"
 #include "platform/file_error.h"
 
 #include <QSettings>
@@ -11,14 +10,9 @@
 
 namespace {
 
-void print(std::FILE *to, const QString &line)
-{
-    std::fputs((line + u'\n').toLocal8Bit().constData(), to);
-}
-
 int fail(const Terminal &t, const QString &message)
 {
-    print(t.err, QStringLiteral("os2setup: ") + message);
+    printLine(t.err, QStringLiteral("os2setup: ") + message);
     return 2;
 }
 
@@ -28,7 +22,7 @@ bool confirmed(const CommandLine &commandLine, const Terminal &t, const QString 
     if (commandLine.yes)
         return true;
     if (!::isatty(::fileno(t.in))) {
-        print(t.err, QStringLiteral("os2setup: %1 Ingen terminal å spørre på: gi --yes for å svare ja.").arg(question));
+        printLine(t.err, QStringLiteral("os2setup: %1 Ingen terminal å spørre på: gi --yes for å svare ja.").arg(question));
         return false;
     }
     std::fputs((question + QStringLiteral(" [j/N] ")).toLocal8Bit().constData(), t.out);
@@ -49,33 +43,28 @@ int putInPlace(const CommandLine &commandLine, const DriveMap &drives, const ins
                                                p.source.toLocal8Bit().toStdString());
     std::fwrite(diff.data(), 1, diff.size(), t.out);
     if (!p.checkError.isEmpty())
-        print(t.out, QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(p.source, p.checkError));
+        printLine(t.out, installstep::checkFailed(p));
     for (const bootcheck::Finding &finding : bootcheck::worstFirst(p.report.findings))
-        print(t.out, bootcheck::describe(finding, p.proposedLines));
+        printLine(t.out, bootcheck::describe(finding, p.proposedLines));
     if (p.checkError.isEmpty())
-        print(t.out, bootcheck::summary(p.report));
+        printLine(t.out, bootcheck::summary(p.report));
     std::fflush(t.out);
     if (p.needsForce() && !commandLine.force) {
-        print(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så den er ikke lagt på plass. "
+        printLine(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så den er ikke lagt på plass. "
                                     "Gi --force for å legge den på plass likevel.")
                          .arg(p.source));
         return 1;
     }
     if (!confirmed(commandLine, t, QStringLiteral("Legge %1 på plass som %2?").arg(p.source, installstep::configSys()))) {
-        print(t.out, QStringLiteral("Ingenting er endret."));
+        printLine(t.out, QStringLiteral("Ingenting er endret."));
         return 1;
     }
     try {
-        print(t.out, installstep::putInPlace(drives, p, dataFolder));
+        printLine(t.out, installstep::putInPlace(drives, p, dataFolder));
     } catch (const FileError &e) {
-        return fail(t, e.message() + QStringLiteral(" Ingenting er endret i %1.").arg(installstep::configSys()));
+        return fail(t, installstep::nothingChanged(e.message()));
     }
     return 0;
-}
-
-DriveMap drivesOf(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings)
-{
-    return assembleDriveMap(commandLine.drives, environment, rememberedDriveC(settings));
 }
 
 } // namespace
@@ -92,7 +81,7 @@ int runInstallNew(const CommandLine &commandLine, const QProcessEnvironment &env
         return fail(terminal, e.message());
     }
     if (!proposal) {
-        print(terminal.out, nothing);
+        printLine(terminal.out, nothing);
         return 0;
     }
     return putInPlace(commandLine, drives, *proposal, dataFolder, terminal);
@@ -108,23 +97,22 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
     Lines today;
     try {
         copies = configcopies::copies(drives, installstep::BootDrive, dataFolder);
-        const std::string bytes = linefile::readBytes(drives, installstep::configSys());
-        today = linefile::split(bytes.data(), bytes.size());
+        today = installstep::todaysLines(drives);
     } catch (const FileError &e) {
         return fail(terminal, e.message());
     }
     if (commandLine.files.isEmpty()) {
         if (copies.empty()) {
-            print(terminal.out, QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(installstep::configSys()));
+            printLine(terminal.out, installstep::noCopies());
             return 0;
         }
-        print(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
+        printLine(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
         for (std::size_t i = 0; i < copies.size(); ++i)
-            print(terminal.out, QStringLiteral("%1  %2")
+            printLine(terminal.out, QStringLiteral("%1  %2")
                                     .arg(i + 1, 3)
                                     .arg(installstep::describeCopy(copies[i],
                                                                    installstep::linesDiffering(drives, copies[i], today))));
-        print(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
+        printLine(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
         return 0;
     }
     bool isNumber = false;
@@ -138,9 +126,8 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
     } catch (const FileError &e) {
         return fail(terminal, e.message());
     }
-    if (proposal.rows.empty() && proposal.proposed == proposal.current) {
-        print(terminal.out, QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
-                                .arg(proposal.source, installstep::configSys()));
+    if (const std::optional<QString> nothing = installstep::nothingToRestore(proposal)) {
+        printLine(terminal.out, *nothing);
         return 0;
     }
     return putInPlace(commandLine, drives, proposal, dataFolder, terminal);

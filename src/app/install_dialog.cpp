@@ -71,7 +71,7 @@ void ProposalView::present(const installstep::Proposal &p)
         m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
         BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
     } else {
-        m_checked->setText(QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(p.source, p.checkError));
+        m_checked->setText(installstep::checkFailed(p));
         m_findings->clear();
     }
     m_needsForce = p.needsForce();
@@ -123,7 +123,7 @@ void StepDialog::go(const installstep::Proposal &proposal)
         tell(message, false);
         emit putInPlace(message);
     } catch (const FileError &e) {
-        tell(e.message() + QStringLiteral(" Ingenting er endret i %1.").arg(installstep::configSys()), true);
+        tell(installstep::nothingChanged(e.message()), true);
     }
 }
 
@@ -188,12 +188,11 @@ RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, 
     intro->setBuddy(m_list);
     try {
         m_copies = configcopies::copies(m_drives, installstep::BootDrive, m_dataFolder);
-        const std::string bytes = linefile::readBytes(m_drives, installstep::configSys());
-        const Lines today = linefile::split(bytes.data(), bytes.size());
+        const Lines today = installstep::todaysLines(m_drives);
         for (const configcopies::Copy &copy : m_copies)
             m_list->addItem(installstep::describeCopy(copy, installstep::linesDiffering(m_drives, copy, today)));
         if (m_copies.empty())
-            tell(QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(installstep::configSys()), false);
+            tell(installstep::noCopies(), false);
     } catch (const FileError &e) {
         tell(e.message(), true);
     }
@@ -222,10 +221,8 @@ void RestoreDialog::choose(int row)
         m_proposal = installstep::proposeCopy(m_drives, m_copies[static_cast<std::size_t>(row)]);
         m_result->hide();
         m_view->present(*m_proposal);
-        if (m_proposal->proposed == m_proposal->current) {
-            tell(QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
-                     .arg(m_proposal->source, installstep::configSys()),
-                 false);
+        if (const std::optional<QString> nothing = installstep::nothingToRestore(*m_proposal)) {
+            tell(*nothing, false);
             m_proposal.reset();
             m_go->setEnabled(false);
         }

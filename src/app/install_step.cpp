@@ -119,6 +119,34 @@ QString describeCopy(const configcopies::Copy &copy, int differing)
         .arg(copy.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")), copy.name, kind, lines);
 }
 
+Lines todaysLines(const DriveMap &drives)
+{
+    return linefile::load(drives, configSys());
+}
+
+QString checkFailed(const Proposal &proposal)
+{
+    return QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(proposal.source, proposal.checkError);
+}
+
+QString nothingChanged(const QString &error)
+{
+    return error + QStringLiteral(" Ingenting er endret i %1.").arg(configSys());
+}
+
+QString noCopies()
+{
+    return QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(configSys());
+}
+
+std::optional<QString> nothingToRestore(const Proposal &proposal)
+{
+    if (proposal.proposed != proposal.current)
+        return std::nullopt;
+    return QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
+        .arg(proposal.source, configSys());
+}
+
 QString putInPlace(const DriveMap &drives, const Proposal &proposal, const QString &dataFolder)
 {
     const configcopies::Replaced done =

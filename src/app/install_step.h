@@ -58,6 +58,20 @@ int linesDiffering(const DriveMap &drives, const configcopies::Copy &copy, const
 // CONFIG.SYS, 3 linjer forskjellig)").
 QString describeCopy(const configcopies::Copy &copy, int differing);
 
+// CONFIG.SYS as it is now, as lines, for the list of copies. Throws FileError.
+Lines todaysLines(const DriveMap &drives);
+
+// What the window and the command line both say:
+// that the check of the proposed file could not run;
+QString checkFailed(const Proposal &proposal);
+// that a failed step left CONFIG.SYS as it was (after the error's message);
+QString nothingChanged(const QString &error);
+// that there is no copy to go back to;
+QString noCopies();
+// and, for a copy equal byte for byte to today's file, that there is nothing
+// to restore (nothing for any other).
+std::optional<QString> nothingToRestore(const Proposal &proposal);
+
 // Puts the proposal in place (configcopies::putInPlace) and returns what to
 // tell the user: which copies were made, and what to do should OS/2 then not
 // start. Throws FileError.

@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
 
     // ~/.config/os2setup/os2setup.conf keeps the folder (and partition) chosen for C:.
     const std::unique_ptr<DriveChoice> choice = DriveChoice::forThisUser();
-    DriveMap drives = assembleDriveMap(command.drives, environment, rememberedDriveC(choice->settings()));
+    DriveMap drives = drivesOf(command, environment, choice->settings());
     chooseDriveAtStart(drives, configFileFrom(command.files), command.chooseDrive, *choice);
 
     TOs2Form Os2Form(command.files, std::move(drives));

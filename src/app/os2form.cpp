@@ -21,7 +21,6 @@
 #include "workspace/text8_memo.h"
 
 #include <QIcon>
-#include <QShortcut>
 #include <QTabBar>
 #include <QValidator>
 
@@ -105,14 +104,11 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     connect(m_ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
     controls::onPressed(m_edits->gate(), m_ui->RemKnapp, [this] { RemKnappClick(); });
     connect(m_ui->SjekkKnapp, &QPushButton::clicked, this, guarded([this] { SjekkKnappClick(); }));
-    auto *bootCheck = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
-    connect(bootCheck, &QShortcut::activated, this, guarded([this] { showBootCheck(); }));
+    windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), guarded([this] { showBootCheck(); }));
     // A page change runs the page refresh, which may rewrite a line: a wheel
     // turned over the tabs changes the page only while they have the focus.
     wheelOnlyWithFocus(m_ui->NoteBook->tabBar());
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] { showAbout(); });
+    windowkeys::onKey(this, QKeySequence(Qt::Key_F1), [this] { showAbout(); });
 
     FormCreate();
     watchChanges();

@@ -31,6 +31,7 @@ class DriversPage;
 class GatedDocument;
 class NetworkPage;
 class StatusArea;
+class StepDialog;
 
 // Every page's registers together, as the window tells them: where each
 // statement stood at the scan, or at its page's last refresh.
@@ -163,6 +164,11 @@ private:
     void tellDiscarded(int changed, int added, const QStringList &sideFiles = {});
     // "Angre endringen": line `line` back as it was read, as the user's edit.
     void revertLine(LinePos line);
+    // Makes `line` current as a click on it on "Fil" does: a row chosen in
+    // "Endringer" or in the check's findings.
+    void goToLine(LinePos line);
+    // Opens "Ta i bruk" or "Gjenopprett"; the window follows the step's result.
+    void openStep(StepDialog *dialog);
     // After "Ta i bruk" or "Gjenopprett": reads the new CONFIG.SYS when it is
     // the file shown, and tells what became of the old one.
     void afterPutInPlace(const QString &message);

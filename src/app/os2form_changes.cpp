@@ -4,6 +4,7 @@
 #include "app/os2form.h"
 
 #include "app/changes_dialog.h"
+#include "app/window_keys.h"
 #include "pages/dos_page.h"
 #include "pages/startup_page.h"
 #include "workspace/changes_model.h"
@@ -12,16 +13,13 @@
 #include "workspace/text8_memo.h"
 
 #include <QCloseEvent>
-#include <QShortcut>
 
 void TOs2Form::watchChanges()
 {
     connect(&m_document, &Document::modifiedChanged, this, &TOs2Form::showModifiedMark);
     for (SideFileEditor *file : {&m_startup->sideFile(), &m_dos->sideFile()})
         connect(file->memo(), &Text8Memo::unsavedChanged, this, &TOs2Form::showModifiedMark);
-    auto *changes = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    changes->setContext(Qt::WindowShortcut);
-    connect(changes, &QShortcut::activated, this, [this] { showChanges(); });
+    windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showChanges(); });
     showModifiedMark();
 }
 
@@ -77,13 +75,7 @@ void TOs2Form::showChanges()
     if (!m_changes) {
         m_changes = new ChangesDialog(m_document, this);
         m_changes->setAttribute(Qt::WA_DeleteOnClose);
-        // A row's line becomes current as if the user clicked it on "Fil".
-        connect(m_changes, &ChangesDialog::lineChosen, this, [this](LinePos line) {
-            if (!m_document.isLine(line))
-                return;
-            m_status->selectLine(line);
-            ListBoxClick();
-        });
+        connect(m_changes, &ChangesDialog::lineChosen, this, &TOs2Form::goToLine);
         connect(m_changes, &ChangesDialog::revertRequested, this, [this](LinePos line) { revertLine(line); });
     }
     m_changes->show();

@@ -28,6 +28,15 @@ void TOs2Form::showAbout()
     m_about->activateWindow();
 }
 
+void TOs2Form::goToLine(LinePos line)
+{
+    // The line becomes current as if the user clicked it on "Fil".
+    if (!m_document.isLine(line))
+        return;
+    m_status->selectLine(line);
+    ListBoxClick();
+}
+
 void TOs2Form::showBootCheck()
 {
     // One dialog: a second Ctrl+Shift+K checks again and raises it.
@@ -42,13 +51,7 @@ void TOs2Form::showBootCheck()
         connect(&m_document, &QAbstractItemModel::dataChanged, m_bootCheck, outdated);
         connect(&m_document, &QAbstractItemModel::rowsInserted, m_bootCheck, outdated);
         connect(&m_document, &QAbstractItemModel::modelReset, m_bootCheck, outdated);
-        // A finding's line becomes current as if the user clicked it on "Fil".
-        connect(m_bootCheck, &BootCheckDialog::lineChosen, this, [this](LinePos line) {
-            if (!m_document.isLine(line))
-                return;
-            m_status->selectLine(line);
-            ListBoxClick();
-        });
+        connect(m_bootCheck, &BootCheckDialog::lineChosen, this, &TOs2Form::goToLine);
     }
     if (!m_files.hasReadFile()) {
         m_bootCheck->showNothingChecked(QStringLiteral("Ingen fil er lest inn"));

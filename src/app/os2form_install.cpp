@@ -3,17 +3,15 @@
 #include "app/os2form.h"
 
 #include "app/install_dialog.h"
+#include "app/window_keys.h"
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
-#include <QShortcut>
 
 void TOs2Form::watchInstall()
 {
     m_dataFolder = installstep::dataFolder();
-    auto *install = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this);
-    install->setContext(Qt::WindowShortcut);
-    connect(install, &QShortcut::activated, this, guarded([this] { showInstall(); }));
+    windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), guarded([this] { showInstall(); }));
 }
 
 void TOs2Form::showInstall()
@@ -49,15 +47,16 @@ void TOs2Form::showInstall()
         m_status->showHint(nothing);
         return;
     }
-    auto *dialog = new InstallDialog(m_files.drives(), std::move(*proposal), m_dataFolder, this);
-    connect(dialog, &StepDialog::putInPlace, this,
-            [this](const QString &message) { m_errors->guarded([&] { afterPutInPlace(message); }); });
-    dialog->open();
+    openStep(new InstallDialog(m_files.drives(), std::move(*proposal), m_dataFolder, this));
 }
 
 void TOs2Form::showRestore()
 {
-    auto *dialog = new RestoreDialog(m_files.drives(), m_dataFolder, this);
+    openStep(new RestoreDialog(m_files.drives(), m_dataFolder, this));
+}
+
+void TOs2Form::openStep(StepDialog *dialog)
+{
     connect(dialog, &StepDialog::putInPlace, this,
             [this](const QString &message) { m_errors->guarded([&] { afterPutInPlace(message); }); });
     dialog->open();

@@ -35,6 +35,11 @@ void onKeys(QWidget *window, const QList<QKeySequence> &keys, std::function<void
 
 } // namespace
 
+void onKey(QWidget *window, const QKeySequence &key, std::function<void()> action)
+{
+    onKeys(window, {key}, std::move(action), true);
+}
+
 void turnPagesFromAnywhere(QWidget *window, QTabWidget *notebook)
 {
     // Shift+Tab arrives as Backtab on most keyboards; both are named.

@@ -7,7 +7,12 @@ class QKeySequence;
 class QTabWidget;
 class QWidget;
 
+#include <functional>
+
 namespace windowkeys {
+
+// `key` runs `action` from anywhere in `window`.
+void onKey(QWidget *window, const QKeySequence &key, std::function<void()> action);
 
 // Ctrl+PgDn and Ctrl+Tab turn to the next page, Ctrl+PgUp and Ctrl+Shift+Tab
 // to the one before, from any control of `window` (the buttons and the edit
