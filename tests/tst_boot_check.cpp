@@ -118,6 +118,8 @@ private slots:
         QTest::newRow("host path: REM LIBPATH counts not") << "config.sys"
                                                            << "LIBPATH=E:\\OS2\\DLL|REM LIBPATH=A:\\OS2\\DLL" << "" << "E";
         QTest::newRow("host path, no drive named") << "config.sys" << "LIBPATH=.;\\OS2\\DLL" << "" << "C";
+        // Characters that upper-case to a letter A-Z are no drive letters.
+        QTest::newRow("ı given, and a file on ſ:") << "ſ:\\CONFIG.SYS" << "LIBPATH=E:\\OS2\\DLL" << "ı" << "E";
     }
     void bootDrive()
     {

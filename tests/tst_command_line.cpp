@@ -102,6 +102,7 @@ private slots:
         QTest::newRow("boot drive not a letter") << QStringList{"--boot-drive", "1"} << Action::Fail << "«--boot-drive 1» er ingen stasjonsbokstav";
         QTest::newRow("boot drive, two letters") << QStringList{"--boot-drive=CD"} << Action::Fail << "«--boot-drive CD»";
         QTest::newRow("a letter that upper-cases to I") << QStringList{"--drive", "ı=/mnt"} << Action::Fail << "X=MAPPE";
+        QTest::newRow("a boot drive that upper-cases to I") << QStringList{"--boot-drive", "ı"} << Action::Fail << "«--boot-drive ı» er ingen stasjonsbokstav";
     }
     void endsWithoutWindow()
     {

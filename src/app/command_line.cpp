@@ -95,8 +95,8 @@ const std::vector<Rule> &rules()
          QStringLiteral("Sjekk filen som om OS/2 starter fra stasjon X:."),
          [](CommandLine &result, const QStringList &values) {
              const QString value = values.last();
-             const QChar letter = value.isEmpty() ? QChar() : value.at(0).toUpper();
-             if (letter < u'A' || letter > u'Z' || (value.size() > 1 && value.mid(1) != QStringLiteral(":")))
+             const QChar letter = value.isEmpty() ? QChar() : DriveMap::letter(value.at(0));
+             if (letter.isNull() || (value.size() > 1 && value.mid(1) != QStringLiteral(":")))
                  return fail(result, QStringLiteral("«--boot-drive %1» er ingen stasjonsbokstav (en bokstav fra "
                                                     "A til Z).")
                                          .arg(value));

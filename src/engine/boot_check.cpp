@@ -194,11 +194,11 @@ bool Report::failed() const
 
 QChar bootDriveOf(const QString &file, const Lines &lines, QChar given)
 {
-    const auto isLetter = [](QChar c) { return c.toUpper() >= u'A' && c.toUpper() <= u'Z'; };
-    if (isLetter(given))
-        return given.toUpper();
-    if (file.size() >= 2 && file.at(1) == u':' && isLetter(file.at(0)))
-        return file.at(0).toUpper();
+    if (const QChar drive = DriveMap::letter(given); !drive.isNull())
+        return drive;
+    if (file.size() >= 2 && file.at(1) == u':')
+        if (const QChar drive = DriveMap::letter(file.at(0)); !drive.isNull())
+            return drive;
     const std::vector<Statement> statements = statementsOf(lines);
     for (auto s = statements.rbegin(); s != statements.rend(); ++s) {
         if (s->rule->shape != Shape::LibPath)

@@ -93,15 +93,22 @@ QString DriveMap::drive(QChar letter) const
     return m_drives.value(letter.toUpper());
 }
 
+QChar DriveMap::letter(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'a' && u <= u'z')
+        return QChar(static_cast<char16_t>(u - u'a' + u'A'));
+    if (u >= u'A' && u <= u'Z')
+        return c;
+    return {};
+}
+
 QChar DriveMap::driveOf(const QString &dosPath)
 {
     if (dosPath.size() < 2 || dosPath.at(1) != u':')
         return {};
-    const char16_t c = dosPath.at(0).unicode();
-    if (c >= u'a' && c <= u'z')
-        return QChar(static_cast<char16_t>(c - u'a' + u'A'));
-    if (c >= u'A' && c <= u'Z')
-        return QChar(c);
+    if (const QChar drive = letter(dosPath.at(0)); !drive.isNull())
+        return drive;
     throw FileError(QStringLiteral("%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")
                         .arg(dosPath, dosPath.left(1)),
                     FileError::Kind::NotADrive);

@@ -56,6 +56,10 @@ public:
     // target is followed anywhere else.
     QString realPath(const QString &dosPath) const;
 
+    // `c` as a drive letter, upper case: A-Z in either case; a null QChar for
+    // any other character (upper-casing first would take "ı" for I).
+    static QChar letter(QChar c);
+
     // The drive letter of `dosPath`, upper case; a null QChar for a host path.
     // Throws FileError (NotADrive) for a character before ':' that is not A-Z.
     static QChar driveOf(const QString &dosPath);

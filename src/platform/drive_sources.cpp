@@ -17,11 +17,10 @@ std::optional<DriveOption> parseDriveOption(const QString &value)
 {
     if (value.size() < 3 || value.at(1) != u'=')
         return std::nullopt;
-    // Only A-Z, either case: upper-casing first would take "ı" for I.
-    const char16_t c = value.at(0).unicode();
-    if (!(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z'))
+    const QChar drive = DriveMap::letter(value.at(0));
+    if (drive.isNull())
         return std::nullopt;
-    return DriveOption{QChar(c).toUpper(), QDir::cleanPath(QDir::current().absoluteFilePath(value.mid(2)))};
+    return DriveOption{drive, QDir::cleanPath(QDir::current().absoluteFilePath(value.mid(2)))};
 }
 
 DriveMap assembleDriveMap(const QList<DriveOption> &options, const QProcessEnvironment &environment,
