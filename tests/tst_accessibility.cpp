@@ -283,12 +283,11 @@ private slots:
         c.write("CONFIG.SYS", "REM\r\n");
         c.write("TEST/DIR/CONFIG.SYS", "REM\r\n");
         WindowOnDrive win(c.map(), {file});
-        auto &w = win.w;
-        auto *label = widget<QLabel>(w.get(), "LinjeLabel");
+        auto *label = win.get<QLabel>("LinjeLabel");
         const QString family = QFontInfo(label->font()).family();
         if (family != u"Arial" && family != u"Liberation Sans")
             SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
-        w->status().vislinje(static_cast<LinePos>(pos));
+        win.w->status().vislinje(static_cast<LinePos>(pos));
         QCOMPARE(label->text(), shown);
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
         QCOMPARE(label->toolTip(), whole);

@@ -150,7 +150,7 @@ private slots:
         drives.setDrive(u'C', QStringLiteral(OS2SETUP_TEST_DATA "/../../examples/drive-c"));
         WindowOnDrive win(drives, {});
         auto &w = win.w;
-        const QStringList lines = documentLines(*w);
+        const QStringList lines = win.lines();
         int drivers = 0;
         for (int row = 0; row < lines.size(); ++row) {
             if (lines[row].startsWith("BASEDEV=")) {
