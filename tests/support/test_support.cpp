@@ -15,6 +15,26 @@
 
 #include <unistd.h>
 
+namespace {
+
+// The data folder of the test windows: a temporary one for the whole program.
+QString dataFolder()
+{
+    static const QTemporaryDir folder;
+    return folder.path();
+}
+
+// The document as display text, one entry per line.
+QStringList documentLines(const TOs2Form &window)
+{
+    QStringList out;
+    for (const std::string &line : window.document().lines())
+        out << text8::toDisplay(line);
+    return out;
+}
+
+} // namespace
+
 TestDrive::TestDrive()
 {
     if (!m_dir.isValid())
@@ -109,13 +129,6 @@ QByteArray crlf(const QStringList &lines)
     return out;
 }
 
-QString dataFolder()
-{
-    static const QTemporaryDir folder;
-    return folder.path();
-}
-
-
 void typeText(QWidget *target, const QString &text)
 {
     for (QChar c : text) {
@@ -124,14 +137,6 @@ void typeText(QWidget *target, const QString &text)
         QCoreApplication::sendEvent(target, &press);
         QCoreApplication::sendEvent(target, &release);
     }
-}
-
-QStringList documentLines(const TOs2Form &window)
-{
-    QStringList out;
-    for (const std::string &line : window.document().lines())
-        out << text8::toDisplay(line);
-    return out;
 }
 
 QByteArray fixture(const QString &name)

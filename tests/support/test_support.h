@@ -85,12 +85,6 @@ private:
 // Lines joined with CR LF after each, as a configuration file holds them.
 QByteArray crlf(const QStringList &lines);
 
-// The data folder of the test windows: a temporary one for the whole program.
-QString dataFolder();
-
-// The document as display text, one entry per line.
-QStringList documentLines(const TOs2Form &window);
-
 // Types `text` into `target` one key event per character, like a keyboard does;
 // unlike QTest::keyClicks it takes any character.
 void typeText(QWidget *target, const QString &text);
