@@ -20,8 +20,6 @@
 
 namespace {
 
-using Part = FakeUDisks::Part;
-
 QStringList rows(DriveChooser &chooser)
 {
     QStringList out;
