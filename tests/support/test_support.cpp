@@ -3,6 +3,7 @@
 
 #include "platform/text8.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -207,6 +208,12 @@ void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, s
 void WindowOnDrive::show(PageId page) const
 {
     w->showPage(page);
+}
+
+bool WindowOnDrive::activate() const
+{
+    QApplication::setActiveWindow(w.get());
+    return QTest::qWaitForWindowActive(w.get());
 }
 
 void WindowOnDrive::click(const QString &name) const

@@ -183,6 +183,8 @@ struct WindowOnDrive
         return widget<T>(w.get(), qPrintable(name));
     }
     void show(PageId page) const;
+    // Makes the window the active one; false if it does not become so in time.
+    bool activate() const;
     // A mouse click near the left edge of the control `name`: a box or a radio item only
     // takes clicks on its mark and caption.
     void click(const QString &name) const;
