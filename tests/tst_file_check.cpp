@@ -197,13 +197,10 @@ private slots:
         QPointer<QDialog> dialog = win.w->findChild<QDialog *>("BootCheckDialog");
         QVERIFY(dialog && dialog->isVisible());
         auto *findings = widget<QListWidget>(dialog, "findings");
-        QStringList rows;
-        for (int i = 0; i < findings->count(); ++i)
-            rows << findings->item(i)->text();
-        QCOMPARE(rows, (QStringList{"Linje 0: – stopper oppstarten: ingen LIBPATH",
-                                    "Linje 4: BASEDEV=NOPE.ADD – finner ikke NOPE.ADD",
-                                    "Linje 5: RUN=C:\\GONE.EXE – finner ikke C:\\GONE.EXE",
-                                    "Linje 3: SET PATH=C:\\GONE – advarsel: finner ikke mappen C:\\GONE"}));
+        QCOMPARE(rowsOf(findings), (QStringList{"Linje 0: – stopper oppstarten: ingen LIBPATH",
+                                                "Linje 4: BASEDEV=NOPE.ADD – finner ikke NOPE.ADD",
+                                                "Linje 5: RUN=C:\\GONE.EXE – finner ikke C:\\GONE.EXE",
+                                                "Linje 3: SET PATH=C:\\GONE – advarsel: finner ikke mappen C:\\GONE"}));
         // Each kind has its own colour and icon.
         QVERIFY(findings->item(0)->foreground() != findings->item(1)->foreground());
         QVERIFY(findings->item(1)->foreground() != findings->item(3)->foreground());

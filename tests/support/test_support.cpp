@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QProcess>
 #include <QTabWidget>
 
@@ -128,6 +129,14 @@ QByteArray crlf(const QStringList &lines)
     for (const QString &line : lines)
         out += QByteArray::fromStdString(text8::fromDisplay(line).value()) + "\r\n";
     return out;
+}
+
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
 }
 
 void typeText(QWidget *target, const QString &text)

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+class QListWidget;
+
 class TestDrive
 {
 public:
@@ -84,6 +86,9 @@ private:
 
 // Lines joined with CR LF after each, as a configuration file holds them.
 QByteArray crlf(const QStringList &lines);
+
+// The texts of the entries of `list`, in order.
+QStringList rowsOf(const QListWidget *list);
 
 // Types `text` into `target` one key event per character, like a keyboard does;
 // unlike QTest::keyClicks it takes any character.
