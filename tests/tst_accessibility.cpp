@@ -38,12 +38,6 @@ double contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool activate(QWidget *window)
-{
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
-}
-
 QString accessibleName(QWidget *w)
 {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
@@ -52,7 +46,7 @@ QString accessibleName(QWidget *w)
 // The window on drive C: with `lines`, shown on `page`, active.
 struct Active : WindowOnDrive
 {
-    explicit Active(const QStringList &lines, PageId page = PageId::Ytelse) : WindowOnDrive(lines, page), active(activate(w.get())) {}
+    explicit Active(const QStringList &lines, PageId page = PageId::Ytelse) : WindowOnDrive(lines, page), active(activate()) {}
     const bool active;
 };
 
@@ -283,12 +277,11 @@ private slots:
         c.write("CONFIG.SYS", "REM\r\n");
         c.write("TEST/DIR/CONFIG.SYS", "REM\r\n");
         WindowOnDrive win(c.map(), {file});
-        auto &w = win.w;
-        auto *label = widget<QLabel>(w.get(), "LinjeLabel");
+        auto *label = win.get<QLabel>("LinjeLabel");
         const QString family = QFontInfo(label->font()).family();
         if (family != u"Arial" && family != u"Liberation Sans")
             SKIP_WITHOUT_INSTALLED("Arial or a font with its metrics (Liberation Sans)");
-        w->status().vislinje(static_cast<LinePos>(pos));
+        win.w->status().vislinje(static_cast<LinePos>(pos));
         QCOMPARE(label->text(), shown);
         QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
         QCOMPARE(label->toolTip(), whole);
@@ -323,7 +316,7 @@ private slots:
             drives.setDrive(u'C', c.root(), DriveMap::Origin(origin));
         WindowOnDrive win(drives, {}, page); // without drive C: the load fails
         const auto &w = win.w;
-        QVERIFY(activate(w.get()));
+        QVERIFY(win.activate());
         QWidget *control = win.get(focused);
         control->setFocus();
         QVERIFY(control->hasFocus());

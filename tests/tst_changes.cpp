@@ -310,7 +310,7 @@ private slots:
         QTest::newRow("Slett STARTUP.CMD, Nei") << PageId::Oppstart << "SlettStartupKnapp" << "Nei"
                                                 << "Slette C:\\STARTUP.CMD? Filen kan ikke hentes tilbake."
                                                 // Nothing written, nothing said: the yellow line's own hint.
-                                                << "Linjen står ikke i filen og kan ikke endres her"
+                                                << lockedHint::missing
                                                 << "AUTOEXEC.BAT STARTUP.CMD";
         QTest::newRow("Lagre STARTUP.CMD") << PageId::Oppstart << "LagreStartupKnapp" << "" << ""
                                            << "Lagret C:\\STARTUP.CMD" << "AUTOEXEC.BAT STARTUP.CMD";

@@ -15,49 +15,13 @@ using namespace configcopies;
 
 namespace {
 
-// A drive C: in a temporary folder, and a data folder beside it.
-class Drive
+// A drive C: in a temporary folder, and a data folder outside it.
+struct Drive : TestDrive
 {
-public:
-    Drive()
-    {
-        m_data = m_dir.filePath(QStringLiteral("data"));
-        m_root = m_dir.filePath(QStringLiteral("c"));
-        QDir().mkpath(m_root);
-    }
-
-    void write(const QString &relative, const QByteArray &bytes) const
-    {
-        const QString path = m_root + u'/' + relative;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-    }
-    QByteArray read(const QString &relative) const
-    {
-        QFile f(m_root + u'/' + relative);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QStringList entries() const { return QDir(m_root).entryList(QDir::Files | QDir::NoDotAndDotDot); }
-    QStringList saved() const
-    {
-        const QString folder = savedFolder(m_data, map(), u'C');
-        return QDir(folder).entryList(QDir::Files);
-    }
-    DriveMap map() const
-    {
-        DriveMap drives;
-        drives.setDrive(u'C', m_root);
-        return drives;
-    }
-    const QString &data() const { return m_data; }
-    QString root() const { return m_root; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_root;
-    QString m_data;
+    QTemporaryDir m_data;
+    QString data() const { return m_data.path(); }
+    QStringList entries() const { return QDir(root()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    QStringList saved() const { return QDir(savedFolder(data(), map(), u'C')).entryList(QDir::Files); }
 };
 
 std::string bytesOf(const QByteArray &b)
@@ -125,7 +89,7 @@ private slots:
         if (fault == "changed")
             shown = "DEVICE=C:\\OS2\\B.SYS\r\n";
         if (fault == "read-only")
-            QFile::setPermissions(c.root() + "/CONFIG.SYS", QFileDevice::ReadOwner);
+            QFile::setPermissions(c.path("CONFIG.SYS"), QFileDevice::ReadOwner);
         if (fault == "numbers")
             for (int n = 1; n <= 999; ++n)
                 c.write(QStringLiteral("CONFIG.%1").arg(n, 3, 10, QLatin1Char('0')), "x");
@@ -162,13 +126,13 @@ private slots:
             QVERIFY(mounts.remountReadOnly(c.root()));
         } else {
             // Fill the disk but for a little: the copy fits, the new file does not.
-            QFile filler(c.root() + "/FILLER");
+            QFile filler(c.path("FILLER"));
             QVERIFY(filler.open(QIODevice::WriteOnly));
             const QByteArray block(4096, 'f');
             while (filler.write(block) == block.size() && filler.flush()) {
             }
             filler.close();
-            QFile::resize(c.root() + "/FILLER", QFileInfo(c.root() + "/FILLER").size() - 64 * 1024);
+            QFile::resize(c.path("FILLER"), QFileInfo(c.path("FILLER")).size() - 64 * 1024);
         }
         const QStringList before = c.entries();
         QVERIFY_THROWS_EXCEPTION(FileError,
@@ -183,7 +147,7 @@ private slots:
         Drive c;
         c.write("CONFIG.SYS", "today");
         const auto stamp = [&c](const QString &relative, int daysAgo) {
-            QFile f(c.root() + u'/' + relative);
+            QFile f(c.path(relative));
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime));
         };

@@ -20,8 +20,6 @@
 
 namespace {
 
-using Part = FakeUDisks::Part;
-
 QStringList rows(DriveChooser &chooser)
 {
     QStringList out;
@@ -332,7 +330,7 @@ private slots:
         auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         w->setDriveChoice(&choice);
-        QCOMPARE(documentLines(*w), QStringList());
+        QCOMPARE(win.lines(), QStringList());
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith("C:\\CONFIG.SYS: stasjon C: er ikke koblet til noen mappe."),
@@ -342,18 +340,18 @@ private slots:
         QVERIFY(widget<QLabel>(w.get(), "Label3")->text().contains(QStringLiteral("Velg OS/2-stasjonen")));
 
         QTest::keyClick(w.get(), Qt::Key_F1);
-        QTest::mouseClick(widget<QPushButton>(w.get(), "VelgStasjonKnapp"), Qt::LeftButton);
+        win.press("VelgStasjonKnapp");
         auto *chooser = widget<DriveChooser>(w.get(), "DriveChooser");
         QTRY_VERIFY(chooser->isVisible());
         QCOMPARE(rows(*chooser), QStringList{"ikke montert|/dev/sdb1|ECS|8,0 kB|jfs"});
         QTest::mouseClick(okButton(*chooser), Qt::LeftButton);
-        QTRY_COMPARE(documentLines(*w), QStringList({"REM FRA PARTISJONEN", "THREADS=256"}));
+        QTRY_COMPARE(win.lines(), QStringList({"REM FRA PARTISJONEN", "THREADS=256"}));
         QCOMPARE(w->files().drives().drive(u'C'), ecs.root());
         QCOMPARE(rememberedDriveC(choice.settings()), ecs.root());
         QCOMPARE(rememberedPartitionC(choice.settings()), QStringLiteral("0b5e-4a11"));
         QCOMPARE(widget<QPlainTextEdit>(w.get(), "StartupMemo")->toPlainText(), QStringLiteral("EXIT\n"));
         // Every later write goes to the drive chosen.
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        win.press("SaveKnapp");
         QCOMPARE(ecs.read("CONFIG.NEW"), crlf({"REM FRA PARTISJONEN", "THREADS=256"}));
         QCOMPARE(errors.messages(), messages);
         // F1's box tells of the drive chosen, not of the one it first showed.
@@ -393,10 +391,9 @@ private slots:
         const DriveMap drives = assembleDriveMap(command.drives, environment, "/nor/this");
 
         WindowOnDrive win(drives, command.files);
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
-        QCOMPARE(documentLines(*w), QStringList({"REM FRA MAPPEN", "THREADS=256"}));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QCOMPARE(win.lines(), QStringList({"REM FRA MAPPEN", "THREADS=256"}));
+        win.press("SaveKnapp");
         QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM FRA MAPPEN", "THREADS=256"}));
         QCOMPARE(errors.messages(), QStringList());
     }

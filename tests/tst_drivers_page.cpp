@@ -35,13 +35,7 @@ struct OnPage : WindowOnDrive
 {
     explicit OnPage(const QByteArray &config, PageId page = PageId::Drivere) : WindowOnDrive(ConfigBytes{config}, page) {}
     QListWidget *list(const char *name) const { return get<QListWidget>(name); }
-    QStringList entries(const char *name) const
-    {
-        QStringList texts;
-        for (int row = 0; row < list(name)->count(); ++row)
-            texts << list(name)->item(row)->text();
-        return texts;
-    }
+    QStringList entries(const char *name) const { return rowsOf(list(name)); }
     // The number of selected entries of devicelist, basedevlist and basedevlist2.
     qsizetype n(const char *name) const { return list(name)->selectedItems().size(); }
     QList<qsizetype> selections() const { return {n("devicelist"), n("basedevlist"), n("basedevlist2")}; }

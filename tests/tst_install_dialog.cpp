@@ -13,14 +13,6 @@
 
 namespace {
 
-QStringList rowsOf(const QListWidget *list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 // A drive C: whose CONFIG.SYS and LIBPATH folder are there, and a data folder.
 struct Drive
 {

@@ -41,7 +41,6 @@ private slots:
     {
         QFETCH(QString, autostart);
         QFETCH(QString, boxes);
-        autostart.replace("\\t", "\t");
         Window win({"REM", autostart, kWorkplace});
         QCOMPARE(win.checked(), boxes);
         QCOMPARE(win.lines(), (QStringList{"REM", autostart, kWorkplace}));

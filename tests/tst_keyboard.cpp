@@ -57,12 +57,11 @@ const QStringList kConfig{"REM first",
 struct Keyboard : WindowOnDrive
 {
     explicit Keyboard(PageId page = PageId::Ytelse, const QStringList &config = kConfig)
-        : WindowOnDrive(config, page, {"STARTUP.CMD=@ECHO OFF|EXIT", "AUTOEXEC.BAT=@ECHO OFF|PROMPT $P$G"})
+        : WindowOnDrive(config, page, {"STARTUP.CMD=@ECHO OFF|EXIT", "AUTOEXEC.BAT=@ECHO OFF|PROMPT $P$G"}),
+          active(activate())
     {
-        QApplication::setActiveWindow(w.get());
-        active = QTest::qWaitForWindowActive(w.get());
     }
-    bool active = false;
+    const bool active;
     QLineEdit *edit() const { return get<QLineEdit>("Edit1"); }
     PageId page() const { return w->currentPage(); }
     // Every control Tab reaches from the edit line, in order, until it comes back.

@@ -40,7 +40,7 @@ private slots:
         auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         QCOMPARE(w->ConfigFileName(), configFile);
-        QCOMPARE(documentLines(*w).value(0), firstLine);
+        QCOMPARE(win.lines().value(0), firstLine);
         QCOMPARE(errors.messages(), QStringList{});
 
         // The label may cut a long name short; its tooltip holds the whole text.
@@ -49,16 +49,14 @@ private slots:
 
         // Saving never writes the file that was read.
         const QByteArray readBefore = d.read("test/config.sys");
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
-        QCOMPARE(c.read("CONFIG.NEW"), crlf(documentLines(*w)));
+        win.press("SaveKnapp");
+        QCOMPARE(c.read("CONFIG.NEW"), crlf(win.lines()));
         QCOMPARE(d.read("test/config.sys"), readBefore);
     }
 
     void frame()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"REM"}));
-        WindowOnDrive win(c.map(), {});
+        WindowOnDrive win({"REM"});
         auto &w = win.w;
         QCOMPARE(w->objectName(), QStringLiteral("Os2Form"));
         QCOMPARE(w->windowHandle()->title(), QStringLiteral("OS/2 setup"));
@@ -107,16 +105,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, lineCount);
         QFETCH(QByteArray, saved);
-        TestDrive c;
-        c.write("CONFIG.SYS", file);
-        WindowOnDrive win(c.map(), {});
-        auto &w = win.w;
-        ErrorRecorder &errors = win.errors;
-        QCOMPARE(w->document().count(), lineCount);
-        QCOMPARE(widget<QListView>(w.get(), "ListBox")->model()->rowCount(), lineCount);
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
-        QCOMPARE(c.read("CONFIG.NEW"), saved);
-        QCOMPARE(errors.messages(), QStringList{});
+        WindowOnDrive win(ConfigBytes{file});
+        QCOMPARE(win.w->document().count(), lineCount);
+        QCOMPARE(win.get<QListView>("ListBox")->model()->rowCount(), lineCount);
+        win.press("SaveKnapp");
+        QCOMPARE(win.c.read("CONFIG.NEW"), saved);
+        QCOMPARE(win.errors.messages(), QStringList{});
     }
 
     void failedLoadLeavesAnEmptyWorkingWindow()
@@ -132,8 +126,8 @@ private slots:
 
         // The window goes on working: the file appears, "Hent" reads it.
         c.write("CONFIG.SYS", crlf({"THREADS=256"}));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
-        QCOMPARE(documentLines(*w), QStringList{"THREADS=256"});
+        win.press("OpenKnapp");
+        QCOMPARE(win.lines(), QStringList{"THREADS=256"});
         QCOMPARE(errors.messages().size(), 1);
     }
 
@@ -152,16 +146,12 @@ private slots:
 
     void tooManyLinesAreRefusedWhole()
     {
-        TestDrive c;
         QByteArray many;
         for (int i = 0; i < 65536; ++i)
             many += "REM\r\n";
-        c.write("CONFIG.SYS", many);
-        WindowOnDrive win(c.map(), {});
-        auto &w = win.w;
-        ErrorRecorder &errors = win.errors;
-        QCOMPARE(w->document().count(), 0);
-        const QStringList messages = errors.messages();
+        WindowOnDrive win(ConfigBytes{many});
+        QCOMPARE(win.w->document().count(), 0);
+        const QStringList messages = win.errors.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains("65536"), qPrintable(messages.first()));
     }
@@ -170,46 +160,37 @@ private slots:
     // document takes no further line.
     void aFullDocument()
     {
-        TestDrive c;
         QByteArray file;
         for (int i = 0; i < 65534; ++i)
             file += "REM\r\n";
         file += "THREADS=256\r\n";
-        c.write("CONFIG.SYS", file);
-        WindowOnDrive win(c.map(), {});
+        WindowOnDrive win(ConfigBytes{file});
         auto &w = win.w;
-        ErrorRecorder &errors = win.errors;
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(static_cast<int>(w->registers().ThreadsLine), 65534);
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. 65535"));
 
-        auto *notebook = widget<QTabWidget>(w.get(), "NoteBook");
-        notebook->setCurrentIndex(static_cast<int>(PageId::Dos));
+        win.show(PageId::Dos);
         QTest::mouseClick(widget<QCheckBox>(w.get(), "vcdromsys"), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(w->document().count(), 65535);
-        notebook->setCurrentIndex(static_cast<int>(PageId::Oppstart));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "LeggTilRestartKnapp"), Qt::LeftButton);
+        win.show(PageId::Oppstart);
+        win.press("LeggTilRestartKnapp");
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
-        QCOMPARE(errors.messages(), QStringList{});
+        QCOMPARE(win.errors.messages(), QStringList{});
     }
 
     void hentDiscardsEditsAndSelectsLineZero()
     {
-        TestDrive c;
-        c.write("CONFIG.SYS", crlf({"A", "B", "C"}));
-        WindowOnDrive win(c.map(), {});
-        auto &w = win.w;
-        auto *list = widget<QListView>(w.get(), "ListBox");
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Fil));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
-        QTest::keyClicks(widget<QLineEdit>(w.get(), "Edit1"), "XX");
-        QCOMPARE(documentLines(*w), (QStringList{"A", "B", "CXX"}));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
-        QCOMPARE(documentLines(*w), (QStringList{"A", "B", "C"}));
-        QCOMPARE(w->status().selectedLine(), 0);
+        WindowOnDrive win({"A", "B", "C"}, PageId::Fil);
+        win.pick("ListBox", 2);
+        QTest::keyClicks(win.get<QLineEdit>("Edit1"), "XX");
+        QCOMPARE(win.lines(), (QStringList{"A", "B", "CXX"}));
+        win.press("OpenKnapp");
+        QCOMPARE(win.lines(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(win.selected(), 0);
     }
 };
 

@@ -7,10 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
-#include <QTabWidget>
 
 #include <sys/stat.h>
 
@@ -53,16 +51,15 @@ private slots:
                 QProcess::execute("chattr", {"-a", c.root()});
         });
         WindowOnDrive win(drives, how == "nodrive" ? QStringList{c.path("CONFIG.SYS")} : QStringList{});
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
-        QCOMPARE(documentLines(*w), QStringList{"NEW"});
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        QCOMPARE(win.lines(), QStringList{"NEW"});
+        win.press("SaveKnapp");
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains("C:\\CONFIG.NEW"), qPrintable(messages.first()));
         if (how == "readonly" || how == "append-only")
             QCOMPARE(c.read("CONFIG.NEW"), QByteArray("OLD\r\n"));
-        QCOMPARE(documentLines(*w), QStringList{"NEW"});
+        QCOMPARE(win.lines(), QStringList{"NEW"});
     }
 
     // "Lagre" never writes the file that was read: not when that is
@@ -101,9 +98,9 @@ private slots:
         ErrorRecorder &errors = win.errors;
         QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Oppstart));
+        win.show(PageId::Oppstart);
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
-        QTest::mouseClick(widget<QPushButton>(w.get(), qPrintable(button)), Qt::LeftButton);
+        win.press(button);
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains("filen som ble lest inn"), qPrintable(messages.first()));
@@ -116,9 +113,8 @@ private slots:
         TestDrive c;
         c.write("CONFIG.NEW", "DEVICE=C:\\OS2\\BOOT\\KEEP.SYS\r\n");
         WindowOnDrive win(c.map(), {});
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        win.press("SaveKnapp");
         QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().contains("ingen fil er lest inn"), qPrintable(messages.last()));
@@ -126,12 +122,12 @@ private slots:
 
         // A good load makes saving possible; a failed "Hent" stops it again.
         c.write("CONFIG.SYS", crlf({"REM good"}));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        win.press("OpenKnapp");
+        win.press("SaveKnapp");
         QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM good"}));
         QVERIFY(QFile::remove(c.path("CONFIG.SYS")));
-        QTest::mouseClick(widget<QPushButton>(w.get(), "OpenKnapp"), Qt::LeftButton);
-        QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+        win.press("OpenKnapp");
+        win.press("SaveKnapp");
         QCOMPARE(c.read("CONFIG.NEW"), crlf({"REM good"}));
         QCOMPARE(errors.messages().size(), 4);
     }
@@ -152,14 +148,14 @@ private slots:
         QVERIFY2(messages.at(0).startsWith("Kan ikke lese C:\\CONFIG.SYS") && messages.at(0).contains("ikke en vanlig fil"),
                  qPrintable(messages.at(0)));
         QVERIFY2(messages.at(1).startsWith("Kan ikke lese C:\\STARTUP.CMD"), qPrintable(messages.at(1)));
-        widget<QTabWidget>(w.get(), "NoteBook")->setCurrentIndex(static_cast<int>(PageId::Dos));
+        win.show(PageId::Dos);
         QTest::mouseClick(widget<QCheckBox>(w.get(), "autoexec"), Qt::LeftButton, {}, QPoint(8, 8));
         messages = errors.messages();
         QVERIFY2(messages.size() == 3 && messages.at(2).startsWith("Kan ikke lese C:\\AUTOEXEC.BAT"),
                  qPrintable(messages.join(u'|')));
         // Nor is anything written in a pipe's place.
         typeText(widget<QWidget>(w.get(), "autoexecmemo"), "ECHO");
-        QTest::mouseClick(widget<QPushButton>(w.get(), "LagreAutoexecKnapp"), Qt::LeftButton);
+        win.press("LagreAutoexecKnapp");
         messages = errors.messages();
         QVERIFY2(messages.size() == 4 && messages.at(3).startsWith("Kan ikke skrive C:\\AUTOEXEC.BAT"),
                  qPrintable(messages.join(u'|')));
@@ -197,11 +193,10 @@ private slots:
             c.write("small/CONFIG.NEW", "OLD\r\n");
         }
         WindowOnDrive win(drives, arguments);
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         if (setup == "full") {
             QCOMPARE(errors.messages(), QStringList{});
-            QTest::mouseClick(widget<QPushButton>(w.get(), "SaveKnapp"), Qt::LeftButton);
+            win.press("SaveKnapp");
             QCOMPARE(c.read("small/CONFIG.NEW"), QByteArray("OLD\r\n"));
         }
         const QStringList messages = errors.messages();

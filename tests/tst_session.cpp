@@ -68,7 +68,7 @@ private:
 
     Before capture() const
     {
-        return {documentLines(*m_win.w), m_win.selected(), m_edit->text()};
+        return {m_win.lines(), m_win.selected(), m_edit->text()};
     }
 
     int pick(int n) { return static_cast<int>(m_random.bounded(n)); }
@@ -174,7 +174,7 @@ private:
     void check(const Before &before, const QString &action, int step)
     {
         const QString where = QStringLiteral("step %1: %2").arg(step).arg(action);
-        const QStringList after = documentLines(*m_win.w);
+        const QStringList after = m_win.lines();
         const Registers &regs = m_win.w->registers();
         QStringList from = before.lines;
         if (action == "load" || action == "failed load") {

@@ -6,8 +6,6 @@
 
 namespace {
 
-using Part = FakeUDisks::Part;
-
 QStringList describe(const QList<Partition> &partitions)
 {
     QStringList out;

@@ -8,7 +8,6 @@
 #include <QDirIterator>
 #include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 
 #include <sys/resource.h>
@@ -302,18 +301,16 @@ private slots:
             c.write("small/CONFIG.SYS", crlf({"REM " + QString(40000, u'x')}));
         }
         WindowOnDrive win(drives, arguments);
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         if (setup == "files" || setup == "full") {
             QCOMPARE(errors.messages(), QStringList{});
-            auto *save = widget<QPushButton>(w.get(), "SaveKnapp");
             struct rlimit earlier;
             QCOMPARE(::getrlimit(RLIMIT_NOFILE, &earlier), 0);
             if (setup == "files") {
                 // A save that succeeds first: what the click runs through has
                 // been run once, so that nothing but the save itself wants a
                 // descriptor (the sanitizers' checks do on their first run).
-                QTest::mouseClick(save, Qt::LeftButton);
+                win.press("SaveKnapp");
                 QCOMPARE(errors.messages(), QStringList{});
                 // No descriptor is free: the lowest one not open is the limit.
                 int lowest = 0;
@@ -323,7 +320,7 @@ private slots:
                 none.rlim_cur = rlim_t(lowest);
                 QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
             }
-            QTest::mouseClick(save, Qt::LeftButton);
+            win.press("SaveKnapp");
             QCOMPARE(::setrlimit(RLIMIT_NOFILE, &earlier), 0);
         }
         const QStringList messages = errors.messages();

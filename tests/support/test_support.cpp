@@ -3,6 +3,7 @@
 
 #include "platform/text8.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,31 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QProcess>
 #include <QTabWidget>
 
 #include <unistd.h>
+
+namespace {
+
+// The data folder of the test windows: a temporary one for the whole program.
+QString dataFolder()
+{
+    static const QTemporaryDir folder;
+    return folder.path();
+}
+
+// The document as display text, one entry per line.
+QStringList documentLines(const TOs2Form &window)
+{
+    QStringList out;
+    for (const std::string &line : window.document().lines())
+        out << text8::toDisplay(line);
+    return out;
+}
+
+} // namespace
 
 TestDrive::TestDrive()
 {
@@ -109,12 +131,13 @@ QByteArray crlf(const QStringList &lines)
     return out;
 }
 
-QString dataFolder()
+QStringList rowsOf(const QListWidget *list)
 {
-    static const QTemporaryDir folder;
-    return folder.path();
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
 }
-
 
 void typeText(QWidget *target, const QString &text)
 {
@@ -124,14 +147,6 @@ void typeText(QWidget *target, const QString &text)
         QCoreApplication::sendEvent(target, &press);
         QCoreApplication::sendEvent(target, &release);
     }
-}
-
-QStringList documentLines(const TOs2Form &window)
-{
-    QStringList out;
-    for (const std::string &line : window.document().lines())
-        out << text8::toDisplay(line);
-    return out;
 }
 
 QByteArray fixture(const QString &name)
@@ -202,6 +217,12 @@ void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, s
 void WindowOnDrive::show(PageId page) const
 {
     w->showPage(page);
+}
+
+bool WindowOnDrive::activate() const
+{
+    QApplication::setActiveWindow(w.get());
+    return QTest::qWaitForWindowActive(w.get());
 }
 
 void WindowOnDrive::click(const QString &name) const

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+class QListWidget;
+
 class TestDrive
 {
 public:
@@ -85,11 +87,8 @@ private:
 // Lines joined with CR LF after each, as a configuration file holds them.
 QByteArray crlf(const QStringList &lines);
 
-// The data folder of the test windows: a temporary one for the whole program.
-QString dataFolder();
-
-// The document as display text, one entry per line.
-QStringList documentLines(const TOs2Form &window);
+// The texts of the entries of `list`, in order.
+QStringList rowsOf(const QListWidget *list);
 
 // Types `text` into `target` one key event per character, like a keyboard does;
 // unlike QTest::keyClicks it takes any character.
@@ -189,6 +188,8 @@ struct WindowOnDrive
         return widget<T>(w.get(), qPrintable(name));
     }
     void show(PageId page) const;
+    // Makes the window the active one; false if it does not become so in time.
+    bool activate() const;
     // A mouse click near the left edge of the control `name`: a box or a radio item only
     // takes clicks on its mark and caption.
     void click(const QString &name) const;
