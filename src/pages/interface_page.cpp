@@ -17,7 +17,7 @@ InterfacePage::InterfacePage(GatedDocument &doc, StatusArea &status, QWidget *pa
     , m_ui(std::make_unique<Ui::InterfacePage>())
 {
     m_ui->setupUi(this);
-    for (QCheckBox *box : {m_ui->programs, m_ui->folders, m_ui->Connections, m_ui->WarpCenter, m_ui->tasklist})
+    for (QCheckBox *box : autostartBoxes())
         controls::onToggled(m_doc.gate(), box, [this] { programsClick(); });
     // The field takes no typing: a click, Enter or Space leads to the line,
     // which is edited in the edit line.
