@@ -9,8 +9,13 @@
 // with \OS2\BOOT\CONFIG.<key> in place of CONFIG.SYS. The text is only shown:
 // which key starts which file is OS/2's own rule, not read from the text, so
 // a menu line is a convention ("  L - LAN configuration", "[Z] Mine"), and the
-// one added here copies the shape of the file's last one. Sources: the
-// README, "Try it from the boot menu".
+// one added here copies the shape of the file's last one. Sources (more in
+// the README, "Try it from the boot menu"): D. Casey, "Multiple Boot
+// Configurations", VOICE Newsletter 8/1998,
+// http://www.os2voice.org/VNL/past_issues/VNL0898H/vnewsf2.htm (the keys OS/2
+// keeps, ALTF1BOT.SCR read-only); D. Kuminov, "Alt-F1 – что и как?", OS/2 FAQ,
+// http://osfree.org./doku/doku.php?do=export_xhtml&id=ru%3Aos2faq%3Aos2gen%3Aos2gen.009
+// (the three files shown in order, which keys OS/2 takes).
 #pragma once
 
 #include <QDate>
