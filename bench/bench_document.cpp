@@ -6,6 +6,7 @@
 #include "workspace/document.h"
 #include "platform/dos_path.h"
 #include "platform/line_file.h"
+#include "engine/list_diff.h"
 #include "engine/search.h"
 
 #include <QCoreApplication>
@@ -96,5 +97,25 @@ int main(int argc, char *argv[])
 
     const double save = bench::medianMs(kRuns, [&] { linefile::save(drives, "C:\\CONFIG.NEW", lines); });
     printRow("save to C:\\CONFIG.NEW", save);
+
+    {
+        // Two LIBPATH lines of 1,000 items: the new one reversed (999 moves),
+        // with every tenth item replaced by a new one.
+        std::string before = "LIBPATH=.", after = "LIBPATH=.";
+        for (int i = 1; i <= 1000; ++i)
+            before += ";C:\\APPS\\PROGRAM" + std::to_string(i) + "\\DLL";
+        for (int i = 1000; i >= 1; --i)
+            after += (i % 10 == 0 ? ";D:\\NEW\\PROGRAM" : ";c:\\apps\\program") + std::to_string(i) + "\\dll";
+        std::size_t changes = 0;
+        const double items = bench::medianMs(kRuns, [&] {
+            const std::optional<listdiff::ListChanges> found = listdiff::compare(before, after);
+            changes = found->changes.size();
+            if (listdiff::describe(*found).isEmpty())
+                std::abort();
+        });
+        char note[96];
+        std::snprintf(note, sizeof note, "%.2fx the yardstick, %zu changes", items / yardstick, changes);
+        printRow("item view of two LIBPATH lines of 1,000 items", items, note);
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
 
 namespace linediff {
 namespace {
@@ -136,10 +137,54 @@ Counts count(const std::vector<Row> &rows)
     return c;
 }
 
+namespace {
+
+std::vector<ListRow> listRowsOf(const Lines &before, const Lines &after, const std::vector<Op> &ops)
+{
+    // The removed list statements by name, in file order; each added one takes
+    // the first of its name not yet taken.
+    std::unordered_map<std::string, std::vector<std::size_t>> removed;
+    std::vector<std::size_t> added;
+    for (std::size_t k = 0, i = 0, j = 0; k < ops.size(); ++k) {
+        if (ops[k] == Op::Removed) {
+            if (const auto s = listdiff::listStatement(before[i]))
+                removed[s->key].push_back(i);
+        } else if (ops[k] == Op::Added) {
+            added.push_back(j);
+        }
+        i += ops[k] != Op::Added;
+        j += ops[k] != Op::Removed;
+    }
+    std::unordered_map<std::string, std::size_t> taken;
+    std::vector<ListRow> out;
+    for (const std::size_t j : added) {
+        const auto s = listdiff::listStatement(after[j]);
+        if (!s)
+            continue;
+        const auto found = removed.find(s->key);
+        if (found == removed.end() || taken[s->key] == found->second.size())
+            continue;
+        const std::size_t i = found->second[taken[s->key]++];
+        if (auto changes = listdiff::compare(before[i], after[j]))
+            out.push_back({i + 1, j + 1, std::move(*changes)});
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<ListRow> listRows(const Lines &before, const Lines &after)
+{
+    return listRowsOf(before, after, script(before, after));
+}
+
 std::string unified(const Lines &before, const Lines &after, const std::string &beforeName,
                     const std::string &afterName, std::size_t context)
 {
     const std::vector<Op> ops = script(before, after);
+    std::string notes;
+    for (const ListRow &row : listRowsOf(before, after, ops))
+        notes += "Linje " + std::to_string(row.beforeLine) + ": " + listdiff::describeBytes(row.changes) + '\n';
     // Where each op stands in the two files.
     std::vector<std::size_t> atBefore(ops.size() + 1), atAfter(ops.size() + 1);
     for (std::size_t k = 0, i = 0, j = 0; k <= ops.size(); ++k) {
@@ -176,7 +221,7 @@ std::string unified(const Lines &before, const Lines &after, const std::string &
             break;
         }
         if (out.empty())
-            out = "--- " + beforeName + "\n+++ " + afterName + "\n";
+            out = notes + "--- " + beforeName + "\n+++ " + afterName + "\n";
         const auto range = [](std::size_t from, std::size_t to) {
             const std::size_t length = to - from;
             return std::to_string(length == 0 ? from : from + 1) + ',' + std::to_string(length);

@@ -2,6 +2,7 @@
 // one changes, adds or removes, shown as rows or as a unified diff.
 #pragma once
 
+#include "engine/list_diff.h"
 #include "platform/line_file.h"
 
 #include <cstddef>
@@ -37,9 +38,27 @@ struct Counts
 };
 [[nodiscard]] Counts count(const std::vector<Row> &rows);
 
+// A list statement (LIBPATH, SET PATH ...) that the edit changes, item by
+// item. Lines are numbered from 1 in their own file.
+struct ListRow
+{
+    std::size_t beforeLine = 0;
+    std::size_t afterLine = 0;
+    listdiff::ListChanges changes;
+};
+
+// The list statements among the lines the edit of rows() removes and adds,
+// each old one paired with the first new one of the same name after those
+// already paired (wherever in the file it went), in the order of the new
+// file. Lines that stay as they are are never listed.
+[[nodiscard]] std::vector<ListRow> listRows(const Lines &before, const Lines &after);
+
 // The differences as a unified diff ("--- name", "+++ name", "@@ ... @@"
 // hunks with `context` lines around each change), lines ended by "\n"; empty
-// when the two are equal. Lines are written as their bytes.
+// when the two are equal. Lines are written as their bytes. Before the diff,
+// where tools that apply a diff take no notice of it, one line for each of
+// listRows(): "Linje 12: LIBPATH: + C:\USR\LIB; - D:\GAMMEL", numbered in
+// the first file, as listdiff::describeBytes() writes it.
 [[nodiscard]] std::string unified(const Lines &before, const Lines &after, const std::string &beforeName,
                                   const std::string &afterName, std::size_t context = 3);
 

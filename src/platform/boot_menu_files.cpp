@@ -1,0 +1,95 @@
+// The files of OS/2's recovery menu in \OS2\BOOT, read as bytes.
+#include "platform/boot_menu_files.h"
+
+#include "platform/file_error.h"
+#include "platform/line_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace menufiles {
+namespace {
+
+const QString kRead = QStringLiteral("Kan ikke lese");
+const QString kUse = QStringLiteral("Kan ikke bruke");
+
+QString hostOf(const DriveMap &drives, const QString &dosPath)
+{
+    try {
+        return drives.resolve(dosPath);
+    } catch (const FileError &e) {
+        throw e.refusing(kRead);
+    }
+}
+
+QString tooLarge(const QString &dosPath, qint64 size)
+{
+    return QStringLiteral("%1 %2: filen er på %3 byte, men en menyfil kan ha høyst 64 KiB (%4 byte)")
+        .arg(kUse, dosPath, QString::number(size), QString::number(MaxMenuBytes));
+}
+
+} // namespace
+
+QString bootFolder(QChar drive)
+{
+    return QString(drive) + QStringLiteral(":\\OS2\\BOOT");
+}
+
+QString menuFile(QChar drive, Part part)
+{
+    const char *name = part == Part::Top ? "ALTF1TOP.SCR" : part == Part::Middle ? "ALTF1MID.SCR" : "ALTF1BOT.SCR";
+    return bootFolder(drive) + u'\\' + QLatin1String(name);
+}
+
+QString tryFile(QChar drive, char key)
+{
+    return bootFolder(drive) + QStringLiteral("\\CONFIG.") + QLatin1Char(key);
+}
+
+std::optional<QString> refusal(const QString &dosPath, const std::string &bytes)
+{
+    if (bytes.size() > MaxMenuBytes)
+        return tooLarge(dosPath, static_cast<qint64>(bytes.size()));
+    const std::size_t nul = bytes.find('\0');
+    if (nul != std::string::npos)
+        return QStringLiteral("%1 %2: byte nr. %3 er en NUL-byte, så filen er ingen tekstfil")
+            .arg(kUse, dosPath, QString::number(nul + 1));
+    return std::nullopt;
+}
+
+std::string read(const DriveMap &drives, const QString &dosPath)
+{
+    const QFileInfo info(hostOf(drives, dosPath));
+    if (!info.exists() && !info.isSymLink())
+        throw FileError(QStringLiteral("%1 finnes ikke: OS/2s Alt+F1-meny har ikke den filen her").arg(dosPath));
+    if (info.isFile() && info.size() > static_cast<qint64>(MaxMenuBytes))
+        throw FileError(tooLarge(dosPath, info.size()));
+    std::string bytes = linefile::readBytes(drives, dosPath);
+    if (const std::optional<QString> why = refusal(dosPath, bytes))
+        throw FileError(*why);
+    return bytes;
+}
+
+std::optional<std::string> readIfPresent(const DriveMap &drives, const QString &dosPath)
+{
+    const QFileInfo info(hostOf(drives, dosPath));
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    return read(drives, dosPath);
+}
+
+QStringList folderNames(const DriveMap &drives, const QString &dosFolder)
+{
+    const QFileInfo info(hostOf(drives, dosFolder));
+    if (!info.isDir())
+        throw FileError(QStringLiteral("%1 %2: %3")
+                            .arg(kRead, dosFolder,
+                                 info.exists() ? QStringLiteral("det er en fil, ikke en mappe")
+                                               : QStringLiteral("mappen finnes ikke")));
+    QDir dir(info.filePath());
+    if (!dir.isReadable())
+        throw FileError(QStringLiteral("%1 %2: mappen kan ikke leses").arg(kRead, dosFolder));
+    return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace menufiles

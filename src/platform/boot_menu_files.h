@@ -1,0 +1,46 @@
+// The files of OS/2's recovery menu (Alt+F1) in \OS2\BOOT of the boot drive:
+// their DOS paths, and reading them as bytes within the limits of a menu.
+#pragma once
+
+#include "platform/dos_path.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace menufiles {
+
+// A menu file holds at most this much: the menu is one text screen.
+inline constexpr std::size_t MaxMenuBytes = 64 * 1024;
+
+// The three files OS/2 shows, top to bottom. A try's line goes into Bottom.
+enum class Part { Top, Middle, Bottom };
+
+// "C:\OS2\BOOT"
+QString bootFolder(QChar drive);
+// "C:\OS2\BOOT\ALTF1TOP.SCR", "...\ALTF1MID.SCR", "...\ALTF1BOT.SCR"
+QString menuFile(QChar drive, Part part);
+// "C:\OS2\BOOT\CONFIG.K": the file OS/2 boots with at key K of the menu.
+QString tryFile(QChar drive, char key);
+
+// Why `bytes` are no menu file, in Norwegian, naming `dosPath`: more than
+// MaxMenuBytes, or a NUL byte. Nothing when they may be one.
+std::optional<QString> refusal(const QString &dosPath, const std::string &bytes);
+
+// The bytes of the menu file `dosPath`. Throws FileError naming it when it is
+// missing, is no plain file, cannot be read, or is refused by refusal(); a
+// file over the limit is refused before it is read.
+std::string read(const DriveMap &drives, const QString &dosPath);
+
+// read() for a file that may be missing: nothing when it is.
+std::optional<std::string> readIfPresent(const DriveMap &drives, const QString &dosPath);
+
+// The names of the entries of the folder `dosFolder`, as the host file
+// system spells them. Throws FileError naming it when it is missing or
+// cannot be read.
+QStringList folderNames(const DriveMap &drives, const QString &dosFolder);
+
+} // namespace menufiles
