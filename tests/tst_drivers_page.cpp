@@ -1,4 +1,5 @@
 // The "Drivere" page: the driver lists built from the document and what selecting an entry shows.
+#include "engine/catalogue.h"
 #include "pages/drivers_page.h"
 #include "test_support.h"
 
@@ -13,9 +14,15 @@
 
 namespace {
 
-const QStringList kBaseDrivers = {"IBM1FLPY.ADD", "IBM2FLPY.ADD", "XDFLOPPY.FLT", "OS2CDROM.DMD", "IBMIDECD.FLT",
-                                  "PRINT01.SYS", "PRINT02.SYS", "IBM1S506.ADD", "OS2SCSI.DMD", "OS2DASD.DMD",
-                                  "OPTICAL.DMD", "IBMKBD.SYS", "OS2ASPI.DMD", "TIMER0.SYS"};
+// The Warp 4 base drivers first, in their order, then those of a current installation.
+const QStringList kBaseDrivers = [] {
+    QStringList names = {"IBM1FLPY.ADD", "IBM2FLPY.ADD", "XDFLOPPY.FLT", "OS2CDROM.DMD", "IBMIDECD.FLT",
+                         "PRINT01.SYS", "PRINT02.SYS", "IBM1S506.ADD", "OS2SCSI.DMD", "OS2DASD.DMD",
+                         "OPTICAL.DMD", "IBMKBD.SYS", "OS2ASPI.DMD", "TIMER0.SYS"};
+    for (std::size_t row = 14; row < catalogue::BasedevNames.size(); ++row)
+        names << QString::fromLatin1(catalogue::BasedevNames[row]);
+    return names;
+}();
 
 QStringList availableBut(const QStringList &installed)
 {
