@@ -28,15 +28,17 @@ constexpr char kCtrlZ = '\x1A';
 // https://komh.github.io/os2books/smp/006_L1_PlatformSpecificDriv.html);
 // VIRTUALADDRESSLIMIT from IBM's OS/2 Warp Server for SMP addendum
 // (https://www.os2.kr/komh/os2books/smpadd-19970312/043_L2_VIRTUALADDRESSLIMITP.html);
-// CLOCKSCALE and the statements of later kernels (EARLYMEMINIT, PROCESSES,
-// SHELLHANDLESINC, SUPPRESSPOPUPS, RESERVEDRIVELETTER, DUMPPROCESS, TRAPDUMP,
-// REIPL, NDWTIMER, SXFAKEHWFPU, DLLBASING, VME) from EDM2's "CONFIG.SYS -
-// Commands" (http://www.edm2.com/index.php/CONFIG.SYS_-_Commands) and the
-// files of current installations. A name taken that OS/2 would not take
-// only costs a finding; a name missed costs a false alarm, so the list errs
-// on the side of taking. RESTARTOBJECTS is the bare form earlier versions of
-// this program wrote; OS/2 reads the setting as SET RESTARTOBJECTS, and the
-// bare line is shown as having no effect where the setting is edited.
+// CLOCKSCALE from EDM2's "CONFIG.SYS - Commands"
+// (http://www.edm2.com/index.php/CONFIG.SYS_-_Commands); the statements of
+// later kernels (EARLYMEMINIT, PROCESSES, SHELLHANDLESINC, SUPPRESSPOPUPS,
+// RESERVEDRIVELETTER, DUMPPROCESS, TRAPDUMP, REIPL, NDWTIMER, SXFAKEHWFPU,
+// DLLBASING, VME, I13PAGES) as the files of current installations and the
+// same pages name them. Where no source at hand settles a name, taking it is
+// the conservative reading: a name taken wrongly costs a finding missed, a
+// name missed costs a false alarm. RESTARTOBJECTS is the bare form earlier
+// versions of this program wrote; OS/2 reads the setting as SET
+// RESTARTOBJECTS, and the bare line is shown as having no effect where the
+// setting is edited.
 constexpr std::array<std::string_view, 54> kStatements = {
     "AUTOFAIL",         "BASEDEV",          "BREAK",        "BUFFERS",          "CACHE",
     "CALL",             "CLOCKSCALE",       "CODEPAGE",     "COUNTRY",          "DEVICE",
