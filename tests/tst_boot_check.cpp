@@ -2,6 +2,7 @@
 // name, looked for as OS/2 looks for them, on small drive trees in a
 // temporary folder.
 #include "engine/boot_check.h"
+#include "engine/statement_check.h"
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
@@ -145,6 +146,7 @@ private slots:
         QTest::newRow("BASEDEV on C: only") << QByteArray("BASEDEV=ONLYC.ADD") << "Linje 2: BASEDEV=ONLYC.ADD – finner ikke ONLYC.ADD";
         QTest::newRow("BASEDEV with a path") << QByteArray("BASEDEV=E:\\OS2\\BOOT\\IBMKBD.SYS") << "Linje 2: BASEDEV=E:\\OS2\\BOOT\\IBMKBD.SYS – ikke sjekket: BASEDEV tar bare et filnavn";
         QTest::newRow("BASEDEV OS2DASD.DMD") << QByteArray("BASEDEV=OS2DASD.DMD") << "Linje 2: BASEDEV=OS2DASD.DMD – stopper oppstarten: finner ikke OS2DASD.DMD";
+        QTest::newRow("basedev os2dasd.dmd, small") << QByteArray("basedev=os2dasd.dmd") << "Linje 2: basedev=os2dasd.dmd – stopper oppstarten: finner ikke os2dasd.dmd";
         QTest::newRow("DEVICE without a path: root") << QByteArray("DEVICE=TESTCFG.SYS") << none;
         QTest::newRow("DEVICE relative: from the root") << QByteArray("DEVICE=SUB\\SUB.SYS") << none;
         QTest::newRow("DEVICE from the boot root") << QByteArray("DEVICE=\\OS2\\BOOT\\IBMKBD.SYS") << none;
@@ -169,6 +171,8 @@ private slots:
         QTest::newRow("SYSTEM_INI") << QByteArray("SET SYSTEM_INI=OS2SYS.INI") << "Linje 2: SET SYSTEM_INI=OS2SYS.INI – finner ikke OS2SYS.INI";
         QTest::newRow("PATH: relative skipped, missing a warning") << QByteArray("SET PATH=.;OS2;E:\\OS2;\\GONE") << "Linje 2: SET PATH=.;OS2;E:\\OS2;\\GONE – advarsel: finner ikke mappen \\GONE";
         QTest::newRow("DPATH") << QByteArray("SET DPATH=C:\\GONE") << "Linje 2: SET DPATH=C:\\GONE – advarsel: finner ikke mappen C:\\GONE";
+        QTest::newRow("PATH: a folder twice") << QByteArray("SET PATH=E:\\OS2;e:\\os2\\;E:\\OS2\\MDOS;E:\\OS2") << "Linje 2: SET PATH=E:\\OS2;e:\\os2\\;E:\\OS2\\MDOS;E:\\OS2 – advarsel: mappen e:\\os2\\ står to ganger";
+        QTest::newRow("DPATH: a root twice, a drive alone once") << QByteArray("SET DPATH=E:;E:\\;E:\\") << "Linje 2: SET DPATH=E:;E:\\;E:\\ – advarsel: mappen E:\\ står to ganger";
         QTest::newRow("other SET") << QByteArray("SET HELP=C:\\NOPE") << none;
     }
     void searchRules()
@@ -195,6 +199,8 @@ private slots:
         QTest::newRow("none named") << QByteArray("LIBPATH=E:\\OS2;E:\\GONE") << QStringList{"advarsel: finner ikke mappen E:\\GONE", "stopper oppstarten: finner ikke mappen \\OS2\\DLL"};
         QTest::newRow("one found is enough") << QByteArray("LIBPATH=A:\\OS2\\DLL;E:\\OS2\\DLL\\") << QStringList{"advarsel: finner ikke mappen A:\\OS2\\DLL"};
         QTest::newRow("unmapped: not known") << QByteArray("LIBPATH=Q:\\OS2\\DLL") << QStringList{"ikke sjekket: stasjonen til mappen Q:\\OS2\\DLL er ikke koblet til noen mappe"};
+        QTest::newRow("unmapped, and missing elsewhere: a warning") << QByteArray("LIBPATH=Q:\\OS2\\DLL;A:\\OS2\\DLL") << QStringList{"ikke sjekket: stasjonen til mappen Q:\\OS2\\DLL er ikke koblet til noen mappe", "advarsel: finner ikke mappen A:\\OS2\\DLL"};
+        QTest::newRow("a folder twice") << QByteArray("LIBPATH=.;E:\\OS2\\DLL;C:\\OS2\\DLL;e:\\os2\\dll\\;.") << QStringList{"advarsel: mappen e:\\os2\\dll\\ står to ganger", "advarsel: mappen . står to ganger"};
     }
     void libPath()
     {
@@ -329,23 +335,123 @@ private slots:
         QVERIFY(!report.failed());
     }
 
+    // The statements OS/2 knows and the values it takes, each rule with a
+    // line it refuses and one it takes. Neither kind of finding stops the
+    // boot: OS/2 shows the line and goes on.
+    void statementRules_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("finding");
+        const QString none;
+        QTest::newRow("BASDEV") << QByteArray("BASDEV=IBMKBD.SYS") << "OS/2 kjenner ikke setningen BASDEV";
+        QTest::newRow("DEVCE, small") << QByteArray("devce=E:\\TESTCFG.SYS") << "OS/2 kjenner ikke setningen devce";
+        QTest::newRow("SETPATH") << QByteArray("SETPATH=E:\\OS2") << "OS/2 kjenner ikke setningen SETPATH";
+        QTest::newRow("a word alone") << QByteArray("  PAUSEONERRORS") << "OS/2 kjenner ikke setningen PAUSEONERRORS";
+        QTest::newRow("no word before =") << QByteArray(" =YES") << "OS/2 kjenner ikke setningen";
+        QTest::newRow("known, with blanks around =") << QByteArray("\tPROTECTONLY = NO") << none;
+        QTest::newRow("later kernels") << QByteArray("SUPPRESSPOPUPS=C") << none;
+        QTest::newRow("LVM") << QByteArray("reservedriveletter=R") << none;
+        QTest::newRow("DOS support") << QByteArray("LASTDRIVE=Z") << none;
+        QTest::newRow("SET of anything") << QByteArray("SET RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY") << none;
+        QTest::newRow("the bare form earlier versions wrote") << QByteArray("RESTARTOBJECTS=YES") << none;
+        QTest::newRow("REM of anything") << QByteArray("REM BASDEV=X") << none;
+        QTest::newRow("Ctrl-Z and blanks") << QByteArray(" \x1A\x1A ") << none;
+        QTest::newRow("REM and Ctrl-Z") << QByteArray("REM\x1A") << none;
+        QTest::newRow("THREADS too many") << QByteArray("THREADS=4096") << "OS/2 godtar ikke verdien 4096 (et helt tall, høyst 4095)";
+        QTest::newRow("THREADS most") << QByteArray("THREADS=4095") << none;
+        QTest::newRow("THREADS no number") << QByteArray("THREADS=1024K") << "OS/2 godtar ikke verdien 1024K (et helt tall, høyst 4095)";
+        QTest::newRow("THREADS empty") << QByteArray("THREADS=") << "OS/2 godtar ikke en tom verdi (et helt tall, høyst 4095)";
+        QTest::newRow("MAXWAIT 0") << QByteArray("MAXWAIT=0") << "OS/2 godtar ikke verdien 0 (et helt antall sekunder, minst 1)";
+        QTest::newRow("MAXWAIT 1") << QByteArray("maxwait = 1") << none;
+        QTest::newRow("TIMESLICE under 32") << QByteArray("TIMESLICE=31,248") << "OS/2 godtar ikke verdien 31,248 (minst 32, og en andre verdi minst like stor og under 65536)";
+        QTest::newRow("TIMESLICE max under min") << QByteArray("TIMESLICE=64,32") << "OS/2 godtar ikke verdien 64,32 (minst 32, og en andre verdi minst like stor og under 65536)";
+        QTest::newRow("TIMESLICE max 65536") << QByteArray("TIMESLICE=32,65536") << "OS/2 godtar ikke verdien 32,65536 (minst 32, og en andre verdi minst like stor og under 65536)";
+        QTest::newRow("TIMESLICE widest") << QByteArray("TIMESLICE=32,65535") << none;
+        QTest::newRow("TIMESLICE one number") << QByteArray("TIMESLICE=32") << none;
+        QTest::newRow("PRIORITY other word") << QByteArray("PRIORITY=FAST") << "OS/2 godtar ikke verdien FAST (ABSOLUTE eller DYNAMIC)";
+        QTest::newRow("PRIORITY small") << QByteArray("priority=absolute") << none;
+        QTest::newRow("VIRTUALADDRESSLIMIT 511") << QByteArray("VIRTUALADDRESSLIMIT=511") << "OS/2 godtar ikke verdien 511 (et helt tall fra 512 til 3072)";
+        QTest::newRow("VIRTUALADDRESSLIMIT 3073") << QByteArray("VIRTUALADDRESSLIMIT=3073") << "OS/2 godtar ikke verdien 3073 (et helt tall fra 512 til 3072)";
+        QTest::newRow("VIRTUALADDRESSLIMIT 512") << QByteArray("VIRTUALADDRESSLIMIT=512") << none;
+        QTest::newRow("VIRTUALADDRESSLIMIT 3072") << QByteArray("VIRTUALADDRESSLIMIT=3072") << none;
+        QTest::newRow("CLOCKSCALE 3") << QByteArray("CLOCKSCALE=3") << "OS/2 godtar ikke verdien 3 (1, 2 eller 4)";
+        QTest::newRow("CLOCKSCALE 4") << QByteArray("CLOCKSCALE=4") << none;
+        QTest::newRow("BUFFERS 101") << QByteArray("BUFFERS=101") << "OS/2 godtar ikke verdien 101 (et helt tall fra 1 til 100)";
+        QTest::newRow("BUFFERS 0") << QByteArray("BUFFERS=0") << "OS/2 godtar ikke verdien 0 (et helt tall fra 1 til 100)";
+        QTest::newRow("BUFFERS 100") << QByteArray("BUFFERS=100") << none;
+        QTest::newRow("BREAK YES") << QByteArray("BREAK=YES") << "OS/2 godtar ikke verdien YES (ON eller OFF)";
+        QTest::newRow("BREAK off") << QByteArray("break=off") << none;
+        QTest::newRow("AUTOFAIL 1") << QByteArray("AUTOFAIL=1") << "OS/2 godtar ikke verdien 1 (YES eller NO)";
+        QTest::newRow("AUTOFAIL YES") << QByteArray("AUTOFAIL=YES") << none;
+    }
+    void statementRules()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, finding);
+        Drives d;
+        addSystem(d);
+        const Lines lines = linesOf({"LIBPATH=E:\\OS2\\DLL", line});
+        const bootcheck::Report report = bootcheck::checkDocument(lines, d.map, u'E');
+        QCOMPARE(describe(lines, report).join(u'|').section(QStringLiteral(" – "), 1), finding);
+        QVERIFY(!report.stopsBoot());
+        QCOMPARE(report.failed(), !finding.isEmpty());
+    }
+
+    // PSD= takes a file name only, looked for where base drivers are; of
+    // several the first found is the one OS/2 uses.
+    void platformDrivers_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QStringList>("findings");
+        QTest::newRow("in \\OS2\\BOOT") << QByteArrayList{"PSD=ACPI.PSD /VW"} << QStringList{};
+        QTest::newRow("in the root, small") << QByteArrayList{"psd=rootpsd.psd"} << QStringList{};
+        QTest::newRow("in \\OS2") << QByteArrayList{"PSD=OS2PSD.PSD"} << QStringList{};
+        QTest::newRow("missing") << QByteArrayList{"PSD=GONE.PSD"} << QStringList{"finner ikke GONE.PSD"};
+        QTest::newRow("with a path") << QByteArrayList{"PSD=E:\\OS2\\BOOT\\ACPI.PSD"} << QStringList{"ikke sjekket: PSD tar bare et filnavn"};
+        QTest::newRow("a later one missing") << QByteArrayList{"PSD=ACPI.PSD", "PSD=GONE.PSD"} << QStringList{"advarsel: finner ikke GONE.PSD"};
+        QTest::newRow("both missing") << QByteArrayList{"PSD=GONE.PSD", "PSD=OTHER.PSD"} << QStringList{"finner ikke GONE.PSD", "finner ikke OTHER.PSD"};
+        QTest::newRow("a path, then missing") << QByteArrayList{"PSD=E:\\ACPI.PSD", "PSD=GONE.PSD"} << QStringList{"ikke sjekket: PSD tar bare et filnavn", "finner ikke GONE.PSD"};
+    }
+    void platformDrivers()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QStringList, findings);
+        Drives d;
+        d.add('E', "OS2/DLL/");
+        d.add('E', "OS2/BOOT/ACPI.PSD");
+        d.add('E', "ROOTPSD.PSD");
+        d.add('E', "OS2/OS2PSD.PSD");
+        d.add('C', "OS2/BOOT/GONE.PSD");
+        const Lines file = linesOf(QList<QByteArray>{"LIBPATH=E:\\OS2\\DLL"} + lines);
+        QStringList found;
+        for (const QString &f : describe(file, bootcheck::checkDocument(file, d.map, u'E')))
+            found << f.section(QStringLiteral(" – "), 1);
+        QCOMPARE(found, findings);
+    }
+
     // A real CONFIG.SYS with every file it names in place gives no finding,
     // booted from C: and, with its drive letters changed, from another drive.
+    // The eComStation file names C:\EMX\BIN twice in its PATH.
     void realWorld_data()
     {
         QTest::addColumn<QString>("fixture");
         QTest::addColumn<char>("boot");
         QTest::addColumn<int>("named");
-        QTest::newRow("eComStation from C:") << "ecs-thinkpad.config.sys" << 'C' << 171;
-        QTest::newRow("eComStation from E:") << "ecs-thinkpad.config.sys" << 'E' << 171;
-        QTest::newRow("boot medium from C:") << "vbox-cid.config.sys" << 'C' << 52;
-        QTest::newRow("boot medium from A:") << "vbox-cid.config.sys" << 'A' << 52;
+        QTest::addColumn<QStringList>("remaining");
+        const QStringList emx = {"advarsel: mappen C:\\EMX\\BIN står to ganger"};
+        QTest::newRow("eComStation from C:") << "ecs-thinkpad.config.sys" << 'C' << 171 << emx;
+        QTest::newRow("eComStation from E:") << "ecs-thinkpad.config.sys" << 'E' << 171 << QStringList{QString(emx[0]).replace("C:", "E:")};
+        QTest::newRow("boot medium from C:") << "vbox-cid.config.sys" << 'C' << 52 << QStringList{};
+        QTest::newRow("boot medium from A:") << "vbox-cid.config.sys" << 'A' << 52 << QStringList{};
+        QTest::newRow("ArcaOS in VirtualBox") << "arcaos-vbox.config.sys" << 'C' << 79 << QStringList{};
+        QTest::newRow("ArcaOS in VirtualBox from D:") << "arcaos-vbox.config.sys" << 'D' << 79 << QStringList{};
     }
     void realWorld()
     {
         QFETCH(QString, fixture);
         QFETCH(char, boot);
         QFETCH(int, named);
+        QFETCH(QStringList, remaining);
         QFile file(QStringLiteral(OS2SETUP_TEST_DATA "/") + fixture);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QByteArray bytes = file.readAll();
@@ -354,20 +460,80 @@ private slots:
         const Lines lines = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         Drives d;
         d.map.setDrive(u'S', d.dir.filePath("C")); // the installation CD
+        d.map.setDrive(u'D', d.dir.filePath("E"));
         d.map.setDrive(u'C', boot == 'C' ? d.dir.filePath("C") : QString());
-        // Each missing name put where an installation keeps it: base drivers
-        // in \OS2\BOOT, other names without a path in the root.
+        // Each missing name put where an installation keeps it: base and
+        // platform drivers in \OS2\BOOT, other names without a path in the root.
         const bootcheck::Report empty = bootcheck::checkDocument(lines, d.map, QChar::fromLatin1(boot));
         QCOMPARE(empty.checked, named);
         for (const bootcheck::Finding &f : empty.findings) {
             QVERIFY(f.kind != Kind::Unchecked && f.line != NoLine);
+            QCOMPARE(f.reason == bootcheck::Reason::NotFound, f.reason != bootcheck::Reason::Doubled);
+            if (f.reason != bootcheck::Reason::NotFound)
+                continue;
             QByteArray name = text8::fromDisplay(f.what).value().c_str();
-            const bool driver = lines[f.line].starts_with("BASEDEV=");
+            const bool driver = lines[f.line].starts_with("BASEDEV=") || lines[f.line].starts_with("PSD=");
             if (name.size() < 2 || name.at(1) != ':')
                 name = QByteArray(1, boot) + (driver ? ":\\OS2\\BOOT\\" : name.startsWith('\\') ? ":" : ":\\") + name;
-            d.add(name.at(0) == 'S' ? 'C' : name.at(0), name.mid(3).replace('\\', '/') + (f.folder ? "/" : ""));
+            const char drive = name.at(0) == 'S' ? 'C' : name.at(0) == 'D' ? 'E' : name.at(0);
+            d.add(drive, name.mid(3).replace('\\', '/') + (f.folder ? "/" : ""));
         }
-        QCOMPARE(describe(lines, bootcheck::checkDocument(lines, d.map, QChar::fromLatin1(boot))), QStringList());
+        QStringList found;
+        for (const QString &f : describe(lines, bootcheck::checkDocument(lines, d.map, QChar::fromLatin1(boot))))
+            found << f.section(QStringLiteral(" – "), 1);
+        QCOMPARE(found, remaining);
+    }
+
+    // The ArcaOS example drive: --check of it finds everything where an
+    // ArcaOS installation keeps it, ACPI.PSD in \OS2\BOOT.
+    void currentInstallation()
+    {
+        DriveMap drives;
+        drives.setDrive(u'C', QStringLiteral(OS2SETUP_EXAMPLES "/arcaos-c"));
+        const Lines lines = linefile::load(drives, QStringLiteral("C:\\CONFIG.SYS"), MaxDocumentLines);
+        QVERIFY(QFile::exists(QStringLiteral(OS2SETUP_EXAMPLES "/arcaos-c/OS2/BOOT/ACPI.PSD")));
+        QVERIFY(!QFile::exists(QStringLiteral(OS2SETUP_EXAMPLES "/arcaos-c/ACPI.PSD")));
+        const bootcheck::Report report = bootcheck::checkDocument(lines, drives, u'C');
+        QCOMPARE(describe(lines, report), QStringList());
+        QVERIFY(report.checked > 100);
+    }
+
+    // A one-character slip in any statement word of a current file is found:
+    // every letter of every active line's word left out in turn.
+    void typos_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("ArcaOS example drive") << QStringLiteral(OS2SETUP_EXAMPLES "/arcaos-c/CONFIG.SYS");
+        QTest::newRow("ArcaOS in VirtualBox") << QStringLiteral(OS2SETUP_TEST_DATA "/arcaos-vbox.config.sys");
+        QTest::newRow("eComStation") << QStringLiteral(OS2SETUP_TEST_DATA "/ecs-thinkpad.config.sys");
+    }
+    void typos()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        Lines lines = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        std::vector<bootcheck::Finding> findings;
+        bootcheck::checkStatements(lines, findings);
+        QCOMPARE(findings.size(), std::size_t(0));
+        int tried = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string line = lines[i];
+            const std::string_view word = bootcheck::statementWord(line);
+            const std::size_t at = word.empty() ? 0 : static_cast<std::size_t>(word.data() - line.data());
+            for (std::size_t k = 0; k < word.size(); ++k) {
+                lines[i] = line.substr(0, at + k) + line.substr(at + k + 1);
+                findings.clear();
+                bootcheck::checkStatements(lines, findings);
+                QVERIFY2(findings.size() == 1 && findings[0].line == i
+                             && findings[0].reason == bootcheck::Reason::UnknownStatement,
+                         lines[i].c_str());
+                ++tried;
+            }
+            lines[i] = line;
+        }
+        QVERIFY(tried > 200);
     }
 };
 

@@ -2,8 +2,10 @@
 #include "engine/catalogue.h"
 #include "platform/text8.h"
 
+#include <QFile>
 #include <QtTest>
 
+#include <numeric>
 #include <set>
 #include <string>
 
@@ -44,6 +46,10 @@ private slots:
     void basedevNote();
     void deviceNote_data();
     void deviceNote();
+    void fileNote_data();
+    void fileNote();
+    void currentInstallation_data();
+    void currentInstallation();
 };
 
 void TestCatalogue::tables()
@@ -58,7 +64,9 @@ void TestCatalogue::tables()
         QVERIFY(flag == 0 || flag == 1);
         required += flag;
     }
-    QCOMPARE(required, 7);
+    // Seven of the Warp 4 rows, and LVM of today's.
+    QCOMPARE(required, 8);
+    QCOMPARE(std::accumulate(BasedevRequired.begin(), BasedevRequired.begin() + 14, 0), 7);
 
     // A repeated name would hide the later row from the lookups.
     QVERIFY(namesUniqueUpper(BasedevNames));
@@ -92,7 +100,13 @@ void TestCatalogue::basedevNote_data()
     QTest::newRow("full 50 with å")
         << QByteArray("OS2SCSI.DMD")
         << QStringLiteral("Styreprogram til SCSI scannere, båndstasjoner etc.") << 9 << false;
-    QTest::newRow("last row") << QByteArray("TIMER0.SYS") << QStringLiteral("Timer") << 14 << true;
+    QTest::newRow("last Warp 4 row") << QByteArray("TIMER0.SYS") << QStringLiteral("Timer") << 14 << true;
+    QTest::newRow("first current row")
+        << QByteArray("DANIS506.ADD") << QStringLiteral("IDE- og SATA-disker (avløser IBM1S506.ADD)") << 15 << false;
+    QTest::newRow("current, required")
+        << QByteArray("OS2LVM.DMD") << QStringLiteral("Logiske volumer (LVM): stasjonsbokstavene") << 19 << true;
+    QTest::newRow("last row") << QByteArray("IBMATAPI.FLT") << QStringLiteral("ATAPI CD-ROM (IBMs eldre filter)") << 31 << false;
+    QTest::newRow("current, lower case") << QByteArray("os2ahci.add") << QString() << 0 << false;
 
     // Exact comparison: case, blanks and parameters all count.
     QTest::newRow("lower case") << QByteArray("ibmkbd.sys") << QString() << 0 << false;
@@ -139,11 +153,15 @@ void TestCatalogue::deviceNote_data()
         << QStringLiteral("Støtte for mus (trenger POINTDD.SYS for å virke skikkelig)");
     QTest::newRow("odd spacing") << QByteArray("LOG.SYS")
         << QStringLiteral("Systemfeil logging ( RUN=LOGDAEM.EXE må være med i CONFIG.SYS");
-    QTest::newRow("last row") << QByteArray("EXTDSKDD.SYS")
+    QTest::newRow("last Warp 4 row") << QByteArray("EXTDSKDD.SYS")
                               << QStringLiteral("Tildeler en stasjonsbokstav til en diskettstasjon");
+    QTest::newRow("current, any case") << QByteArray("Uniaud32.sys")
+                                       << QStringLiteral("Lyd: UNIAUD, lyddriveren for de fleste lydkort");
+    QTest::newRow("last row") << QByteArray("ANSI.SYS") << QStringLiteral("ANSI-skjermkoder i DOS-økter");
 
-    // A row without description and a miss look the same.
-    QTest::newRow("no description") << QByteArray("PROTMAN.OS2") << QString();
+    // A Warp 4 row without a description of its own gets the one added for it.
+    QTest::newRow("first without") << QByteArray("PROTMAN.OS2") << QStringLiteral("Nettverk: protokollbehandler (MPTS)");
+    QTest::newRow("last without, small") << QByteArray("vnetapi.os2") << QStringLiteral("Nettverk: LAN-tjenester i DOS-økter");
     QTest::newRow("unknown") << QByteArray("NOSUCH.SYS") << QString();
     QTest::newRow("trailing blank") << QByteArray("VEMM.SYS ") << QString();
     QTest::newRow("with parameter") << QByteArray("VEMM.SYS /NOEMS") << QString();
@@ -157,6 +175,74 @@ void TestCatalogue::deviceNote()
     QFETCH(QByteArray, name);
     QFETCH(QString, note);
     QCOMPARE(catalogue::DeviceNote(view(name)), note);
+}
+
+void TestCatalogue::fileNote_data()
+{
+    QTest::addColumn<bool>("psd");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("required");
+    QTest::newRow("ACPI.PSD") << true << QByteArray("ACPI.PSD") << QStringLiteral("ACPI: avbrudd, flere prosessorer og strømstyring") << true;
+    QTest::newRow("os2apic.psd") << true << QByteArray("os2apic.psd") << QStringLiteral("Flere prosessorer (APIC), den eldre PSD-en") << false;
+    QTest::newRow("a file system is no PSD") << true << QByteArray("JFS.IFS") << QString() << false;
+    QTest::newRow("jfs.ifs") << false << QByteArray("jfs.ifs") << QStringLiteral("JFS-filsystemet, der ArcaOS installeres") << true;
+    QTest::newRow("FAT32.IFS") << false << QByteArray("FAT32.IFS") << QStringLiteral("FAT32-stasjoner") << false;
+    QTest::newRow("the LAN requester") << false << QByteArray("NETWKSTA.200") << QStringLiteral("Nettstasjoner for LAN-klienten (IBM Peer)") << false;
+    QTest::newRow("with a parameter") << false << QByteArray("CDFS.IFS /Q") << QString() << false;
+    QTest::newRow("unknown") << false << QByteArray("EXT2.IFS") << QString() << false;
+}
+
+void TestCatalogue::fileNote()
+{
+    QFETCH(bool, psd);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, note);
+    QFETCH(bool, required);
+    const catalogue::FileInfo info = psd ? catalogue::PsdNote(view(name)) : catalogue::IfsNote(view(name));
+    QCOMPARE(info.note, note);
+    QCOMPARE(info.required, required);
+}
+
+// Every driver, platform driver and file system that a current ArcaOS
+// CONFIG.SYS loads has a description.
+void TestCatalogue::currentInstallation_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("ArcaOS example drive") << QStringLiteral(OS2SETUP_EXAMPLES "/arcaos-c/CONFIG.SYS");
+    QTest::newRow("ArcaOS in VirtualBox") << QStringLiteral(OS2SETUP_TEST_DATA "/arcaos-vbox.config.sys");
+}
+
+void TestCatalogue::currentInstallation()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    int drivers = 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QByteArray statement = line.trimmed();
+        const qsizetype equals = statement.indexOf('=');
+        if (equals < 0)
+            continue;
+        const QByteArray key = statement.left(equals).toUpper();
+        const QByteArray value = statement.mid(equals + 1);
+        const QByteArray path = value.split(' ').front();
+        const QByteArray name = path.mid(path.lastIndexOf('\\') + 1);
+        QString note;
+        if (key == "BASEDEV")
+            note = catalogue::BasedevNote(view(name)).note;
+        else if (key == "DEVICE")
+            note = catalogue::DeviceNote(view(name));
+        else if (key == "PSD")
+            note = catalogue::PsdNote(view(name)).note;
+        else if (key == "IFS")
+            note = catalogue::IfsNote(view(name)).note;
+        else
+            continue;
+        QVERIFY2(!note.isEmpty(), statement.constData());
+        ++drivers;
+    }
+    QVERIFY(drivers > 30);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

@@ -258,6 +258,17 @@ private slots:
         QTest::newRow("the country file removed") << "OS2/SYSTEM/COUNTRY.SYS" << "" << QStringList{} << 1
                                                   << "Linje 40: COUNTRY=047,C:\\OS2\\SYSTEM\\COUNTRY.SYS – stopper oppstarten: finner ikke C:\\OS2\\SYSTEM\\COUNTRY.SYS\n"
                                                      + counts.arg("1", "0", "0 advarsler", "0", "C") << "";
+        QTest::newRow("a statement misspelt") << "" << "BASDEV=IBMKBD.SYS" << QStringList{} << 1
+                                              << "Linje 129: BASDEV=IBMKBD.SYS – OS/2 kjenner ikke setningen BASDEV\n"
+                                                 + counts.arg("0", "1", "0 advarsler", "0", "C") << "";
+        QTest::newRow("a value OS/2 does not take") << "" << "THREADS=5000" << QStringList{} << 1
+                                                    << "Linje 129: THREADS=5000 – OS/2 godtar ikke verdien 5000 (et helt tall, høyst 4095)\n"
+                                                       + counts.arg("0", "1", "0 advarsler", "0", "C") << "";
+        QTest::newRow("a folder twice") << "" << "SET PATH=C:\\OS2;C:\\OS2\\" << QStringList{} << 0
+                                        << "Linje 129: SET PATH=C:\\OS2;C:\\OS2\\ – advarsel: mappen C:\\OS2\\ står to ganger\n"
+                                           + counts.arg("0", "0", "1 advarsel", "0", "C").replace("98 navn", "100 navn") << "";
+        QTest::newRow("the ArcaOS drive") << "" << "" << QStringList{"--drive", "C=" OS2SETUP_EXAMPLES "/arcaos-c"} << 0
+                                          << counts.arg("0", "0", "0 advarsler", "0", "C").replace("98 navn", "102 navn") << "";
         QTest::newRow("only a warning") << "OS2/BITMAP/" << "" << QStringList{} << 0
                                         << "Linje 16: SET DPATH=C:\\OS2;C:\\OS2\\SYSTEM;C:\\MPTN;C:\\TCPIP\\BIN;C:\\IBMLAN;C:\\IBMCOM;C:\\OS2\\MDOS\\WINOS2;C:\\OS2\\INSTALL;C:\\;C:\\OS2\\BITMAP;C:\\OS2\\MDOS;C:\\OS2\\APPS;C:\\MMOS2; – advarsel: finner ikke mappen C:\\OS2\\BITMAP\n"
                                            + counts.arg("0", "0", "1 advarsel", "0", "C") << "";

@@ -1,4 +1,5 @@
 // The "Drivere" page: the driver lists built from the document and what selecting an entry shows.
+#include "engine/catalogue.h"
 #include "pages/drivers_page.h"
 #include "test_support.h"
 
@@ -13,9 +14,15 @@
 
 namespace {
 
-const QStringList kBaseDrivers = {"IBM1FLPY.ADD", "IBM2FLPY.ADD", "XDFLOPPY.FLT", "OS2CDROM.DMD", "IBMIDECD.FLT",
-                                  "PRINT01.SYS", "PRINT02.SYS", "IBM1S506.ADD", "OS2SCSI.DMD", "OS2DASD.DMD",
-                                  "OPTICAL.DMD", "IBMKBD.SYS", "OS2ASPI.DMD", "TIMER0.SYS"};
+// The Warp 4 base drivers first, in their order, then those of a current installation.
+const QStringList kBaseDrivers = [] {
+    QStringList names = {"IBM1FLPY.ADD", "IBM2FLPY.ADD", "XDFLOPPY.FLT", "OS2CDROM.DMD", "IBMIDECD.FLT",
+                         "PRINT01.SYS", "PRINT02.SYS", "IBM1S506.ADD", "OS2SCSI.DMD", "OS2DASD.DMD",
+                         "OPTICAL.DMD", "IBMKBD.SYS", "OS2ASPI.DMD", "TIMER0.SYS"};
+    for (std::size_t row = 14; row < catalogue::BasedevNames.size(); ++row)
+        names << QString::fromLatin1(catalogue::BasedevNames[row]);
+    return names;
+}();
 
 QStringList availableBut(const QStringList &installed)
 {
@@ -104,7 +111,7 @@ private slots:
         const QString notIn = QStringLiteral("ikke i C:\\CONFIG.SYS");
         QTest::newRow("device") << "devicelist" << 1 << 1 << QStringList{kDoc[6], "Linje nr. 7", "EMM, Expanded Memory Manager for DOS", "", "6"} << false;
         QTest::newRow("device in small letters") << "devicelist" << 4 << 4 << QStringList{kDoc[16], "Linje nr. 17", "TCP/IP støtte i DOS", "", "16"} << true;
-        QTest::newRow("device without description") << "devicelist" << 3 << 1 << QStringList{kDoc[14], "Linje nr. 15", "", "", "14"} << false;
+        QTest::newRow("device with an added description") << "devicelist" << 3 << 1 << QStringList{kDoc[14], "Linje nr. 15", "Nettverk: protokollbehandler (MPTS)", "", "14"} << false;
         QTest::newRow("required") << "basedevlist" << 1 << 4 << QStringList{kDoc[11], "Linje nr. 12", "Timer", "Nødvendig", "11"} << false;
         QTest::newRow("with parameters") << "basedevlist" << 2 << 1 << QStringList{kDoc[4], "Linje nr. 5", "", "", "4"} << true;
         QTest::newRow("not required") << "basedevlist" << 4 << 1 << QStringList{kDoc[13], "Linje nr. 14", "Støtte for PS/2 diskettstasjon", "", "13"} << true;
@@ -220,7 +227,9 @@ private slots:
         QCOMPARE(installedAt, baseAt);
         QCOMPARE(p.entries("basedevlist").mid(12), (QStringList{"DANIS506.ADD /!BIOS", "IBM1FLPY.ADD", "USBMSD.ADD /REMOVABLES:8 /FLOPPIES:1",
                                                                 "DANIATAP.FLT", "OS2DASD.DMD", "OS2LVM.DMD"}));
-        QCOMPARE(p.entries("basedevlist2"), availableBut({"IBMKBD.SYS", "TIMER0.SYS", "PRINT01.SYS", "IBM1FLPY.ADD", "OS2DASD.DMD"}));
+        QCOMPARE(p.entries("basedevlist2"), availableBut({"IBMKBD.SYS", "TIMER0.SYS", "PRINT01.SYS", "IBM1FLPY.ADD", "OS2DASD.DMD",
+                                                             "CHKDSK.SYS", "USBUHCD.SYS", "USBEHCD.SYS", "USBD.SYS",
+                                                             "USBHID.SYS", "DANIATAP.FLT", "OS2LVM.DMD"}));
     }
 };
 

@@ -64,6 +64,10 @@ private slots:
         QTest::newRow("8-bit name") << "BASEDEV=blå.sys" << boot + "blå.sys eksisterer";
         QTest::newRow("folder in OS2\\BOOT") << "BASEDEV=SUBDIR.SYS" << kNoDriver;
         QTest::newRow("missing driver") << "BASEDEV=OS2SCSI.DMD" << kNoDriver;
+        QTest::newRow("PSD in OS2\\BOOT") << "PSD=ACPI.PSD /VW" << boot + "ACPI.PSD eksisterer";
+        QTest::newRow("REM psd, small") << "REM PSD=acpi.psd" << boot + "acpi.psd eksisterer";
+        QTest::newRow("PSD missing") << "PSD=OS2APIC.PSD" << kNoDriver;
+        QTest::newRow("XPSD= is no PSD") << "SET XPSD=ACPI.PSD" << kOld;
         QTest::newRow("driver with its path") << "BASEDEV=C:\\OS2\\BOOT\\COM.SYS" << boot + "COM.SYS eksisterer";
         QTest::newRow("a driver path is tried as a driver only") << "BASEDEV=C:\\OS2\\COM.SYS" << kNoDriver;
         QTest::newRow("path with parameters") << "DEVICE=C:\\OS2\\BOOT\\COM.SYS COM1(3F8,4)" << boot + "COM.SYS eksisterer";
@@ -90,7 +94,7 @@ private slots:
         cwd.write("1:/LOCAL.SYS", "x");
         cwd.write("DIRDRV.SYS/X", "x");
         TestDrive c;
-        for (const QString name : {"IBMKBD.SYS", "IBM1S506.ADD", "COM.SYS", "DIRDRV.SYS", "BLÅ.SYS", "SUBDIR.SYS/X"})
+        for (const QString name : {"IBMKBD.SYS", "IBM1S506.ADD", "COM.SYS", "DIRDRV.SYS", "BLÅ.SYS", "SUBDIR.SYS/X", "ACPI.PSD"})
             c.write("OS2/BOOT/" + name, "x");
         c.write("ROOTDRV.ADD", "x");
         c.write("OS2/OS2DRV.ADD", "x");

@@ -1,6 +1,7 @@
 // Checks the seven settings pages as built from their .ui files: every control's
 // name, class, container, place and caption, the radio items, the scroll-bar
 // ranges, the fonts and the states the controls start in.
+#include "engine/catalogue.h"
 #include "test_support.h"
 #include "workspace/text8_memo.h"
 
@@ -414,7 +415,7 @@ void TestPageLayout::initialStates()
     QCOMPARE(lists.size(), 7);
     for (QListWidget *list : lists) {
         // On an empty document only the available base drivers are listed: all of them.
-        QCOMPARE(list->count(), list->objectName() == u"basedevlist2" ? 14 : 0);
+        QCOMPARE(list->count(), list->objectName() == u"basedevlist2" ? int(catalogue::BasedevRows) : 0);
         QVERIFY(!list->isSortingEnabled());
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
     }

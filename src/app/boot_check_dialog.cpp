@@ -132,9 +132,9 @@ void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &l
 {
     m_heading->setText(QStringLiteral("Oppstartsstasjon: %1:\n").arg(report.bootDrive)
                        + (report.findings.empty()
-                              ? QStringLiteral("Alle filer og mapper som de aktive linjene nevner, er der OS/2 "
-                                               "leter etter dem.")
-                              : QStringLiteral("Det OS/2 ikke finner, det verste først. Enter eller et klikk på "
+                              ? QStringLiteral("OS/2 kjenner alle setningene og godtar verdiene, og alle filer og "
+                                               "mapper som de aktive linjene nevner, er der OS/2 leter etter dem.")
+                              : QStringLiteral("Det OS/2 ikke finner eller ikke godtar, det verste først. Enter eller et klikk på "
                                                "et funn går til linjen i filen.")));
     listFindings(m_list, report, lines);
     m_list->setVisible(true);

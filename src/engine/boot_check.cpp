@@ -4,10 +4,12 @@
 
 #include "engine/boot_statements.h"
 #include "engine/drive_tree.h"
+#include "engine/statement_check.h"
 #include "platform/text8.h"
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 
 namespace bootcheck {
 namespace {
@@ -45,6 +47,8 @@ public:
         switch (s.rule->shape) {
         case Shape::Driver:
             return driver(s.line, firstWord(s.value));
+        case Shape::Platform:
+            return platform(s.line, firstWord(s.value));
         case Shape::File:
             return file(s.line, firstWord(s.value), s.rule->ifMissing);
         case Shape::CountryFile:
@@ -56,12 +60,13 @@ public:
         case Shape::Folder:
             return folder(s.line, firstWord(s.value), s.rule->ifMissing);
         case Shape::LibPath:
-            return libPath(s);
+            libPath(s);
+            return doubled(s);
         case Shape::SearchPath:
             for (const std::string_view entry : splitList(s.value, ';'))
                 if (!isRelative(entry))
                     folder(s.line, entry, s.rule->ifMissing);
-            return;
+            return doubled(s);
         }
     }
 
@@ -89,21 +94,40 @@ private:
         report(line, name, look(name, Type::Folder), ifMissing, true);
     }
 
-    void driver(LinePos line, std::string_view name)
+    // Where OS/2 finds a base or platform driver: the first of its folders
+    // that holds it.
+    Presence findDriver(std::string_view name)
     {
-        if (name.empty())
-            return;
-        if (namesAPath(name)) {
-            add(line, Kind::Unchecked, Reason::NotAFileName, name, false);
-            return;
-        }
         ++m_report.checked;
         Presence found = Presence::Absent;
         for (const std::string_view folder : DriverFolders)
             if ((found = best(found, look(std::string(folder) + std::string(name), Type::File))) == Presence::Present)
                 break;
+        return found;
+    }
+
+    void driver(LinePos line, std::string_view name)
+    {
+        if (name.empty())
+            return;
+        if (namesAPath(name))
+            return add(line, Kind::Unchecked, Reason::NotAFileName, name, false);
+        const Presence found = findDriver(name);
         const bool disks = text8::upper(name) == "OS2DASD.DMD";
         report(line, name, found, disks ? Kind::StopsBoot : Kind::Missing, false);
+    }
+
+    // OS/2 loads the PSDs in order and uses the first that installs, so once
+    // one is found a later missing one is only a warning.
+    void platform(LinePos line, std::string_view name)
+    {
+        if (name.empty())
+            return;
+        if (namesAPath(name))
+            return add(line, Kind::Unchecked, Reason::NotAFileName, name, false);
+        const Presence found = findDriver(name);
+        report(line, name, found, m_platformFound ? Kind::Warning : Kind::Missing, false);
+        m_platformFound |= found == Presence::Present;
     }
 
     void devinfo(const Statement &s)
@@ -149,6 +173,22 @@ private:
             add(s.line, Kind::StopsBoot, Reason::NotFound, "\\OS2\\DLL", true);
     }
 
+    // A folder named again in the same list: OS/2 looks in it twice, and the
+    // second entry was likely meant to be another folder. Letter case and a
+    // closing backslash aside; each folder is reported once.
+    void doubled(const Statement &s)
+    {
+        std::unordered_map<std::string, int> seen;
+        for (const std::string_view entry : splitList(s.value, ';')) {
+            std::string_view folder = entry;
+            while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/')
+                   && !(folder.size() == 3 && folder[1] == ':'))
+                folder.remove_suffix(1);
+            if (++seen[text8::upper(folder)] == 2)
+                add(s.line, Kind::Warning, Reason::Doubled, entry, true);
+        }
+    }
+
     void report(LinePos line, std::string_view name, Presence found, Kind ifMissing, bool folder)
     {
         switch (found) {
@@ -166,13 +206,20 @@ private:
     void add(LinePos line, Kind kind, Reason reason, std::string_view name, bool folder)
     {
         const QChar drive = QChar::fromLatin1(onBootDrive(name, m_boot).front()).toUpper();
-        m_report.findings.push_back({line, kind, reason, text8::toDisplay(name), folder, drive});
+        m_report.findings.push_back({line, kind, reason, text8::toDisplay(name), folder, drive, {}});
     }
 
     DriveTree m_tree;
     Report &m_report;
     const char m_boot;
+    bool m_platformFound = false;
 };
+
+// NoLine, the file as a whole, sorts first.
+int sortLine(const Finding &f)
+{
+    return f.line == NoLine ? -1 : static_cast<int>(f.line);
+}
 
 } // namespace
 
@@ -222,63 +269,10 @@ Report checkDocument(const Lines &lines, const DriveMap &drives, QChar bootDrive
         check.noLibPath();
     for (const Statement &s : statements)
         check.statement(s);
+    checkStatements(lines, report.findings);
+    std::stable_sort(report.findings.begin(), report.findings.end(),
+                     [](const Finding &a, const Finding &b) { return sortLine(a) < sortLine(b); });
     return report;
-}
-
-QString describe(const Finding &finding, const Lines &lines)
-{
-    const QString what = (finding.folder ? QStringLiteral("mappen ") : QString()) + finding.what;
-    const QString text =
-        finding.line < lines.size()
-            ? QStringLiteral("Linje %1: %2 – ")
-                  .arg(static_cast<int>(finding.line) + 1)
-                  .arg(text8::toDisplay(lines[finding.line]))
-            : QStringLiteral("Linje 0: – ");
-    switch (finding.reason) {
-    case Reason::NotFound:
-        break;
-    case Reason::NoLibPath:
-        return text + QStringLiteral("stopper oppstarten: ingen LIBPATH");
-    case Reason::Unmapped:
-        return text + QStringLiteral("ikke sjekket: stasjonen til %1 er ikke koblet til noen mappe").arg(what);
-    case Reason::OutsideDrive:
-        return text + QStringLiteral("ikke sjekket: %1 fører ut av stasjonen %2:").arg(what, finding.drive);
-    case Reason::NotAFileName:
-        return text + QStringLiteral("ikke sjekket: BASEDEV tar bare et filnavn");
-    case Reason::Unused:
-        return text + QStringLiteral("ikke sjekket: ubrukt: en senere linje gjelder");
-    }
-    switch (finding.kind) {
-    case Kind::StopsBoot:
-        return text + QStringLiteral("stopper oppstarten: finner ikke ") + what;
-    case Kind::Warning:
-        return text + QStringLiteral("advarsel: finner ikke ") + what;
-    case Kind::Missing:
-    case Kind::Unchecked:
-        break;
-    }
-    return text + QStringLiteral("finner ikke ") + what;
-}
-
-QString summary(const Report &report)
-{
-    const int warnings = report.count(Kind::Warning);
-    return QStringLiteral("%1 navn sjekket: %2 stopper oppstarten, %3 mangler, %4 %5, %6 ikke sjekket "
-                          "(oppstartsstasjon %7:)")
-        .arg(report.checked)
-        .arg(report.count(Kind::StopsBoot))
-        .arg(report.count(Kind::Missing))
-        .arg(warnings)
-        .arg(warnings == 1 ? QStringLiteral("advarsel") : QStringLiteral("advarsler"))
-        .arg(report.count(Kind::Unchecked))
-        .arg(report.bootDrive);
-}
-
-std::vector<Finding> worstFirst(std::vector<Finding> findings)
-{
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
-    return findings;
 }
 
 } // namespace bootcheck

@@ -25,8 +25,11 @@ enum class Reason {
     NoLibPath,    // the file has no active LIBPATH statement (line NoLine)
     Unmapped,     // on a drive with no folder mapped to it
     OutsideDrive, // its real location (links resolved) lies outside its drive's folder
-    NotAFileName, // a BASEDEV= with a drive or a path, which OS/2 does not take
+    NotAFileName, // a BASEDEV= or PSD= with a drive or a path, which OS/2 does not take
     Unused,       // a statement OS/2 takes once, overridden by a later line
+    UnknownStatement, // a statement OS/2 does not know (`what`: its word)
+    BadValue,     // a value OS/2 does not take (`what`: the value, `expected`: what it takes)
+    Doubled,      // a folder named a second time in the same search list
 };
 
 struct Finding
@@ -37,6 +40,7 @@ struct Finding
     QString what;        // the name looked for, as the line writes it
     bool folder = false; // a folder rather than a file
     QChar drive;         // the drive the name lies on, for OutsideDrive
+    QString expected;    // for BadValue: the values OS/2 takes
 };
 
 struct Report
@@ -59,13 +63,18 @@ struct Report
 
 // Checks the active lines (not commented out with REM) as OS/2 reads them at
 // start from `bootDrive`:
-// - BASEDEV= takes a file name only, found in the boot drive's root, \OS2\BOOT
-//   or \OS2; DEVICE=, IFS=, PSD=, RUN=, CALL=, PROTSHELL=, SHELL=, COUNTRY=
+// - every line names a statement OS/2 knows, with a value it takes
+//   (statement_check.h);
+// - BASEDEV= and PSD= take a file name only, found in the boot drive's root,
+//   \OS2\BOOT or \OS2; the first PSD found is the one OS/2 uses, so a later
+//   one that is missing is only a warning; DEVICE=, IFS=, RUN=, CALL=,
+//   PROTSHELL=, SHELL=, COUNTRY=
 //   (its file), DEVINFO=KBD|SCR (its last field), SET RUNWORKPLACE=,
 //   SET OS2_SHELL=, SET USER_INI= and SET SYSTEM_INI= name a file, and one
 //   without a path lies in the boot drive's root;
 // - SWAPPATH= names a folder (its first word); LIBPATH=, SET PATH= and
-//   SET DPATH= a list of folders, whose relative entries are skipped;
+//   SET DPATH= a list of folders, whose relative entries are skipped, and a
+//   folder named twice in one list is a warning;
 // - of PROTSHELL, SET RUNWORKPLACE, LIBPATH, SWAPPATH and COUNTRY the last
 //   active line counts, the earlier ones are unused.
 // Throws FileError when a drive it looks on is mapped to a folder that does
@@ -73,7 +82,8 @@ struct Report
 [[nodiscard]] Report checkDocument(const Lines &lines, const DriveMap &drives, QChar bootDrive);
 
 // One line for a finding, "Linje N: <the line> – <what>", where <what> begins
-// with "stopper oppstarten: ", "finner ikke ", "advarsel: " or "ikke sjekket: ".
+// with "stopper oppstarten: ", "finner ikke ", "OS/2 kjenner ikke ", "OS/2
+// godtar ikke ", "advarsel: " or "ikke sjekket: ".
 [[nodiscard]] QString describe(const Finding &finding, const Lines &lines);
 
 // The last line: the counts and the boot drive.

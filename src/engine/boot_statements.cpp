@@ -16,7 +16,7 @@ constexpr std::array<Rule, 18> kRules = {{
     {"BASEDEV", false, Shape::Driver, Kind::Missing, false},
     {"DEVICE", false, Shape::File, Kind::Missing, false},
     {"IFS", false, Shape::File, Kind::Missing, false},
-    {"PSD", false, Shape::File, Kind::Missing, false},
+    {"PSD", false, Shape::Platform, Kind::Missing, false},
     {"RUN", false, Shape::File, Kind::Missing, false},
     {"CALL", false, Shape::File, Kind::Missing, false},
     {"PROTSHELL", false, Shape::File, Kind::StopsBoot, true},

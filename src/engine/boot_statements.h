@@ -14,6 +14,7 @@ namespace bootcheck {
 // What the value of a statement names.
 enum class Shape {
     Driver,      // BASEDEV=: a file name, looked for in three folders
+    Platform,    // PSD=: a file name, looked for as BASEDEV; the first found counts
     File,        // a file, the value up to its first blank
     CountryFile, // COUNTRY=nnn,FILE
     DevinfoFile, // DEVINFO=KBD|SCR,...,FILE
@@ -53,10 +54,16 @@ std::string_view firstWord(std::string_view s);
 // True when `name` begins with a drive letter A-Z and ":".
 bool hasDriveLetter(std::string_view name);
 
-// Where BASEDEV= drivers are loaded from, in this order, on the boot drive.
+// Where BASEDEV= drivers and PSD= platform drivers are loaded from, in this
+// order, on the boot drive. IBM names the root and \OS2 for both (OS/2
+// Command Reference, BASEDEV; OS/2 for SMP V2.11 Reference, "Platform
+// Specific Drivers",
+// https://komh.github.io/os2books/smp/006_L1_PlatformSpecificDriv.html);
+// installations since Warp 4 keep them in \OS2\BOOT, and ArcaOS keeps
+// ACPI.PSD there (Arca Noae's log tool reads it from \OS2\BOOT\ACPI.PSD).
 inline constexpr std::string_view DriverFolders[] = {"\\", "\\OS2\\BOOT\\", "\\OS2\\"};
 
-// True when a BASEDEV= value names more than a file name: a drive or a
+// True when a BASEDEV= or PSD= value names more than a file name: a drive or a
 // folder, which OS/2 does not accept there.
 bool namesAPath(std::string_view name);
 

@@ -1,15 +1,31 @@
 // The built-in catalogue of OS/2 driver files and their Norwegian descriptions.
 #include "engine/catalogue.h"
 
+#include "engine/catalogue_current.h"
 #include "platform/text8.h"
 
 namespace catalogue {
+namespace {
+
+// `a` followed by `b`.
+template<typename T, std::size_t N, std::size_t M>
+constexpr std::array<T, N + M> joined(const std::array<T, N> &a, const std::array<T, M> &b)
+{
+    std::array<T, N + M> out{};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = a[i];
+    for (std::size_t i = 0; i < M; ++i)
+        out[N + i] = b[i];
+    return out;
+}
+
+} // namespace
 
 constexpr std::array<std::string_view, 8> DriverExtensions = {
     ".SYS", ".BID", ".VSD", ".TSD", ".ADD", ".I13", ".FLT", ".DMD",
 };
 
-constexpr std::array<std::string_view, 14> BasedevNames = {
+constexpr std::array<std::string_view, 14> kWarp4BasedevNames = {
     "IBM1FLPY.ADD", //  1
     "IBM2FLPY.ADD", //  2
     "XDFLOPPY.FLT", //  3
@@ -26,12 +42,12 @@ constexpr std::array<std::string_view, 14> BasedevNames = {
     "TIMER0.SYS",   // 14
 };
 
-constexpr std::array<std::uint16_t, 14> BasedevRequired = {
+constexpr std::array<std::uint16_t, 14> kWarp4BasedevRequired = {
     1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1,
 };
 
 // The texts are kept as they have always been shown, misspellings included.
-constexpr std::array<std::string_view, 14> BasedevNotes = {
+constexpr std::array<std::string_view, 14> kWarp4BasedevNotes = {
     "Støtte for diskettsatsjon",
     "Støtte for PS/2 diskettstasjon",
     "Støtte for XDF disketter",
@@ -48,7 +64,7 @@ constexpr std::array<std::string_view, 14> BasedevNotes = {
     "Timer",
 };
 
-constexpr std::array<std::string_view, 42> DeviceNames = {
+constexpr std::array<std::string_view, 42> kWarp4DeviceNames = {
     "LANPDD.OS2",   //  1
     "LANVDD.OS2",   //  2
     "LANMSGDD.OS2", //  3
@@ -93,7 +109,7 @@ constexpr std::array<std::string_view, 42> DeviceNames = {
     "EXTDSKDD.SYS", // 42
 };
 
-constexpr std::array<std::string_view, 42> DeviceNotes = {
+constexpr std::array<std::string_view, 42> kWarp4DeviceNotes = {
     "Nettverk",
     "Nettverk",
     "Nettverk",
@@ -137,6 +153,13 @@ constexpr std::array<std::string_view, 42> DeviceNotes = {
     "Nettverk: Null Protokoll",
     "Tildeler en stasjonsbokstav til en diskettstasjon",
 };
+
+constexpr std::array<std::string_view, BasedevRows> BasedevNames = joined(kWarp4BasedevNames, current::BasedevNames);
+constexpr std::array<std::uint16_t, BasedevRows> BasedevRequired =
+    joined(kWarp4BasedevRequired, current::BasedevRequired);
+constexpr std::array<std::string_view, BasedevRows> BasedevNotes = joined(kWarp4BasedevNotes, current::BasedevNotes);
+constexpr std::array<std::string_view, DeviceRows> DeviceNames = joined(kWarp4DeviceNames, current::DeviceNames);
+constexpr std::array<std::string_view, DeviceRows> DeviceNotes = joined(kWarp4DeviceNotes, current::DeviceNotes);
 
 namespace {
 
@@ -187,11 +210,33 @@ constexpr bool extensionsFit()
     return true;
 }
 
+// Every row without a note of its own has one added, and only those.
+constexpr bool addedNotesFit()
+{
+    for (std::size_t i = 0; i < current::DeviceNamesWithoutNote.size(); ++i) {
+        bool found = false;
+        for (std::size_t row = 0; row < kWarp4DeviceNames.size(); ++row)
+            found |= kWarp4DeviceNames[row] == current::DeviceNamesWithoutNote[i] && kWarp4DeviceNotes[row].empty();
+        if (!found)
+            return false;
+    }
+    std::size_t empty = 0;
+    for (std::string_view note : kWarp4DeviceNotes)
+        empty += note.empty() ? 1 : 0;
+    return empty == current::DeviceNamesWithoutNote.size();
+}
+
 static_assert(extensionsFit());
 static_assert(namesFit(BasedevNames));
 static_assert(namesFit(DeviceNames));
+static_assert(namesFit(current::PsdNames));
+static_assert(namesFit(current::IfsNames));
 static_assert(notesFit(BasedevNotes, 50));
 static_assert(notesFit(DeviceNotes, 80));
+static_assert(notesFit(current::DeviceNotesAdded, 80));
+static_assert(notesFit(current::PsdNotes, 50));
+static_assert(notesFit(current::IfsNotes, 50));
+static_assert(addedNotesFit());
 
 QString fromUtf8(std::string_view text)
 {
@@ -220,12 +265,41 @@ BasedevInfo BasedevNote(std::string_view name)
     return {};
 }
 
+// The row of `names` that is `name`, letter case aside; -1 when none is.
+template<std::size_t N>
+int rowOf(const std::array<std::string_view, N> &names, std::string_view name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (equalUpper(name, names[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
 QString DeviceNote(std::string_view name)
 {
-    for (std::size_t i = 0; i < DeviceNames.size(); ++i)
-        if (equalUpper(name, DeviceNames[i]))
-            return fromUtf8(DeviceNotes[i]);
-    return {};
+    const int row = rowOf(DeviceNames, name);
+    if (row < 0)
+        return {};
+    if (!DeviceNotes[static_cast<std::size_t>(row)].empty())
+        return fromUtf8(DeviceNotes[static_cast<std::size_t>(row)]);
+    const int added = rowOf(current::DeviceNamesWithoutNote, name);
+    return added < 0 ? QString() : fromUtf8(current::DeviceNotesAdded[static_cast<std::size_t>(added)]);
+}
+
+FileInfo PsdNote(std::string_view name)
+{
+    const int row = rowOf(current::PsdNames, name);
+    if (row < 0)
+        return {};
+    return {fromUtf8(current::PsdNotes[static_cast<std::size_t>(row)]), current::PsdRequired[static_cast<std::size_t>(row)] == 1};
+}
+
+FileInfo IfsNote(std::string_view name)
+{
+    const int row = rowOf(current::IfsNames, name);
+    if (row < 0)
+        return {};
+    return {fromUtf8(current::IfsNotes[static_cast<std::size_t>(row)]), current::IfsRequired[static_cast<std::size_t>(row)] == 1};
 }
 
 } // namespace catalogue

@@ -76,8 +76,19 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
     DriveTree tree(drives);
     const char boot = bootDrive.toUpper().toLatin1();
     static constexpr std::string_view kBasedev = "BASEDEV=";
-    if (const auto at = s.find(kBasedev); at != std::string_view::npos) {
-        const std::string_view name = upToBlank(s.substr(at + kBasedev.size()));
+    static constexpr std::string_view kPsd = "PSD=";
+    std::size_t at = s.find(kBasedev);
+    std::size_t nameAt = at + kBasedev.size();
+    if (at == std::string_view::npos) {
+        // A platform driver is looked for where base drivers are: a PSD= that
+        // begins the line or follows a blank ("REM PSD=").
+        at = s.find(kPsd);
+        while (at != std::string_view::npos && at > 0 && !text8::isBlank(s[at - 1]))
+            at = s.find(kPsd, at + 1);
+        nameAt = at + kPsd.size();
+    }
+    if (at != std::string_view::npos) {
+        const std::string_view name = upToBlank(s.substr(nameAt));
         if (bootcheck::namesAPath(name)) {
             if (const auto message = answer(tree, boot, name))
                 return message;

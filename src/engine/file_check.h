@@ -10,8 +10,9 @@
 #include <string_view>
 
 // The message for statement `s`, or nothing when it names neither a base driver
-// ("BASEDEV=") nor a path (":\"). A bare base driver name is looked for where
-// OS/2 loads it from: the root of `bootDrive`, its \OS2\BOOT and its \OS2, and
+// ("BASEDEV="), a platform driver ("PSD=" at the start or after a blank) nor a
+// path (":\"). A bare base or platform driver name is looked for where OS/2
+// loads it from: the root of `bootDrive`, its \OS2\BOOT and its \OS2, and
 // the message names the place it was found; a driver written with a path, and
 // the path of case ":\", are looked for as written (a path without a drive on
 // `bootDrive`). Only a regular file inside its drive's folder counts. A name on

@@ -48,6 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(finding.line == NoLine || static_cast<std::size_t>(finding.line) < lines.size());
         FUZZ_CHECK(!bootcheck::describe(finding, lines).isEmpty());
     }
+    // In line order, the file as a whole first.
+    FUZZ_CHECK(std::is_sorted(report.findings.begin(), report.findings.end(),
+                              [](const bootcheck::Finding &a, const bootcheck::Finding &b) {
+                                  return (a.line == NoLine ? -1 : int(a.line)) < (b.line == NoLine ? -1 : int(b.line));
+                              }));
     FUZZ_CHECK(!bootcheck::summary(report).isEmpty());
     return 0;
 }
