@@ -4,6 +4,8 @@
 #include "test_support.h"
 
 #include "app/qt_translation.h"
+#include "platform/file_error.h"
+#include "workspace/file_gate.h"
 
 #include <QDirIterator>
 #include <QLabel>
@@ -14,6 +16,8 @@
 #include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(FileError::Kind)
 
 namespace {
 
@@ -163,6 +167,45 @@ private slots:
                      qPrintable(messages.first()));
             QCOMPARE(snapshot(t.c.root()) + snapshot(outside.path()), before);
         }
+    }
+
+    // The gate itself, without the buttons that check before they call it:
+    // a delete of the file read through a link, or on a drive folder that was
+    // replaced, is refused and deletes nothing.
+    void theFileGateRefusesADeleteItself_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<FileError::Kind>("kind");
+        QTest::newRow("a link to the file read") << "link" << FileError::Kind::ProgramFile;
+        QTest::newRow("the drive's folder replaced") << "folder" << FileError::Kind::DriveChanged;
+    }
+    void theFileGateRefusesADeleteItself()
+    {
+        QFETCH(QString, change);
+        QFETCH(FileError::Kind, kind);
+        TestDrive top;
+        top.write("c/CONFIG.SYS", crlf({"THREADS=64"}));
+        top.write("c/AUTOEXEC.BAT", crlf({"REM"}));
+        QVERIFY(QFile::link("CONFIG.SYS", top.path("c/STARTUP.CMD")));
+        DriveMap drives;
+        drives.setDrive(u'C', top.path("c"));
+        FileGate gate(drives, "C:\\CONFIG.SYS");
+        gate.readConfigFile({});
+        QString target = "C:\\STARTUP.CMD";
+        if (change == "folder") {
+            QVERIFY(QDir(top.root()).rename("c", "c-earlier"));
+            top.write("c/AUTOEXEC.BAT", crlf({"REM"}));
+            target = "C:\\AUTOEXEC.BAT";
+        }
+        const QStringList before = snapshot(top.root());
+        try {
+            gate.removeFile(target);
+            QFAIL("deleted");
+        } catch (const FileError &e) {
+            QCOMPARE(e.kind(), kind);
+            QVERIFY2(e.message().startsWith("Kan ikke slette " + target), qPrintable(e.message()));
+        }
+        QCOMPARE(snapshot(top.root()), before);
     }
 
     // The drive's folder unmounted, covered by another file system, or
