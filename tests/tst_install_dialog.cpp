@@ -4,6 +4,7 @@
 #include "test_support.h"
 
 #include "app/install_dialog.h"
+#include "platform/write_guard.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,15 +14,19 @@
 
 namespace {
 
-// A drive C: whose CONFIG.SYS and LIBPATH folder are there, and a data folder.
+// A drive C: whose CONFIG.SYS and LIBPATH folder are there, a data folder,
+// and the gate of the writes.
 struct Drive
 {
     TestDrive c;
     QTemporaryDir data;
+    DriveMap drives = c.map();
+    WriteGuard guard{drives, "C:\\CONFIG.SYS"};
     explicit Drive(const QStringList &config)
     {
         c.write("CONFIG.SYS", crlf(config));
         c.write("OS2/DLL/X.DLL", "");
+        guard.beginRead();
     }
 };
 
@@ -36,11 +41,11 @@ private slots:
     {
         Drive d({"LIBPATH=C:\\OS2\\DLL", "THREADS=64", "REM gone"});
         d.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=128", "MAXWAIT=2"}));
-        const DriveMap drives = d.c.map();
+        const DriveMap &drives = d.drives;
         QString nothing;
         std::optional<installstep::Proposal> proposal = installstep::proposeNew(drives, &nothing);
         QVERIFY(proposal);
-        InstallDialog dialog(drives, *proposal, d.data.path(), nullptr);
+        InstallDialog dialog(d.guard, *proposal, d.data.path(), nullptr);
         dialog.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(dialog.objectName(), QStringLiteral("TaIBruk"));
         QCOMPARE(rowsOf(widget<QListWidget>(&dialog, "TaIBrukEndringer")),
@@ -64,9 +69,9 @@ private slots:
     {
         Drive d({"LIBPATH=C:\\OS2\\DLL"});
         d.c.write("CONFIG.NEW", crlf({"PROTSHELL=C:\\OS2\\PMSHELL.EXE"}));
-        const DriveMap drives = d.c.map();
+        const DriveMap &drives = d.drives;
         QString nothing;
-        InstallDialog dialog(drives, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
+        InstallDialog dialog(d.guard, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
         dialog.setAttribute(Qt::WA_DeleteOnClose, false);
         dialog.show();
         auto *go = widget<QPushButton>(&dialog, "TaIBrukKnapp");
@@ -86,9 +91,9 @@ private slots:
     {
         Drive d({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"});
         d.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=128"}));
-        const DriveMap drives = d.c.map();
+        const DriveMap &drives = d.drives;
         QString nothing;
-        InstallDialog dialog(drives, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
+        InstallDialog dialog(d.guard, *installstep::proposeNew(drives, &nothing), d.data.path(), nullptr);
         dialog.setAttribute(Qt::WA_DeleteOnClose, false);
         // Changed after the differences were shown.
         d.c.write("CONFIG.SYS", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=256"}));
@@ -107,8 +112,7 @@ private slots:
         QVERIFY(install.open(QIODevice::ReadWrite));
         QVERIFY(install.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
         install.close();
-        const DriveMap drives = d.c.map();
-        RestoreDialog dialog(drives, d.data.path(), nullptr);
+        RestoreDialog dialog(d.guard, d.data.path(), nullptr);
         dialog.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(dialog.objectName(), QStringLiteral("Gjenopprett"));
         const QStringList copies = rowsOf(widget<QListWidget>(&dialog, "KopiListe"));
@@ -125,7 +129,7 @@ private slots:
         QCOMPARE(d.c.read("CONFIG.SYS"), crlf({"LIBPATH=C:\\OS2\\DLL"}));
         QCOMPARE(d.c.read("CONFIG.001"), crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
         // A copy equal to today's has nothing to put back.
-        RestoreDialog again(drives, d.data.path(), nullptr);
+        RestoreDialog again(d.guard, d.data.path(), nullptr);
         again.setAttribute(Qt::WA_DeleteOnClose, false);
         auto *list = widget<QListWidget>(&again, "KopiListe");
         for (int i = 0; i < list->count(); ++i)

@@ -10,7 +10,7 @@
 
 void TOs2Form::watchInstall()
 {
-    m_dataFolder = installstep::dataFolder();
+    m_dataFolder = installstep::dataFolder(QProcessEnvironment::systemEnvironment());
     windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), guarded([this] { showInstall(); }));
 }
 
@@ -47,12 +47,12 @@ void TOs2Form::showInstall()
         m_status->showHint(nothing);
         return;
     }
-    openStep(new InstallDialog(m_files.drives(), std::move(*proposal), m_dataFolder, this));
+    openStep(new InstallDialog(m_files.guard(), std::move(*proposal), m_dataFolder, this));
 }
 
 void TOs2Form::showRestore()
 {
-    openStep(new RestoreDialog(m_files.drives(), m_dataFolder, this));
+    openStep(new RestoreDialog(m_files.guard(), m_dataFolder, this));
 }
 
 void TOs2Form::openStep(StepDialog *dialog)
