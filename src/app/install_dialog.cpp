@@ -49,6 +49,7 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
 {
     m_changes->setObjectName(changesName);
     m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
+    m_count->setObjectName(changesName + QStringLiteral("Tall"));
     m_count->setBuddy(m_changes);
     m_findings->setObjectName(findingsName);
     m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
