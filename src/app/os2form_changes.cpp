@@ -90,7 +90,7 @@ void TOs2Form::revertLine(LinePos line)
     // The user's own change of the line, through the one write path; the page
     // refresh then shows the page as the line now reads, as after "REM av/på".
     const WriteGate::UserAction user(m_edits->gate());
-    m_edits->replaceLine(line, std::string(m_document.asRead().line(line)));
+    m_edits->replaceText(line, std::string(m_document.asRead().line(line)));
     m_status->vislinje(line);
     NoteBookClick();
 }
