@@ -65,6 +65,32 @@ private slots:
         QVERIFY(!go->isEnabled()); // once is enough
     }
 
+    // A long changed line keeps its arrow and the start of both texts in its
+    // row; the fields below hold both whole.
+    void aLongChangedLine()
+    {
+        const QString path = "SET PATH=C:\\OS2;C:\\OS2\\SYSTEM;" + QString(300, u'X');
+        Drive d({"LIBPATH=C:\\OS2\\DLL", path});
+        d.c.write("CONFIG.NEW", crlf({"LIBPATH=C:\\OS2\\DLL", path + ";D:\\NEW"}));
+        QString nothing;
+        InstallDialog dialog(d.guard, *installstep::proposeNew(d.drives, &nothing), d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = widget<QListWidget>(&dialog, "TaIBrukEndringer");
+        const QModelIndex row = list->model()->index(0, 0);
+        // As drawn: cut as the view cuts it to its row, of which the part
+        // inside the view shows.
+        const QFontMetrics metrics = list->fontMetrics();
+        const QString drawn = metrics.elidedText(
+            metrics.elidedText(row.data().toString(), list->textElideMode(), list->visualRect(row).width()),
+            Qt::ElideRight, list->viewport()->width());
+        QVERIFY2(drawn.startsWith("Linje 2: SET PATH=C:\\OS2") && drawn.contains(" → SET PATH=C:\\OS2"),
+                 qPrintable(drawn));
+        QCOMPARE(widget<QLineEdit>(&dialog, "TaIBrukEndringerFoer")->text(), path);
+        QCOMPARE(widget<QLineEdit>(&dialog, "TaIBrukEndringerNaa")->text(), path + ";D:\\NEW");
+    }
+
     // Findings that stop the boot keep the button off until the box is ticked.
     void findingsThatStopTheBootWantTheBox()
     {

@@ -2,6 +2,7 @@
 #include "app/install_dialog.h"
 
 #include "app/boot_check_dialog.h"
+#include "app/change_detail.h"
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/write_guard.h"
@@ -43,6 +44,7 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
     : QWidget(parent)
     , m_count(wrapped(QString(), this))
     , m_changes(new QListWidget(this))
+    , m_detail(new ChangeDetail(changesName, this))
     , m_checked(wrapped(QString(), this))
     , m_findings(new QListWidget(this))
     , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
@@ -58,11 +60,23 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
     m_force->setAccessibleDescription(
         QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
     connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
+    // The whole of the chosen row's line, which the row shows only the start of.
+    connect(m_changes, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+            m_detail->clear();
+            return;
+        }
+        const linediff::Row &r = m_rows[static_cast<std::size_t>(row)];
+        using Kind = linediff::Row::Kind;
+        m_detail->showTexts(r.kind == Kind::Added ? std::nullopt : std::optional<std::string>(r.before),
+                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after));
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_count);
     layout->addWidget(m_changes, 2);
+    layout->addWidget(m_detail);
     layout->addWidget(m_checked);
     layout->addWidget(m_findings, 1);
     layout->addWidget(m_force);
@@ -72,8 +86,10 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
 void ProposalView::present(const installstep::Proposal &p)
 {
     m_count->setText(countText(p));
+    m_rows = p.rows;
     m_changes->clear();
     m_changes->addItems(installstep::describeRows(p.rows));
+    m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
     if (p.checkError.isEmpty()) {
         m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
         BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
@@ -90,7 +106,9 @@ void ProposalView::present(const installstep::Proposal &p)
 void ProposalView::clear()
 {
     m_count->clear();
+    m_rows.clear();
     m_changes->clear();
+    m_detail->clear();
     m_checked->clear();
     m_findings->clear();
     m_needsForce = false;

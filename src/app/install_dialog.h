@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class ChangeDetail;
 class QCheckBox;
 class WriteGuard;
 class QLabel;
@@ -39,6 +40,8 @@ signals:
 private:
     QLabel *const m_count;
     QListWidget *const m_changes;
+    ChangeDetail *const m_detail;
+    std::vector<linediff::Row> m_rows;
     QLabel *const m_checked;
     QListWidget *const m_findings;
     QCheckBox *const m_force;

@@ -6,6 +6,7 @@
 #include "platform/line_file.h"
 #include "platform/text8.h"
 #include "platform/write_guard.h"
+#include "workspace/changes_model.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,17 +99,9 @@ QStringList describeRows(const std::vector<linediff::Row> &rows)
     QStringList out;
     for (const linediff::Row &row : rows) {
         switch (row.kind) {
-        case linediff::Row::Kind::Changed:
-            out << QStringLiteral("Linje %1: %2 → %3")
-                       .arg(row.beforeLine)
-                       .arg(text8::toDisplay(row.before), text8::toDisplay(row.after));
-            break;
-        case linediff::Row::Kind::Added:
-            out << QStringLiteral("Linje %1: + %2").arg(row.afterLine).arg(text8::toDisplay(row.after));
-            break;
-        case linediff::Row::Kind::Removed:
-            out << QStringLiteral("Linje %1: − %2").arg(row.beforeLine).arg(text8::toDisplay(row.before));
-            break;
+        case linediff::Row::Kind::Changed: out << changerow::changed(row.beforeLine, row.before, row.after); break;
+        case linediff::Row::Kind::Added: out << changerow::added(row.afterLine, row.after); break;
+        case linediff::Row::Kind::Removed: out << changerow::removed(row.beforeLine, row.before); break;
         }
     }
     return out;

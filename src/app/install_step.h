@@ -52,8 +52,9 @@ std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing);
 // The same for a copy to go back to. Throws FileError.
 Proposal proposeCopy(const DriveMap &drives, const configcopies::Copy &copy);
 
-// The rows of the differences as the window lists them: "Linje N: <before>
-// → <after>", "Linje N: + <after>", "Linje N: − <before>".
+// The rows of the differences as the window lists them (see changerow):
+// "Linje N: <before> → <after>", "Linje N: + <after>", "Linje N: − <before>",
+// each text cut so that the arrow and the start of both show.
 QStringList describeRows(const std::vector<linediff::Row> &rows);
 
 // How many lines a copy differs in from today's CONFIG.SYS, for the list of
