@@ -243,6 +243,32 @@ private slots:
         QCOMPARE(findingsOf(d, line).section(QStringLiteral("finner ikke "), 1), name);
     }
 
+    // The check stops reading at the first Ctrl-Z, on its line and for the
+    // lines after it: what follows is neither checked nor counted on.
+    void nothingAfterACtrlZ_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<QString>("findings");
+        QTest::newRow("a line after the mark")
+            << QList<QByteArray>{"LIBPATH=E:\\OS2\\DLL", "\x1A", "DEVICE=E:\\GONE.SYS"} << "";
+        QTest::newRow("the rest of its line, and the next")
+            << QList<QByteArray>{"LIBPATH=E:\\OS2\\DLL", "DEVICE=E:\\TESTCFG.SYS\x1A /X", "DEVICE=E:\\GONE.SYS"} << "";
+        QTest::newRow("a LIBPATH after the mark is none")
+            << QList<QByteArray>{"\x1A", "LIBPATH=E:\\OS2\\DLL"} << "Linje 0: – stopper oppstarten: ingen LIBPATH";
+        QTest::newRow("a line before the mark is read")
+            << QList<QByteArray>{"LIBPATH=E:\\OS2\\DLL", "DEVICE=E:\\GONE.SYS", "\x1A"}
+            << "Linje 2: DEVICE=E:\\GONE.SYS – finner ikke E:\\GONE.SYS";
+    }
+    void nothingAfterACtrlZ()
+    {
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(QString, findings);
+        Drives d;
+        addSystem(d);
+        const Lines document = linesOf(lines);
+        QCOMPARE(describe(document, bootcheck::checkDocument(document, d.map, u'E')).join(u'|'), findings);
+    }
+
     // Names are code page 850 bytes; a host name is bytes too, UTF-8 text on
     // this system. Either matches, letter case aside.
     void codePages_data()

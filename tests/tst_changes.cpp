@@ -3,6 +3,7 @@
 // or a delete would lose something.
 #include "test_support.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -168,6 +169,42 @@ private slots:
         QCOMPARE(win.c.read("CONFIG.NEW"), read);
         QCOMPARE(win.text("Label3"), QStringLiteral("Lagret C:\\CONFIG.NEW – ingen endringer"));
         QCOMPARE(win.errors.messages(), QStringList());
+    }
+
+    // A long changed line: its row as drawn shows the line number, the arrow
+    // and the start of both texts, and Tab from the list reaches the whole
+    // of both, before and now.
+    void aLongChangedLine()
+    {
+        const QString path = "SET PATH=C:\\OS2;C:\\OS2\\SYSTEM;" + QString(300, u'X');
+        Window win({"REM", path}, PageId::Fil);
+        win.typeInto(1, ";D:\\NEW");
+        win.w->showChanges();
+        QVERIFY(QTest::qWaitForWindowExposed(win.view()));
+        QListView *list = win.list();
+        const QModelIndex row = list->model()->index(0, 0);
+        // As drawn: cut as the view cuts it to its row, of which the part
+        // inside the view shows.
+        const QFontMetrics metrics = list->fontMetrics();
+        const QString drawn = metrics.elidedText(
+            metrics.elidedText(row.data().toString(), list->textElideMode(), list->visualRect(row).width()),
+            Qt::ElideRight, list->viewport()->width());
+        QVERIFY2(drawn.startsWith("Linje 2: SET PATH=C:\\OS2") && drawn.contains(" → SET PATH=C:\\OS2"),
+                 qPrintable(drawn));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab);
+        auto *before = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(before);
+        QCOMPARE(before->objectName(), "EndringFoer");
+        QCOMPARE(before->text(), path);
+        QTest::keyClick(before, Qt::Key_Tab);
+        auto *now = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(now);
+        QCOMPARE(now->objectName(), "EndringNaa");
+        QCOMPARE(now->text(), path + ";D:\\NEW");
+        // It follows the line as it is typed.
+        win.typeInto(1, "2");
+        QCOMPARE(now->text(), path + ";D:\\NEW2");
     }
 
     // The mark in the title and the status area follow the document and the

@@ -4,20 +4,30 @@
 
 #include "platform/config_copies.h"
 #include "platform/file_error.h"
+#include "platform/write_guard.h"
+
+#include "platform/line_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 
 using namespace configcopies;
 
 namespace {
 
-// A drive C: in a temporary folder, and a data folder outside it.
+// A drive C: in a temporary folder, and a data folder outside it; the gate
+// every write goes through, the drive's folder as it is when made.
 struct Drive : TestDrive
 {
+    Drive() { guard.beginRead(); }
+    DriveMap drives = map();
+    WriteGuard guard{drives, "C:\\CONFIG.SYS"};
     QTemporaryDir m_data;
     QString data() const { return m_data.path(); }
     QStringList entries() const { return QDir(root()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
@@ -48,7 +58,7 @@ private slots:
         c.write("config.002", "2");
         c.write("CONFIG.003", "3");
         const QDateTime when(QDate(2026, 12, 9), QTime(20, 15, 30));
-        const Replaced done = putInPlace(c.map(), u'C', bytesOf(old), bytesOf(edited), c.data(), when);
+        const Replaced done = putInPlace(c.guard, u'C', bytesOf(old), bytesOf(edited), c.data(), when);
         QCOMPARE(done.numbered, QStringLiteral("C:\\CONFIG.004"));
         QCOMPARE(c.read("CONFIG.SYS"), edited);
         QCOMPARE(c.read("CONFIG.004"), old);
@@ -58,7 +68,7 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), old);
         // Again within the same second: the data folder's copy gets a name of its own.
-        putInPlace(c.map(), u'C', bytesOf(edited), bytesOf(old), c.data(), when);
+        putInPlace(c.guard, u'C', bytesOf(edited), bytesOf(old), c.data(), when);
         QCOMPARE(c.read("CONFIG.005"), edited);
         QCOMPARE(c.saved().size(), 2);
     }
@@ -95,7 +105,7 @@ private slots:
                 c.write(QStringLiteral("CONFIG.%1").arg(n, 3, 10, QLatin1Char('0')), "x");
         const QStringList before = c.entries();
         try {
-            putInPlace(c.map(), u'C', shown, "NEW\r\n", c.data());
+            putInPlace(c.guard, u'C', shown, "NEW\r\n", c.data());
             QFAIL("put in place");
         } catch (const FileError &e) {
             QVERIFY2(e.message().contains(cause), qPrintable(e.message()));
@@ -105,6 +115,122 @@ private slots:
             QCOMPARE(c.read("CONFIG.SYS"), old);
         QCOMPARE(c.entries(), before);
         QCOMPARE(c.saved(), QStringList{});
+    }
+
+    // A write that says it took every byte but left others on the disk is
+    // caught by reading the file back, and the message names both copies.
+    void aReadBackThatDiffersIsCaught()
+    {
+        Drive c;
+        const std::string old = "DEVICE=C:\\OS2\\A.SYS\r\n", fresh = "DEVICE=C:\\OS2\\B.SYS\r\n";
+        c.write("CONFIG.SYS", QByteArray::fromStdString(old));
+        linefile::setWriteCallForTesting([&fresh](int fd, const char *data, unsigned long size) -> long {
+            std::string bytes(data, size);
+            if (bytes == fresh)
+                bytes[16] = 'X';
+            return static_cast<long>(::write(fd, bytes.data(), bytes.size()));
+        });
+        const auto restore = qScopeGuard([] { linefile::setWriteCallForTesting({}); });
+        try {
+            putInPlace(c.guard, u'C', old, fresh, c.data());
+            QFAIL("put in place");
+        } catch (const FileError &e) {
+            QVERIFY2(e.message().startsWith("C:\\CONFIG.SYS ble skrevet, men det som ble lest tilbake er ikke det som ble "
+                                            "skrevet. Den forrige filen er i C:\\CONFIG.001 og i ")
+                         && e.message().contains(c.saved().value(0)),
+                     qPrintable(e.message()));
+        }
+        QCOMPARE(c.read("CONFIG.001"), QByteArray::fromStdString(old));
+    }
+
+    // Every write goes through the gate of "Lagre": a drive that changed
+    // since the files were read, a CONFIG.SYS that leads out of the drive or
+    // onto another of the program's files, and a data folder whose copies a
+    // link sends elsewhere are refused, and nothing is written anywhere.
+    void theGateRefuses_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("drive folder replaced") << "replaced" << "stasjonen C: er ikke lenger den samme";
+        QTest::newRow("CONFIG.SYS a link out") << "out" << "fører ut av stasjonen C:";
+        QTest::newRow("CONFIG.SYS a link to STARTUP.CMD") << "startup" << "C:\\STARTUP.CMD er samme fil";
+        QTest::newRow("the data folder's copies led elsewhere") << "saved" << "mappen fører ut av";
+        QTest::newRow("a CONFIG.SYS come since there was none") << "come" << "filen er kommet til siden";
+    }
+    void theGateRefuses()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, cause);
+        QTemporaryDir top;
+        const QString root = top.filePath("c"), outside = top.filePath("outside"), data = top.filePath("data");
+        for (const QString &folder : {root, outside, data})
+            QVERIFY(QDir().mkpath(folder));
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        };
+        const QByteArray old = "DEVICE=C:\\OS2\\A.SYS\r\n";
+        write(outside + "/CONFIG.SYS", old);
+        write(root + "/STARTUP.CMD", old);
+        if (fault == "out")
+            QVERIFY(QFile::link(outside + "/CONFIG.SYS", root + "/CONFIG.SYS"));
+        else if (fault == "startup")
+            QVERIFY(QFile::link("STARTUP.CMD", root + "/CONFIG.SYS"));
+        else if (fault != "come")
+            write(root + "/CONFIG.SYS", old);
+        DriveMap drives;
+        drives.setDrive(u'C', root);
+        WriteGuard guard(drives, "C:\\CONFIG.SYS");
+        guard.beginRead();
+        if (fault == "replaced") {
+            QVERIFY(QDir(top.path()).rename("c", "c-earlier"));
+            QVERIFY(QDir().mkpath(root));
+            write(root + "/CONFIG.SYS", old);
+        } else if (fault == "saved") {
+            QVERIFY(QDir().mkpath(data + "/backups"));
+            QVERIFY(QFile::link(outside, savedFolder(data, drives, u'C')));
+        } else if (fault == "come") {
+            write(root + "/CONFIG.SYS", old);
+        }
+        const auto entries = [&] {
+            QStringList all;
+            for (const QString &folder : {root, outside, data})
+                for (const QString &entry : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+                    all << folder + u'/' + entry;
+            return all;
+        };
+        const QStringList before = entries();
+        try {
+            putInPlace(guard, u'C', fault == "come" ? std::nullopt : std::optional<std::string>(old.toStdString()),
+                       "NEW\r\n", data);
+            QFAIL("put in place");
+        } catch (const FileError &e) {
+            QVERIFY2(e.message().startsWith("Kan ikke skrive ") && e.message().contains(cause), qPrintable(e.message()));
+        }
+        QCOMPARE(entries(), before);
+        QFile config(root + "/CONFIG.SYS");
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        QCOMPARE(config.readAll(), old);
+    }
+
+    // One bad copy hides none of the others: those that can be read come
+    // first, newest first; the others after them, each with its cause.
+    void copiesThatCannotBeReadComeLast()
+    {
+        Drive c;
+        c.write("CONFIG.SYS", "today");
+        c.write("CONFIG.002", "two");
+        QVERIFY(QFile::link("NONE", c.path("CONFIG.BAK")));
+        c.write("OS2/INSTALL/CONFIG.SYS", "install");
+        QFile f(c.path("CONFIG.002"));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-9), QFileDevice::FileModificationTime));
+        f.close();
+        QStringList order;
+        for (const Copy &copy : copies(c.map(), u'C', c.data()))
+            order << copy.name + (copy.readable() ? QString() : QStringLiteral(": ") + copy.problem);
+        QCOMPARE(order, (QStringList{"C:\\OS2\\INSTALL\\CONFIG.SYS", "C:\\CONFIG.002",
+                                     "C:\\CONFIG.BAK: filen finnes ikke"}));
     }
 
     // A full disk and a read-only mount: real file systems mounted for the test.
@@ -120,6 +246,7 @@ private slots:
         Drive c;
         TmpfsMounts mounts;
         MOUNT_OR_SKIP(mounts, c.root(), QStringLiteral("size=256k"));
+        c.guard.beginRead(); // the file system mounted is the drive
         const QByteArray old(60 * 1024, 'o');
         c.write("CONFIG.SYS", old);
         if (readOnly) {
@@ -136,7 +263,7 @@ private slots:
         }
         const QStringList before = c.entries();
         QVERIFY_THROWS_EXCEPTION(FileError,
-                                 putInPlace(c.map(), u'C', bytesOf(old), std::string(100 * 1024, 'n'), c.data()));
+                                 putInPlace(c.guard, u'C', bytesOf(old), std::string(100 * 1024, 'n'), c.data()));
         QCOMPARE(c.read("CONFIG.SYS"), old);
         QCOMPARE(c.entries(), before);
         QCOMPARE(c.saved(), QStringList{});
@@ -162,7 +289,7 @@ private slots:
         c.write("OS2/ARCHIVES/notes/CONFIG.SYS", "no archive");
         c.write("OS2/INSTALL/CONFIG.SYS", "install");
         stamp("OS2/INSTALL/CONFIG.SYS", 30);
-        putInPlace(c.map(), u'C', "today", "new", c.data()); // today's becomes CONFIG.001 and a saved copy
+        putInPlace(c.guard, u'C', "today", "new", c.data()); // today's becomes CONFIG.001 and a saved copy
 
         QStringList names;
         for (const Copy &copy : copies(c.map(), u'C', c.data()))

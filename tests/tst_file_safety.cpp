@@ -60,6 +60,8 @@ struct LinkedDrive
     {
         writeFile(root + "/OS2/BOOT/X.SYS", "x");
         writeFile(outside + "/passwd", "secret");
+        // A folder beside the drive's whose name begins with the drive's folder name.
+        writeFile(top.filePath("c-other/f"), "sibling");
         const QList<std::pair<QString, QString>> links = {
             {"INSIDE", "OS2"},
             {"ABSIN", root + "/OS2/BOOT/X.SYS"},
@@ -72,6 +74,8 @@ struct LinkedDrive
             {"CHAIN", "INSIDE/BACK"},
             {"MISSINGDOTS", "NONE/../../outside/passwd"},
             {"LOOP", "LOOP"},
+            {"SIBLING", top.filePath("c-other/f")},
+            {"SIBLINGREL", "../c-other"},
         };
         for (const auto &[name, target] : links)
             QFile::link(target, root + u'/' + name);
@@ -142,6 +146,8 @@ private slots:
         QTest::newRow("dots in a link past a missing name") << "C:\\MISSINGDOTS" << "out";
         QTest::newRow("through the drive's own link, out") << "V:\\UP" << "out";
         QTest::newRow("a link to itself") << "C:\\LOOP" << "loop";
+        QTest::newRow("a link to a folder beside, named like the drive's") << "C:\\SIBLING" << "out";
+        QTest::newRow("a relative link there, and a name below it") << "C:\\SIBLINGREL\\F" << "out";
     }
     void realLocationsStayOnTheDrive()
     {

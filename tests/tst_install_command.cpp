@@ -3,10 +3,12 @@
 #include "test_support.h"
 
 #include "app/install_command.h"
+#include "app/install_step.h"
 #include "platform/config_copies.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QSet>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -162,9 +164,121 @@ private slots:
         QVERIFY(QFile::setPermissions(s.c.path("CONFIG.SYS"), QFileDevice::ReadOwner));
         const Run r = s.run({"--install-new", "--yes", "--force"});
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains("skrivebeskyttet") && r.err.contains("Ingenting er endret"), qPrintable(r.err));
+        // The cause ends its sentence before the next begins.
+        QVERIFY2(r.err.contains("filen er skrivebeskyttet. Ingenting er endret i C:\\CONFIG.SYS."), qPrintable(r.err));
         QCOMPARE(s.c.read("CONFIG.SYS"), old);
         QVERIFY(!s.c.exists("CONFIG.001"));
+    }
+
+    // CONFIG.SYS that is a link to another of the program's files is not
+    // written through, as "Lagre" never writes one through another.
+    void aConfigSysLinkedToAnotherFileIsNotWrittenThrough()
+    {
+        Setup s(QByteArray(), crlf({"THREADS=128"}));
+        QVERIFY(QFile::remove(s.c.path("CONFIG.SYS")));
+        s.c.write("STARTUP.CMD", crlf({"THREADS=64"}));
+        QVERIFY(QFile::link("STARTUP.CMD", s.c.path("CONFIG.SYS")));
+        const Run r = s.run({"--install-new", "--yes", "--force"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("Kan ikke skrive C:\\CONFIG.SYS: C:\\CONFIG.SYS og C:\\STARTUP.CMD er samme fil"),
+                 qPrintable(r.err));
+        QCOMPARE(s.c.read("STARTUP.CMD"), crlf({"THREADS=64"}));
+        QCOMPARE(QDir(s.c.root()).entryList(QDir::Files | QDir::System).join(u' '), "CONFIG.NEW CONFIG.SYS STARTUP.CMD");
+        QVERIFY(QDir(s.data.path()).isEmpty());
+    }
+
+    // Lines that are the same with other line ends: said, not shown as an
+    // empty difference.
+    void onlyTheLineEndsDiffer()
+    {
+        Setup s("LIBPATH=C:\\OS2\\DLL\nTHREADS=64\n", crlf({"LIBPATH=C:\\OS2\\DLL", "THREADS=64"}));
+        s.c.write("OS2/DLL/X.DLL", "");
+        const Run r = s.run({"--install-new"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.out.contains("bare linjeskiftene er forskjellige"), qPrintable(r.out));
+    }
+
+    // Where OS/2 cannot start at all, with no CONFIG.SYS: the copies are
+    // listed and one is put in place, as is CONFIG.NEW, with nothing to copy
+    // first. Only on a drive that holds OS/2: a folder without an OS2 folder
+    // may be a mount point with nothing mounted.
+    void recoveryWithoutConfigSys_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("os2Folder");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QByteArray>("configSys"); // after; empty: none
+        const QByteArray copy = crlf({"LIBPATH=C:\\OS2\\DLL", "REM the copy"});
+        const QByteArray fresh = crlf({"LIBPATH=C:\\OS2\\DLL", "REM new"});
+        QTest::newRow("--restore lists") << QStringList{"--restore"} << true << 0 << "  1  " << QByteArray();
+        QTest::newRow("--restore 1") << QStringList{"--restore", "1", "--yes"} << true << 0 << "Det fantes ingen" << copy;
+        QTest::newRow("--install-new") << QStringList{"--install-new", "--yes"} << true << 0 << "Det fantes ingen" << fresh;
+        for (const char *step : {"--restore", "--install-new"})
+            QTest::addRow("%s, no OS2 folder", step)
+                << QStringList{step, "--yes"} << false << 2 << "har ingen OS2-mappe. Er OS/2-partisjonen montert der?"
+                << QByteArray();
+    }
+    void recoveryWithoutConfigSys()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, os2Folder);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QFETCH(QByteArray, configSys);
+        Setup s(QByteArray(), crlf({"LIBPATH=C:\\OS2\\DLL", "REM new"}));
+        QVERIFY(QFile::remove(s.c.path("CONFIG.SYS")));
+        s.c.write("CONFIG.BAK", crlf({"LIBPATH=C:\\OS2\\DLL", "REM the copy"}));
+        if (os2Folder)
+            s.c.write("OS2/DLL/X.DLL", "");
+        const Run r = s.run(args);
+        QCOMPARE(r.status, status);
+        QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+        QCOMPARE(s.c.exists("CONFIG.SYS"), !configSys.isEmpty());
+        QCOMPARE(s.c.read("CONFIG.SYS"), configSys);
+        QVERIFY(!s.c.exists("CONFIG.001"));
+        QVERIFY(QDir(s.data.path()).isEmpty());
+    }
+
+    // A copy that cannot be read hides none of the others: those that can are
+    // numbered, newest first; the others follow, unnumbered, with their cause.
+    void copiesThatCannotBeRead()
+    {
+        QTemporaryDir outside;
+        Setup s(crlf({"LIBPATH=C:\\OS2\\DLL"}), std::nullopt);
+        s.c.write("OS2/DLL/X.DLL", "");
+        s.c.write("CONFIG.007", crlf({"LIBPATH=C:\\OS2\\DLL", "REM 7"}));
+        s.c.write("OS2/ARCHIVES/2/CONFIG.SYS", crlf({"LIBPATH=C:\\OS2\\DLL", "REM archive"}));
+        QVERIFY(QFile::link(outside.path() + "/x", s.c.path("CONFIG.BAK")));
+        QVERIFY(QDir(s.c.root()).mkpath("OS2/INSTALL"));
+        QVERIFY(QFile::link("NONE.SYS", s.c.path("OS2/INSTALL/CONFIG.SYS")));
+        QVERIFY(QFile::link(outside.path(), s.c.path("OS2/ARCHIVES/3")));
+        QVERIFY(QDir(s.c.root()).mkdir("CONFIG.008"));
+        const Run list = s.run({"--restore"});
+        QCOMPARE(list.status, 0);
+        QStringList rows = list.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 9);
+        QVERIFY2(rows[1].startsWith("  1  ") && rows[2].startsWith("  2  "), qPrintable(list.out));
+        QVERIFY2(QSet<QString>({rows[1].section("  ", 3, 3), rows[2].section("  ", 3, 3)})
+                     == QSet<QString>({"C:\\CONFIG.007", "C:\\OS2\\ARCHIVES\\2\\CONFIG.SYS"}),
+                 qPrintable(list.out));
+        QCOMPARE(rows[3], "Disse kan ikke leses, og kan ikke legges på plass:");
+        QStringList unreadable = rows.mid(4, 4);
+        unreadable.sort();
+        QCOMPARE(unreadable, (QStringList{
+                                 "  –  C:\\CONFIG.008  (tidligere CONFIG.SYS) kan ikke leses: det er en mappe, ikke en fil",
+                                 "  –  C:\\CONFIG.BAK  (reservekopi) kan ikke leses: fører ut av stasjonen C: (til "
+                                     + outside.path() + "/x)",
+                                 "  –  C:\\OS2\\ARCHIVES\\3\\CONFIG.SYS  (OS/2s skrivebordsarkiv) kan ikke leses: "
+                                 "fører ut av stasjonen C: (til " + outside.path() + "/CONFIG.SYS)",
+                                 "  –  C:\\OS2\\INSTALL\\CONFIG.SYS  (OS/2s installasjon, Alt+F1) kan ikke leses: "
+                                 "filen finnes ikke",
+                             }));
+        // No number leads to one that cannot be read.
+        QCOMPARE(s.run({"--restore", "3", "--yes"}).status, 2);
+        const Run back = s.run({"--restore", "2", "--yes"});
+        QCOMPARE(back.status, 0);
+        QVERIFY(s.c.exists("CONFIG.001"));
     }
 
     void restoreListsAndPutsBack()
@@ -223,6 +337,52 @@ private slots:
         QCOMPARE(back.status, 0);
         QCOMPARE(s.c.read("CONFIG.SYS"), copy);
         QCOMPARE(s.c.read("CONFIG.001"), today);
+    }
+
+    // The program's own copies go to the user's data folder: without HOME,
+    // in the home folder the password database gives; without that either,
+    // the step is refused before anything is written, naming HOME.
+    void theDataFolder_data()
+    {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("passwd"); // the home folder the password database gives
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("HOME") << QStringList{"HOME=/home/kari"} << "/home/per" << "/home/kari/.local/share/os2setup";
+        QTest::newRow("XDG_DATA_HOME") << QStringList{"HOME=/home/kari", "XDG_DATA_HOME=/data"} << ""
+                                       << "/data/os2setup";
+        QTest::newRow("a relative XDG_DATA_HOME") << QStringList{"HOME=/home/kari", "XDG_DATA_HOME=data"} << ""
+                                                  << "/home/kari/.local/share/os2setup";
+        QTest::newRow("no HOME") << QStringList{} << "/root" << "/root/.local/share/os2setup";
+        QTest::newRow("HOME empty, home the root") << QStringList{"HOME="} << "/" << "/.local/share/os2setup";
+        QTest::newRow("no HOME, no home") << QStringList{} << "" << "";
+    }
+    void theDataFolder()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QString, passwd);
+        QFETCH(QString, folder);
+        QProcessEnvironment environment(QProcessEnvironment::InheritFromParent);
+        environment.clear();
+        for (const QString &v : variables)
+            environment.insert(v.section(u'=', 0, 0), v.section(u'=', 1));
+        QCOMPARE(installstep::dataFolder(environment, [&passwd] { return passwd; }), folder);
+    }
+    void noDataFolderRefusesBeforeWriting()
+    {
+        Setup s(crlf({"THREADS=64"}), crlf({"THREADS=128"}));
+        QStringList arguments{"os2setup", "--drive", "C=" + s.c.root(), "--install-new", "--yes", "--force"};
+        Terminal t;
+        t.out = std::tmpfile();
+        t.err = std::tmpfile();
+        t.in = std::tmpfile();
+        const QSettings settings(s.settingsFile.fileName(), QSettings::IniFormat);
+        QCOMPARE(runInstallNew(parseCommandLine(arguments), QProcessEnvironment(), settings, QString(), t), 2);
+        const QString err = readAll(t.err);
+        for (std::FILE *f : {t.in, t.out, t.err})
+            std::fclose(f);
+        QVERIFY2(err.contains("miljøvariabelen HOME er ikke satt") && err.contains("Ingenting er endret"), qPrintable(err));
+        QCOMPARE(QDir(s.c.root()).entryList(QDir::Files).join(u' '), "CONFIG.NEW CONFIG.SYS");
+        QCOMPARE(s.c.read("CONFIG.SYS"), crlf({"THREADS=64"}));
     }
 
     // The built program wires the options to these steps.

@@ -196,6 +196,27 @@ private slots:
         QCOMPARE(win.lines(), lines);
         QCOMPARE(win.writes.size(), 1);
     }
+
+    // The write path itself, without the pages that ask the gate before they
+    // call it: a line is appended only while a user's action may write.
+    void appendingTakesTheGate()
+    {
+#ifndef QT_NO_DEBUG
+        QSKIP("a debug build stops at the write path's assertion instead");
+#endif
+        WindowOnDrive win({"REM"});
+        GatedDocument &doc = win.w->gatedDocument();
+        QCOMPARE(doc.appendLine("REM no action"), NoLine);
+        {
+            const WriteGate::UserAction user(doc.gate());
+            const WriteGate::Looking looking(doc.gate());
+            QCOMPARE(doc.appendLine("REM a scan inside the action"), NoLine);
+        }
+        QCOMPARE(win.lines(), QStringList{"REM"});
+        const WriteGate::UserAction user(doc.gate());
+        QCOMPARE(doc.appendLine("REM added"), static_cast<LinePos>(1));
+        QCOMPARE(win.lines(), (QStringList{"REM", "REM added"}));
+    }
 };
 
 QTEST_MAIN(TestLooking)

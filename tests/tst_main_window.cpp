@@ -157,19 +157,20 @@ private slots:
     }
 
     // The last line a document can hold is searched like any other, and a full
-    // document takes no further line.
+    // document takes no further line: not even before the Ctrl-Z that ends
+    // it, which stays where it is.
     void aFullDocument()
     {
         QByteArray file;
         for (int i = 0; i < 65534; ++i)
             file += "REM\r\n";
-        file += "THREADS=256\r\n";
+        file += "THREADS=256\x1A";
         WindowOnDrive win(ConfigBytes{file});
         auto &w = win.w;
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(static_cast<int>(w->registers().ThreadsLine), 65534);
         widget<QScrollBar>(w.get(), "Threads")->setValue(2048);
-        QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
+        QCOMPARE(w->document().line(65534), std::string("THREADS=2048\x1A"));
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. 65535"));
 
         win.show(PageId::Dos);
@@ -178,7 +179,7 @@ private slots:
         win.show(PageId::Oppstart);
         win.press("LeggTilRestartKnapp");
         QCOMPARE(w->document().count(), 65535);
-        QCOMPARE(w->document().line(65534), std::string("THREADS=2048"));
+        QCOMPARE(w->document().line(65534), std::string("THREADS=2048\x1A"));
         QCOMPARE(win.errors.messages(), QStringList{});
     }
 

@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("empty lines stay") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
         QTest::newRow("bare LF ends a line") << QByteArray("a\nb\r\n") << QStringList{"a", "b"};
         QTest::newRow("bare CR stays in the line") << QByteArray("a\rb\r\r\n") << QStringList{"a\rb\r"};
+        QTest::newRow("bare CR ends the last line") << QByteArray("A\r\nB\r") << QStringList{"A", "B\r"};
         QTest::newRow("ctrl-z and nul kept") << QByteArray("a\0b\r\n\x1a", 6)
                                              << QStringList{QString::fromLatin1("a\0b", 3), "\x1a"};
     }
@@ -226,6 +227,21 @@ private slots:
                 got << text8::toDisplay(line);
             QCOMPARE(got, lines);
         }
+    }
+
+    // A CR that no LF follows is the line's own byte, the last line's too:
+    // saved, it stays before the CR LF that ends the line.
+    void aBareCrAtTheEndIsKept()
+    {
+        QTemporaryDir dir;
+        DriveMap drives;
+        drives.setDrive(u'C', dir.path());
+        writeFile(dir.filePath("CONFIG.SYS"), "A\r\nB\r");
+        const Lines lines = linefile::load(drives, "C:\\CONFIG.SYS");
+        QCOMPARE(lines, (Lines{"A", "B\r"}));
+        linefile::save(drives, "C:\\CONFIG.NEW", lines);
+        QCOMPARE(readFile(dir.filePath("CONFIG.NEW")), QByteArray("A\r\nB\r\r\n"));
+        QCOMPARE(linefile::load(drives, "C:\\CONFIG.NEW"), lines);
     }
 
     void saveWritesCrLfAndReplacesWhole()

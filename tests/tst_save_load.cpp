@@ -204,6 +204,52 @@ private slots:
         QVERIFY2(messages.first().contains(setup == "full" ? "C:\\CONFIG.NEW" : "C:\\") && messages.first().contains(cause),
                  qPrintable(messages.first()));
     }
+
+    // A Ctrl-Z ends a DOS text file: a line added to a file that ends with one
+    // goes before it, and no write drops or moves one otherwise. "Lagre"
+    // then writes the bytes shown.
+    void aCtrlZStaysWhereOs2StopsReading_data()
+    {
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<PageId>("page");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("saved");
+        const PageId start = PageId::Oppstart, dos = PageId::Dos;
+        QTest::newRow("Legg til, the mark on a line of its own")
+            << QByteArray("THREADS=64\r\n\x1A") << start << "LeggTilRestartKnapp"
+            << QByteArray("THREADS=64\r\nRESTARTOBJECTS=YES\r\n\x1A\r\n");
+        QTest::newRow("Legg til, the mark ending the last line")
+            << QByteArray("THREADS=64\x1A") << start << "LeggTilRestartKnapp"
+            << QByteArray("THREADS=64\r\nRESTARTOBJECTS=YES\r\n\x1A\r\n");
+        QTest::newRow("Legg til, two marks") << QByteArray("REM\r\n\x1A\x1A") << start << "LeggTilRestartKnapp"
+                                             << QByteArray("REM\r\nRESTARTOBJECTS=YES\r\n\x1A\x1A\r\n");
+        QTest::newRow("a DOS driver's line") << QByteArray("REM\r\n\x1A\r\n") << dos << "vcdromsys"
+                                             << QByteArray("REM\r\nREM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS\r\n\x1A\r\n");
+        QTest::newRow("no mark") << QByteArray("REM\r\n") << start << "LeggTilRestartKnapp"
+                                 << QByteArray("REM\r\nRESTARTOBJECTS=YES\r\n");
+        // Lines follow the mark here: nothing moves, the new line goes last.
+        QTest::newRow("a mark inside the file")
+            << QByteArray("REM\r\n\x1A\r\nREM after\r\n") << start << "LeggTilRestartKnapp"
+            << QByteArray("REM\r\n\x1A\r\nREM after\r\nRESTARTOBJECTS=YES\r\n");
+        QTest::newRow("a statement written over the mark's line")
+            << QByteArray("PROTECTONLY=NO\x1A\r\nREM after\r\n") << start << "protectonly"
+            << QByteArray("PROTECTONLY=YES\x1A\r\nREM after\r\n");
+    }
+    void aCtrlZStaysWhereOs2StopsReading()
+    {
+        QFETCH(QByteArray, read);
+        QFETCH(PageId, page);
+        QFETCH(QString, control);
+        QFETCH(QByteArray, saved);
+        WindowOnDrive win{ConfigBytes(read), page};
+        if (control.endsWith("Knapp"))
+            win.press(control);
+        else
+            win.click(control);
+        win.press("SaveKnapp");
+        QCOMPARE(win.c.read("CONFIG.NEW"), saved);
+        QCOMPARE(win.errors.messages(), QStringList{});
+    }
 };
 
 QTEST_MAIN(TestSaveLoad)

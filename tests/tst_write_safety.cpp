@@ -4,8 +4,9 @@
 #include "test_support.h"
 
 #include "app/qt_translation.h"
+#include "platform/file_error.h"
+#include "workspace/file_gate.h"
 
-#include <QDirIterator>
 #include <QLabel>
 #include <QProcess>
 #include <QScopeGuard>
@@ -15,34 +16,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
+Q_DECLARE_METATYPE(FileError::Kind)
 
-// Every entry below `folder`, sorted: "name -> target" for a link (as
-// written), "name: bytes" for a file, "name/" for a folder.
-QStringList snapshot(const QString &folder)
-{
-    QStringList out;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info(path);
-        const QString name = QDir(folder).relativeFilePath(path);
-        char target[4096];
-        const ssize_t n = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
-        if (n >= 0) {
-            out << name + " -> " + QFile::decodeName(QByteArray(target, n));
-        } else if (info.isDir()) {
-            out << name + u'/';
-        } else {
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            out << name + ": " + QString::fromLatin1(f.readAll());
-        }
-    }
-    out.sort();
-    return out;
-}
+namespace {
 
 // What a side-file button's page and memo are.
 struct Button
@@ -163,6 +139,45 @@ private slots:
                      qPrintable(messages.first()));
             QCOMPARE(snapshot(t.c.root()) + snapshot(outside.path()), before);
         }
+    }
+
+    // The gate itself, without the buttons that check before they call it:
+    // a delete of the file read through a link, or on a drive folder that was
+    // replaced, is refused and deletes nothing.
+    void theFileGateRefusesADeleteItself_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<FileError::Kind>("kind");
+        QTest::newRow("a link to the file read") << "link" << FileError::Kind::ProgramFile;
+        QTest::newRow("the drive's folder replaced") << "folder" << FileError::Kind::DriveChanged;
+    }
+    void theFileGateRefusesADeleteItself()
+    {
+        QFETCH(QString, change);
+        QFETCH(FileError::Kind, kind);
+        TestDrive top;
+        top.write("c/CONFIG.SYS", crlf({"THREADS=64"}));
+        top.write("c/AUTOEXEC.BAT", crlf({"REM"}));
+        QVERIFY(QFile::link("CONFIG.SYS", top.path("c/STARTUP.CMD")));
+        DriveMap drives;
+        drives.setDrive(u'C', top.path("c"));
+        FileGate gate(drives, "C:\\CONFIG.SYS");
+        gate.readConfigFile({});
+        QString target = "C:\\STARTUP.CMD";
+        if (change == "folder") {
+            QVERIFY(QDir(top.root()).rename("c", "c-earlier"));
+            top.write("c/AUTOEXEC.BAT", crlf({"REM"}));
+            target = "C:\\AUTOEXEC.BAT";
+        }
+        const QStringList before = snapshot(top.root());
+        try {
+            gate.removeFile(target);
+            QFAIL("deleted");
+        } catch (const FileError &e) {
+            QCOMPARE(e.kind(), kind);
+            QVERIFY2(e.message().startsWith("Kan ikke slette " + target), qPrintable(e.message()));
+        }
+        QCOMPARE(snapshot(top.root()), before);
     }
 
     // The drive's folder unmounted, covered by another file system, or

@@ -1,11 +1,13 @@
 // "Endringer": every line that differs from the file as read.
 #include "app/changes_dialog.h"
 
+#include "app/change_detail.h"
 #include "workspace/changes_model.h"
 #include "workspace/document.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +19,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     , m_list(new QListView(this))
     , m_count(new QLabel(this))
     , m_revert(new QPushButton(QStringLiteral("&Angre endringen"), this))
+    , m_detail(new ChangeDetail(QStringLiteral("Endring"), this))
 {
     setObjectName(QStringLiteral("Endringer"));
     setWindowTitle(QStringLiteral("Endringer"));
@@ -38,9 +41,9 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     QFont unshaped = font();
     unshaped.setStyleStrategy(QFont::PreferNoShaping);
     m_list->setFont(unshaped);
-    // A long row keeps both ends, where the line's text after the change
-    // ends; its tooltip holds it whole.
-    m_list->setTextElideMode(Qt::ElideMiddle);
+    // A row holds the start of both texts (see changerow); should it still
+    // not fit, its end goes. The fields below hold both whole.
+    m_list->setTextElideMode(Qt::ElideRight);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Enter, or a double click, leads to the line; the window stays open.
@@ -77,6 +80,14 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     });
     connect(m_model, &QAbstractItemModel::dataChanged, this, &ChangesDialog::enableRevert);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ChangesDialog::enableRevert);
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &first, const QModelIndex &last) {
+                const int row = m_list->currentIndex().row();
+                if (row >= first.row() && row <= last.row())
+                    showDetail();
+            });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ChangesDialog::showDetail);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ChangesDialog::showDetail);
 
     // The count changes with many a keystroke: at a fixed size, wide enough
     // for the longest count, a new text is only drawn, without a new layout
@@ -87,10 +98,16 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_count, 0, Qt::AlignLeft);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_detail);
     layout->addWidget(buttons);
+    // From the list to the whole texts of its row, then the buttons.
+    setTabOrder(m_list, m_detail->before());
+    setTabOrder(m_detail->after(), m_revert);
+    setTabOrder(m_revert, close);
     resize(620, 300);
     showCount();
     m_list->setCurrentIndex(m_model->index(0));
+    showDetail();
     m_list->setFocus();
 }
 
@@ -106,4 +123,15 @@ void ChangesDialog::enableRevert()
 {
     const LinePos line = m_model->lineAt(m_list->currentIndex().row());
     m_revert->setEnabled(line != NoLine && m_doc.isChanged(line));
+}
+
+void ChangesDialog::showDetail()
+{
+    const LinePos line = m_model->lineAt(m_list->currentIndex().row());
+    if (line == NoLine || !m_doc.isLine(line)) {
+        m_detail->clear();
+        return;
+    }
+    m_detail->showTexts(m_doc.isAdded(line) ? std::nullopt : std::optional<std::string>(m_doc.asRead().line(line)),
+                        m_doc.line(line));
 }

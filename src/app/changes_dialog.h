@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class ChangeDetail;
 class ChangesModel;
 class Document;
 class QLabel;
@@ -29,10 +30,13 @@ private:
     void showCount();
     // "Angre endringen" is for a changed line; an added one stays.
     void enableRevert();
+    // The whole of the current row's line, before and now.
+    void showDetail();
 
     const Document &m_doc;
     ChangesModel *const m_model;
     QListView *const m_list;
     QLabel *const m_count;
     QPushButton *const m_revert;
+    ChangeDetail *const m_detail;
 };

@@ -3,8 +3,12 @@
 
 #include "app/install_step.h"
 #include "platform/file_error.h"
+#include "platform/line_file.h"
+#include "platform/write_guard.h"
 
 #include <QSettings>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -36,12 +40,16 @@ bool confirmed(const CommandLine &commandLine, const Terminal &t, const QString 
 
 // Shows what the proposal changes and what the check says, asks, and puts it
 // in place; the statuses of runInstallNew().
-int putInPlace(const CommandLine &commandLine, const DriveMap &drives, const installstep::Proposal &p,
+int putInPlace(const CommandLine &commandLine, const WriteGuard &guard, const installstep::Proposal &p,
                const QString &dataFolder, const Terminal &t)
 {
+    if (const std::optional<QString> note = installstep::noConfigSysNote(p))
+        printLine(t.out, *note);
     const std::string diff = linediff::unified(p.currentLines, p.proposedLines, installstep::configSys().toStdString(),
                                                p.source.toLocal8Bit().toStdString());
     std::fwrite(diff.data(), 1, diff.size(), t.out);
+    if (const std::optional<QString> note = installstep::onlyLineEnds(p))
+        printLine(t.out, *note);
     if (!p.checkError.isEmpty())
         printLine(t.out, installstep::checkFailed(p));
     for (const bootcheck::Finding &finding : bootcheck::worstFirst(p.report.findings))
@@ -60,7 +68,7 @@ int putInPlace(const CommandLine &commandLine, const DriveMap &drives, const ins
         return 1;
     }
     try {
-        printLine(t.out, installstep::putInPlace(drives, p, dataFolder));
+        printLine(t.out, installstep::putInPlace(guard, p, dataFolder));
     } catch (const FileError &e) {
         return fail(t, installstep::nothingChanged(e.message()));
     }
@@ -73,6 +81,10 @@ int runInstallNew(const CommandLine &commandLine, const QProcessEnvironment &env
                   const QString &dataFolder, const Terminal &terminal)
 {
     const DriveMap drives = drivesOf(commandLine, environment, settings);
+    // The drives as they are when the files are read: the step writes on them
+    // only while they are still the same.
+    WriteGuard guard(drives, installstep::configSys());
+    guard.beginRead();
     std::optional<installstep::Proposal> proposal;
     QString nothing;
     try {
@@ -84,7 +96,7 @@ int runInstallNew(const CommandLine &commandLine, const QProcessEnvironment &env
         printLine(terminal.out, nothing);
         return 0;
     }
-    return putInPlace(commandLine, drives, *proposal, dataFolder, terminal);
+    return putInPlace(commandLine, guard, *proposal, dataFolder, terminal);
 }
 
 int runRestore(const CommandLine &commandLine, const QProcessEnvironment &environment, const QSettings &settings,
@@ -93,31 +105,48 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
     if (commandLine.files.size() > 1)
         return fail(terminal, QStringLiteral("«--restore» tar ett nummer fra listen, ikke flere."));
     const DriveMap drives = drivesOf(commandLine, environment, settings);
+    WriteGuard guard(drives, installstep::configSys());
+    guard.beginRead();
     std::vector<configcopies::Copy> copies;
-    Lines today;
+    std::optional<std::string> today;
     try {
         copies = configcopies::copies(drives, installstep::BootDrive, dataFolder);
-        today = installstep::todaysLines(drives);
+        today = installstep::currentConfigSys(drives);
     } catch (const FileError &e) {
         return fail(terminal, e.message());
     }
+    // The copies that can be read come first and are numbered; the others are
+    // told after them, with no number.
+    const auto readable = static_cast<std::size_t>(
+        std::count_if(copies.begin(), copies.end(), [](const configcopies::Copy &c) { return c.readable(); }));
     if (commandLine.files.isEmpty()) {
-        if (copies.empty()) {
+        if (!today)
+            printLine(terminal.out, QStringLiteral("%1 finnes ikke; en kopi kan legges på plass der.")
+                                        .arg(installstep::configSys()));
+        if (readable == 0) {
             printLine(terminal.out, installstep::noCopies());
-            return 0;
+        } else {
+            printLine(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
+            const Lines todaysLines = today ? linefile::split(today->data(), today->size()) : Lines{};
+            for (std::size_t i = 0; i < readable; ++i)
+                printLine(terminal.out,
+                          QStringLiteral("%1  %2")
+                              .arg(i + 1, 3)
+                              .arg(installstep::describeCopy(copies[i],
+                                                             installstep::linesDiffering(drives, copies[i], todaysLines))));
         }
-        printLine(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
-        for (std::size_t i = 0; i < copies.size(); ++i)
-            printLine(terminal.out, QStringLiteral("%1  %2")
-                                    .arg(i + 1, 3)
-                                    .arg(installstep::describeCopy(copies[i],
-                                                                   installstep::linesDiffering(drives, copies[i], today))));
-        printLine(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
+        if (readable < copies.size()) {
+            printLine(terminal.out, QStringLiteral("Disse kan ikke leses, og kan ikke legges på plass:"));
+            for (std::size_t i = readable; i < copies.size(); ++i)
+                printLine(terminal.out, QStringLiteral("  –  ") + installstep::describeUnreadable(copies[i]));
+        }
+        if (readable > 0)
+            printLine(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
         return 0;
     }
     bool isNumber = false;
     const int n = commandLine.files.first().toInt(&isNumber);
-    if (!isNumber || n < 1 || static_cast<std::size_t>(n) > copies.size())
+    if (!isNumber || n < 1 || static_cast<std::size_t>(n) > readable)
         return fail(terminal, QStringLiteral("«--restore %1»: det er ingen kopi med det nummeret (se «os2setup --restore»).")
                                   .arg(commandLine.files.first()));
     installstep::Proposal proposal;
@@ -130,5 +159,5 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
         printLine(terminal.out, *nothing);
         return 0;
     }
-    return putInPlace(commandLine, drives, proposal, dataFolder, terminal);
+    return putInPlace(commandLine, guard, proposal, dataFolder, terminal);
 }

@@ -2,8 +2,10 @@
 #include "app/install_dialog.h"
 
 #include "app/boot_check_dialog.h"
+#include "app/change_detail.h"
 #include "platform/file_error.h"
 #include "platform/line_file.h"
+#include "platform/write_guard.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,12 +16,17 @@
 
 namespace {
 
-QString countText(const linediff::Counts &c)
+QString countText(const installstep::Proposal &p)
 {
+    const linediff::Counts c = linediff::count(p.rows);
+    QString before = installstep::noConfigSysNote(p).value_or(QString());
+    if (!before.isEmpty())
+        before += u' ';
     if (c.total() == 0)
-        return QStringLiteral("Ingen linjer er forskjellige.");
+        return before + installstep::onlyLineEnds(p).value_or(QStringLiteral("Ingen linjer er forskjellige."));
     const auto lines = [](int n) { return n == 1 ? QStringLiteral("1 linje") : QStringLiteral("%1 linjer").arg(n); };
-    return QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
+    return before
+           + QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
 }
 
 QLabel *wrapped(const QString &text, QWidget *parent)
@@ -37,12 +44,14 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
     : QWidget(parent)
     , m_count(wrapped(QString(), this))
     , m_changes(new QListWidget(this))
+    , m_detail(new ChangeDetail(changesName, this))
     , m_checked(wrapped(QString(), this))
     , m_findings(new QListWidget(this))
     , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
 {
     m_changes->setObjectName(changesName);
     m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
+    m_count->setObjectName(changesName + QStringLiteral("Tall"));
     m_count->setBuddy(m_changes);
     m_findings->setObjectName(findingsName);
     m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
@@ -51,11 +60,23 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
     m_force->setAccessibleDescription(
         QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
     connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
+    // The whole of the chosen row's line, which the row shows only the start of.
+    connect(m_changes, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+            m_detail->clear();
+            return;
+        }
+        const linediff::Row &r = m_rows[static_cast<std::size_t>(row)];
+        using Kind = linediff::Row::Kind;
+        m_detail->showTexts(r.kind == Kind::Added ? std::nullopt : std::optional<std::string>(r.before),
+                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after));
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_count);
     layout->addWidget(m_changes, 2);
+    layout->addWidget(m_detail);
     layout->addWidget(m_checked);
     layout->addWidget(m_findings, 1);
     layout->addWidget(m_force);
@@ -64,9 +85,11 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
 
 void ProposalView::present(const installstep::Proposal &p)
 {
-    m_count->setText(countText(linediff::count(p.rows)));
+    m_count->setText(countText(p));
+    m_rows = p.rows;
     m_changes->clear();
     m_changes->addItems(installstep::describeRows(p.rows));
+    m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
     if (p.checkError.isEmpty()) {
         m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
         BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
@@ -83,7 +106,9 @@ void ProposalView::present(const installstep::Proposal &p)
 void ProposalView::clear()
 {
     m_count->clear();
+    m_rows.clear();
     m_changes->clear();
+    m_detail->clear();
     m_checked->clear();
     m_findings->clear();
     m_needsForce = false;
@@ -96,10 +121,11 @@ bool ProposalView::mayGoOn() const
     return !m_needsForce || m_force->isChecked();
 }
 
-StepDialog::StepDialog(const DriveMap &drives, QString dataFolder, const QString &buttonText,
+StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QString &buttonText,
                        const QString &buttonName, QWidget *parent)
     : QDialog(parent)
-    , m_drives(drives)
+    , m_guard(guard)
+    , m_drives(guard.drives())
     , m_dataFolder(std::move(dataFolder))
     , m_go(new QPushButton(buttonText, this))
     , m_result(wrapped(QString(), this))
@@ -118,7 +144,7 @@ StepDialog::StepDialog(const DriveMap &drives, QString dataFolder, const QString
 void StepDialog::go(const installstep::Proposal &proposal)
 {
     try {
-        const QString message = installstep::putInPlace(m_drives, proposal, m_dataFolder);
+        const QString message = installstep::putInPlace(m_guard, proposal, m_dataFolder);
         m_go->setEnabled(false);
         tell(message, false);
         emit putInPlace(message);
@@ -149,9 +175,9 @@ void StepDialog::tell(const QString &text, bool error)
     m_result->show();
 }
 
-InstallDialog::InstallDialog(const DriveMap &drives, installstep::Proposal proposal, const QString &dataFolder,
+InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal proposal, const QString &dataFolder,
                              QWidget *parent)
-    : StepDialog(drives, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
+    : StepDialog(guard, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
     , m_proposal(std::move(proposal))
     , m_view(new ProposalView(QStringLiteral("TaIBrukEndringer"), QStringLiteral("TaIBrukFunn"),
                               QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk"), this))
@@ -171,8 +197,8 @@ InstallDialog::InstallDialog(const DriveMap &drives, installstep::Proposal propo
     layOut({{intro, 0}, {m_view, 1}});
 }
 
-RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, QWidget *parent)
-    : StepDialog(drives, dataFolder, QStringLiteral("Gjenopprett"), QStringLiteral("GjenopprettKnapp"), parent)
+RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder, QWidget *parent)
+    : StepDialog(guard, dataFolder, QStringLiteral("Gjenopprett"), QStringLiteral("GjenopprettKnapp"), parent)
     , m_list(new QListWidget(this))
     , m_view(new ProposalView(QStringLiteral("GjenopprettEndringer"), QStringLiteral("GjenopprettFunn"),
                               QStringLiteral("GjenopprettLikevelBoks"), QStringLiteral("Gjenopprett"), this))
@@ -190,8 +216,10 @@ RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, 
         m_copies = configcopies::copies(m_drives, installstep::BootDrive, m_dataFolder);
         const Lines today = installstep::todaysLines(m_drives);
         for (const configcopies::Copy &copy : m_copies)
-            m_list->addItem(installstep::describeCopy(copy, installstep::linesDiffering(m_drives, copy, today)));
-        if (m_copies.empty())
+            m_list->addItem(copy.readable()
+                                ? installstep::describeCopy(copy, installstep::linesDiffering(m_drives, copy, today))
+                                : installstep::describeUnreadable(copy));
+        if (m_copies.empty() || !m_copies.front().readable())
             tell(installstep::noCopies(), false);
     } catch (const FileError &e) {
         tell(e.message(), true);
@@ -206,7 +234,7 @@ RestoreDialog::RestoreDialog(const DriveMap &drives, const QString &dataFolder, 
     });
 
     layOut({{intro, 0}, {m_list, 1}, {m_view, 2}});
-    if (!m_copies.empty())
+    if (!m_copies.empty() && m_copies.front().readable())
         m_list->setCurrentRow(0);
 }
 
@@ -217,8 +245,13 @@ void RestoreDialog::choose(int row)
     m_go->setEnabled(false);
     if (row < 0 || static_cast<std::size_t>(row) >= m_copies.size())
         return;
+    const configcopies::Copy &copy = m_copies[static_cast<std::size_t>(row)];
+    if (!copy.readable()) {
+        tell(installstep::describeUnreadable(copy), true);
+        return;
+    }
     try {
-        m_proposal = installstep::proposeCopy(m_drives, m_copies[static_cast<std::size_t>(row)]);
+        m_proposal = installstep::proposeCopy(m_drives, copy);
         m_result->hide();
         m_view->present(*m_proposal);
         if (const std::optional<QString> nothing = installstep::nothingToRestore(*m_proposal)) {

@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+class ChangeDetail;
 class QCheckBox;
+class WriteGuard;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -38,6 +40,8 @@ signals:
 private:
     QLabel *const m_count;
     QListWidget *const m_changes;
+    ChangeDetail *const m_detail;
+    std::vector<linediff::Row> m_rows;
     QLabel *const m_checked;
     QListWidget *const m_findings;
     QCheckBox *const m_force;
@@ -55,7 +59,8 @@ signals:
     void putInPlace(const QString &message);
 
 protected:
-    StepDialog(const DriveMap &drives, QString dataFolder, const QString &buttonText, const QString &buttonName,
+    // Every write goes through `guard`, which must outlive the dialog.
+    StepDialog(const WriteGuard &guard, QString dataFolder, const QString &buttonText, const QString &buttonName,
                QWidget *parent);
     // Puts `proposal` in place; tells the result in the dialog.
     void go(const installstep::Proposal &proposal);
@@ -64,6 +69,7 @@ protected:
     // of the result, the step's button and "Lukk".
     void layOut(std::initializer_list<std::pair<QWidget *, int>> parts);
 
+    const WriteGuard &m_guard;
     const DriveMap &m_drives;
     const QString m_dataFolder;
     QPushButton *const m_go;
@@ -76,21 +82,22 @@ class InstallDialog : public StepDialog
     Q_OBJECT
 
 public:
-    InstallDialog(const DriveMap &drives, installstep::Proposal proposal, const QString &dataFolder, QWidget *parent);
+    InstallDialog(const WriteGuard &guard, installstep::Proposal proposal, const QString &dataFolder, QWidget *parent);
 
 private:
     const installstep::Proposal m_proposal;
     ProposalView *const m_view;
 };
 
-// "Gjenopprett CONFIG.SYS" (objectName Gjenopprett): the copies, newest
-// first; the one chosen shows what it would change.
+// "Gjenopprett CONFIG.SYS" (objectName Gjenopprett): the copies that can be
+// read, newest first, then those that cannot, with why; the one chosen shows
+// what it would change.
 class RestoreDialog : public StepDialog
 {
     Q_OBJECT
 
 public:
-    RestoreDialog(const DriveMap &drives, const QString &dataFolder, QWidget *parent);
+    RestoreDialog(const WriteGuard &guard, const QString &dataFolder, QWidget *parent);
 
 private:
     void choose(int row);

@@ -5,9 +5,15 @@
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/text8.h"
+#include "platform/write_guard.h"
+#include "workspace/changes_model.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace installstep {
 namespace {
@@ -17,11 +23,13 @@ Lines linesOf(const std::string &bytes)
     return linefile::split(bytes.data(), bytes.size());
 }
 
-Proposal propose(const DriveMap &drives, const QString &source, std::string current, std::string proposed)
+Proposal propose(const DriveMap &drives, const QString &source, std::optional<std::string> current,
+                 std::string proposed)
 {
     Proposal p;
     p.source = source;
-    p.current = std::move(current);
+    p.noConfigSys = !current;
+    p.current = std::move(current).value_or(std::string());
     p.proposed = std::move(proposed);
     p.currentLines = linesOf(p.current);
     p.proposedLines = linesOf(p.proposed);
@@ -46,9 +54,24 @@ QString configNew()
     return configcopies::onDrive(BootDrive, QStringLiteral("CONFIG.NEW"));
 }
 
+std::optional<std::string> currentConfigSys(const DriveMap &drives)
+{
+    // A name that is there in any form (a link that leads nowhere too) is read,
+    // and refused as "Hent" refuses it.
+    const QFileInfo info(drives.resolve(configSys()));
+    if (info.exists() || info.isSymLink())
+        return linefile::readBytes(drives, configSys());
+    const QString os2 = configcopies::onDrive(BootDrive, QStringLiteral("OS2"));
+    if (!QFileInfo(drives.resolve(os2)).isDir())
+        throw FileError(QStringLiteral("Kan ikke lese %1: filen finnes ikke, og %2: (%3) har ingen OS2-mappe. "
+                                       "Er OS/2-partisjonen montert der?")
+                            .arg(configSys(), BootDrive, QDir::toNativeSeparators(drives.drive(BootDrive))));
+    return std::nullopt;
+}
+
 std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing)
 {
-    std::string current = linefile::readBytes(drives, configSys());
+    std::optional<std::string> current = currentConfigSys(drives);
     // A missing CONFIG.NEW is nothing to do; anything else there that is no
     // plain file is refused as "Hent" refuses it.
     const QFileInfo fresh(drives.resolve(configNew()));
@@ -68,7 +91,7 @@ std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing)
 
 Proposal proposeCopy(const DriveMap &drives, const configcopies::Copy &copy)
 {
-    return propose(drives, copy.name, linefile::readBytes(drives, configSys()), configcopies::read(drives, copy));
+    return propose(drives, copy.name, currentConfigSys(drives), configcopies::read(drives, copy));
 }
 
 QStringList describeRows(const std::vector<linediff::Row> &rows)
@@ -76,17 +99,9 @@ QStringList describeRows(const std::vector<linediff::Row> &rows)
     QStringList out;
     for (const linediff::Row &row : rows) {
         switch (row.kind) {
-        case linediff::Row::Kind::Changed:
-            out << QStringLiteral("Linje %1: %2 → %3")
-                       .arg(row.beforeLine)
-                       .arg(text8::toDisplay(row.before), text8::toDisplay(row.after));
-            break;
-        case linediff::Row::Kind::Added:
-            out << QStringLiteral("Linje %1: + %2").arg(row.afterLine).arg(text8::toDisplay(row.after));
-            break;
-        case linediff::Row::Kind::Removed:
-            out << QStringLiteral("Linje %1: − %2").arg(row.beforeLine).arg(text8::toDisplay(row.before));
-            break;
+        case linediff::Row::Kind::Changed: out << changerow::changed(row.beforeLine, row.before, row.after); break;
+        case linediff::Row::Kind::Added: out << changerow::added(row.afterLine, row.after); break;
+        case linediff::Row::Kind::Removed: out << changerow::removed(row.beforeLine, row.before); break;
         }
     }
     return out;
@@ -101,16 +116,30 @@ int linesDiffering(const DriveMap &drives, const configcopies::Copy &copy, const
     }
 }
 
+namespace {
+
+QString kindOf(const configcopies::Copy &copy)
+{
+    switch (copy.kind) {
+    case configcopies::Copy::Kind::Numbered: return QStringLiteral("tidligere CONFIG.SYS");
+    case configcopies::Copy::Kind::Saved: return QStringLiteral("os2setups kopi");
+    case configcopies::Copy::Kind::Bak: return QStringLiteral("reservekopi");
+    case configcopies::Copy::Kind::Archive: return QStringLiteral("OS/2s skrivebordsarkiv");
+    case configcopies::Copy::Kind::Install: return QStringLiteral("OS/2s installasjon, Alt+F1");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString describeUnreadable(const configcopies::Copy &copy)
+{
+    return QStringLiteral("%1  (%2) kan ikke leses: %3").arg(copy.name, kindOf(copy), copy.problem);
+}
+
 QString describeCopy(const configcopies::Copy &copy, int differing)
 {
-    QString kind;
-    switch (copy.kind) {
-    case configcopies::Copy::Kind::Numbered: kind = QStringLiteral("tidligere CONFIG.SYS"); break;
-    case configcopies::Copy::Kind::Saved: kind = QStringLiteral("os2setups kopi"); break;
-    case configcopies::Copy::Kind::Bak: kind = QStringLiteral("reservekopi"); break;
-    case configcopies::Copy::Kind::Archive: kind = QStringLiteral("OS/2s skrivebordsarkiv"); break;
-    case configcopies::Copy::Kind::Install: kind = QStringLiteral("OS/2s installasjon, Alt+F1"); break;
-    }
+    const QString kind = kindOf(copy);
     const QString lines = differing < 0 ? QStringLiteral("kan ikke leses")
                           : differing == 0 ? QStringLiteral("lik dagens")
                           : differing == 1 ? QStringLiteral("1 linje forskjellig")
@@ -121,7 +150,8 @@ QString describeCopy(const configcopies::Copy &copy, int differing)
 
 Lines todaysLines(const DriveMap &drives)
 {
-    return linefile::load(drives, configSys());
+    const std::optional<std::string> bytes = currentConfigSys(drives);
+    return bytes ? linesOf(*bytes) : Lines{};
 }
 
 QString checkFailed(const Proposal &proposal)
@@ -131,7 +161,26 @@ QString checkFailed(const Proposal &proposal)
 
 QString nothingChanged(const QString &error)
 {
-    return error + QStringLiteral(" Ingenting er endret i %1.").arg(configSys());
+    // The error's cause ends its own sentence.
+    const bool ended = error.endsWith(u'.') || error.endsWith(u'!') || error.endsWith(u'?');
+    return error + (ended ? QString() : QStringLiteral(".")) + QStringLiteral(" Ingenting er endret i %1.").arg(configSys());
+}
+
+std::optional<QString> noConfigSysNote(const Proposal &proposal)
+{
+    if (!proposal.noConfigSys)
+        return std::nullopt;
+    return QStringLiteral("%1 finnes ikke: %2 legges på plass som den, og det er ingen gammel fil å ta kopi av.")
+        .arg(configSys(), proposal.source);
+}
+
+std::optional<QString> onlyLineEnds(const Proposal &proposal)
+{
+    if (!proposal.rows.empty() || proposal.proposed == proposal.current || proposal.noConfigSys)
+        return std::nullopt;
+    return QStringLiteral("Linjene i %1 og %2 er like; bare linjeskiftene er forskjellige (CR LF eller bare LF, "
+                          "eller et linjeskift etter siste linje).")
+        .arg(proposal.source, configSys());
 }
 
 QString noCopies()
@@ -141,25 +190,63 @@ QString noCopies()
 
 std::optional<QString> nothingToRestore(const Proposal &proposal)
 {
-    if (proposal.proposed != proposal.current)
+    if (proposal.noConfigSys || proposal.proposed != proposal.current)
         return std::nullopt;
     return QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
         .arg(proposal.source, configSys());
 }
 
-QString putInPlace(const DriveMap &drives, const Proposal &proposal, const QString &dataFolder)
+QString putInPlace(const WriteGuard &guard, const Proposal &proposal, const QString &dataFolder)
 {
-    const configcopies::Replaced done =
-        configcopies::putInPlace(drives, BootDrive, proposal.current, proposal.proposed, dataFolder);
-    return QStringLiteral("%1 er lagt på plass som %2. Den forrige %2 er kopiert til %3 og til %4. "
-                          "Starter ikke OS/2 med den nye, start Linux og kjør «os2setup --restore» "
-                          "(eller se README: «When OS/2 no longer boots») for å få en tidligere tilbake.")
-        .arg(proposal.source, configSys(), done.numbered, done.saved);
+    if (!proposal.noConfigSys && dataFolder.isEmpty())
+        throw FileError(noDataFolder());
+    const configcopies::Replaced done = configcopies::putInPlace(
+        guard, BootDrive, proposal.noConfigSys ? std::nullopt : std::optional<std::string>(proposal.current),
+        proposal.proposed, dataFolder);
+    const QString placed = done.numbered.isEmpty()
+                               ? QStringLiteral("%1 er lagt på plass som %2. Det fantes ingen %2 fra før, så ingen "
+                                                "kopi er tatt.")
+                                     .arg(proposal.source, configSys())
+                               : QStringLiteral("%1 er lagt på plass som %2. Den forrige %2 er kopiert til %3 og til %4.")
+                                     .arg(proposal.source, configSys(), done.numbered, done.saved);
+    return placed + QStringLiteral(" Starter ikke OS/2 med den nye, start Linux og kjør «os2setup --restore» "
+                                   "(eller se README: «When OS/2 no longer boots») for å få en tidligere tilbake.");
 }
 
-QString dataFolder()
+namespace {
+
+QString homeFromPasswordDatabase()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/os2setup");
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 16384));
+    struct passwd entry;
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !found->pw_dir)
+        return QString();
+    return QFile::decodeName(found->pw_dir);
+}
+
+} // namespace
+
+QString dataFolder(const QProcessEnvironment &environment, const std::function<QString()> &passwdHome)
+{
+    // As the XDG base directories have it: a relative path there is ignored.
+    const QString xdg = environment.value(QStringLiteral("XDG_DATA_HOME"));
+    if (QDir::isAbsolutePath(xdg))
+        return QDir(xdg).filePath(QStringLiteral("os2setup"));
+    QString home = environment.value(QStringLiteral("HOME"));
+    if (!QDir::isAbsolutePath(home))
+        home = passwdHome ? passwdHome() : homeFromPasswordDatabase();
+    if (!QDir::isAbsolutePath(home))
+        return QString();
+    return QDir(home).filePath(QStringLiteral(".local/share/os2setup"));
+}
+
+QString noDataFolder()
+{
+    return QStringLiteral("Kan ikke ta vare på en kopi av %1: miljøvariabelen HOME er ikke satt, og hjemmemappen din "
+                          "står ikke i passordbasen. Sett HOME til hjemmemappen din og prøv igjen.")
+        .arg(configSys());
 }
 
 } // namespace installstep

@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
         if (command.action == CommandLine::Action::Check)
             return runCheck(command, environment, settings, stdout, stderr);
         if (command.action == CommandLine::Action::InstallNew)
-            return runInstallNew(command, environment, settings, installstep::dataFolder());
-        return runRestore(command, environment, settings, installstep::dataFolder());
+            return runInstallNew(command, environment, settings, installstep::dataFolder(environment));
+        return runRestore(command, environment, settings, installstep::dataFolder(environment));
     }
     if (command.action != CommandLine::Action::OpenWindow && !step)
         return finishWithoutWindow(command);

@@ -167,6 +167,18 @@ private:
     // Makes `line` current as a click on it on "Fil" does: a row chosen in
     // "Endringer" or in the check's findings.
     void goToLine(LinePos line);
+    // Before "Ta i bruk" or "Gjenopprett": tells the window's own way to a
+    // drive when C: has none, and returns true then.
+    bool tellNoDrive();
+    // Whether the step replaces the window's own file, which is then read again.
+    bool stepReplacesShownFile() const;
+    // Before a step (`step`: "tar i bruk C:\CONFIG.NEW") that will read the
+    // window's file again: with changes not saved, asks as closing does
+    // whether to save them first, discard them or stay. True to go on.
+    bool keepEditsBefore(const QString &step);
+    // Saves the document and each memo with unsaved edits; true when all of
+    // them were written (each failure reports itself).
+    bool saveAll();
     // Opens "Ta i bruk" or "Gjenopprett"; the window follows the step's result.
     void openStep(StepDialog *dialog);
     // After "Ta i bruk" or "Gjenopprett": reads the new CONFIG.SYS when it is

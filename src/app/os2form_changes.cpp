@@ -90,9 +90,21 @@ void TOs2Form::revertLine(LinePos line)
     // The user's own change of the line, through the one write path; the page
     // refresh then shows the page as the line now reads, as after "REM av/på".
     const WriteGate::UserAction user(m_edits->gate());
-    m_edits->replaceLine(line, std::string(m_document.asRead().line(line)));
+    m_edits->replaceText(line, std::string(m_document.asRead().line(line)));
     m_status->vislinje(line);
     NoteBookClick();
+}
+
+bool TOs2Form::saveAll()
+{
+    // Each write reports its own failure.
+    if (m_document.isModified())
+        SaveKnappClick();
+    if (m_startup->sideFile().hasUnsavedEdits())
+        m_startup->LagreStartupKnappClick();
+    if (m_dos->sideFile().hasUnsavedEdits())
+        m_dos->LagreAutoexecKnappClick();
+    return unsavedFiles().isEmpty();
 }
 
 void TOs2Form::closeEvent(QCloseEvent *event)
@@ -113,15 +125,8 @@ void TOs2Form::closeEvent(QCloseEvent *event)
                             cancel};
     const QString answer = m_questions.ask(question);
     if (answer == save) {
-        // Each write reports its own failure; the window stays open unless
-        // all of them succeeded.
-        if (m_document.isModified())
-            SaveKnappClick();
-        if (m_startup->sideFile().hasUnsavedEdits())
-            m_startup->LagreStartupKnappClick();
-        if (m_dos->sideFile().hasUnsavedEdits())
-            m_dos->LagreAutoexecKnappClick();
-        if (!unsavedFiles().isEmpty()) {
+        // The window stays open unless every write succeeded.
+        if (!saveAll()) {
             event->ignore();
             return;
         }

@@ -2,26 +2,77 @@
 // and going back to a CONFIG.SYS that booted.
 #include "app/os2form.h"
 
+#include "app/drive_choice.h"
 #include "app/install_dialog.h"
 #include "app/window_keys.h"
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
+#include <QFileInfo>
+
 
 void TOs2Form::watchInstall()
 {
-    m_dataFolder = installstep::dataFolder();
+    m_dataFolder = installstep::dataFolder(QProcessEnvironment::systemEnvironment());
     windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), guarded([this] { showInstall(); }));
+}
+
+bool TOs2Form::tellNoDrive()
+{
+    // The window's own way to a drive, not the command line's.
+    const std::optional<QString> message = noDriveMessage(m_files.drives(), installstep::configSys());
+    if (message)
+        m_errors->report(*message);
+    return message.has_value();
+}
+
+bool TOs2Form::stepReplacesShownFile() const
+{
+    const QString config = installstep::configSys();
+    if (m_files.isConfigFile(config))
+        return true;
+    // A CONFIG.SYS that is missing is the window's file by its name.
+    try {
+        const DriveMap &drives = m_files.drives();
+        return QFileInfo(drives.resolve(m_files.ConfigFileName())).absoluteFilePath()
+               == QFileInfo(drives.resolve(config)).absoluteFilePath();
+    } catch (const FileError &) {
+        return false;
+    }
+}
+
+bool TOs2Form::keepEditsBefore(const QString &step)
+{
+    const QStringList unsaved = unsavedFiles();
+    if (unsaved.isEmpty() || !stepReplacesShownFile())
+        return true;
+    const QString save = QStringLiteral("Lagre"), discard = QStringLiteral("Forkast"), cancel = QStringLiteral("Avbryt");
+    const QString answer = m_questions.ask(
+        {QStringLiteral("Lagre endringene før du %1?").arg(step),
+         QStringLiteral("Etterpå leses %1 inn på nytt. Dette er ikke lagret og går tapt om du forkaster det:\n")
+                 .arg(installstep::configSys())
+             + unsaved.join(u'\n'),
+         {{save, QMessageBox::AcceptRole}, {discard, QMessageBox::DestructiveRole}, {cancel, QMessageBox::RejectRole}},
+         cancel});
+    if (answer == save)
+        return saveAll();
+    return answer == discard;
 }
 
 void TOs2Form::showInstall()
 {
-    // What is put in place is CONFIG.NEW on the disk: edits not saved there
-    // would be left behind without a word.
-    if (m_document.isModified()) {
+    if (tellNoDrive())
+        return;
+    if (stepReplacesShownFile()) {
+        if (!keepEditsBefore(QStringLiteral("tar i bruk %1").arg(installstep::configNew())))
+            return;
+    } else if (m_document.isModified()) {
+        // What is put in place is CONFIG.NEW on the disk: edits not saved
+        // there stay in the window, but are not part of it.
         const QString answer = m_questions.ask(
             {QStringLiteral("Dokumentet har endringer som ikke er lagret i %1.").arg(saveTarget()),
-             QStringLiteral("«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken.")
+             QStringLiteral("«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken; "
+                            "endringene blir stående her.")
                  .arg(saveTarget()),
              {{QStringLiteral("Lagre"), QMessageBox::AcceptRole},
               {QStringLiteral("Fortsett"), QMessageBox::DestructiveRole},
@@ -38,6 +89,9 @@ void TOs2Form::showInstall()
     std::optional<installstep::Proposal> proposal;
     QString nothing;
     try {
+        // Not on a drive that is no longer the one read: what it holds now
+        // would be shown, and could not be written.
+        m_files.guard().checkRead(installstep::configSys());
         proposal = installstep::proposeNew(m_files.drives(), &nothing);
     } catch (const FileError &e) {
         m_errors->report(e.message());
@@ -47,12 +101,20 @@ void TOs2Form::showInstall()
         m_status->showHint(nothing);
         return;
     }
-    openStep(new InstallDialog(m_files.drives(), std::move(*proposal), m_dataFolder, this));
+    openStep(new InstallDialog(m_files.guard(), std::move(*proposal), m_dataFolder, this));
 }
 
 void TOs2Form::showRestore()
 {
-    openStep(new RestoreDialog(m_files.drives(), m_dataFolder, this));
+    if (tellNoDrive() || !keepEditsBefore(QStringLiteral("gjenoppretter %1").arg(installstep::configSys())))
+        return;
+    try {
+        m_files.guard().checkRead(installstep::configSys());
+    } catch (const FileError &e) {
+        m_errors->report(e.message());
+        return;
+    }
+    openStep(new RestoreDialog(m_files.guard(), m_dataFolder, this));
 }
 
 void TOs2Form::openStep(StepDialog *dialog)

@@ -61,7 +61,7 @@ void TOs2Form::Edit1Change()
     std::optional<std::string> text = m_status->editLineBytes();
     if (!text)
         return;
-    m_edits->replaceLine(static_cast<LinePos>(i), std::move(*text));
+    m_edits->replaceText(static_cast<LinePos>(i), std::move(*text));
 }
 
 void TOs2Form::RemKnappClick()
@@ -88,7 +88,7 @@ void TOs2Form::RemKnappClick()
     // The page refresh empties Edit1 and shows what the page shows (on "Fil"
     // the line toggled), so the toggled text is not put there first: for a
     // long line that would cost as much as the rest together.
-    m_edits->replaceLine(static_cast<LinePos>(i), std::move(t));
+    m_edits->replaceText(static_cast<LinePos>(i), std::move(t));
     NoteBookClick();
 }
 

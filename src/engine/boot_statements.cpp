@@ -67,6 +67,23 @@ const Rule *ruleOf(std::string_view line, std::string_view &value)
     return nullptr;
 }
 
+// Where the reading of the first `n` lines stops: at the first Ctrl-Z, the end
+// of file of DOS text files. No OS/2 documentation found says how OS/2 reads
+// what follows one in CONFIG.SYS; taking it as the end means that the check
+// never counts on a statement OS/2 may not read (a LIBPATH there is none).
+struct ReadEnd
+{
+    std::size_t line;   // n when there is no Ctrl-Z
+    std::size_t column; // of the Ctrl-Z in that line
+};
+ReadEnd readEnd(const Lines &lines, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        if (const std::size_t at = lines[i].find(kCtrlZ); at != std::string::npos)
+            return {i, at};
+    return {n, std::string::npos};
+}
+
 } // namespace
 
 std::vector<Statement> statementsOf(const Lines &lines)
@@ -74,10 +91,11 @@ std::vector<Statement> statementsOf(const Lines &lines)
     std::vector<Statement> statements;
     std::array<std::size_t, kRules.size()> last{};
     const std::size_t n = std::min(lines.size(), MaxDocumentLines);
-    for (std::size_t i = 0; i < n; ++i) {
+    const ReadEnd end = readEnd(lines, n);
+    for (std::size_t i = 0; i < n && i <= end.line; ++i) {
         std::string_view line = lines[i];
-        if (i + 1 == n)
-            line = line.substr(0, line.find(kCtrlZ));
+        if (i == end.line)
+            line = line.substr(0, end.column);
         line = trimmed(line);
         if (startsWithWord(line, "REM") || equalsUpper(line, "REM"))
             continue;

@@ -41,7 +41,7 @@ struct Statement
 };
 
 // The statements of the active lines of `lines`, in line order. They point
-// into `lines`. A Ctrl-Z that ends the file is not part of the last line.
+// into `lines`. Reading stops at the first Ctrl-Z: nothing after it counts.
 std::vector<Statement> statementsOf(const Lines &lines);
 
 // `s` split at `separator`, each part without the blanks around it, empty

@@ -4,6 +4,8 @@
 
 #include "platform/file_error.h"
 #include "platform/line_file.h"
+#include "platform/real_path.h"
+#include "platform/write_guard.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,12 +53,25 @@ QString firstFreeNumbered(const QString &rootHost, QChar drive)
                         .arg(onDrive(drive, QStringLiteral("CONFIG.SYS"))));
 }
 
-// Writes `bytes` as a new file in `folder`, named `base` or, when that is
-// taken, `base` with "-2", "-3" ... after it; returns its path.
-QString saveNew(const QString &folder, const QString &base, const std::string &bytes)
+// Refuses to write into `folder` unless it lies inside `dataFolder` once
+// every link is followed: a link there must not send a copy elsewhere.
+void checkWithin(const QString &folder, const QString &dataFolder)
 {
+    const std::optional<QString> real = realLocation(folder);
+    const std::optional<QString> realData = realLocation(dataFolder);
+    if (!real || !realData || !liesWithin(*real, *realData))
+        throw FileError(QStringLiteral("%1 %2: mappen fører ut av %3 (til %4)")
+                            .arg(kWrite, folder, dataFolder, real.value_or(folder)));
+}
+
+// Writes `bytes` as a new file in `folder`, inside `dataFolder`, named `base`
+// or, when that is taken, `base` with "-2", "-3" ... after it; returns its path.
+QString saveNew(const QString &folder, const QString &dataFolder, const QString &base, const std::string &bytes)
+{
+    checkWithin(folder, dataFolder);
     if (!QDir().mkpath(folder))
         throw FileError(QStringLiteral("%1 %2: mappen kan ikke lages").arg(kWrite, folder));
+    checkWithin(folder, dataFolder);
     QString path = folder + u'/' + base;
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
         path = folder + u'/' + base + QStringLiteral("-%1").arg(n);
@@ -103,12 +118,47 @@ QString archiveBase(const DriveMap &drives, QChar drive)
     return plain.match(text).hasMatch() ? text : fallback;
 }
 
-void addIfFile(std::vector<Copy> &out, Copy::Kind kind, const QString &dosPath, const QString &hostPath)
+// `message` without the name it begins with ("Kan ikke lese C:\X: ", "C:\X: "):
+// the cause alone, for a list that names the copy already.
+QString causeIn(const QString &message, const QString &name)
 {
-    const QFileInfo info(hostPath);
-    if (!info.isFile())
+    for (const QString &prefix : {QStringLiteral("Kan ikke lese ") + name + QStringLiteral(": "), name + QStringLiteral(": ")})
+        if (message.startsWith(prefix))
+            return message.mid(prefix.size());
+    return message;
+}
+
+// Reads `copy` once to know whether it can be put back; its time as the file
+// system shows it.
+void addChecked(std::vector<Copy> &out, const DriveMap &drives, Copy copy)
+{
+    copy.time = QFileInfo(copy.hostPath).lastModified();
+    try {
+        read(drives, copy);
+    } catch (const FileError &e) {
+        copy.problem = causeIn(e.message(), copy.name);
+    }
+    out.push_back(std::move(copy));
+}
+
+// The copy at `dosPath`, when anything stands there: a file, a folder, a link
+// that leads nowhere, or one that leads out of the drive.
+void addOnDrive(std::vector<Copy> &out, Copy::Kind kind, const DriveMap &drives, const QString &dosPath)
+{
+    Copy copy{kind, dosPath, dosPath, QString(), {}, QString()};
+    try {
+        copy.hostPath = drives.resolve(dosPath);
+    } catch (const FileError &e) {
+        // A drive without a folder says nothing of what may be there.
+        if (e.kind() == FileError::Kind::OutsideDrive) {
+            copy.problem = causeIn(e.message(), dosPath);
+            out.push_back(std::move(copy));
+        }
         return;
-    out.push_back({kind, dosPath.isEmpty() ? hostPath : dosPath, dosPath, hostPath, info.lastModified()});
+    }
+    const QFileInfo info(copy.hostPath);
+    if (info.exists() || info.isSymLink())
+        addChecked(out, drives, std::move(copy));
 }
 
 } // namespace
@@ -132,31 +182,39 @@ std::vector<Copy> copies(const DriveMap &drives, QChar drive, const QString &dat
     static const QRegularExpression numbered(QStringLiteral("^CONFIG\\.\\d{3}$"),
                                              QRegularExpression::CaseInsensitiveOption);
     for (const QString &entry : entriesMatching(root, numbered))
-        addIfFile(out, Copy::Kind::Numbered, onDrive(drive, entry.toUpper()), root + u'/' + entry);
+        addOnDrive(out, Copy::Kind::Numbered, drives, onDrive(drive, entry.toUpper()));
 
-    const QString saved = savedFolder(dataFolder, drives, drive);
-    for (const QString &entry : QDir(saved).entryList(QDir::Files))
-        addIfFile(out, Copy::Kind::Saved, QString(), saved + u'/' + entry);
+    if (!dataFolder.isEmpty()) {
+        const QString saved = savedFolder(dataFolder, drives, drive);
+        for (const QString &entry : QDir(saved).entryList(QDir::Files | QDir::System | QDir::Hidden))
+            addChecked(out, drives, {Copy::Kind::Saved, saved + u'/' + entry, QString(), saved + u'/' + entry, {}, {}});
+    }
 
-    const QString bak = onDrive(drive, QStringLiteral("CONFIG.BAK"));
-    addIfFile(out, Copy::Kind::Bak, bak, drives.resolve(bak));
+    addOnDrive(out, Copy::Kind::Bak, drives, onDrive(drive, QStringLiteral("CONFIG.BAK")));
 
     const QString base = archiveBase(drives, drive);
     try {
         const QString baseHost = drives.resolve(base);
         static const QRegularExpression number(QStringLiteral("^\\d+$"));
-        for (const QString &entry : entriesMatching(baseHost, number)) {
-            const QString dos = base + u'\\' + entry + QStringLiteral("\\CONFIG.SYS");
-            addIfFile(out, Copy::Kind::Archive, dos, drives.resolve(dos));
-        }
-    } catch (const FileError &) {
-        // An archive folder on a drive without a folder: no archives to offer.
+        for (const QString &entry : entriesMatching(baseHost, number))
+            addOnDrive(out, Copy::Kind::Archive, drives, base + u'\\' + entry + QStringLiteral("\\CONFIG.SYS"));
+    } catch (const FileError &e) {
+        // The folder of the archives leads out of the drive: what lies there
+        // cannot be offered, but is told. On a drive without a folder nothing
+        // is known of it.
+        if (e.kind() == FileError::Kind::OutsideDrive)
+            out.push_back({Copy::Kind::Archive, base, base, QString(), {}, causeIn(e.message(), base)});
     }
 
-    const QString install = onDrive(drive, QStringLiteral("OS2\\INSTALL\\CONFIG.SYS"));
-    addIfFile(out, Copy::Kind::Install, install, drives.resolve(install));
+    addOnDrive(out, Copy::Kind::Install, drives, onDrive(drive, QStringLiteral("OS2\\INSTALL\\CONFIG.SYS")));
 
-    std::stable_sort(out.begin(), out.end(), [](const Copy &a, const Copy &b) { return a.time > b.time; });
+    // Those that can be put back first, newest first; the others after them,
+    // as found, so that the numbers of the first never depend on them.
+    std::stable_sort(out.begin(), out.end(), [](const Copy &a, const Copy &b) {
+        if (a.readable() != b.readable())
+            return a.readable();
+        return a.readable() && a.time > b.time;
+    });
     return out;
 }
 
@@ -164,6 +222,10 @@ std::string read(const DriveMap &drives, const Copy &copy)
 {
     if (!copy.dosPath.isEmpty())
         return linefile::readBytes(drives, copy.dosPath);
+    // A pipe would keep the read waiting: only a plain file is opened.
+    const QFileInfo info(copy.hostPath);
+    if (info.exists() && !info.isFile())
+        throw FileError(QStringLiteral("Kan ikke lese %1: det er ikke en vanlig fil").arg(copy.hostPath));
     QFile file(copy.hostPath);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -173,26 +235,70 @@ std::string read(const DriveMap &drives, const Copy &copy)
     return file.readAll().toStdString();
 }
 
-Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &shownBytes, const std::string &bytes,
-                    const QString &dataFolder, const QDateTime &now)
+namespace {
+
+// Reads `config` back after it was written, and compares it with `bytes`.
+void readBack(const WriteGuard &guard, const QString &config, const std::string &bytes, const Replaced &done)
 {
+    const QString earlier = done.numbered.isEmpty()
+                                ? QStringLiteral("Det fantes ingen %1 fra før").arg(config)
+                                : QStringLiteral("Den forrige filen er i %1 og i %2").arg(done.numbered, done.saved);
+    std::string back;
+    try {
+        guard.checkRead(config);
+        back = linefile::readBytes(guard.drives(), config);
+    } catch (const FileError &e) {
+        throw FileError(QStringLiteral("%1 ble skrevet, men kan ikke leses tilbake (%2). %3.").arg(config, e.message(), earlier));
+    }
+    if (back != bytes)
+        throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet. %2.")
+                            .arg(config, earlier));
+}
+
+} // namespace
+
+Replaced putInPlace(const WriteGuard &guard, QChar drive, const std::optional<std::string> &shownBytes,
+                    const std::string &bytes, const QString &dataFolder, const QDateTime &now)
+{
+    const DriveMap &drives = guard.drives();
     const QString config = onDrive(drive, QStringLiteral("CONFIG.SYS"));
+    guard.checkReplace(config);
     const QString configHost = drives.resolve(config);
+    const QString folder = QFileInfo(configHost).absolutePath();
+    if (!shownBytes) {
+        // There was none to keep a copy of; one that has come since was not
+        // shown, and is not written over.
+        const QFileInfo info(configHost);
+        if (info.exists() || info.isSymLink())
+            throw FileError(QStringLiteral("%1 %2: filen er kommet til siden forskjellene ble vist; se dem på nytt")
+                                .arg(kWrite, config));
+        linefile::saveBytes(drives, config, bytes);
+        syncFolder(folder);
+        readBack(guard, config, bytes, {});
+        return {};
+    }
+
     // What the user was shown is what is replaced.
+    guard.checkRead(config);
     const std::string current = linefile::readBytes(drives, config);
-    if (current != shownBytes)
+    if (current != *shownBytes)
         throw FileError(QStringLiteral("%1 %2: filen er endret siden forskjellene ble vist; se dem på nytt")
                             .arg(kWrite, config));
     if (!(QFileInfo(configHost).permissions() & QFileDevice::WriteOwner))
         throw FileError(QStringLiteral("%1 %2: filen er skrivebeskyttet").arg(kWrite, config));
+    if (dataFolder.isEmpty())
+        throw FileError(QStringLiteral("Kan ikke ta vare på %1: det er ingen mappe å legge kopien i").arg(config));
 
-    const QString folder = QFileInfo(configHost).absolutePath();
     Replaced done;
     done.numbered = firstFreeNumbered(folder, drive);
+    guard.checkWrite(done.numbered);
+    const QString savedIn = savedFolder(dataFolder, drives, drive);
+    checkWithin(savedIn, dataFolder);
     try {
         linefile::saveBytes(drives, done.numbered, current);
-        done.saved = saveNew(savedFolder(dataFolder, drives, drive),
+        done.saved = saveNew(savedIn, dataFolder,
                              QStringLiteral("CONFIG.SYS-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss")), current);
+        guard.checkReplace(config);
         linefile::saveBytes(drives, config, bytes);
     } catch (const FileError &) {
         // CONFIG.SYS is as it was: the copies of it go again.
@@ -204,18 +310,7 @@ Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &show
         throw;
     }
     syncFolder(folder);
-
-    std::string back;
-    try {
-        back = linefile::readBytes(drives, config);
-    } catch (const FileError &e) {
-        throw FileError(QStringLiteral("%1 ble skrevet, men kan ikke leses tilbake (%2). Den forrige filen er i %3 og i %4")
-                            .arg(config, e.message(), done.numbered, done.saved));
-    }
-    if (back != bytes)
-        throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet. "
-                                       "Den forrige filen er i %2 og i %3")
-                            .arg(config, done.numbered, done.saved));
+    readBack(guard, config, bytes, done);
     return done;
 }
 

@@ -8,8 +8,11 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+class WriteGuard;
 
 namespace configcopies {
 
@@ -28,6 +31,9 @@ struct Copy
     QString dosPath;  // empty for a copy outside the drive
     QString hostPath;
     QDateTime time;   // when it was last written
+    QString problem;  // why it cannot be read, in Norwegian; empty when it can
+
+    bool readable() const { return problem.isEmpty(); }
 };
 
 // The DOS path of CONFIG.SYS, CONFIG.NEW and the like on `drive`.
@@ -37,14 +43,19 @@ QString onDrive(QChar drive, const QString &name);
 // of its own below `dataFolder` for each drive's host folder.
 QString savedFolder(const QString &dataFolder, const DriveMap &drives, QChar drive);
 
-// Every copy of `drive`'s CONFIG.SYS there is, newest first. Throws FileError
+// Every copy of `drive`'s CONFIG.SYS there is: first those that can be read,
+// newest first, then those that cannot, each with its `problem`. Anything that
+// stands at a copy's name counts, a link that leads out of the drive or
+// nowhere too, so that one bad copy never hides the others. Without a
+// `dataFolder` the program's own copies are not looked for. Throws FileError
 // when the drive has no folder.
 std::vector<Copy> copies(const DriveMap &drives, QChar drive, const QString &dataFolder);
 
 // The bytes of a copy. Throws FileError.
 std::string read(const DriveMap &drives, const Copy &copy);
 
-// What putInPlace() made of the CONFIG.SYS it replaced.
+// What putInPlace() made of the CONFIG.SYS it replaced; both empty when
+// there was none.
 struct Replaced
 {
     QString numbered; // its copy beside it, "C:\CONFIG.004"
@@ -54,12 +65,18 @@ struct Replaced
 // Puts `bytes` in place as `drive`'s CONFIG.SYS: copies the CONFIG.SYS there
 // is to the first free CONFIG.nnn (001-999) beside it and into the user's data
 // folder, then replaces it through a temporary file in the same folder,
-// flushed to disk and renamed over it, and reads it back. Refuses, changing
-// nothing, when CONFIG.SYS is no longer `shownBytes` (it changed since the
-// user was shown what would change), is read-only, or cannot be copied; any
-// failure before the rename leaves it as it was, and takes back the copies
-// made. A read-back that differs throws a FileError naming the copies.
-Replaced putInPlace(const DriveMap &drives, QChar drive, const std::string &shownBytes, const std::string &bytes,
-                    const QString &dataFolder, const QDateTime &now = QDateTime::currentDateTime());
+// flushed to disk and renamed over it, and reads it back. Every write and
+// read goes through `guard` first, as "Lagre" does: a drive that changed
+// since the file was read, a name that leads out of the drive or onto
+// another of the program's files, are refused; the copy in the data folder
+// must land inside `dataFolder`. Refuses, changing nothing, when CONFIG.SYS is
+// no longer `shownBytes` (it changed since the user was shown what would
+// change; nothing shown means there was no CONFIG.SYS, and then one that has
+// appeared since is refused), is read-only, or cannot be copied; any failure
+// before the rename leaves it as it was, and takes back the copies made. A
+// read-back that differs throws a FileError naming the copies.
+Replaced putInPlace(const WriteGuard &guard, QChar drive, const std::optional<std::string> &shownBytes,
+                    const std::string &bytes, const QString &dataFolder,
+                    const QDateTime &now = QDateTime::currentDateTime());
 
 } // namespace configcopies

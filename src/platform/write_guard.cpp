@@ -57,6 +57,31 @@ void WriteGuard::checkRemove(const QString &dosPath) const
     check(QStringLiteral("Kan ikke slette"), dosPath);
 }
 
+void WriteGuard::checkReplace(const QString &dosPath) const
+{
+    check(QStringLiteral("Kan ikke skrive"), dosPath, true);
+}
+
+void WriteGuard::checkRead(const QString &dosPath) const
+{
+    try {
+        checkDrive(dosPath);
+    } catch (const FileError &e) {
+        throw e.refusing(QStringLiteral("Kan ikke lese"));
+    }
+}
+
+void WriteGuard::checkDrive(const QString &dosPath) const
+{
+    const QChar letter = DriveMap::driveOf(dosPath);
+    if (const auto it = m_driveFolders.constFind(letter); !letter.isNull() && it != m_driveFolders.constEnd())
+        if (!FileStamp::of(m_drives.drive(letter)).sameObject(*it))
+            throw FileError(QStringLiteral("%1: stasjonen %2: er ikke lenger den samme som da filen ble lest "
+                                           "(avmontert?)")
+                                .arg(dosPath, letter),
+                            FileError::Kind::DriveChanged);
+}
+
 bool WriteGuard::leadsTo(const QString &real, const FileStamp &stamp, const QString &otherDosPath) const
 {
     QString otherReal;
@@ -74,24 +99,18 @@ bool WriteGuard::leadsTo(const QString &real, const FileStamp &stamp, const QStr
     return real.compare(otherReal, Qt::CaseInsensitive) == 0;
 }
 
-void WriteGuard::check(const QString &what, const QString &dosPath) const
+void WriteGuard::check(const QString &what, const QString &dosPath, bool mayBeRead) const
 {
     QString real;
     try {
-        const QChar letter = DriveMap::driveOf(dosPath);
-        if (const auto it = m_driveFolders.constFind(letter); !letter.isNull() && it != m_driveFolders.constEnd())
-            if (!FileStamp::of(m_drives.drive(letter)).sameObject(*it))
-                throw FileError(QStringLiteral("%1: stasjonen %2: er ikke lenger den samme som da filen ble lest "
-                                               "(avmontert?)")
-                                    .arg(dosPath, letter),
-                                FileError::Kind::DriveChanged);
+        checkDrive(dosPath);
         real = m_drives.realPath(dosPath);
     } catch (const FileError &e) {
         throw e.refusing(what);
     }
 
     const FileStamp stamp = FileStamp::of(real);
-    if (stamp.sameObject(m_read) || leadsTo(real, stamp, m_readFile))
+    if (!mayBeRead && (stamp.sameObject(m_read) || leadsTo(real, stamp, m_readFile)))
         throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
                             .arg(what, dosPath, m_readFile),
                         FileError::Kind::ProgramFile);

@@ -19,6 +19,8 @@ public:
     // path. `drives` must outlive the guard.
     WriteGuard(const DriveMap &drives, QString readFile);
 
+    const DriveMap &drives() const { return m_drives; }
+
     // Before the file is read: remembers every mapped drive's folder as it is
     // now (its device and inode), and forgets the file read earlier.
     void beginRead();
@@ -37,9 +39,18 @@ public:
     //   read or another of writtenFiles().
     void checkWrite(const QString &dosPath) const;
     void checkRemove(const QString &dosPath) const;
+    // The same for the step that puts a file in place as CONFIG.SYS, which
+    // replaces `dosPath` on purpose: it may be the file read, but it is
+    // refused as checkWrite refuses it otherwise.
+    void checkReplace(const QString &dosPath) const;
+    // Throws FileError (DriveChanged) when the drive of `dosPath` is no longer
+    // the one remembered, for reading there as part of a write.
+    void checkRead(const QString &dosPath) const;
 
 private:
-    void check(const QString &what, const QString &dosPath) const;
+    // `mayBeRead`: `dosPath` may be, or lead to, the file read.
+    void check(const QString &what, const QString &dosPath, bool mayBeRead = false) const;
+    void checkDrive(const QString &dosPath) const;
     // Whether `real` (with its stamp `stamp`) is where `otherDosPath` leads.
     bool leadsTo(const QString &real, const FileStamp &stamp, const QString &otherDosPath) const;
 

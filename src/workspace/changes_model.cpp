@@ -1,6 +1,7 @@
 // The changes of the document against the lines as read.
 #include "workspace/changes_model.h"
 
+#include "platform/text8.h"
 #include "workspace/document.h"
 
 #include <algorithm>
@@ -25,6 +26,43 @@ QString changesSummary(int changed, int added)
         text += QStringLiteral(", %1 lagt til").arg(added);
     return text;
 }
+
+namespace changerow {
+namespace {
+
+QString cut(std::string_view bytes, int chars = RowChars)
+{
+    // Cut in the bytes first: a line may be a megabyte long.
+    const QString text = text8::toDisplay(bytes.substr(0, static_cast<std::size_t>(chars) + 1));
+    return text.size() > chars ? text.left(chars) + QChar(0x2026) : text;
+}
+
+// A row with one text has the room of both and the arrow.
+constexpr int OneText = 2 * RowChars + 3;
+
+QString head(std::size_t lineNumber)
+{
+    return QStringLiteral("Linje %1: ").arg(lineNumber);
+}
+
+} // namespace
+
+QString changed(std::size_t lineNumber, std::string_view before, std::string_view after)
+{
+    return head(lineNumber) + cut(before) + QStringLiteral(" → ") + cut(after);
+}
+
+QString added(std::size_t lineNumber, std::string_view after)
+{
+    return head(lineNumber) + QStringLiteral("+ ") + cut(after, OneText);
+}
+
+QString removed(std::size_t lineNumber, std::string_view before)
+{
+    return head(lineNumber) + QStringLiteral("− ") + cut(before, OneText);
+}
+
+} // namespace changerow
 
 ChangesModel::ChangesModel(const Document &document, QObject *parent)
     : QAbstractListModel(parent)
@@ -97,9 +135,13 @@ QVariant ChangesModel::data(const QModelIndex &index, int role) const
     const LinePos line = index.isValid() ? lineAt(index.row()) : NoLine;
     if (line == NoLine || !m_doc.isLine(line))
         return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    const std::size_t number = static_cast<std::size_t>(line) + 1;
+    if (role == Qt::DisplayRole)
+        return m_doc.isAdded(line) ? changerow::added(number, m_doc.line(line))
+                                   : changerow::changed(number, m_doc.asRead().line(line), m_doc.line(line));
+    if (role != Qt::ToolTipRole)
         return {};
-    const QString head = QStringLiteral("Linje %1: ").arg(static_cast<int>(line) + 1);
+    const QString head = QStringLiteral("Linje %1: ").arg(number);
     const QString after = Document::shownText(m_doc.line(line));
     if (m_doc.isAdded(line))
         return head + QStringLiteral("+ ") + after;

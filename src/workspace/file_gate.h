@@ -55,6 +55,9 @@ public:
     // The same refusals alone, for a step that must know before it begins.
     void checkWrite(const QString &dosPath) const { m_guard.checkWrite(dosPath); }
     void checkRemove(const QString &dosPath) const { m_guard.checkRemove(dosPath); }
+    // The refusals themselves, for the step that puts a file in place as
+    // CONFIG.SYS: it writes on these drives through the same gate.
+    const WriteGuard &guard() const { return m_guard; }
 
 private:
     DriveMap m_drives;

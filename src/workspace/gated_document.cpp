@@ -4,6 +4,22 @@
 
 #include "workspace/status_area.h"
 
+namespace {
+
+constexpr char kEndOfFile = '\x1A';
+
+// Where the mark that ends the file begins in `line`, the last line: its
+// first Ctrl-Z when nothing but Ctrl-Z follows; npos otherwise.
+std::size_t trailingMarkIn(const std::string &line)
+{
+    const std::size_t at = line.find(kEndOfFile);
+    if (at == std::string::npos || line.find_first_not_of(kEndOfFile, at) != std::string::npos)
+        return std::string::npos;
+    return at;
+}
+
+} // namespace
+
 GatedDocument::GatedDocument(Document &doc, StatusArea &status)
     : m_doc(doc)
     , m_status(status)
@@ -12,7 +28,16 @@ GatedDocument::GatedDocument(Document &doc, StatusArea &status)
 
 void GatedDocument::replaceLine(LinePos pos, std::string text)
 {
-    Q_ASSERT_X(mayWrite(), "GatedDocument::replaceLine", "a write that no user's action asked for");
+    const LinePos line = lineOf(pos);
+    if (line != NoLine && text.find(kEndOfFile) == std::string::npos)
+        if (const std::size_t mark = m_doc.line(line).find(kEndOfFile); mark != std::string::npos)
+            text += m_doc.line(line).substr(mark);
+    replaceText(pos, std::move(text));
+}
+
+void GatedDocument::replaceText(LinePos pos, std::string text)
+{
+    Q_ASSERT_X(mayWrite(), "GatedDocument::replaceText", "a write that no user's action asked for");
     const LinePos line = lineOf(pos);
     if (line == NoLine || !mayWrite())
         return;
@@ -25,7 +50,26 @@ LinePos GatedDocument::appendLine(std::string text)
     Q_ASSERT_X(mayWrite(), "GatedDocument::appendLine", "a write that no user's action asked for");
     if (!mayWrite())
         return NoLine;
-    return m_doc.append(std::move(text));
+    const int last = m_doc.count() - 1;
+    const std::size_t mark = last >= 0 ? trailingMarkIn(m_doc.line(last)) : std::string::npos;
+    if (mark == std::string::npos)
+        return m_doc.append(std::move(text));
+    // The text before the mark stays in its line; the new line, then the
+    // mark, follow. Room for both first, so that the mark is never lost.
+    const std::size_t added = mark == 0 ? 1 : 2;
+    if (m_doc.lines().size() + added > MaxDocumentLines)
+        return NoLine;
+    std::string markLine = m_doc.line(last).substr(mark);
+    LinePos at;
+    if (mark == 0) {
+        m_doc.replace(last, std::move(text));
+        at = static_cast<LinePos>(last);
+    } else {
+        m_doc.replace(last, m_doc.line(last).substr(0, mark));
+        at = m_doc.append(std::move(text));
+    }
+    m_doc.append(std::move(markLine));
+    return at;
 }
 
 void GatedDocument::writeStatement(LinePos reg, const std::string &statement)

@@ -27,9 +27,19 @@ public:
 
     // The one write path of the document. Each changes it only while the gate
     // lets the user's action write (a debug build stops on any other call).
-    // Replaces line `pos` and selects it again; nothing when it names no line.
+    // A Ctrl-Z ends a DOS text file, and OS/2 is taken to read no further
+    // (see bootcheck::statementsOf): no write moves or drops one unasked.
+    // Replaces line `pos` with a statement and selects it again; nothing when
+    // it names no line. A Ctrl-Z in the line, and what follows it there, stay
+    // after the statement.
     void replaceLine(LinePos pos, std::string text);
+    // Replaces line `pos` with exactly `text`, the user's own (typed, toggled
+    // or put back as read), and selects it again.
+    void replaceText(LinePos pos, std::string text);
     // Appends a line and returns its position; NoLine when nothing was added.
+    // Where the last line ends the file with a Ctrl-Z (nothing but Ctrl-Z
+    // from the first on), the line goes before the mark, which moves down
+    // into a line of its own.
     LinePos appendLine(std::string text);
 
     // A control's statement: while the user's action may write, writes it over

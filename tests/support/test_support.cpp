@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QAbstractButton>
@@ -128,6 +129,31 @@ QByteArray crlf(const QStringList &lines)
     QByteArray out;
     for (const QString &line : lines)
         out += QByteArray::fromStdString(text8::fromDisplay(line).value()) + "\r\n";
+    return out;
+}
+
+QStringList snapshot(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        const QString name = QDir(folder).relativeFilePath(path);
+        char target[4096];
+        const ssize_t n = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+        if (n >= 0) {
+            out << name + " -> " + QFile::decodeName(QByteArray(target, n));
+        } else if (info.isDir()) {
+            out << name + u'/';
+        } else {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            out << name + ": " + QString::fromLatin1(f.readAll());
+        }
+    }
+    out.sort();
     return out;
 }
 

@@ -87,6 +87,10 @@ private:
 // Lines joined with CR LF after each, as a configuration file holds them.
 QByteArray crlf(const QStringList &lines);
 
+// Every entry below `folder`, sorted: "name -> target" for a link (as
+// written), "name: bytes" for a file, "name/" for a folder.
+QStringList snapshot(const QString &folder);
+
 // The texts of the entries of `list`, in order.
 QStringList rowsOf(const QListWidget *list);
 
