@@ -55,19 +55,43 @@ AutostartTicks autostartTicks(std::string_view value)
 
 std::string composeAutostart(std::string_view line, const AutostartTicks &ticks)
 {
-    std::vector<std::string_view> items;
-    for (std::size_t k = 0; k < AutostartKeywords.size(); ++k)
-        if (ticks[k])
-            items.push_back(AutostartKeywords[k]);
-    if (text8::startsWithUpper(line, kAutostartKey))
-        for (std::string_view item : autostartItems(line.substr(kAutostartKey.size())))
-            if (indexOf(AutostartKeywords, item) < 0)
-                items.push_back(item);
     std::string text(kAutostartKey);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
+    bool empty = true;
+    for (std::size_t k = 0; k < AutostartKeywords.size(); ++k) {
+        if (!ticks[k])
+            continue;
+        if (!empty)
             text += ',';
-        text += items[i];
+        text += AutostartKeywords[k];
+        empty = false;
+    }
+    if (!text8::startsWithUpper(line, kAutostartKey))
+        return text;
+    // The other items follow as written: between two of them that stood side
+    // by side the separators stay as they were (blanks, several commas);
+    // where a keyword stood between them, or after the keywords, one comma.
+    const std::string_view value = line.substr(kAutostartKey.size());
+    bool afterKept = false;
+    std::size_t keptEnd = 0;
+    std::size_t start = 0;
+    while (start < value.size()) {
+        const std::size_t end = std::min(value.find_first_of(", \t", start), value.size());
+        if (end > start) {
+            const std::string_view item = value.substr(start, end - start);
+            if (indexOf(AutostartKeywords, item) >= 0) {
+                afterKept = false;
+            } else {
+                if (afterKept)
+                    text += value.substr(keptEnd, start - keptEnd);
+                else if (!empty)
+                    text += ',';
+                text += item;
+                empty = false;
+                afterKept = true;
+                keptEnd = end;
+            }
+        }
+        start = end + 1;
     }
     return text;
 }
