@@ -99,7 +99,7 @@ private slots:
         QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first
         win.show(PageId::Oppstart);
-        widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
+        win.drag("Threads", 2048); // the document differs from the file
         win.press(button);
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);

@@ -1,20 +1,26 @@
-// The document behind its write gate: every page reads it, and only a user's
-// action on a control changes it, through the one write path here.
+// The document behind its write gate: the pages that write change it only
+// here, and only from a user's handler.
 #include "workspace/gated_document.h"
 
 #include "workspace/status_area.h"
 
-GatedDocument::GatedDocument(Document &doc, StatusArea &status)
+GatedDocument::GatedDocument(Document &doc, StatusArea &status, const WriteGate &gate)
     : m_doc(doc)
     , m_status(status)
+    , m_gate(gate)
 {
+}
+
+bool GatedDocument::mayWrite() const
+{
+    Q_ASSERT_X(m_gate.mayWrite(), "GatedDocument", "a write that no user's action asked for");
+    return m_gate.mayWrite();
 }
 
 void GatedDocument::replaceLine(LinePos pos, std::string text)
 {
-    Q_ASSERT_X(mayWrite(), "GatedDocument::replaceLine", "a write that no user's action asked for");
     const LinePos line = lineOf(pos);
-    if (line == NoLine || !mayWrite())
+    if (!mayWrite() || line == NoLine)
         return;
     m_doc.replace(line, std::move(text));
     m_status.selectLine(line);
@@ -22,7 +28,6 @@ void GatedDocument::replaceLine(LinePos pos, std::string text)
 
 LinePos GatedDocument::appendLine(std::string text)
 {
-    Q_ASSERT_X(mayWrite(), "GatedDocument::appendLine", "a write that no user's action asked for");
     if (!mayWrite())
         return NoLine;
     return m_doc.append(std::move(text));
@@ -33,8 +38,7 @@ void GatedDocument::writeStatement(LinePos reg, const std::string &statement)
     const LinePos line = lineOf(reg);
     m_status.vislinje(line);
     if (line != NoLine) {
-        if (mayWrite())
-            replaceLine(line, statement);
+        replaceLine(line, statement);
         m_status.selectLine(line);
         m_status.showLineInEditLine(line);
     } else {

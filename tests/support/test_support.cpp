@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
@@ -233,6 +234,16 @@ void WindowOnDrive::click(const QString &name) const
 void WindowOnDrive::press(const QString &name) const
 {
     QTest::mouseClick(get(name), Qt::LeftButton);
+}
+
+void WindowOnDrive::drag(const QString &name, int value) const
+{
+    // Pressed on the thumb, moved, let go: a bar that tracks its thumb reports
+    // the move as the user's action.
+    auto *bar = get<QAbstractSlider>(name);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(value);
+    bar->setSliderDown(false);
 }
 
 void WindowOnDrive::pick(const QString &name, int row, Qt::KeyboardModifiers modifiers) const

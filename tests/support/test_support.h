@@ -195,6 +195,8 @@ struct WindowOnDrive
     void click(const QString &name) const;
     // A mouse click in the middle of the button `name`.
     void press(const QString &name) const;
+    // The bar `name` dragged to `value`, as the user moves its thumb.
+    void drag(const QString &name, int value) const;
     // A mouse click on entry `row` of the list `name` (a list view or a list widget).
     void pick(const QString &name, int row, Qt::KeyboardModifiers modifiers = {}) const;
     // The "text" of a label, line edit or button.
