@@ -175,6 +175,10 @@ private slots:
         QCOMPARE(iface->role(), QAccessible::Slider);
         QCOMPARE(iface->text(QAccessible::Value), written);
         QVERIFY(iface->valueInterface());
+        // A screen reader moves it as the user.
+        iface->valueInterface()->setCurrentValue(2048);
+        QCOMPARE(win.lines().at(4), QStringLiteral("THREADS=2048"));
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("THREADS=2048"));
     }
 
     void aFocusedBarShowsIt()
