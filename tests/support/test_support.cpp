@@ -18,6 +18,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 // The data folder of the test windows: a temporary one for the whole program.
@@ -81,8 +83,9 @@ DriveMap TestDrive::map() const
 ErrorRecorder::~ErrorRecorder()
 {
     QCoreApplication::processEvents();
-    if (!m_looked && !m_messages.isEmpty())
-        qWarning("unexpected error report: %s", qPrintable(m_messages.join(u'\n')));
+    if (m_messages.size() > m_seen)
+        QTest::qFail(qPrintable(QStringLiteral("unexpected error report: ") + m_messages.mid(m_seen).join(u'\n')),
+                     __FILE__, __LINE__);
 }
 
 ErrorReporter::Sink ErrorRecorder::sink()
@@ -92,27 +95,27 @@ ErrorReporter::Sink ErrorRecorder::sink()
 
 QStringList ErrorRecorder::messages()
 {
-    m_looked = true;
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+    m_seen = m_messages.size();
     return m_messages;
 }
 
 QuestionRecorder::~QuestionRecorder()
 {
-    if (!m_looked && !m_asked.empty())
-        qWarning("unexpected question: %s", qPrintable(m_asked.front().text));
+    if (m_asked.size() > m_expected)
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + m_asked[m_expected].text), __FILE__, __LINE__);
 }
 
 void QuestionRecorder::answer(const QStringList &buttons)
 {
-    m_looked = true;
     m_answers += buttons;
+    m_expected = std::max(m_expected, m_asked.size()) + static_cast<std::size_t>(buttons.size());
 }
 
 const std::vector<Question> &QuestionRecorder::asked()
 {
-    m_looked = true;
+    m_expected = std::max(m_expected, m_asked.size());
     return m_asked;
 }
 
@@ -194,6 +197,12 @@ WindowOnDrive::WindowOnDrive(const ConfigBytes &config, std::optional<PageId> pa
 WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page)
 {
     open(drives, arguments, page, Show::Now);
+}
+
+WindowOnDrive::~WindowOnDrive()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
 }
 
 void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page,
