@@ -222,6 +222,48 @@ private slots:
         QCOMPARE(win.lines().at(2), "REM c");
     }
 
+    // The list places, finds and scrolls to its rows by their number: every
+    // row the keys or a page reach is in sight, and a click there picks it.
+    void rowsArePlacedByTheirNumber()
+    {
+        QStringList lines;
+        for (int i = 0; i < 3000; ++i)
+            lines << QStringLiteral("REM %1").arg(i);
+        Window win(lines);
+        QListView *list = win.list;
+        const auto inSight = [&](int row) {
+            const QRect rect = list->visualRect(list->model()->index(row, 0));
+            return list->viewport()->rect().contains(rect.topLeft()) && rect.height() > 0
+                   && list->indexAt(rect.center()).row() == row;
+        };
+        win.w->status().makeCurrent(2500);
+        QVERIFY(inSight(2500));
+        QVERIFY(!inSight(0));
+        list->setFocus();
+        int last = 2500;
+        for (const auto &[key, moved] : {std::pair{Qt::Key_Down, 1}, {Qt::Key_Up, -1}, {Qt::Key_End, 499}, {Qt::Key_Home, -2999}}) {
+            QTest::keyClick(list, key);
+            QCOMPARE(win.selected(), last + moved);
+            last += moved;
+            QVERIFY(inSight(last));
+            QCOMPARE(win.edit->text(), lines[last]);
+        }
+        QTest::keyClick(list, Qt::Key_PageDown);
+        const int page = win.selected();
+        QVERIFY2(page > 1 && inSight(page), qPrintable(QString::number(page)));
+        QTest::keyClick(list, Qt::Key_PageUp);
+        QCOMPARE(win.selected(), 0);
+        // The bar scrolls by rows; the last row can be brought to the bottom.
+        QScrollBar *bar = list->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY(inSight(2999));
+        const QRect lastRow = list->visualRect(list->model()->index(2999, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lastRow.center());
+        QCOMPARE(win.selected(), 2999);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3000"));
+    }
+
     void remToggle_data()
     {
         QTest::addColumn<QString>("line");

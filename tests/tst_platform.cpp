@@ -124,6 +124,14 @@ private slots:
                     for (std::size_t from : {static_cast<std::size_t>(0), at, size / 2, size, size + 1}) {
                         const std::size_t plain = from > size ? std::string::npos : hay.find(needle, from);
                         QCOMPARE(text8::find(hay, needle, from), plain);
+                        // findAny: the needle among others that share its first byte, and
+                        // among ones that do not.
+                        const std::string_view shared[] = {needle + "\x01", needle, needle.substr(0, 2)};
+                        const std::string_view mixed[] = {"\x01\x02", needle};
+                        const std::size_t plainShared =
+                            from > size ? std::string::npos : std::min(plain, hay.find(shared[2], from));
+                        QCOMPARE(text8::findAny(hay, shared, from), plainShared);
+                        QCOMPARE(text8::findAny(hay, mixed, from), plain);
                     }
                 }
             }

@@ -94,7 +94,6 @@ private slots:
             QCOMPARE(QProcess::execute("ln", {c.path("CONFIG.SYS"), c.path("CONFIG.NEW")}), 0);
         }
         WindowOnDrive win(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first

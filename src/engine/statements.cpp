@@ -205,17 +205,10 @@ NetworkLines networkLines(const SearchLines &lines)
     static constexpr std::array<std::string_view, 5> kSearchPaths = {"SET PATH=", "SET DPATH=", "SET HELP=",
                                                                      "LIBPATH=", "SET BOOKSHELF="};
     // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN) or
-    // ":\TCPIP": the lines holding one of these three are found in three
-    // passes over the document, rather than line by line.
-    std::vector<std::size_t> candidates;
-    for (std::string_view stem : {":\\M", ":\\IBM", ":\\TCPIP"}) {
-        const std::vector<std::size_t> holding = lines.upper.linesWith(stem);
-        std::vector<std::size_t> merged;
-        merged.reserve(candidates.size() + holding.size());
-        std::set_union(candidates.begin(), candidates.end(), holding.begin(), holding.end(),
-                       std::back_inserter(merged));
-        candidates = std::move(merged);
-    }
+    // ":\TCPIP": the lines holding one of these three are found in one pass
+    // over the document, rather than line by line.
+    static constexpr std::array<std::string_view, 3> kStems = {":\\M", ":\\IBM", ":\\TCPIP"};
+    const std::vector<std::size_t> candidates = lines.upper.linesWithAny(kStems);
     NetworkLines found;
     for (const std::size_t i : candidates) {
         const std::string &line = lines.lines[i];

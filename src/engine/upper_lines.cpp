@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 void UpperLines::addLine(Run &run, std::string_view line)
 {
@@ -80,29 +81,39 @@ std::string_view UpperLines::line(std::size_t i) const
     return m_runs[i / kRunLines].line(i % kRunLines);
 }
 
-template <typename Found>
-void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &&found) const
+template <typename Next, typename Found>
+void UpperLines::eachLineWithHit(Next &&next, std::size_t from, Found &&found) const
 {
-    if (needle.empty())
-        return;
     for (std::size_t r = from / kRunLines, k = from % kRunLines; r < runsUsed(); ++r, k = 0) {
         const Run &run = m_runs[r];
         if (k >= run.count())
             continue;
         std::size_t at = run.starts[k];
-        while ((at = text8::find(run.text, needle, at)) != std::string_view::npos) {
+        for (auto hit = next(run.text, at); hit.first != std::string_view::npos; hit = next(run.text, at)) {
             // The line that holds the hit; a hit that runs past the line's end
             // (the needle holds a line feed) does not count. The search goes
             // on from the next line: no later hit adds anything to this one.
-            const auto next =
-                std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), at);
-            const std::size_t line = static_cast<std::size_t>(next - run.starts.begin()) - 1;
-            if (at + needle.size() < *next && !found(r * kRunLines + line))
+            const auto after =
+                std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), hit.first);
+            const std::size_t line = static_cast<std::size_t>(after - run.starts.begin()) - 1;
+            if (hit.first + hit.second < *after && !found(r * kRunLines + line))
                 return;
-            at = *next;
+            at = *after;
             k = line + 1;
         }
     }
+}
+
+template <typename Found>
+void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &&found) const
+{
+    if (needle.empty())
+        return;
+    eachLineWithHit(
+        [needle](const std::string &text, std::size_t at) {
+            return std::pair(text8::find(text, needle, at), needle.size());
+        },
+        from, found);
 }
 
 std::size_t UpperLines::nextLineWith(std::string_view needle, std::size_t from) const
@@ -119,6 +130,27 @@ std::vector<std::size_t> UpperLines::linesWith(std::string_view needle) const
 {
     std::vector<std::size_t> lines;
     eachLineWith(needle, 0, [&](std::size_t line) {
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
+}
+
+std::vector<std::size_t> UpperLines::linesWithAny(std::span<const std::string_view> needles) const
+{
+    std::vector<std::size_t> lines;
+    const auto next = [needles](const std::string &text, std::size_t at) {
+        const std::size_t hit = text8::findAny(text, needles, at);
+        std::size_t length = 0;
+        if (hit != std::string_view::npos)
+            for (std::string_view needle : needles)
+                if (std::string_view(text).substr(hit).starts_with(needle)) {
+                    length = needle.size();
+                    break;
+                }
+        return std::pair(hit, length);
+    };
+    eachLineWithHit(next, 0, [&](std::size_t line) {
         lines.push_back(line);
         return true;
     });

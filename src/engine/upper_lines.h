@@ -35,6 +35,8 @@ public:
     std::size_t nextLineWith(std::string_view needle, std::size_t from = 0) const;
     // Every line that contains `needle`, in order.
     std::vector<std::size_t> linesWith(std::string_view needle) const;
+    // Every line that contains any of `needles`, in order, found in one pass.
+    std::vector<std::size_t> linesWithAny(std::span<const std::string_view> needles) const;
     // The first line at or after `from` that begins with `prefix`; size() when none.
     std::size_t nextLineStartingWith(std::string_view prefix, std::size_t from = 0) const;
     // For each prefix the first line that begins with it, all found in one
@@ -60,6 +62,10 @@ private:
     // in order, until it returns false.
     template <typename Found>
     void eachLineWith(std::string_view needle, std::size_t from, Found &&found) const;
+    // The same for the hits that `next(text, at)` gives: (position, length)
+    // of the next hit at or after `at`, or npos.
+    template <typename Next, typename Found>
+    void eachLineWithHit(Next &&next, std::size_t from, Found &&found) const;
     // The runs that hold lines; those after them are kept for later use.
     std::size_t runsUsed() const { return (m_size + kRunLines - 1) / kRunLines; }
 
