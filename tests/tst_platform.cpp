@@ -234,6 +234,24 @@ private slots:
                 got << text8::toDisplay(line);
             QCOMPARE(got, lines);
         }
+        // Where each line begins in the bytes, from the lines' sizes alone; the
+        // end of the bytes last.
+        const Lines split = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const std::vector<std::size_t> starts = linefile::lineStarts(split, view);
+        QCOMPARE(starts.size(), split.size() + 1);
+        for (std::size_t i = 0; i < split.size(); ++i)
+            QCOMPARE(view.substr(starts[i], split[i].size()), std::string_view(split[i]));
+        QCOMPARE(starts.back(), view.size());
+        // Lines that cannot have been split from these bytes have no places in them.
+        Lines other = split;
+        other.push_back("x");
+        QVERIFY(linefile::lineStarts(other, view).empty());
+        if (!split.empty()) {
+            other = split;
+            other.front() += std::string(static_cast<std::size_t>(bytes.size()) + 1, 'y');
+            QVERIFY(linefile::lineStarts(other, view).empty());
+        }
     }
 
     void saveWritesCrLfAndReplacesWhole()

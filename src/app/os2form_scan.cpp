@@ -30,7 +30,7 @@ void TOs2Form::OpenKnappClick()
     const QStringList sideEdits = unsavedSideFiles();
     try {
         linefile::ReadFile file = m_files.readConfigFile(m_document.takeLines());
-        m_document.setLines(std::move(file.lines));
+        m_document.setLines(std::move(file.lines), file.bytes);
     } catch (const FileError &e) {
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.

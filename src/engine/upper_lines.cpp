@@ -11,10 +11,16 @@
 
 void UpperLines::addLine(Run &run, std::string_view line)
 {
+    // A last line read without a line end gets one before the next line.
+    if (!run.ends.empty() && run.ends.back() == run.text.size()) {
+        run.text.push_back('\n');
+        run.starts.back() = run.text.size();
+    }
     const std::size_t at = run.text.size();
     run.text.resize(at + line.size() + 1);
     text8::upperInto(line.data(), line.size(), run.text.data() + at);
     run.text.back() = '\n';
+    run.ends.push_back(at + line.size());
     run.starts.push_back(run.text.size());
 }
 
@@ -27,6 +33,7 @@ void UpperLines::assign(const Lines &lines)
         const std::size_t last = std::min(lines.size(), first + kRunLines);
         Run &run = m_runs[first / kRunLines];
         run.starts.clear();
+        run.ends.clear();
         std::size_t bytes = 0;
         for (std::size_t i = first; i < last; ++i)
             bytes += lines[i].size() + 1;
@@ -34,15 +41,41 @@ void UpperLines::assign(const Lines &lines)
         // many short lines.
         run.text.resize(bytes);
         run.starts.reserve(last - first + 1);
+        run.ends.reserve(last - first);
         char *out = run.text.data();
         for (std::size_t i = first; i < last; ++i) {
             run.starts.push_back(static_cast<std::size_t>(out - run.text.data()));
             std::memcpy(out, lines[i].data(), lines[i].size());
             out += lines[i].size();
+            run.ends.push_back(static_cast<std::size_t>(out - run.text.data()));
             *out++ = '\n';
         }
         run.starts.push_back(bytes);
         text8::upperInto(run.text.data(), bytes, run.text.data());
+    }
+    m_size = lines.size();
+}
+
+void UpperLines::assign(const Lines &lines, std::string_view bytes, const std::vector<std::size_t> &starts)
+{
+    m_runs.resize((lines.size() + kRunLines - 1) / kRunLines);
+    for (std::size_t first = 0; first < lines.size(); first += kRunLines) {
+        const std::size_t last = std::min(lines.size(), first + kRunLines);
+        Run &run = m_runs[first / kRunLines];
+        // The bytes from the run's first line to the next run's: one copy.
+        const std::size_t base = starts[first];
+        const std::size_t size = starts[last] - base;
+        run.text.resize(size);
+        text8::upperInto(bytes.data() + base, size, run.text.data());
+        run.starts.clear();
+        run.ends.clear();
+        run.starts.reserve(last - first + 1);
+        run.ends.reserve(last - first);
+        for (std::size_t i = first; i < last; ++i) {
+            run.starts.push_back(starts[i] - base);
+            run.ends.push_back(starts[i] - base + lines[i].size());
+        }
+        run.starts.push_back(size);
     }
     m_size = lines.size();
 }
@@ -54,12 +87,17 @@ void UpperLines::replace(std::size_t i, std::string_view line)
     Run &run = m_runs[i / kRunLines];
     const std::size_t k = i % kRunLines;
     const std::size_t start = run.starts[k];
-    const std::size_t oldSize = run.starts[k + 1] - 1 - start;
+    const std::size_t oldSize = run.ends[k] - start;
     run.text.replace(start, oldSize, line);
     text8::upperInto(run.text.data() + start, line.size(), run.text.data() + start);
     const std::ptrdiff_t delta = static_cast<std::ptrdiff_t>(line.size()) - static_cast<std::ptrdiff_t>(oldSize);
+    const auto shift = [delta](std::size_t &at) {
+        at = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(at) + delta);
+    };
     for (std::size_t j = k + 1; j < run.starts.size(); ++j)
-        run.starts[j] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(run.starts[j]) + delta);
+        shift(run.starts[j]);
+    for (std::size_t j = k; j < run.ends.size(); ++j)
+        shift(run.ends[j]);
 }
 
 void UpperLines::append(std::string_view line)
@@ -71,6 +109,7 @@ void UpperLines::append(std::string_view line)
     if (m_size % kRunLines == 0) {
         run.text.clear();
         run.starts.assign(1, 0);
+        run.ends.clear();
     }
     addLine(run, line);
     ++m_size;
@@ -96,7 +135,7 @@ void UpperLines::eachLineWithHit(Next &&next, std::size_t from, Found &&found) c
             const auto after =
                 std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), hit.first);
             const std::size_t line = static_cast<std::size_t>(after - run.starts.begin()) - 1;
-            if (hit.first + hit.second < *after && !found(r * kRunLines + line))
+            if (hit.first + hit.second <= run.ends[line] && !found(r * kRunLines + line))
                 return;
             at = *after;
             k = line + 1;

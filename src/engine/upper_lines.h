@@ -21,6 +21,10 @@ public:
     explicit UpperLines(const Lines &lines) { assign(lines); }
 
     void assign(const Lines &lines);
+    // The same for `lines` split from `bytes`, each beginning where `starts`
+    // says (linefile::lineStarts): each run is one copy of the bytes it
+    // covers, line ends included, upper-cased in one go.
+    void assign(const Lines &lines, std::string_view bytes, const std::vector<std::size_t> &starts);
     // Keeps the memory, for the lines that come next.
     void clear() { m_size = 0; }
     void replace(std::size_t i, std::string_view line);
@@ -48,12 +52,13 @@ private:
 
     struct Run
     {
-        std::string text;                // each line upper-cased, then '\n'
+        std::string text;                // each line upper-cased, then its line end
         std::vector<std::size_t> starts; // where each line begins, then text.size()
-        std::size_t count() const { return starts.size() - 1; }
+        std::vector<std::size_t> ends;   // where each line ends (its line end follows)
+        std::size_t count() const { return ends.size(); }
         std::string_view line(std::size_t k) const
         {
-            return std::string_view(text).substr(starts[k], starts[k + 1] - 1 - starts[k]);
+            return std::string_view(text).substr(starts[k], ends[k] - starts[k]);
         }
     };
 
