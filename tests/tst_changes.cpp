@@ -207,6 +207,71 @@ private slots:
         QCOMPARE(now->text(), path + ";D:\\NEW2");
     }
 
+    // The "Ytelse" controls show the document's values after every change that
+    // none of them made, as the scan would: a line put back, typed or switched;
+    // the next step of a bar goes on from there.
+    void ytelseFollowsEveryOtherChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("threads"); // the bar after the change
+        QTest::addColumn<QString>("next"); // the line after one more step
+        QTest::newRow("Angre endringen") << "revert" << 1024 << "THREADS=1088";
+        QTest::newRow("typed in the yellow line") << "type" << 2048 << "THREADS=2112";
+        // Commented out, the line is no THREADS statement: the bar shows the start position.
+        QTest::newRow("REM av/på") << "rem" << 1024 << "THREADS=1088";
+        QTest::newRow("REM av/på twice") << "rem twice" << 1088 << "THREADS=1152";
+    }
+    void ytelseFollowsEveryOtherChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, threads);
+        QFETCH(QString, next);
+        Window win(QStringList{"THREADS=1024", "TIMESLICE=32,248", "PRIORITY=DYNAMIC", "MAXWAIT=3"}, PageId::Ytelse);
+        auto *bar = win.get<QScrollBar>("Threads");
+        const auto step = [&] {
+            bar->setFocus();
+            QTest::keyClick(bar, Qt::Key_Right);
+        };
+        step();
+        QCOMPARE(win.lines().at(0), "THREADS=1088");
+        if (change == "revert") {
+            win.w->showChanges();
+            win.pickRow(0);
+            win.revert()->click();
+            QCOMPARE(win.lines().at(0), "THREADS=1024");
+        } else if (change == "type") {
+            auto *edit = win.get<QLineEdit>("Edit1");
+            edit->end(false);
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, "2048");
+        } else {
+            win.press("RemKnapp");
+            QCOMPARE(win.lines().at(0), "REM THREADS=1088");
+            if (change == "rem twice")
+                win.press("RemKnapp");
+        }
+        QCOMPARE(bar->value(), threads);
+        QCOMPARE(bar->toolTip(), QStringLiteral("THREADS=%1").arg(threads));
+        step();
+        QCOMPARE(win.lines().at(0), next);
+
+        // The other bars and the group follow a put-back line too.
+        win.click("Priority_1");
+        win.drag("TimeSliceY", 1000);
+        QVERIFY(!win.get("MaxWait")->isVisible());
+        QCOMPARE(win.lines().mid(1, 2), (QStringList{"TIMESLICE=32,2000", "PRIORITY=ABSOLUTE"}));
+        win.w->showChanges();
+        for (const int row : {2, 1}) { // PRIORITY, then TIMESLICE
+            win.pickRow(row);
+            win.revert()->click();
+        }
+        QCOMPARE(win.lines().mid(1, 2), (QStringList{"TIMESLICE=32,248", "PRIORITY=DYNAMIC"}));
+        QVERIFY(win.isChecked("Priority_0") && win.get("MaxWait")->isVisible());
+        QCOMPARE(win.get<QScrollBar>("TimeSliceY")->value(), 124);
+        QCOMPARE(win.errors.messages(), QStringList());
+    }
+
     // The mark in the title and the status area follow the document and the
     // memos: on with a change, off once saved (or back as read), and "Hent"
     // tells what it threw away.

@@ -1,4 +1,5 @@
 // The document: its upper-cased copy in step with its lines, and the text the list shows.
+#include "platform/line_file.h"
 #include "platform/text8.h"
 #include "workspace/document.h"
 
@@ -33,6 +34,61 @@ private slots:
         QCOMPARE(GetIniStr(doc.searchLines(), "threads").value, std::string("64"));
         for (int i = 0; i < doc.count(); ++i)
             QCOMPARE(doc.upperLines().line(static_cast<std::size_t>(i)), std::string_view(text8::upper(doc.line(i))));
+    }
+
+    // Lines split from the bytes as read share them: the lines as read and
+    // the upper-cased copy come from those bytes, whatever ends the lines,
+    // and follow every later change as the lines' own copies do. Bytes the
+    // lines were not split from are not taken.
+    void theBytesAsReadServeTheCopies_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("fromBytes"); // false: other bytes than the lines came from
+        QByteArray many;
+        for (int i = 0; i < 700; ++i)
+            many += (i % 3 ? "rem line " : "ifs=c:\\os2\\hpfs.ifs ") + QByteArray::number(i) + (i % 2 ? "\r\n" : "\n");
+        QTest::newRow("CR LF") << QByteArray("THREADS=64\r\nrem x\r\n") << true;
+        QTest::newRow("LF, no end at the end") << QByteArray("a\nthreads=1\nb") << true;
+        QTest::newRow("bare CR kept, empty lines") << QByteArray("A\r\r\n\r\n\nB\r") << true;
+        QTest::newRow("Ctrl-Z last, 8-bit") << QByteArray("set x=\xE6\r\n\x1A") << true;
+        QTest::newRow("several runs") << many << true;
+        QTest::newRow("not these bytes") << QByteArray("THREADS=64\r\nrem x\r\n") << false;
+    }
+    void theBytesAsReadServeTheCopies()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, fromBytes);
+        const Lines lines = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        Document doc, plain;
+        doc.setLines(lines, fromBytes ? bytes : bytes + "more\r\n");
+        plain.setLines(lines);
+        const auto agree = [&](const char *step) {
+            QVERIFY2(doc.lines() == plain.lines(), step);
+            for (int i = 0; i < doc.count(); ++i)
+                QVERIFY2(doc.upperLines().line(static_cast<std::size_t>(i)) == text8::upper(doc.line(i)), step);
+            for (int i = 0; i < plain.asRead().count(); ++i)
+                QVERIFY2(doc.asRead().line(i) == plain.asRead().line(i), step);
+            QVERIFY2(doc.asRead().count() == plain.asRead().count() && doc.changedCount() == plain.changedCount(), step);
+            for (std::string_view key : {"THREADS", "REM", "SET X", "IFS"})
+                QVERIFY2(GetIniStr(doc.searchLines(), key).line == GetIniStr(plain.searchLines(), key).line, step);
+            for (std::string_view text : {"HPFS.IFS", "LINE 6", "\r", "A\r", "\xC6"})
+                QVERIFY2(FinnREM(doc.searchLines(), text, text) == FinnREM(plain.searchLines(), text, text), step);
+        };
+        agree("as read");
+        // Each line rewritten longer and shorter, the last one of each run too; lines added after.
+        for (int i = 0; i < doc.count(); i += (i % 256 == 255 ? 1 : 37)) {
+            for (const std::string &text : {doc.line(i) + " /longer \xE6", std::string("x")}) {
+                doc.replace(i, text);
+                plain.replace(i, text);
+            }
+        }
+        doc.replace(0, lines.empty() ? "" : lines[0]);
+        plain.replace(0, lines.empty() ? "" : lines[0]);
+        for (const char *added : {"threads=2", "", "ifs=c:\\os2\\hpfs.ifs"}) {
+            doc.append(added);
+            plain.append(added);
+        }
+        agree("changed");
     }
 
     // Changes count against the lines as read, line by line; whether the

@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(dos.get<QLineEdit>("shell")->text(), QStringLiteral("C:\\CMD.EXE"));
         QVERIFY(dos.box("ansisys")->isChecked() && dos.box("vemmsys")->isChecked() && !dos.box("vxmssys")->isChecked());
         QCOMPARE(dos.lines(), lines);
-        QCOMPARE(dos.status(), "-1|SHELL=C:\\CMD.EXE|ikke i C:\\CONFIG.SYS|");
+        QCOMPARE(dos.status(), "0|SHELL=C:\\CMD.EXE|Linje nr. 1|"); // the SHELL line is the current one
 
         // "Hent" on another page: the new file has ANSI.SYS commented and no VCDROM.SYS at all.
         const QStringList reloaded{kMdos + "VEMM.SYS", "REM " + kMdos + "ANSI.SYS"};
@@ -127,8 +127,8 @@ private slots:
         QCOMPARE(dos.lines(), reloaded);
         QCOMPARE(dos.writes, QStringList{});
         QVERIFY(!dos.box("vcdromsys")->isChecked() && !dos.box("ansisys")->isChecked() && dos.box("vemmsys")->isChecked());
-        // Edit1 shows the line of the SHELL register, found in the earlier file.
-        QCOMPARE(dos.status().section('|', 1, 1), reloaded.at(0));
+        // The line of the SHELL register, found in the earlier file, is the current one.
+        QCOMPARE(dos.status(), "0|" + reloaded.at(0) + "|Linje nr. 1|");
 
         dos.click("vcdromsys");
         QCOMPARE(dos.lines(), reloaded + QStringList{"REM " + kMdos + "VCDROM.SYS"});

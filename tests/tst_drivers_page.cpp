@@ -180,16 +180,14 @@ private slots:
         QCOMPARE(p.text("Label2"), QString());
         QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
         QVERIFY(!p.removable());
-        // Without an installed entry the base list leaves Edit1 alone; with one it shows the first.
-        p.w->status().showTextInEditLine("EDIT");
-        page->addbasedev();
-        QCOMPARE(p.edit()->text(), QStringLiteral("EDIT"));
-        {
-            const WriteGate::UserAction typing(p.w->gatedDocument().gate());
-            p.w->gatedDocument().replaceLine(1, "BASEDEV=OS2DASD.DMD /V");
-        }
-        page->addbasedev();
-        QCOMPARE(p.edit()->text(), QStringLiteral("BASEDEV=OS2DASD.DMD /V"));
+        // Seen from another page: a scan selects the first installed base entry, when there is one.
+        p.show(PageId::Ytelse);
+        p.press("OpenKnapp");
+        QCOMPARE(p.selections(), (QList<qsizetype>{0, 0, 0}));
+        p.c.write("CONFIG.SYS", crlf({"DEVICE=C:\\OS2\\BOOT\\COM.SYS", "BASEDEV=OS2DASD.DMD /V", "BASEDEV=IBMKBD.SYS"}));
+        p.press("OpenKnapp");
+        QCOMPARE(p.selections(), (QList<qsizetype>{0, 1, 0}));
+        QCOMPARE(p.list("basedevlist")->selectedItems().first()->text(), QStringLiteral("IBMKBD.SYS"));
     }
 
     void everyEntryKeepsItsLine()

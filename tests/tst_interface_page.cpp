@@ -95,10 +95,15 @@ private slots:
         QTest::newRow("unknown kept") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,LAUNCHPAD";
         QTest::newRow("down to the unknown") << "SET AUTOSTART=FOLDERS,PROGRAMS,LAUNCHPAD" << QStringList{"folders", "programs", "WarpCenter"}
                                              << "SET AUTOSTART=WARPCENTER,LAUNCHPAD";
-        QTest::newRow("small and blanks") << "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,LaunchPad,x,y";
+        QTest::newRow("small and blanks") << "SET AUTOSTART=folders, PROGRAMS ,,LaunchPad,x y" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,LaunchPad,x y";
         QTest::newRow("blanks for commas") << "SET AUTOSTART=PROGRAMS TASKLIST" << QStringList{"folders"} << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS";
         QTest::newRow("a longer word stays") << "SET AUTOSTART=PROGRAMS,WARPCENTERX" << QStringList{"WarpCenter"} << "SET AUTOSTART=PROGRAMS,WARPCENTER,WARPCENTERX";
         QTest::newRow("and goes back") << "SET AUTOSTART=PROGRAMS,WARPCENTERX" << QStringList{"WarpCenter", "WarpCenter"} << "SET AUTOSTART=PROGRAMS,WARPCENTERX";
+        // Only the keywords are written anew: what stands between other items stays.
+        QTest::newRow("a blank between others") << "SET AUTOSTART=TASKLIST,FOLDERS,WARPCENTER,WARP X" << QStringList{"programs"}
+                                                << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS,WARPCENTER,WARP X";
+        QTest::newRow("a keyword between others") << "SET AUTOSTART=A  B,FOLDERS, C ,, D" << QStringList{"folders"}
+                                                  << "SET AUTOSTART=A  B,C ,, D";
         QTest::newRow("small key rewritten") << "set autostart=programs" << QStringList{"tasklist"} << "SET AUTOSTART=PROGRAMS,TASKLIST";
     }
     void aClickKeepsTheOtherItems()

@@ -101,13 +101,18 @@ private slots:
         // "Hent" on "Fil": the scan shows RESTARTOBJECTS, then line 0 is selected.
         win.click("OpenKnapp");
         typeAndCheck("after Hent", 0, lines[3]);
+        // "Grensesnitt" and "DOS" make the line they show the current one, which typing then edits.
         win.show(PageId::Grensesnitt);
-        typeAndCheck("Grensesnitt", 0, lines[1]);
+        QCOMPARE(win.selected(), 1);
+        QCOMPARE(edit->text(), lines[1]);
+        QVERIFY(!edit->isReadOnly());
         win.show(PageId::Dos);
-        typeAndCheck("DOS shows SHELL", 0, lines[2]);
+        QCOMPARE(win.selected(), 2);
+        QCOMPARE(edit->text(), lines[2]);
+        QVERIFY(!edit->isReadOnly());
         win.show(PageId::Ytelse);
-        win.get<QScrollBar>("Threads")->setValue(1088);
-        typeAndCheck("Ytelse shows a statement the file lacks", 0, "THREADS=1088");
+        win.drag("Threads", 1088);
+        typeAndCheck("Ytelse shows a statement the file lacks", 2, "THREADS=1088");
         QTest::keyClicks(edit, "ZZ");
         QCOMPARE(win.lines(), lines);
 
@@ -217,6 +222,48 @@ private slots:
         QCOMPARE(win.lines().at(2), "REM c");
     }
 
+    // The list places, finds and scrolls to its rows by their number: every
+    // row the keys or a page reach is in sight, and a click there picks it.
+    void rowsArePlacedByTheirNumber()
+    {
+        QStringList lines;
+        for (int i = 0; i < 3000; ++i)
+            lines << QStringLiteral("REM %1").arg(i);
+        Window win(lines);
+        QListView *list = win.list;
+        const auto inSight = [&](int row) {
+            const QRect rect = list->visualRect(list->model()->index(row, 0));
+            return list->viewport()->rect().contains(rect.topLeft()) && rect.height() > 0
+                   && list->indexAt(rect.center()).row() == row;
+        };
+        win.w->status().makeCurrent(2500);
+        QVERIFY(inSight(2500));
+        QVERIFY(!inSight(0));
+        list->setFocus();
+        int last = 2500;
+        for (const auto &[key, moved] : {std::pair{Qt::Key_Down, 1}, {Qt::Key_Up, -1}, {Qt::Key_End, 499}, {Qt::Key_Home, -2999}}) {
+            QTest::keyClick(list, key);
+            QCOMPARE(win.selected(), last + moved);
+            last += moved;
+            QVERIFY(inSight(last));
+            QCOMPARE(win.edit->text(), lines[last]);
+        }
+        QTest::keyClick(list, Qt::Key_PageDown);
+        const int page = win.selected();
+        QVERIFY2(page > 1 && inSight(page), qPrintable(QString::number(page)));
+        QTest::keyClick(list, Qt::Key_PageUp);
+        QCOMPARE(win.selected(), 0);
+        // The bar scrolls by rows; the last row can be brought to the bottom.
+        QScrollBar *bar = list->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY(inSight(2999));
+        const QRect lastRow = list->visualRect(list->model()->index(2999, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lastRow.center());
+        QCOMPARE(win.selected(), 2999);
+        QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. 3000"));
+    }
+
     void remToggle_data()
     {
         QTest::addColumn<QString>("line");
@@ -312,17 +359,17 @@ private slots:
         QFETCH(int, current);
         QFETCH(bool, appended);
         Window win(lines);
-        auto *dos = win.w->findChild<DosPage *>();
         QStringList expected = lines;
-        // Outside a user's action (a page refresh) nothing is appended.
-        QCOMPARE(dos->SetDevice("VCDROM.SYS"), active);
+        // The page refresh sets the box and appends nothing.
+        win.show(PageId::Dos);
+        QCOMPARE(win.isChecked("vcdromsys"), active);
         QCOMPARE(win.lines(), expected);
         if (appended)
             expected << "REM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS";
-        // As a box's handler runs it for the user's click.
-        const WriteGate::UserAction user(win.w->gatedDocument().gate());
+        // The user's click on the box leads to the line, adding it once.
         for (int call = 0; call < 2; ++call) {
-            QCOMPARE(dos->SetDevice("VCDROM.SYS"), active);
+            win.click("vcdromsys");
+            QCOMPARE(win.isChecked("vcdromsys"), active);
             QCOMPARE(win.lines(), expected);
             QCOMPARE(win.selected(), current);
             QCOMPARE(win.edit->text(), expected.at(current));

@@ -4,8 +4,10 @@
 #include "test_support.h"
 
 #include "platform/line_file.h"
+#include "workspace/user_events.h"
 #include "platform/text8.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QDialog>
 #include <QFile>
@@ -156,6 +158,38 @@ private slots:
         QCOMPARE(win.errors.messages(), QStringList{});
     }
 
+    // Showing never runs a handler: "Hent", its scan and every page visit run
+    // only their own code, and so do the refreshes that a user's action runs
+    // ("REM av/på", a "Disk" box, "Angre endringen").
+    void noHandlerRunsWhileTheWindowShows()
+    {
+        WindowOnDrive win(ConfigBytes(exampleConfig()), PageId::Fil,
+                          {"STARTUP.CMD=@ECHO OFF|EXIT", "AUTOEXEC.BAT=PROMPT $P$G"});
+        const auto all = [&] { return win.w->handlerRuns().all; };
+        QCOMPARE(all(), 0);
+        win.press("OpenKnapp");
+        QCOMPARE(all(), 1); // "Hent" itself
+        for (int round = 0; round < 2; ++round)
+            for (std::size_t k = 0; k < PageCount; ++k)
+                visit(win, static_cast<PageId>(k));
+        QCOMPARE(all(), 1);
+        win.show(PageId::Disk);
+        win.click("hpfs");
+        win.press("RemKnapp");
+        win.press("RemKnapp");
+        win.w->showChanges();
+        auto *changes = win.w->findChild<QDialog *>("Endringer");
+        auto *list = widget<QAbstractItemView>(changes, "EndringerListe");
+        win.click("hpfs");
+        win.press("RemKnapp");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        widget<QAbstractButton>(changes, "AngreEndringKnapp")->click();
+        QCOMPARE(all(), 7);
+        QCOMPARE(win.lines(), split(exampleConfig()));
+        QCOMPARE(win.w->handlerRuns().whileShowing, 0);
+        QCOMPARE(win.errors.messages(), QStringList{});
+    }
+
     // The user's own action on a control writes its statement over its line,
     // and nothing else anywhere.
     void aUserActionWritesItsStatementOnly_data()
@@ -191,7 +225,7 @@ private slots:
         if (words[0] == "click")
             win.click(words[1]);
         else
-            win.get<QScrollBar>(words[1])->setValue(words[2].toInt());
+            win.drag(words[1], words[2].toInt());
         lines[1] = after;
         QCOMPARE(win.lines(), lines);
         QCOMPARE(win.writes.size(), 1);
@@ -205,17 +239,19 @@ private slots:
         QSKIP("a debug build stops at the write path's assertion instead");
 #endif
         WindowOnDrive win({"REM"});
-        GatedDocument &doc = win.w->gatedDocument();
+        Document lines;
+        lines.setLines({"REM"});
+        WriteGate gate;
+        UserEvents events(gate);
+        GatedDocument doc(lines, win.w->status(), gate);
         QCOMPARE(doc.appendLine("REM no action"), NoLine);
-        {
-            const WriteGate::UserAction user(doc.gate());
-            const WriteGate::Looking looking(doc.gate());
+        events.run([&] {
+            const WriteGate::Showing showing(gate);
             QCOMPARE(doc.appendLine("REM a scan inside the action"), NoLine);
-        }
-        QCOMPARE(win.lines(), QStringList{"REM"});
-        const WriteGate::UserAction user(doc.gate());
-        QCOMPARE(doc.appendLine("REM added"), static_cast<LinePos>(1));
-        QCOMPARE(win.lines(), (QStringList{"REM", "REM added"}));
+        });
+        QCOMPARE(lines.count(), 1);
+        events.run([&] { QCOMPARE(doc.appendLine("REM added"), static_cast<LinePos>(1)); });
+        QCOMPARE(lines.line(1), std::string("REM added"));
     }
 };
 

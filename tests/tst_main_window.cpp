@@ -169,7 +169,7 @@ private slots:
         auto &w = win.w;
         QCOMPARE(w->document().count(), 65535);
         QCOMPARE(static_cast<int>(w->registers().ThreadsLine), 65534);
-        widget<QScrollBar>(w.get(), "Threads")->setValue(2048);
+        win.drag("Threads", 2048);
         QCOMPARE(w->document().line(65534), std::string("THREADS=2048\x1A"));
         QCOMPARE(widget<QLabel>(w.get(), "LinjeLabel")->text(), QStringLiteral("Linje nr. 65535"));
 

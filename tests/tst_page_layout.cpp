@@ -201,13 +201,13 @@ void TestPageLayout::controls_data()
     pageName = QStringLiteral("PerformancePage");
     row("Label8", "QLabel", onPage, {56, 16, 156, 15}, "THREADS, uavhengie tråder");
     row("Threads", "QScrollBar", onPage, {56, 32, 537, 17});
-    row("Label12", "QLabel", onPage, {56, 64, 56, 15}, "MAXWAIT");
+    row("Label12", "QLabel", onPage, {56, 64, 56, 15}, "TIMESLICE");
     row("TimeSliceX", "QScrollBar", onPage, {56, 80, 337, 17});
     row("Label10", "QLabel", onPage, {400, 80, 199, 15}, "korteste tid på en tråd i millisekund");
     row("TimeSliceY", "QScrollBar", onPage, {56, 104, 337, 17});
     row("Label11", "QLabel", onPage, {400, 104, 193, 15}, "lengste tid på en tråd i millisekund");
     row("Priority", "QGroupBox", onPage, {56, 136, 537, 65}, "PRIORITY");
-    row("MaxWaitLAbel", "QLabel", onPage, {56, 208, 283, 15}, "TIMESLICE, ventetid i sekunder før høyere prioritet");
+    row("MaxWaitLAbel", "QLabel", onPage, {56, 208, 283, 15}, "MAXWAIT, ventetid i sekunder før høyere prioritet");
     row("MaxWait", "QScrollBar", onPage, {56, 224, 537, 17});
 
     pageName = QStringLiteral("DriversPage");

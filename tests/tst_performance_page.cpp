@@ -44,7 +44,7 @@ private slots:
         win.click("RemKnapp");
         QCOMPARE(win.lines().at(10), QStringLiteral("REM THREADS=576"));
         win.show(PageId::Ytelse);
-        win.bar("Threads")->setValue(2048);
+        win.drag("Threads", 2048);
         QCOMPARE(win.lines().at(10), QStringLiteral("THREADS=2048"));
         // A load scans again; the bars show the file once more and write nothing.
         win.writes.clear();
@@ -98,7 +98,7 @@ private slots:
             if (arg == "+" || arg == "-")
                 win.arrow(win.bar(name), arg == "+" ? +1 : -1);
             else
-                win.bar(name)->setValue(arg.toInt());
+                win.drag(name, arg.toInt());
         }
         QCOMPARE(win.text("Edit1"), statement);
         if (row >= 0)
@@ -121,7 +121,7 @@ private slots:
         win.click("Priority_0"); // the item already selected: nothing happens
         QCOMPARE(win.writes, QStringList{});
         QCOMPARE(win.bar("MaxWait")->value(), 3);
-        win.bar("MaxWait")->setValue(7);
+        win.drag("MaxWait", 7);
         win.click("Priority_1");
         QVERIFY(!maxWait->isVisible() && !caption->isVisible());
         QCOMPARE(win.lines(), (QStringList{"PRIORITY=ABSOLUTE", "MAXWAIT=7"}));

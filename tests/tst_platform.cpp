@@ -124,6 +124,14 @@ private slots:
                     for (std::size_t from : {static_cast<std::size_t>(0), at, size / 2, size, size + 1}) {
                         const std::size_t plain = from > size ? std::string::npos : hay.find(needle, from);
                         QCOMPARE(text8::find(hay, needle, from), plain);
+                        // findAny: the needle among others that share its first byte, and
+                        // among ones that do not.
+                        const std::string_view shared[] = {needle + "\x01", needle, needle.substr(0, 2)};
+                        const std::string_view mixed[] = {"\x01\x02", needle};
+                        const std::size_t plainShared =
+                            from > size ? std::string::npos : std::min(plain, hay.find(shared[2], from));
+                        QCOMPARE(text8::findAny(hay, shared, from), plainShared);
+                        QCOMPARE(text8::findAny(hay, mixed, from), plain);
                     }
                 }
             }
@@ -226,6 +234,24 @@ private slots:
             for (const std::string &line : linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()), reuse))
                 got << text8::toDisplay(line);
             QCOMPARE(got, lines);
+        }
+        // Where each line begins in the bytes, from the lines' sizes alone; the
+        // end of the bytes last.
+        const Lines split = linefile::split(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const std::vector<std::size_t> starts = linefile::lineStarts(split, view);
+        QCOMPARE(starts.size(), split.size() + 1);
+        for (std::size_t i = 0; i < split.size(); ++i)
+            QCOMPARE(view.substr(starts[i], split[i].size()), std::string_view(split[i]));
+        QCOMPARE(starts.back(), view.size());
+        // Lines that cannot have been split from these bytes have no places in them.
+        Lines other = split;
+        other.push_back("x");
+        QVERIFY(linefile::lineStarts(other, view).empty());
+        if (!split.empty()) {
+            other = split;
+            other.front() += std::string(static_cast<std::size_t>(bytes.size()) + 1, 'y');
+            QVERIFY(linefile::lineStarts(other, view).empty());
         }
     }
 

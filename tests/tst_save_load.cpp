@@ -94,12 +94,11 @@ private slots:
             QCOMPARE(QProcess::execute("ln", {c.path("CONFIG.SYS"), c.path("CONFIG.NEW")}), 0);
         }
         WindowOnDrive win(c.map(), argument.isEmpty() ? QStringList{} : QStringList{argument});
-        auto &w = win.w;
         ErrorRecorder &errors = win.errors;
         QuestionRecorder &questions = win.questions;
         questions.answer({"Ja"}); // "Slett" asks first
         win.show(PageId::Oppstart);
-        widget<QScrollBar>(w.get(), "Threads")->setValue(2048); // the document differs from the file
+        win.drag("Threads", 2048); // the document differs from the file
         win.press(button);
         const QStringList messages = errors.messages();
         QCOMPARE(messages.size(), 1);

@@ -93,11 +93,10 @@ private slots:
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("remEnabled");
         QTest::newRow("Oppstart") << PageId::Oppstart << "RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
-        // Where the edit line shows what is not the selected line, the hint says how to edit it.
-        QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << lockedHint::elsewhere << true;
+        QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << "" << true;
         QTest::newRow("Ytelse") << PageId::Ytelse << "" << lockedHint::nothing << true;
         QTest::newRow("Drivere: nothing selected") << PageId::Drivere << "" << lockedHint::nothing << true;
-        QTest::newRow("Grensesnitt") << PageId::Grensesnitt << "SET AUTOSTART=FOLDERS" << lockedHint::elsewhere << true;
+        QTest::newRow("Grensesnitt") << PageId::Grensesnitt << "SET AUTOSTART=FOLDERS" << "" << true;
         QTest::newRow("Disk: nothing to show") << PageId::Disk << "" << lockedHint::nothing << true;
         QTest::newRow("Nettverk") << PageId::Nettverk << "" << lockedHint::nothing << true;
         QTest::newRow("Fil: the selected line") << PageId::Fil << "THREADS=256" << "Rediger C:\\CONFIG.SYS" << true;
@@ -121,6 +120,11 @@ private slots:
         QCOMPARE(win.text("Label2"), QString());
         QCOMPARE(win.isEnabled("RemKnapp"), remEnabled);
         QCOMPARE(win.get<QListView>("ListBox")->model()->rowCount(), 5);
+        // A line a page shows is the current one: the line label and the list's selection name it too.
+        if (!edit.isEmpty() && page != PageId::Fil) {
+            QCOMPARE(win.lines().value(win.selected()), edit);
+            QCOMPARE(win.text("LinjeLabel"), QStringLiteral("Linje nr. %1").arg(win.selected() + 1));
+        }
     }
 
     // A failed "Hent" leaves nothing that points into the empty document, so
@@ -151,14 +155,62 @@ private slots:
             added << QStringLiteral("REM DEVICE=C:\\OS2\\MDOS\\%1.SYS").arg(name);
         QCOMPARE(win.lines(), added);
         win.show(PageId::Ytelse);
-        win.get<QScrollBar>("Threads")->setValue(2048);
-        win.get<QScrollBar>("MaxWait")->setValue(7);
+        win.drag("Threads", 2048);
+        win.drag("MaxWait", 7);
         for (PageId page : {PageId::Grensesnitt, PageId::Disk, PageId::Drivere, PageId::Oppstart, PageId::Fil}) {
             win.show(page);
             if (page == PageId::Grensesnitt || page == PageId::Disk)
                 QCOMPARE(win.text("Edit1"), QString());
         }
         QCOMPARE(win.lines(), added);
+    }
+
+    // Wherever a control led to a line, "REM av/på" switches it and leaves it
+    // the current line, so that a second press switches it back.
+    void remTwiceUndoesItself_data()
+    {
+        QTest::addColumn<PageId>("page");
+        QTest::addColumn<QString>("action"); // "click NAME", "pick LIST ROW", "drag BAR VALUE"
+        QTest::addColumn<int>("line");
+        QTest::newRow("DOS, a driver") << PageId::Dos << "click vemmsys" << 4;
+        QTest::newRow("DOS, Kommandotolk") << PageId::Dos << "click shell" << 3;
+        QTest::newRow("Grensesnitt, the field") << PageId::Grensesnitt << "click runworkplace" << 2;
+        QTest::newRow("Grensesnitt, a box") << PageId::Grensesnitt << "click tasklist" << 1;
+        QTest::newRow("Ytelse") << PageId::Ytelse << "drag Threads 1088" << 5;
+        QTest::newRow("Disk") << PageId::Disk << "click hpfs" << 6;
+        QTest::newRow("Drivere, a device") << PageId::Drivere << "pick devicelist 1" << 7;
+        QTest::newRow("Drivere, a base driver") << PageId::Drivere << "pick basedevlist 0" << 8;
+        QTest::newRow("Nettverk") << PageId::Nettverk << "pick ProtokollList 0" << 7;
+        QTest::newRow("Fil") << PageId::Fil << "pick ListBox 5" << 5;
+    }
+    void remTwiceUndoesItself()
+    {
+        QFETCH(PageId, page);
+        QFETCH(QString, action);
+        QFETCH(int, line);
+        WindowOnDrive win({"REM", "SET AUTOSTART=FOLDERS", "SET RUNWORKPLACE=C:\\OS2\\PMSHELL.EXE",
+                           "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "DEVICE=C:\\OS2\\MDOS\\VEMM.SYS", "THREADS=256",
+                           "IFS=C:\\OS2\\HPFS.IFS", "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS", "BASEDEV=IBMKBD.SYS"},
+                          page);
+        const QStringList words = action.split(u' ');
+        if (words[0] == "click")
+            win.click(words[1]);
+        else if (words[0] == "pick")
+            win.pick(words[1], words[2].toInt());
+        else
+            win.drag(words[1], words[2].toInt());
+        const QString before = win.lines().at(line);
+        const auto current = [&] {
+            return QStringList{QString::number(win.selected()), win.text("Edit1"), win.text("LinjeLabel")};
+        };
+        const QString number = QStringLiteral("Linje nr. %1").arg(line + 1);
+        QCOMPARE(current(), (QStringList{QString::number(line), before, number}));
+        win.press("RemKnapp");
+        QCOMPARE(win.lines().at(line), "REM " + before);
+        QCOMPARE(current(), (QStringList{QString::number(line), "REM " + before, number}));
+        win.press("RemKnapp");
+        QCOMPARE(win.lines().at(line), before);
+        QCOMPARE(current(), (QStringList{QString::number(line), before, number}));
     }
 
     void remToggleRefreshesTheShownPage()

@@ -192,6 +192,17 @@ private slots:
                     if (text8::upper(lines[i]).find(u) != std::string::npos)
                         holding.push_back(i);
                 QVERIFY2(upper.linesWith(u) == holding, step);
+                // Together with a needle that shares its first byte, in one pass.
+                const std::string other = u.substr(0, 1) + text8::upper(b);
+                const std::string_view needlePair[] = {u, other};
+                std::vector<std::size_t> holdingEither;
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    const std::string up = text8::upper(lines[i]);
+                    if (up.find(u) != std::string::npos || (other.size() > 1 && up.find(other) != std::string::npos))
+                        holdingEither.push_back(i);
+                }
+                if (other.size() > 1)
+                    QVERIFY2(upper.linesWithAny(needlePair) == holdingEither, step);
             }
         };
         for (int round = 0; round < 40; ++round) {

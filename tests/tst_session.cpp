@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 // The statements the pages write over their register's line, by key.
@@ -207,14 +209,27 @@ private:
         }
         // The file read is never written; a save writes exactly the document.
         QCOMPARE(m_win.c.read("CONFIG.SYS"), m_file);
-        if (action == "save" && m_win.w->files().hasReadFile())
+        const bool saved = m_win.w->files().hasReadFile();
+        if (action == "save" && saved)
             QCOMPARE(m_win.c.read("CONFIG.NEW"), crlf(after));
+        // Only a failed load, and a save after it, report an error.
+        const QStringList messages = m_win.errors.messages();
+        QStringList expected;
+        if (action == "failed load")
+            expected << "Kan ikke lese C:\\CONFIG.SYS: filen finnes ikke";
+        else if (action == "save" && !saved)
+            expected << "Kan ikke skrive C:\\CONFIG.NEW: ingen fil er lest inn";
+        for (qsizetype i = 0; i < std::max(messages.size() - m_seen, expected.size()); ++i)
+            QVERIFY2(i < expected.size() && m_seen + i < messages.size() && messages[m_seen + i].startsWith(expected[i]),
+                     qPrintable(where + ": " + messages.mid(m_seen).join(u'|')));
+        m_seen = messages.size();
     }
 
     WindowOnDrive m_win;
     QRandomGenerator m_random;
     QByteArray m_file;
     QLineEdit *m_edit = nullptr;
+    qsizetype m_seen = 0; // error messages checked so far
 };
 
 } // namespace
@@ -226,7 +241,6 @@ class TestSession : public QObject
 private slots:
     void longRandomSessionTouchesOnlyTheLinesActedOn()
     {
-        ErrorRecorder errors; // failed loads and the saves after them report
         Session session;
         session.run(1500);
     }

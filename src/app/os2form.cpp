@@ -12,7 +12,6 @@
 #include "pages/network_page.h"
 #include "platform/text8.h"
 #include "workspace/accessibility.h"
-#include "workspace/control_events.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/light_look.h"
@@ -85,7 +84,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     m_status = std::make_unique<StatusArea>(
         m_document, m_files.ConfigFileName(),
         StatusWidgets{m_ui->ListBox, m_ui->Edit1, m_ui->Label2, m_ui->Label3, m_ui->LinjeLabel, m_ui->RemKnapp});
-    m_edits = std::make_unique<GatedDocument>(m_document, *m_status);
+    m_edits = std::make_unique<GatedDocument>(m_document, *m_status, m_gate);
     createPages();
     lightLookForStyledWidgets();
     setUpKeysAndNames();
@@ -94,16 +93,14 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     // A line may be longer than a line edit's usual limit; never cut it.
     m_ui->Edit1->setMaxLength(INT_MAX);
 
-    listsel::onUserSelect(m_ui->ListBox, [this] { ListBoxClick(); });
-    // Typing and "REM av/på" are the user's own edits of a line.
-    connect(m_ui->Edit1, &QLineEdit::textEdited, this, [this] {
-        const WriteGate::UserAction user(m_edits->gate());
-        Edit1Change();
-    });
-    connect(m_ui->OpenKnapp, &QPushButton::clicked, this, guarded([this] { OpenKnappClick(); }));
-    connect(m_ui->SaveKnapp, &QPushButton::clicked, this, [this] { SaveKnappClick(); });
-    controls::onPressed(m_edits->gate(), m_ui->RemKnapp, [this] { RemKnappClick(); });
-    connect(m_ui->SjekkKnapp, &QPushButton::clicked, this, guarded([this] { SjekkKnappClick(); }));
+    // The user's own actions on the window's controls: typing and "REM
+    // av/på" edit a line.
+    listsel::onUserSelect(m_ui->ListBox, m_events.handler([this] { ListBoxClick(); }));
+    m_events.on(m_ui->Edit1, &QLineEdit::textEdited, [this] { Edit1Change(); });
+    m_events.on(m_ui->OpenKnapp, &QAbstractButton::clicked, guarded([this] { OpenKnappClick(); }));
+    m_events.on(m_ui->SaveKnapp, &QAbstractButton::clicked, [this] { SaveKnappClick(); });
+    m_events.on(m_ui->RemKnapp, &QAbstractButton::clicked, [this] { RemKnappClick(); });
+    m_events.on(m_ui->SjekkKnapp, &QAbstractButton::clicked, guarded([this] { SjekkKnappClick(); }));
     windowkeys::onKey(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), guarded([this] { showBootCheck(); }));
     // A page change runs the page refresh, which may rewrite a line: a wheel
     // turned over the tabs changes the page only while they have the focus.
@@ -111,6 +108,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     windowkeys::onKey(this, QKeySequence(Qt::Key_F1), [this] { showAbout(); });
 
     FormCreate();
+    followDocument();
     watchChanges();
     watchInstall();
 
@@ -149,19 +147,22 @@ void TOs2Form::showPage(PageId page)
 
 void TOs2Form::createPages()
 {
-    // Each page gets what it works with, no more: the document (through its
-    // write gate where the page writes), the status area, and the files and
-    // the error reporting where a page has a side file.
+    // Each page gets what it works with, no more: the status area and the
+    // window's event dispatch, which its handlers run through; the write path
+    // where the page writes; the files and the error reporting where a page
+    // has a side file. Every page is shown the document by the scan and the
+    // refresh.
     GatedDocument &doc = *m_edits;
     StatusArea &status = *m_status;
-    m_startup = new StartupPage(doc, status, m_files, *m_errors, m_questions, m_ui->startupTab);
-    m_dos = new DosPage(doc, status, m_files, *m_errors, m_questions, m_ui->dosTab);
-    m_performance = new PerformancePage(doc, status, m_ui->performanceTab);
-    m_drivers = new DriversPage(m_document, status, m_ui->driversTab);
-    m_interface = new InterfacePage(doc, status, m_ui->interfaceTab);
-    m_disk = new DiskPage(doc, status, *this, m_ui->diskTab);
-    m_network = new NetworkPage(m_document, status, m_ui->networkTab);
-    m_filePage = std::make_unique<FilePage>(m_document, status, m_files.ConfigFileName());
+    UserEvents &events = m_events;
+    m_startup = new StartupPage(doc, status, events, m_files, *m_errors, m_questions, m_ui->startupTab);
+    m_dos = new DosPage(doc, status, events, m_files, *m_errors, m_questions, m_ui->dosTab);
+    m_performance = new PerformancePage(doc, status, events, m_ui->performanceTab);
+    m_drivers = new DriversPage(status, events, m_ui->driversTab);
+    m_interface = new InterfacePage(doc, status, events, m_ui->interfaceTab);
+    m_disk = new DiskPage(status, events, *this, m_ui->diskTab);
+    m_network = new NetworkPage(status, events, m_ui->networkTab);
+    m_filePage = std::make_unique<FilePage>(status, m_files.ConfigFileName());
     const auto place = [this](PageId id, Page *page) { m_pages[static_cast<std::size_t>(id)] = page; };
     place(PageId::Oppstart, m_startup);
     place(PageId::Dos, m_dos);
@@ -173,6 +174,22 @@ void TOs2Form::createPages()
     place(PageId::Fil, m_filePage.get());
     // One handler serves both memos: a change of either re-checks STARTUP.CMD.
     connect(m_dos->autoexecMemo(), &QPlainTextEdit::textChanged, m_startup, [this] { m_startup->StartupMemoChange(); });
+}
+
+void TOs2Form::followDocument()
+{
+    // A line typed, put back with "Angre endringen", switched with "REM
+    // av/på", or written by the page's own control: the bars and the group
+    // show the document's values again, as the scan would. Showing writes
+    // nothing, so a page's own write only finds its controls as they stand.
+    const auto follow = [this] {
+        if (currentPage() != PageId::Ytelse)
+            return;
+        const WriteGate::Showing showing(m_gate);
+        m_performance->show(m_document);
+    };
+    connect(&m_document, &QAbstractItemModel::dataChanged, this, follow);
+    connect(&m_document, &QAbstractItemModel::rowsInserted, this, follow);
 }
 
 void TOs2Form::applyLook()

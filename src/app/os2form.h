@@ -12,6 +12,8 @@
 #include "workspace/error_report.h"
 #include "workspace/file_gate.h"
 #include "workspace/question.h"
+#include "workspace/user_events.h"
+#include "workspace/write_gate.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -46,7 +48,9 @@ struct Registers : StartupRegisters, DosRegisters, PerformanceRegisters, Interfa
 // - the drives, the file read and every file written: FileGate;
 // - telling of a failed file operation: ErrorReporter; asking: QuestionAsker;
 // - the registers of a page's statements and its step of the scan: the page;
-// - the order of the scan and the page refresh: this window.
+// - the order of the scan and the page refresh: this window;
+// - running a user's handler, the only time the document may be written:
+//   UserEvents, this window's event dispatch.
 class TOs2Form : public QWidget, public PageRefresh
 {
     Q_OBJECT
@@ -62,10 +66,12 @@ public:
     const Document &document() const { return m_document; }
     Registers registers() const;
     const QString &ConfigFileName() const { return m_files.ConfigFileName(); }
-    // What the pages work with; tests reach the shared operations through them.
+    // The status area, which tests set up a state in; the files, to look at.
     StatusArea &status() { return *m_status; }
-    GatedDocument &gatedDocument() { return *m_edits; }
-    FileGate &files() { return m_files; }
+    const FileGate &files() const { return m_files; }
+    // How many of the user's handlers have run, and how many of them while
+    // the window showed the document: none ever should.
+    UserEvents::Runs handlerRuns() const { return m_events.runs(); }
     // Who answers the window's questions; a message box unless set.
     void setAsker(Asker asker) { m_questions.setAsker(std::move(asker)); }
     // The page shown.
@@ -131,14 +137,12 @@ private:
     class FilePage : public Page
     {
     public:
-        FilePage(const Document &doc, StatusArea &status, const QString &configFileName)
-            : m_doc(doc), m_status(status), m_configFileName(configFileName)
+        FilePage(StatusArea &status, const QString &configFileName) : m_status(status), m_configFileName(configFileName)
         {
         }
-        void refresh() override;
+        void show(const Document &doc) override;
 
     private:
-        const Document &m_doc;
         StatusArea &m_status;
         const QString m_configFileName;
     };
@@ -149,6 +153,9 @@ private:
     // and of "Hent", and the light look of every dialog.
     void setUpKeysAndNames();
     void createPages();
+    // The "Ytelse" controls follow every change of the document while they
+    // are shown, whatever made it.
+    void followDocument();
     // After a failed load: every register at NoLine and the lists empty.
     void forgetStatements();
     QChar bootDrive() const;
@@ -198,6 +205,8 @@ private:
     ErrorReporter *const m_errors;
     QuestionAsker m_questions;
     FileGate m_files;
+    WriteGate m_gate;
+    UserEvents m_events{m_gate};
     std::unique_ptr<StatusArea> m_status;
     std::unique_ptr<GatedDocument> m_edits;
     std::unique_ptr<FilePage> m_filePage;

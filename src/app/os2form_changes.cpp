@@ -76,7 +76,7 @@ void TOs2Form::showChanges()
         m_changes = new ChangesDialog(m_document, this);
         m_changes->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_changes, &ChangesDialog::lineChosen, this, &TOs2Form::goToLine);
-        connect(m_changes, &ChangesDialog::revertRequested, this, [this](LinePos line) { revertLine(line); });
+        m_events.on(m_changes.data(), &ChangesDialog::revertRequested, [this](LinePos line) { revertLine(line); });
     }
     m_changes->show();
     m_changes->raise();
@@ -89,7 +89,6 @@ void TOs2Form::revertLine(LinePos line)
         return;
     // The user's own change of the line, through the one write path; the page
     // refresh then shows the page as the line now reads, as after "REM av/på".
-    const WriteGate::UserAction user(m_edits->gate());
     m_edits->replaceText(line, std::string(m_document.asRead().line(line)));
     m_status->vislinje(line);
     NoteBookClick();

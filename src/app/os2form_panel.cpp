@@ -90,6 +90,11 @@ void TOs2Form::RemKnappClick()
     // long line that would cost as much as the rest together.
     m_edits->replaceText(static_cast<LinePos>(i), std::move(t));
     NoteBookClick();
+    // Where the page leads to the line (a driver's box on "DOS", a bar on
+    // "Ytelse"...), the line stays current, so that a second press switches
+    // it back; "Disk" and "Fil" keep it by their refresh already.
+    if (m_pages[static_cast<std::size_t>(currentPage())]->leadsTo(static_cast<LinePos>(i)))
+        m_status->makeCurrent(static_cast<LinePos>(i));
 }
 
 void TOs2Form::SjekkKnappClick()

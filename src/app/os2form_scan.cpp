@@ -9,6 +9,7 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,7 @@ void TOs2Form::OpenKnappClick()
     const QStringList sideEdits = unsavedSideFiles();
     try {
         linefile::ReadFile file = m_files.readConfigFile(m_document.takeLines());
-        m_document.setLines(std::move(file.lines));
+        m_document.setLines(std::move(file.lines), file.bytes);
     } catch (const FileError &e) {
         // The scan is skipped: nothing found in the earlier document may point
         // into this one, or lines added now would be written over later.
@@ -59,54 +60,48 @@ void TOs2Form::forgetStatements()
 
 void TOs2Form::FormActivate()
 {
-    // The scan reads the document into the pages and writes nothing, whatever
-    // the handlers it sets off would write for a user.
-    const WriteGate::Looking looking(m_edits->gate());
-    // The statements of the scan, all found in one pass over the document.
-    // Nothing that runs in between writes, so a search made later would find
-    // the same lines and values.
-    static constexpr std::string_view kKeys[] = {"SET AUTOSTART", "SET RUNWORKPLACE", "THREADS", "MAXWAIT",
-                                                 "PRIORITY",      "TIMESLICE",        "RESTARTOBJECTS", "PROTECTONLY"};
-    const std::vector<IniValue> found = GetIniStrAll(m_document.searchLines(), kKeys);
+    // The scan shows the document in the pages and writes nothing: no
+    // handler runs while it sets a control.
+    const WriteGate::Showing showing(m_gate);
+    // One search for the statements that the pages read, each page's keys
+    // once; each page then asks for what was found by key.
+    std::vector<std::string_view> keys;
+    for (const Page *page : m_pages)
+        for (std::string_view key : page->scanKeys())
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+    const FoundStatements found(m_document.searchLines(), std::move(keys));
 
-    // Each page takes its statements and sets its own registers and controls.
-    // The order of the steps matters because what they set off is shared: a
-    // control set from code runs its handler, which shows its statement in
-    // the one status area and selects a line in the one list. A later step
-    // shows over an earlier one, so the RESTARTOBJECTS line made current last,
-    // and then the page shown, are what the window shows when the scan is
-    // done. Within a step the page sets its register before the control
-    // whose handler reads it.
-    m_startup->checkStartupCmdExists();
-    m_dos->checkAutoexecExists();
-    m_interface->scanAutostart(found[0]);
-    m_interface->scanRunWorkplace(found[1]);
-    m_performance->showStatements(found[2], found[3], found[4], found[5]);
-    m_drivers->AddDevice();
-    m_drivers->addbasedev();
-    m_network->AddProtokoll();
-    m_startup->startupcmdClick();
-    m_startup->scanRestartObjects(found[6]);
-    m_startup->scanProtectOnly(found[7]);
-    m_startup->restartgroupClick();
+    // "Oppstart" comes first: it reads STARTUP.CMD again, before the DOS page
+    // looks at AUTOEXEC.BAT, and it is the one page whose scan sets the status
+    // area (the RESTARTOBJECTS line current, as its group shows it) until the
+    // refresh of the page shown, which ends the scan, shows that page.
+    m_startup->showFound(m_document, found);
+    m_dos->showFound(m_document, found);
+    m_interface->showFound(m_document, found);
+    m_performance->showFound(m_document, found);
+    m_drivers->showFound(m_document, found);
+    m_network->showFound(m_document, found);
+    // "Disk" and "Fil" read nothing at the scan; the DOS and Disk registers
+    // wait for their page's refresh.
     NoteBookClick();
 }
 
 void TOs2Form::NoteBookClick()
 {
-    // A refresh only reads: what its control changes set off writes nothing.
-    const WriteGate::Looking looking(m_edits->gate());
+    // A refresh shows the document in the page and writes nothing.
+    const WriteGate::Showing showing(m_gate);
     m_status->enableRemButton(true);
     m_status->clearEditLine();
     m_status->showMessage(QString());
     m_status->showHint(QString());
-    m_pages[static_cast<std::size_t>(currentPage())]->refresh();
+    m_pages[static_cast<std::size_t>(currentPage())]->show(m_document);
 }
 
-void TOs2Form::FilePage::refresh()
+void TOs2Form::FilePage::show(const Document &doc)
 {
     const int i = m_status.selectedLine();
-    if (m_doc.isLine(i))
+    if (doc.isLine(i))
         m_status.showLineInEditLine(static_cast<LinePos>(i));
     m_status.showHint(QStringLiteral("Rediger ") + m_configFileName);
 }

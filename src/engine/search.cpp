@@ -3,6 +3,8 @@
 
 #include "platform/text8.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace {
@@ -139,6 +141,31 @@ std::vector<IniValue> GetIniStrAll(const SearchLines &lines, std::span<const std
         if (found[i] < searchable(lines))
             values[i] = IniValue{lines.lines[found[i]].substr(prefixes[i].size()), static_cast<LinePos>(found[i])};
     return values;
+}
+
+IniValue GetIniStrAt(const Lines &lines, LinePos pos, std::string_view key)
+{
+    if (pos >= lines.size() || pos == NoLine)
+        return IniValue{};
+    const std::string k = text8::upper(key) + '=';
+    const std::string &line = lines[pos];
+    if (!text8::startsWithUpper(line, k))
+        return IniValue{};
+    return IniValue{line.substr(k.size()), pos};
+}
+
+FoundStatements::FoundStatements(const SearchLines &lines, std::vector<std::string_view> keys)
+    : m_keys(std::move(keys))
+    , m_values(GetIniStrAll(lines, m_keys))
+{
+}
+
+const IniValue &FoundStatements::operator[](std::string_view key) const
+{
+    for (std::size_t i = 0; i < m_keys.size(); ++i)
+        if (m_keys[i] == key)
+            return m_values[i];
+    qFatal("FoundStatements: %.*s was not searched for", static_cast<int>(key.size()), key.data());
 }
 
 IniValue GetIniStr(const Lines &lines, std::string_view key)

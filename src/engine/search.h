@@ -60,6 +60,25 @@ struct IniValue
 [[nodiscard]] IniValue GetIniStr(const Lines &lines, std::string_view key);
 // GetIniStr for each key, with the same results, all found in one pass.
 [[nodiscard]] std::vector<IniValue> GetIniStrAll(const SearchLines &lines, std::span<const std::string_view> keys);
+// GetIniStr's test on one line: line `pos` and its value when that line begins
+// with `key` and "=", letter case aside; else nothing found.
+[[nodiscard]] IniValue GetIniStrAt(const Lines &lines, LinePos pos, std::string_view key);
+
+// What one pass of GetIniStr found for a set of keys, each asked for by its
+// key: the scan searches once for the statements of every page and hands each
+// page what it asked for.
+class FoundStatements
+{
+public:
+    FoundStatements(const SearchLines &lines, std::vector<std::string_view> keys);
+    // What was found for `key`; asking for a key that was not searched for is
+    // a fault of the program, which stops it.
+    [[nodiscard]] const IniValue &operator[](std::string_view key) const;
+
+private:
+    std::vector<std::string_view> m_keys;
+    std::vector<IniValue> m_values;
+};
 
 // The driver file name in a statement's argument: the text before the first
 // blank, after its last backslash.

@@ -55,19 +55,43 @@ AutostartTicks autostartTicks(std::string_view value)
 
 std::string composeAutostart(std::string_view line, const AutostartTicks &ticks)
 {
-    std::vector<std::string_view> items;
-    for (std::size_t k = 0; k < AutostartKeywords.size(); ++k)
-        if (ticks[k])
-            items.push_back(AutostartKeywords[k]);
-    if (text8::startsWithUpper(line, kAutostartKey))
-        for (std::string_view item : autostartItems(line.substr(kAutostartKey.size())))
-            if (indexOf(AutostartKeywords, item) < 0)
-                items.push_back(item);
     std::string text(kAutostartKey);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
+    bool empty = true;
+    for (std::size_t k = 0; k < AutostartKeywords.size(); ++k) {
+        if (!ticks[k])
+            continue;
+        if (!empty)
             text += ',';
-        text += items[i];
+        text += AutostartKeywords[k];
+        empty = false;
+    }
+    if (!text8::startsWithUpper(line, kAutostartKey))
+        return text;
+    // The other items follow as written: between two of them that stood side
+    // by side the separators stay as they were (blanks, several commas);
+    // where a keyword stood between them, or after the keywords, one comma.
+    const std::string_view value = line.substr(kAutostartKey.size());
+    bool afterKept = false;
+    std::size_t keptEnd = 0;
+    std::size_t start = 0;
+    while (start < value.size()) {
+        const std::size_t end = std::min(value.find_first_of(", \t", start), value.size());
+        if (end > start) {
+            const std::string_view item = value.substr(start, end - start);
+            if (indexOf(AutostartKeywords, item) >= 0) {
+                afterKept = false;
+            } else {
+                if (afterKept)
+                    text += value.substr(keptEnd, start - keptEnd);
+                else if (!empty)
+                    text += ',';
+                text += item;
+                empty = false;
+                afterKept = true;
+                keptEnd = end;
+            }
+        }
+        start = end + 1;
     }
     return text;
 }
@@ -181,17 +205,10 @@ NetworkLines networkLines(const SearchLines &lines)
     static constexpr std::array<std::string_view, 5> kSearchPaths = {"SET PATH=", "SET DPATH=", "SET HELP=",
                                                                      "LIBPATH=", "SET BOOKSHELF="};
     // The folders begin with ":\M" (MPTN, MFS), ":\IBM" (IBMCOM, IBMLAN) or
-    // ":\TCPIP": the lines holding one of these three are found in three
-    // passes over the document, rather than line by line.
-    std::vector<std::size_t> candidates;
-    for (std::string_view stem : {":\\M", ":\\IBM", ":\\TCPIP"}) {
-        const std::vector<std::size_t> holding = lines.upper.linesWith(stem);
-        std::vector<std::size_t> merged;
-        merged.reserve(candidates.size() + holding.size());
-        std::set_union(candidates.begin(), candidates.end(), holding.begin(), holding.end(),
-                       std::back_inserter(merged));
-        candidates = std::move(merged);
-    }
+    // ":\TCPIP": the lines holding one of these three are found in one pass
+    // over the document, rather than line by line.
+    static constexpr std::array<std::string_view, 3> kStems = {":\\M", ":\\IBM", ":\\TCPIP"};
+    const std::vector<std::size_t> candidates = lines.upper.linesWithAny(kStems);
     NetworkLines found;
     for (const std::size_t i : candidates) {
         const std::string &line = lines.lines[i];

@@ -29,10 +29,12 @@ using AutostartTicks = std::array<bool, AutostartKeywords.size()>;
 [[nodiscard]] AutostartTicks autostartTicks(std::string_view value);
 
 // The line a click on a box writes over `line`: "SET AUTOSTART=", the ticked
-// keywords in their order, then every other item of `line` as written and in
-// its order, separated by commas. A keyword a box stands for is never written
-// twice, and never when its box is not ticked. Other items are kept only while
-// `line` still begins with "SET AUTOSTART=".
+// keywords in their order, separated by commas, then every other item of
+// `line` as written and in its order. Two other items that stood side by side
+// keep the separators written between them; otherwise a comma parts them. A
+// keyword a box stands for is never written twice, and never when its box is
+// not ticked. Other items are kept only while `line` still begins with "SET
+// AUTOSTART=".
 [[nodiscard]] std::string composeAutostart(std::string_view line, const AutostartTicks &ticks);
 
 // --- RESTARTOBJECTS ---------------------------------------------------------

@@ -7,13 +7,20 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 void UpperLines::addLine(Run &run, std::string_view line)
 {
+    // A last line read without a line end gets one before the next line.
+    if (!run.ends.empty() && run.ends.back() == run.text.size()) {
+        run.text.push_back('\n');
+        run.starts.back() = run.text.size();
+    }
     const std::size_t at = run.text.size();
     run.text.resize(at + line.size() + 1);
     text8::upperInto(line.data(), line.size(), run.text.data() + at);
     run.text.back() = '\n';
+    run.ends.push_back(at + line.size());
     run.starts.push_back(run.text.size());
 }
 
@@ -26,6 +33,7 @@ void UpperLines::assign(const Lines &lines)
         const std::size_t last = std::min(lines.size(), first + kRunLines);
         Run &run = m_runs[first / kRunLines];
         run.starts.clear();
+        run.ends.clear();
         std::size_t bytes = 0;
         for (std::size_t i = first; i < last; ++i)
             bytes += lines[i].size() + 1;
@@ -33,15 +41,41 @@ void UpperLines::assign(const Lines &lines)
         // many short lines.
         run.text.resize(bytes);
         run.starts.reserve(last - first + 1);
+        run.ends.reserve(last - first);
         char *out = run.text.data();
         for (std::size_t i = first; i < last; ++i) {
             run.starts.push_back(static_cast<std::size_t>(out - run.text.data()));
             std::memcpy(out, lines[i].data(), lines[i].size());
             out += lines[i].size();
+            run.ends.push_back(static_cast<std::size_t>(out - run.text.data()));
             *out++ = '\n';
         }
         run.starts.push_back(bytes);
         text8::upperInto(run.text.data(), bytes, run.text.data());
+    }
+    m_size = lines.size();
+}
+
+void UpperLines::assign(const Lines &lines, std::string_view bytes, const std::vector<std::size_t> &starts)
+{
+    m_runs.resize((lines.size() + kRunLines - 1) / kRunLines);
+    for (std::size_t first = 0; first < lines.size(); first += kRunLines) {
+        const std::size_t last = std::min(lines.size(), first + kRunLines);
+        Run &run = m_runs[first / kRunLines];
+        // The bytes from the run's first line to the next run's: one copy.
+        const std::size_t base = starts[first];
+        const std::size_t size = starts[last] - base;
+        run.text.resize(size);
+        text8::upperInto(bytes.data() + base, size, run.text.data());
+        run.starts.clear();
+        run.ends.clear();
+        run.starts.reserve(last - first + 1);
+        run.ends.reserve(last - first);
+        for (std::size_t i = first; i < last; ++i) {
+            run.starts.push_back(starts[i] - base);
+            run.ends.push_back(starts[i] - base + lines[i].size());
+        }
+        run.starts.push_back(size);
     }
     m_size = lines.size();
 }
@@ -53,12 +87,17 @@ void UpperLines::replace(std::size_t i, std::string_view line)
     Run &run = m_runs[i / kRunLines];
     const std::size_t k = i % kRunLines;
     const std::size_t start = run.starts[k];
-    const std::size_t oldSize = run.starts[k + 1] - 1 - start;
+    const std::size_t oldSize = run.ends[k] - start;
     run.text.replace(start, oldSize, line);
     text8::upperInto(run.text.data() + start, line.size(), run.text.data() + start);
     const std::ptrdiff_t delta = static_cast<std::ptrdiff_t>(line.size()) - static_cast<std::ptrdiff_t>(oldSize);
+    const auto shift = [delta](std::size_t &at) {
+        at = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(at) + delta);
+    };
     for (std::size_t j = k + 1; j < run.starts.size(); ++j)
-        run.starts[j] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(run.starts[j]) + delta);
+        shift(run.starts[j]);
+    for (std::size_t j = k; j < run.ends.size(); ++j)
+        shift(run.ends[j]);
 }
 
 void UpperLines::append(std::string_view line)
@@ -70,6 +109,7 @@ void UpperLines::append(std::string_view line)
     if (m_size % kRunLines == 0) {
         run.text.clear();
         run.starts.assign(1, 0);
+        run.ends.clear();
     }
     addLine(run, line);
     ++m_size;
@@ -80,29 +120,39 @@ std::string_view UpperLines::line(std::size_t i) const
     return m_runs[i / kRunLines].line(i % kRunLines);
 }
 
-template <typename Found>
-void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &&found) const
+template <typename Next, typename Found>
+void UpperLines::eachLineWithHit(Next &&next, std::size_t from, Found &&found) const
 {
-    if (needle.empty())
-        return;
     for (std::size_t r = from / kRunLines, k = from % kRunLines; r < runsUsed(); ++r, k = 0) {
         const Run &run = m_runs[r];
         if (k >= run.count())
             continue;
         std::size_t at = run.starts[k];
-        while ((at = text8::find(run.text, needle, at)) != std::string_view::npos) {
+        for (auto hit = next(run.text, at); hit.first != std::string_view::npos; hit = next(run.text, at)) {
             // The line that holds the hit; a hit that runs past the line's end
             // (the needle holds a line feed) does not count. The search goes
             // on from the next line: no later hit adds anything to this one.
-            const auto next =
-                std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), at);
-            const std::size_t line = static_cast<std::size_t>(next - run.starts.begin()) - 1;
-            if (at + needle.size() < *next && !found(r * kRunLines + line))
+            const auto after =
+                std::upper_bound(run.starts.begin() + static_cast<std::ptrdiff_t>(k), run.starts.end(), hit.first);
+            const std::size_t line = static_cast<std::size_t>(after - run.starts.begin()) - 1;
+            if (hit.first + hit.second <= run.ends[line] && !found(r * kRunLines + line))
                 return;
-            at = *next;
+            at = *after;
             k = line + 1;
         }
     }
+}
+
+template <typename Found>
+void UpperLines::eachLineWith(std::string_view needle, std::size_t from, Found &&found) const
+{
+    if (needle.empty())
+        return;
+    eachLineWithHit(
+        [needle](const std::string &text, std::size_t at) {
+            return std::pair(text8::find(text, needle, at), needle.size());
+        },
+        from, found);
 }
 
 std::size_t UpperLines::nextLineWith(std::string_view needle, std::size_t from) const
@@ -119,6 +169,27 @@ std::vector<std::size_t> UpperLines::linesWith(std::string_view needle) const
 {
     std::vector<std::size_t> lines;
     eachLineWith(needle, 0, [&](std::size_t line) {
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
+}
+
+std::vector<std::size_t> UpperLines::linesWithAny(std::span<const std::string_view> needles) const
+{
+    std::vector<std::size_t> lines;
+    const auto next = [needles](const std::string &text, std::size_t at) {
+        const std::size_t hit = text8::findAny(text, needles, at);
+        std::size_t length = 0;
+        if (hit != std::string_view::npos)
+            for (std::string_view needle : needles)
+                if (std::string_view(text).substr(hit).starts_with(needle)) {
+                    length = needle.size();
+                    break;
+                }
+        return std::pair(hit, length);
+    };
+    eachLineWithHit(next, 0, [&](std::size_t line) {
         lines.push_back(line);
         return true;
     });

@@ -21,6 +21,10 @@ public:
     explicit UpperLines(const Lines &lines) { assign(lines); }
 
     void assign(const Lines &lines);
+    // The same for `lines` split from `bytes`, each beginning where `starts`
+    // says (linefile::lineStarts): each run is one copy of the bytes it
+    // covers, line ends included, upper-cased in one go.
+    void assign(const Lines &lines, std::string_view bytes, const std::vector<std::size_t> &starts);
     // Keeps the memory, for the lines that come next.
     void clear() { m_size = 0; }
     void replace(std::size_t i, std::string_view line);
@@ -35,6 +39,8 @@ public:
     std::size_t nextLineWith(std::string_view needle, std::size_t from = 0) const;
     // Every line that contains `needle`, in order.
     std::vector<std::size_t> linesWith(std::string_view needle) const;
+    // Every line that contains any of `needles`, in order, found in one pass.
+    std::vector<std::size_t> linesWithAny(std::span<const std::string_view> needles) const;
     // The first line at or after `from` that begins with `prefix`; size() when none.
     std::size_t nextLineStartingWith(std::string_view prefix, std::size_t from = 0) const;
     // For each prefix the first line that begins with it, all found in one
@@ -46,12 +52,13 @@ private:
 
     struct Run
     {
-        std::string text;                // each line upper-cased, then '\n'
+        std::string text;                // each line upper-cased, then its line end
         std::vector<std::size_t> starts; // where each line begins, then text.size()
-        std::size_t count() const { return starts.size() - 1; }
+        std::vector<std::size_t> ends;   // where each line ends (its line end follows)
+        std::size_t count() const { return ends.size(); }
         std::string_view line(std::size_t k) const
         {
-            return std::string_view(text).substr(starts[k], starts[k + 1] - 1 - starts[k]);
+            return std::string_view(text).substr(starts[k], ends[k] - starts[k]);
         }
     };
 
@@ -60,6 +67,10 @@ private:
     // in order, until it returns false.
     template <typename Found>
     void eachLineWith(std::string_view needle, std::size_t from, Found &&found) const;
+    // The same for the hits that `next(text, at)` gives: (position, length)
+    // of the next hit at or after `at`, or npos.
+    template <typename Next, typename Found>
+    void eachLineWithHit(Next &&next, std::size_t from, Found &&found) const;
     // The runs that hold lines; those after them are kept for later use.
     std::size_t runsUsed() const { return (m_size + kRunLines - 1) / kRunLines; }
 

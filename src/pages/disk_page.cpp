@@ -4,46 +4,48 @@
 #include "ui_disk_page.h"
 
 #include "engine/statements.h"
-#include "workspace/control_events.h"
-#include "workspace/gated_document.h"
+#include "workspace/document.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
 #include <utility>
 
-DiskPage::DiskPage(GatedDocument &doc, StatusArea &status, PageRefresh &refresh, QWidget *parent)
+DiskPage::DiskPage(StatusArea &status, UserEvents &events, PageRefresh &refresh, QWidget *parent)
     : QWidget(parent)
-    , m_doc(doc)
     , m_status(status)
     , m_pageRefresh(refresh)
     , m_ui(std::make_unique<Ui::DiskPage>())
 {
     m_ui->setupUi(this);
-    WriteGate &gate = m_doc.gate();
-    controls::onToggled(gate, m_ui->hpfs, [this] { hpfsClick(); });
-    controls::onToggled(gate, m_ui->cdfs, [this] { cdfsClick(); });
-    controls::onToggled(gate, m_ui->fat, [this] { fatClick(); });
-    controls::onToggled(gate, m_ui->LANFS, [this] { LANFSClick(); });
-    controls::onToggled(gate, m_ui->MFSFS, [this] { MFSFSClick(); });
+    events.on(m_ui->hpfs, &QAbstractButton::clicked, [this] { hpfsClick(); });
+    events.on(m_ui->cdfs, &QAbstractButton::clicked, [this] { cdfsClick(); });
+    events.on(m_ui->fat, &QAbstractButton::clicked, [this] { fatClick(); });
+    events.on(m_ui->LANFS, &QAbstractButton::clicked, [this] { LANFSClick(); });
+    events.on(m_ui->MFSFS, &QAbstractButton::clicked, [this] { MFSFSClick(); });
 }
 
 DiskPage::~DiskPage() = default;
 
-void DiskPage::refresh()
+void DiskPage::show(const Document &doc)
 {
-    const statements::DiskState state = statements::diskState(m_doc.document().searchLines());
+    const statements::DiskState state = statements::diskState(doc.searchLines());
     m_regs = {state.cache.line, state.hpfs.line, state.cdfs.line, state.lan.line, state.mfs.line};
-    // This refresh re-enters itself: a box that changes runs its handler,
-    // boxClick(), which runs the page refresh, and so this, before it shows
-    // its statement. The boxes never write, so every run reads the same
-    // state; a nested run finds the boxes set before it already right, so
-    // the nesting is at most one level per box, and the first box to change
-    // is the one shown last.
-    const std::pair<QCheckBox *, bool> boxes[] = {
-        {m_ui->fat, state.cache.on}, {m_ui->hpfs, state.hpfs.on},  {m_ui->cdfs, state.cdfs.on},
-        {m_ui->LANFS, state.lan.on}, {m_ui->MFSFS, state.mfs.on},
+    const std::pair<QCheckBox *, statements::DiskStatement> boxes[] = {
+        {m_ui->fat, state.cache}, {m_ui->hpfs, state.hpfs},  {m_ui->cdfs, state.cdfs},
+        {m_ui->LANFS, state.lan}, {m_ui->MFSFS, state.mfs},
     };
-    for (const auto &[box, on] : boxes)
-        controls::setChecked(m_doc.gate(), box, on);
+    // A box that changes leads to its statement's line, so that after "REM
+    // av/på" (or a user's click, which the refresh puts back) that line stays
+    // current and a second press switches it back. The first box in this
+    // order that changed and has a line is the one shown.
+    LinePos shown = NoLine;
+    for (const auto &[box, statement] : boxes) {
+        if (box->isChecked() != statement.on && shown == NoLine)
+            shown = lineIn(doc.lines(), statement.line);
+        box->setChecked(statement.on);
+    }
+    if (shown != NoLine)
+        m_status.makeCurrent(shown);
 }
 
 void DiskPage::forget()
@@ -54,12 +56,11 @@ void DiskPage::forget()
 void DiskPage::boxClick(LinePos DiskRegisters::*reg)
 {
     // A click does not change what the document says: the page refresh puts
-    // every box back to the document's state (running this handler once more
-    // inside it) and finds every statement again; only then is the box's
-    // register read, and its statement shown for "REM av/på".
+    // every box back to the document's state and finds every statement again;
+    // only then is the box's register read, and its statement shown for "REM
+    // av/på". With no line for it, the status area stays as the refresh left it.
     m_pageRefresh.NoteBookClick();
-    const LinePos line = m_doc.lineOf(m_regs.*reg);
-    if (line != NoLine)
+    if (const LinePos line = m_regs.*reg; line != NoLine)
         m_status.makeCurrent(line);
 }
 

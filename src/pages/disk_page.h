@@ -11,8 +11,8 @@
 namespace Ui {
 class DiskPage;
 }
-class GatedDocument;
 class StatusArea;
+class UserEvents;
 
 // Where the page's statements stood at its last refresh; 0 until the first.
 struct DiskRegisters
@@ -24,20 +24,27 @@ struct DiskRegisters
     LinePos MfsLine = 0;
 };
 
+// Reads, at each refresh: DISKCACHE (or "REM DISKCACHE") and the IFS lines of
+// HPFS, CDFS, the LAN requester and MFS, active or commented out.
+// Writes nothing: a box leads to its line, which "REM av/på" switches.
 class DiskPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
     // A box's handler runs the window's page refresh through `refresh`.
-    DiskPage(GatedDocument &doc, StatusArea &status, PageRefresh &refresh, QWidget *parent = nullptr);
+    DiskPage(StatusArea &status, UserEvents &events, PageRefresh &refresh, QWidget *parent = nullptr);
     ~DiskPage() override;
 
     const DiskRegisters &registers() const { return m_regs; }
 
-    void refresh() override;
+    // The page refresh: the registers and the boxes from the document; the
+    // first box, in the order fat, hpfs, cdfs, LANFS, MFSFS, that changed and
+    // whose statement has a line leads to that line.
+    void show(const Document &doc) override;
     void forget() override;
 
+    // The user's handlers.
     void hpfsClick();
     void cdfsClick();
     void fatClick();
@@ -49,7 +56,6 @@ private:
     // is read after the refresh has found its statement again.
     void boxClick(LinePos DiskRegisters::*reg);
 
-    GatedDocument &m_doc;
     StatusArea &m_status;
     PageRefresh &m_pageRefresh;
     const std::unique_ptr<Ui::DiskPage> m_ui;

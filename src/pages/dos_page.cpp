@@ -5,13 +5,12 @@
 
 #include "platform/oem_text.h"
 #include "platform/text8.h"
-#include "workspace/control_events.h"
 #include "workspace/file_gate.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
-#include <QSignalBlocker>
 
 namespace {
 
@@ -20,7 +19,7 @@ const QString kAutoexecBackup = QStringLiteral("C:\\AUTOEXEC.BAK");
 
 } // namespace
 
-DosPage::DosPage(GatedDocument &doc, StatusArea &status, FileGate &files, ErrorReporter &errors,
+DosPage::DosPage(GatedDocument &doc, StatusArea &status, UserEvents &events, FileGate &files, ErrorReporter &errors,
                  const QuestionAsker &questions, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
@@ -31,7 +30,7 @@ DosPage::DosPage(GatedDocument &doc, StatusArea &status, FileGate &files, ErrorR
     // "Ny" brings the backup back, or makes an empty file; "Slett" keeps a
     // backup first. The memo's "1" to "9" are placeholders, never a file.
     m_file = std::make_unique<SideFileEditor>(
-        SideFileEditor::Services{files, m_status, m_doc.gate(), errors, questions},
+        SideFileEditor::Services{files, m_status, errors, questions},
         SideFileEditor::Panel{m_ui->autoexec, m_ui->NyAutoexecKnapp, m_ui->LagreAutoexecKnapp, m_ui->SlettAutoexecKnapp,
                               m_ui->autoexecmemo},
         SideFileEditor::Setup{kAutoexec,
@@ -50,20 +49,21 @@ DosPage::DosPage(GatedDocument &doc, StatusArea &status, FileGate &files, ErrorR
     m_ui->LagreAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     m_ui->SlettAutoexecKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));
 
-    WriteGate &gate = m_doc.gate();
-    controls::onToggled(gate, m_ui->vemmsys, [this] { vemmsysClick(); });
-    controls::onToggled(gate, m_ui->vxmssys, [this] { vxmssysClick(); });
-    controls::onToggled(gate, m_ui->vdpmisys, [this] { vdpmisysClick(); });
-    controls::onToggled(gate, m_ui->ansisys, [this] { ansisysClick(); });
-    controls::onToggled(gate, m_ui->vmousesys, [this] { vmousesysClick(); });
-    controls::onToggled(gate, m_ui->vcdromsys, [this] { vcdromsysClick(); });
-    controls::onToggled(gate, m_ui->vwinsys, [this] { vwinsysClick(); });
-    controls::onToggled(gate, m_ui->vw32ssys, [this] { vw32ssysClick(); });
+    events.on(m_ui->vemmsys, &QAbstractButton::clicked, [this] { vemmsysClick(); });
+    events.on(m_ui->vxmssys, &QAbstractButton::clicked, [this] { vxmssysClick(); });
+    events.on(m_ui->vdpmisys, &QAbstractButton::clicked, [this] { vdpmisysClick(); });
+    events.on(m_ui->ansisys, &QAbstractButton::clicked, [this] { ansisysClick(); });
+    events.on(m_ui->vmousesys, &QAbstractButton::clicked, [this] { vmousesysClick(); });
+    events.on(m_ui->vcdromsys, &QAbstractButton::clicked, [this] { vcdromsysClick(); });
+    events.on(m_ui->vwinsys, &QAbstractButton::clicked, [this] { vwinsysClick(); });
+    events.on(m_ui->vw32ssys, &QAbstractButton::clicked, [this] { vw32ssysClick(); });
+    // A click, Enter or Space on "Kommandotolk" (eventFilter).
+    m_shellClick = events.handler([this] { shellClick(); });
     m_ui->shell->installEventFilter(this);
-    controls::onToggled(gate, m_ui->autoexec, [this] { autoexecClick(); });
-    connect(m_ui->NyAutoexecKnapp, &QPushButton::clicked, this, [this] { NyAutoexecKnappClick(); });
-    connect(m_ui->LagreAutoexecKnapp, &QPushButton::clicked, this, [this] { LagreAutoexecKnappClick(); });
-    connect(m_ui->SlettAutoexecKnapp, &QPushButton::clicked, this, [this] { SlettAutoexecKnappClick(); });
+    events.on(m_ui->autoexec, &QAbstractButton::clicked, [this] { autoexecClick(); });
+    events.on(m_ui->NyAutoexecKnapp, &QAbstractButton::clicked, [this] { NyAutoexecKnappClick(); });
+    events.on(m_ui->LagreAutoexecKnapp, &QAbstractButton::clicked, [this] { LagreAutoexecKnappClick(); });
+    events.on(m_ui->SlettAutoexecKnapp, &QAbstractButton::clicked, [this] { SlettAutoexecKnappClick(); });
 }
 
 DosPage::~DosPage() = default;
@@ -76,22 +76,28 @@ Text8Memo *DosPage::autoexecMemo() const
 bool DosPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->shell && isActivation(event))
-        shellClick();
+        m_shellClick();
     return QWidget::eventFilter(watched, event);
 }
 
-void DosPage::checkAutoexecExists()
+void DosPage::showFound(const Document &, const FoundStatements &)
 {
+    m_driverLine = NoLine;
     m_file->checkExists();
 }
 
-void DosPage::refresh()
+void DosPage::show(const Document &doc)
 {
-    const IniValue shell = GetIniStr(m_doc.document().searchLines(), "SHELL");
+    const IniValue shell = GetIniStr(doc.searchLines(), "SHELL");
     m_ui->shell->setText(text8::toDisplay(shell.value));
+    // ShellLine keeps the line where SHELL was last found: commented out
+    // since, it is still the statement's.
     if (shell.found())
         m_regs.ShellLine = shell.line;
-    m_status.showLineInEditLine(m_regs.ShellLine);
+    // The SHELL line is the current one, the yellow line, its number and the
+    // list's selection alike; with none ever found the yellow line is empty.
+    if (lineIn(doc.lines(), m_regs.ShellLine) != NoLine)
+        m_status.makeCurrent(m_regs.ShellLine);
 
     const std::pair<QCheckBox *, std::string_view> drivers[] = {
         {m_ui->ansisys, "ANSI.SYS"},   {m_ui->vxmssys, "VXMS.SYS"},     {m_ui->vemmsys, "VEMM.SYS"},
@@ -100,20 +106,25 @@ void DosPage::refresh()
     };
     // The boxes only show the document: their handler, which leads to the
     // driver's line and may add one, is the user's alone.
-    for (const auto &[box, name] : drivers) {
-        const QSignalBlocker quiet(box);
-        box->setChecked(FoundDevice(m_doc.document().searchLines(), name) != NoLine);
-    }
+    for (const auto &[box, name] : drivers)
+        box->setChecked(FoundDevice(doc.searchLines(), name) != NoLine);
+}
+
+bool DosPage::leadsTo(LinePos pos) const
+{
+    return pos != NoLine && (pos == m_regs.ShellLine || pos == m_driverLine);
 }
 
 void DosPage::forget()
 {
     m_regs.ShellLine = NoLine;
+    m_driverLine = NoLine;
 }
 
 void DosPage::driverClick(QCheckBox *box, std::string_view name)
 {
-    controls::setChecked(m_doc.gate(), box, SetDevice(name));
+    // The box goes back to what the document says; the click only led to the line.
+    box->setChecked(SetDevice(name));
 }
 
 bool DosPage::SetDevice(std::string_view name)
@@ -124,9 +135,10 @@ bool DosPage::SetDevice(std::string_view name)
     const bool active = line != NoLine;
     if (!active) {
         line = FinnREM(lines, "REM ", name);
-        if (line == NoLine && m_doc.mayWrite())
+        if (line == NoLine)
             line = m_doc.appendLine("REM DEVICE=C:\\OS2\\MDOS\\" + std::string(name));
     }
+    m_driverLine = line;
     m_status.makeCurrent(line);
     return active;
 }

@@ -10,19 +10,21 @@
 #include "workspace/document.h"
 #include "workspace/list_selection.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
-DriversPage::DriversPage(const Document &doc, StatusArea &status, QWidget *parent)
+#include <algorithm>
+
+DriversPage::DriversPage(StatusArea &status, UserEvents &events, QWidget *parent)
     : QWidget(parent)
-    , m_doc(doc)
     , m_status(status)
     , m_ui(std::make_unique<Ui::DriversPage>())
 {
     m_ui->setupUi(this);
     m_ui->tavekkKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/remove.png")));
     m_ui->LeggTilKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/add.png")));
-    listsel::onUserSelect(m_ui->devicelist, [this] { devicelistClick(); });
-    listsel::onUserSelect(m_ui->basedevlist, [this] { basedevlistClick(); });
-    listsel::onUserSelect(m_ui->basedevlist2, [this] { basedevlist2Click(); });
+    listsel::onUserSelect(m_ui->devicelist, events.handler([this] { devicelistClick(); }));
+    listsel::onUserSelect(m_ui->basedevlist, events.handler([this] { basedevlistClick(); }));
+    listsel::onUserSelect(m_ui->basedevlist2, events.handler([this] { basedevlist2Click(); }));
     // "ta vekk" and "legg til" have no action.
 }
 
@@ -39,33 +41,38 @@ std::string DriversPage::entryOf(const QListWidget *list, int row)
     return list->item(row)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
-void DriversPage::AddDevice()
+void DriversPage::showFound(const Document &doc, const FoundStatements &)
+{
+    AddDevice(doc.searchLines());
+    addbasedev(doc.searchLines());
+}
+
+void DriversPage::AddDevice(const SearchLines &lines)
 {
     const listsel::CodeSelection fromCode(m_ui->devicelist);
     m_ui->devicelist->clear();
     DeviceLines.clear();
-    for (const statements::Entry &entry : statements::deviceEntries(m_doc.searchLines())) {
+    for (const statements::Entry &entry : statements::deviceEntries(lines)) {
         addEntry(m_ui->devicelist, entry.text);
         DeviceLines.push_back(entry.line);
     }
 }
 
-void DriversPage::addbasedev()
+void DriversPage::addbasedev(const SearchLines &lines)
 {
     const listsel::CodeSelection fromCode(m_ui->basedevlist);
     const listsel::CodeSelection fromCode2(m_ui->basedevlist2);
     m_ui->basedevlist->clear();
     BasedevLines.clear();
-    const std::vector<statements::Entry> installed = statements::basedevEntries(m_doc.searchLines());
+    const std::vector<statements::Entry> installed = statements::basedevEntries(lines);
     for (const statements::Entry &entry : installed) {
         addEntry(m_ui->basedevlist, entry.text);
         BasedevLines.push_back(entry.line);
     }
-    // Without an installed entry there is nothing to select, and Edit1 stays.
-    if (!installed.empty()) {
+    // The first installed entry is selected until the page is opened; the
+    // status area is the refresh's, which follows the scan.
+    if (!installed.empty())
         listsel::select(m_ui->basedevlist, 0);
-        m_status.showInEditLine("BASEDEV=" + installed.front().text);
-    }
     m_ui->basedevlist2->clear();
     for (std::string_view name : statements::availableBasedevs(installed))
         addEntry(m_ui->basedevlist2, std::string(name));
@@ -73,14 +80,23 @@ void DriversPage::addbasedev()
 
 void DriversPage::forget()
 {
-    AddDevice();
-    addbasedev();
+    const Lines none;
+    const UpperLines upper(none);
+    AddDevice({none, upper});
+    addbasedev({none, upper});
 }
 
-void DriversPage::refresh()
+void DriversPage::show(const Document &)
 {
     m_ui->devicelist->setFocus();
     devicelistClick();
+}
+
+bool DriversPage::leadsTo(LinePos pos) const
+{
+    return pos != NoLine
+           && (std::find(DeviceLines.begin(), DeviceLines.end(), pos) != DeviceLines.end()
+               || std::find(BasedevLines.begin(), BasedevLines.end(), pos) != BasedevLines.end());
 }
 
 void DriversPage::devicelistClick()

@@ -5,12 +5,19 @@
 
 #include "engine/statements.h"
 #include "platform/text8.h"
-#include "workspace/control_events.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
-InterfacePage::InterfacePage(GatedDocument &doc, StatusArea &status, QWidget *parent)
+namespace {
+
+constexpr std::string_view kAutostart = "SET AUTOSTART";
+constexpr std::string_view kRunWorkplace = "SET RUNWORKPLACE";
+
+} // namespace
+
+InterfacePage::InterfacePage(GatedDocument &doc, StatusArea &status, UserEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_status(status)
@@ -18,10 +25,11 @@ InterfacePage::InterfacePage(GatedDocument &doc, StatusArea &status, QWidget *pa
 {
     m_ui->setupUi(this);
     for (QCheckBox *box : autostartBoxes())
-        controls::onToggled(m_doc.gate(), box, [this] { programsClick(); });
+        events.on(box, &QAbstractButton::clicked, [this] { programsClick(); });
     // The field takes no typing: a click, Enter or Space leads to the line,
     // which is edited in the edit line.
     m_ui->runworkplace->setReadOnly(true);
+    m_runworkplaceClick = events.handler([this] { runworkplaceClick(); });
     m_ui->runworkplace->installEventFilter(this);
 }
 
@@ -30,7 +38,7 @@ InterfacePage::~InterfacePage() = default;
 bool InterfacePage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->runworkplace && isActivation(event))
-        runworkplaceClick();
+        m_runworkplaceClick();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -40,33 +48,42 @@ std::array<QCheckBox *, 5> InterfacePage::autostartBoxes() const
     return {m_ui->programs, m_ui->tasklist, m_ui->folders, m_ui->Connections, m_ui->WarpCenter};
 }
 
-void InterfacePage::scanAutostart(const IniValue &autostart)
+std::vector<std::string_view> InterfacePage::scanKeys() const
 {
-    m_regs.AutostartLine = autostart.line;
-    // A box that changes runs programsClick, which writes nothing now: the
-    // line stays as read.
+    return {kAutostart, kRunWorkplace};
+}
+
+void InterfacePage::showFound(const Document &, const FoundStatements &found)
+{
+    const IniValue &autostart = found[kAutostart];
+    const IniValue &runWorkplace = found[kRunWorkplace];
+    m_regs = {autostart.line, runWorkplace.line};
+    // The boxes show the value; the line stays as it was read.
     const statements::AutostartTicks ticks = statements::autostartTicks(autostart.value);
     const auto boxes = autostartBoxes();
     for (std::size_t k = 0; k < boxes.size(); ++k)
-        controls::setChecked(m_doc.gate(), boxes[k], ticks[k]);
+        boxes[k]->setChecked(ticks[k]);
+    m_ui->runworkplace->setText(text8::toDisplay(runWorkplace.value));
 }
 
-void InterfacePage::scanRunWorkplace(const IniValue &runWorkplace)
+void InterfacePage::show(const Document &doc)
 {
-    m_ui->runworkplace->setText(text8::toDisplay(runWorkplace.value));
-    m_regs.RunWorkplaceLine = runWorkplace.line;
+    // The yellow line, its number and the list's selection name the SET
+    // AUTOSTART line; without one the yellow line stays empty.
+    if (lineIn(doc.lines(), m_regs.AutostartLine) != NoLine)
+        m_status.makeCurrent(m_regs.AutostartLine);
+    m_status.showMessage(QString());
+    m_status.showHint(QString());
+}
+
+bool InterfacePage::leadsTo(LinePos pos) const
+{
+    return pos != NoLine && (pos == m_regs.AutostartLine || pos == m_regs.RunWorkplaceLine);
 }
 
 void InterfacePage::forget()
 {
     m_regs = {NoLine, NoLine};
-}
-
-void InterfacePage::refresh()
-{
-    m_status.showLineInEditLine(m_regs.AutostartLine);
-    m_status.showMessage(QString());
-    m_status.showHint(QString());
 }
 
 void InterfacePage::programsClick()

@@ -8,12 +8,14 @@
 #include "workspace/document.h"
 #include "workspace/list_selection.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
+
+#include <algorithm>
 
 #include <utility>
 
-NetworkPage::NetworkPage(const Document &doc, StatusArea &status, QWidget *parent)
+NetworkPage::NetworkPage(StatusArea &status, UserEvents &events, QWidget *parent)
     : QWidget(parent)
-    , m_doc(doc)
     , m_status(status)
     , m_ui(std::make_unique<Ui::NetworkPage>())
 {
@@ -22,18 +24,38 @@ NetworkPage::NetworkPage(const Document &doc, StatusArea &status, QWidget *paren
     m_tcpip = {m_ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
     m_mobil = {m_ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
     m_lan = {m_ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
-    listsel::onUserSelect(m_ui->ProtokollList, [this] { ProtokollListClick(); });
-    listsel::onUserSelect(m_ui->tcpiplist, [this] { tcpiplistClick(); });
-    listsel::onUserSelect(m_ui->LANlist, [this] { LANlistClick(); });
-    listsel::onUserSelect(m_ui->mobillist, [this] { mobillistClick(); });
+    listsel::onUserSelect(m_ui->ProtokollList, events.handler([this] { ProtokollListClick(); }));
+    listsel::onUserSelect(m_ui->tcpiplist, events.handler([this] { tcpiplistClick(); }));
+    listsel::onUserSelect(m_ui->LANlist, events.handler([this] { LANlistClick(); }));
+    listsel::onUserSelect(m_ui->mobillist, events.handler([this] { mobillistClick(); }));
 }
 
 NetworkPage::~NetworkPage() = default;
 
-void NetworkPage::AddProtokoll()
+void NetworkPage::showFound(const Document &doc, const FoundStatements &)
 {
-    const statements::NetworkLines found = statements::networkLines(m_doc.searchLines());
-    const UpperLines &upper = m_doc.upperLines();
+    AddProtokoll(doc.searchLines());
+}
+
+void NetworkPage::forget()
+{
+    const Lines none;
+    const UpperLines upper(none);
+    AddProtokoll({none, upper});
+}
+
+bool NetworkPage::leadsTo(LinePos pos) const
+{
+    for (const NetList *net : {&m_protokoll, &m_tcpip, &m_mobil, &m_lan})
+        if (pos != NoLine && std::find(net->lines.begin(), net->lines.end(), pos) != net->lines.end())
+            return true;
+    return false;
+}
+
+void NetworkPage::AddProtokoll(const SearchLines &lines)
+{
+    const statements::NetworkLines found = statements::networkLines(lines);
+    const UpperLines &upper = lines.upper;
     const std::pair<NetList *, const std::vector<LinePos> *> lists[] = {
         {&m_protokoll, &found.protokoll}, {&m_lan, &found.lan}, {&m_mobil, &found.mobil}, {&m_tcpip, &found.tcpip}};
     for (const auto &[net, lines] : lists) {

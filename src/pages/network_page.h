@@ -12,28 +12,36 @@
 namespace Ui {
 class NetworkPage;
 }
-class Document;
 class QListWidget;
 class StatusArea;
+class UserEvents;
 
+// Reads, at the scan: every line that names the folders of MPTS, TCP/IP, the
+// LAN requester or Mobile File Sync.
+// Writes nothing: an entry leads to its line.
 class NetworkPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    NetworkPage(const Document &doc, StatusArea &status, QWidget *parent = nullptr);
+    NetworkPage(StatusArea &status, UserEvents &events, QWidget *parent = nullptr);
     ~NetworkPage() override;
 
-    // The scan's step for this page.
-    void AddProtokoll();
-    void forget() override { AddProtokoll(); }
+    // The scan: the four lists filled anew (AddProtokoll).
+    void showFound(const Document &doc, const FoundStatements &found) override;
+    // The lines of the lists' entries.
+    bool leadsTo(LinePos pos) const override;
+    void forget() override;
 
+    // The user's handlers.
     void ProtokollListClick();
     void tcpiplistClick();
     void LANlistClick();
     void mobillistClick();
 
 private:
+    void AddProtokoll(const SearchLines &lines);
+
     struct NetList
     {
         QListWidget *list;
@@ -43,7 +51,6 @@ private:
     // The common body of the four lists' handlers.
     void listClick(NetList &own);
 
-    const Document &m_doc;
     StatusArea &m_status;
     const std::unique_ptr<Ui::NetworkPage> m_ui;
     NetList m_protokoll, m_tcpip, m_mobil, m_lan;

@@ -2,7 +2,13 @@
 // offers the window, and the one call a page makes back to the window.
 #pragma once
 
+#include "engine/search.h"
+
 #include <cstddef>
+#include <string_view>
+#include <vector>
+
+class Document;
 
 enum class PageId {
     Oppstart,
@@ -16,14 +22,29 @@ enum class PageId {
 };
 inline constexpr std::size_t PageCount = static_cast<std::size_t>(PageId::Fil) + 1;
 
-// The window's page refresh empties the status area and enables the REM
-// button, then runs the refresh of the page shown; "Ytelse" and "Nettverk"
-// have nothing to read from the document.
+// A page has two kinds of code. Its show functions set its controls from the
+// document and write nothing; no handler runs while they set a control. Its
+// handlers hang on signals that only the user sets off, and write through the
+// window's one write path.
 class Page
 {
 public:
     virtual ~Page() = default;
-    virtual void refresh() {}
+
+    // The statements the page reads at the scan: keys that the window's one
+    // search looks for (GetIniStr), and hands back by key to showFound().
+    virtual std::vector<std::string_view> scanKeys() const { return {}; }
+    // The page's step of the scan, after every load: what the search found,
+    // and the page's own lists or files, into its controls and registers.
+    virtual void showFound(const Document &, const FoundStatements &) {}
+    // The page refresh, after the window has emptied the status area: the
+    // page shows the document as it reads now, and what the status area shows
+    // on it.
+    virtual void show(const Document &) {}
+    // Whether one of the page's controls leads to line `pos`: after "REM
+    // av/på" has switched such a line, it stays the current line, so that a
+    // second press switches it back.
+    virtual bool leadsTo(LinePos) const { return false; }
     // After a failed load: the page's registers at NoLine and its lists empty,
     // so that nothing found in the earlier document points into the new one.
     virtual void forget() {}

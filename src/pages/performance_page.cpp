@@ -5,16 +5,25 @@
 
 #include "engine/statements.h"
 #include "workspace/accessibility.h"
-#include "workspace/control_events.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
 #include <QButtonGroup>
 
 #include <algorithm>
 
-PerformancePage::PerformancePage(GatedDocument &doc, StatusArea &status, QWidget *parent)
+namespace {
+
+constexpr std::string_view kThreads = "THREADS";
+constexpr std::string_view kMaxWait = "MAXWAIT";
+constexpr std::string_view kPriority = "PRIORITY";
+constexpr std::string_view kTimeSlice = "TIMESLICE";
+
+} // namespace
+
+PerformancePage::PerformancePage(GatedDocument &doc, StatusArea &status, UserEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_status(status)
@@ -36,16 +45,25 @@ PerformancePage::PerformancePage(GatedDocument &doc, StatusArea &status, QWidget
         a11y::setRole(bar, QAccessible::Slider);
     }
 
-    WriteGate &gate = m_doc.gate();
-    controls::onMoved(gate, m_ui->Threads, [this] { ThreadsChange(); });
-    controls::onMoved(gate, m_ui->MaxWait, [this] { MaxWaitChange(); });
-    controls::onMoved(gate, m_ui->TimeSliceX, [this] { TimeSliceXChange(); });
-    controls::onMoved(gate, m_ui->TimeSliceY, [this] { TimeSliceYChange(); });
-    // After the handlers, which may move the other time-slice bar too.
-    for (QScrollBar *bar : bars)
-        connect(bar, &QScrollBar::valueChanged, this, [this] { showStatementsInToolTips(); });
+    onMoved(events, m_ui->Threads, [this] { ThreadsChange(); });
+    onMoved(events, m_ui->MaxWait, [this] { MaxWaitChange(); });
+    onMoved(events, m_ui->TimeSliceX, [this] { TimeSliceXChange(); });
+    onMoved(events, m_ui->TimeSliceY, [this] { TimeSliceYChange(); });
     showStatementsInToolTips();
-    controls::onChosen(gate, m_priority, [this] { PriorityClick(); });
+    events.on(m_priority, &QButtonGroup::idClicked, [this] { PriorityClick(); });
+}
+
+template <typename F>
+void PerformancePage::onMoved(UserEvents &events, QScrollBar *bar, F handler)
+{
+    // Every move of the user's comes as an action: a key, a click on an arrow
+    // or beside the thumb, the wheel, and each step of a drag (the bars track
+    // their thumb). The bar takes its new place only after the signal, so the
+    // handler gives it that place first.
+    events.on(bar, &QAbstractSlider::actionTriggered, [bar, handler] {
+        bar->setValue(bar->sliderPosition());
+        handler();
+    });
 }
 
 PerformancePage::~PerformancePage() = default;
@@ -55,16 +73,32 @@ void PerformancePage::forget()
     m_regs = {NoLine, NoLine, NoLine, NoLine};
 }
 
-void PerformancePage::showStatements(const IniValue &threads, const IniValue &maxWait, const IniValue &priority,
-                                     const IniValue &timeSlice)
+std::vector<std::string_view> PerformancePage::scanKeys() const
 {
-    m_regs = {threads.line, maxWait.line, priority.line, timeSlice.line};
-    WriteGate &gate = m_doc.gate();
+    return {kThreads, kMaxWait, kPriority, kTimeSlice};
+}
+
+void PerformancePage::showFound(const Document &doc, const FoundStatements &found)
+{
+    m_regs = {found[kThreads].line, found[kMaxWait].line, found[kPriority].line, found[kTimeSlice].line};
+    show(doc);
+}
+
+void PerformancePage::show(const Document &doc)
+{
+    // Each statement is read at its register's line: the line stays the
+    // statement's until the next scan, also when it was commented out or
+    // rewritten by hand since.
+    const Lines &lines = doc.lines();
+    const IniValue threads = GetIniStrAt(lines, m_regs.ThreadsLine, kThreads);
+    const IniValue maxWait = GetIniStrAt(lines, m_regs.MaxWaitLine, kMaxWait);
+    const IniValue priority = GetIniStrAt(lines, m_regs.PriorityLine, kPriority);
+    const IniValue timeSlice = GetIniStrAt(lines, m_regs.TimeSliceLine, kTimeSlice);
     const auto numberOr = [](const IniValue &v, int start) {
         return v.found() ? statements::number(v.value).value_or(start) : start;
     };
-    controls::setValue(gate, m_ui->Threads, numberOr(threads, m_start.threads));
-    controls::setValue(gate, m_ui->MaxWait, numberOr(maxWait, m_start.maxWait));
+    m_ui->Threads->setValue(numberOr(threads, m_start.threads));
+    m_ui->MaxWait->setValue(numberOr(maxWait, m_start.maxWait));
     // A TIMESLICE number is twice the bar's position. The bars count in steps
     // of 2 ms because a scroll bar's position was a 16-bit number (at most
     // 32767) while time slices reach 65536 ms; the bars keep those steps and
@@ -73,15 +107,21 @@ void PerformancePage::showStatements(const IniValue &threads, const IniValue &ma
     const auto half = [](const std::optional<std::string> &n, int start) {
         return n ? statements::number(*n).value_or(2 * start) / 2 : start;
     };
-    controls::setValue(gate, m_ui->TimeSliceX, half(slice.min, m_start.sliceMin));
-    controls::setValue(gate, m_ui->TimeSliceY, half(slice.max, m_start.sliceMax));
+    m_ui->TimeSliceX->setValue(half(slice.min, m_start.sliceMin));
+    m_ui->TimeSliceY->setValue(half(slice.max, m_start.sliceMax));
     // A value the group lacks checks no item; MAXWAIT then stays in sight.
-    const int item = priority.found() ? statements::priorityItem(priority.value) : 0;
-    controls::choose(gate, m_priority, item);
-    if (item < 0) {
-        m_ui->MaxWait->setVisible(true);
-        m_ui->MaxWaitLAbel->setVisible(true);
-    }
+    m_item = priority.found() ? statements::priorityItem(priority.value) : 0;
+    checkItem(m_priority, m_item);
+    m_ui->MaxWait->setVisible(m_item != 1);
+    m_ui->MaxWaitLAbel->setVisible(m_item != 1);
+    showStatementsInToolTips();
+}
+
+bool PerformancePage::leadsTo(LinePos pos) const
+{
+    return pos != NoLine
+           && (pos == m_regs.ThreadsLine || pos == m_regs.MaxWaitLine || pos == m_regs.PriorityLine
+               || pos == m_regs.TimeSliceLine);
 }
 
 void PerformancePage::write(const std::string &statement, LinePos reg)
@@ -90,10 +130,10 @@ void PerformancePage::write(const std::string &statement, LinePos reg)
     m_status.vislinje(line);
     m_status.showInEditLine(statement);
     // Without the statement in the document nothing more happens: the page
-    // never adds a line, and the selection stays where it was. Only the
-    // user's move writes.
-    if (line != NoLine && m_doc.mayWrite())
+    // never adds a line, and the selection stays where it was.
+    if (line != NoLine)
         m_doc.replaceLine(line, statement);
+    showStatementsInToolTips();
 }
 
 std::string PerformancePage::threads() const
@@ -143,21 +183,27 @@ void PerformancePage::MaxWaitChange()
 
 void PerformancePage::TimeSliceXChange()
 {
+    // The bars never cross: the other one follows, and the one statement
+    // written holds both as they stand after the move.
     if (m_ui->TimeSliceX->value() > m_ui->TimeSliceY->value())
-        controls::setValue(m_doc.gate(), m_ui->TimeSliceY, m_ui->TimeSliceX->value());
+        m_ui->TimeSliceY->setValue(m_ui->TimeSliceX->value());
     write(timeSlice(), m_regs.TimeSliceLine);
 }
 
 void PerformancePage::TimeSliceYChange()
 {
     if (m_ui->TimeSliceY->value() < m_ui->TimeSliceX->value())
-        controls::setValue(m_doc.gate(), m_ui->TimeSliceX, m_ui->TimeSliceY->value());
+        m_ui->TimeSliceX->setValue(m_ui->TimeSliceY->value());
     write(timeSlice(), m_regs.TimeSliceLine);
 }
 
 void PerformancePage::PriorityClick()
 {
+    // A click on the item already checked changes nothing.
     const int item = m_priority->checkedId();
+    if (item == m_item)
+        return;
+    m_item = item;
     m_ui->MaxWait->setVisible(item == 0);
     m_ui->MaxWaitLAbel->setVisible(item == 0);
     if (item >= 0)

@@ -8,13 +8,17 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace Ui {
 class PerformancePage;
 }
 class GatedDocument;
 class QButtonGroup;
+class QScrollBar;
 class StatusArea;
+class UserEvents;
 
 // Where the page's statements stood at the last scan; 0 until the first.
 struct PerformanceRegisters
@@ -25,23 +29,34 @@ struct PerformanceRegisters
     LinePos TimeSliceLine = 0;
 };
 
+// Reads: THREADS, MAXWAIT, PRIORITY, TIMESLICE (their lines at the scan, and
+// the values those lines hold whenever the page shows them).
+// Writes: "THREADS=", "MAXWAIT=", "PRIORITY=" and "TIMESLICE=" with the
+// control's value over the statement's line, when the file has one; a
+// statement the file lacks is only shown.
 class PerformancePage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    PerformancePage(GatedDocument &doc, StatusArea &status, QWidget *parent = nullptr);
+    PerformancePage(GatedDocument &doc, StatusArea &status, UserEvents &events, QWidget *parent = nullptr);
     ~PerformancePage() override;
 
     const PerformanceRegisters &registers() const { return m_regs; }
     void forget() override;
 
-    // The scan's step for this page: the statements' lines, then the bars and
-    // the group show their values (the start positions where the file lacks
-    // one); nothing is written.
-    void showStatements(const IniValue &threads, const IniValue &maxWait, const IniValue &priority,
-                        const IniValue &timeSlice);
+    std::vector<std::string_view> scanKeys() const override;
+    // The scan: the statements' lines, then show().
+    void showFound(const Document &doc, const FoundStatements &found) override;
+    // The bars and the group show the values of the statements' lines as they
+    // read now (the start positions where a line is not the statement), as
+    // the scan would; nothing is written. The page refresh, and every change
+    // of the document while the page is shown, run it.
+    void show(const Document &doc) override;
+    // The lines of the four statements.
+    bool leadsTo(LinePos pos) const override;
 
+    // The user's handlers.
     void ThreadsChange();
     void MaxWaitChange();
     void TimeSliceXChange();
@@ -49,6 +64,9 @@ public:
     void PriorityClick();
 
 private:
+    // A bar's user-only signal: the handler runs with the bar at its new place.
+    template <typename F>
+    void onMoved(UserEvents &events, QScrollBar *bar, F handler);
     // Shows `statement` and writes it over line `reg` when there is one.
     void write(const std::string &statement, LinePos reg);
     // The statements as the bars stand; the handlers write these.
@@ -65,6 +83,8 @@ private:
     const std::unique_ptr<Ui::PerformancePage> m_ui;
     QButtonGroup *const m_priority;
     PerformanceRegisters m_regs;
+    // The PRIORITY item checked as last shown or chosen; -1 for none.
+    int m_item = 0;
     // The bars' positions as laid out: what a bar shows when the file lacks
     // its statement.
     struct Start

@@ -4,10 +4,10 @@
 #include "ui_startup_page.h"
 
 #include "engine/statements.h"
-#include "workspace/control_events.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
+#include "workspace/user_events.h"
 
 #include <QButtonGroup>
 
@@ -16,11 +16,13 @@
 namespace {
 
 const QString kStartupCmd = QStringLiteral("C:\\STARTUP.CMD");
+constexpr std::string_view kRestartObjects = "RESTARTOBJECTS";
+constexpr std::string_view kProtectOnly = "PROTECTONLY";
 
 } // namespace
 
-StartupPage::StartupPage(GatedDocument &doc, StatusArea &status, FileGate &files, ErrorReporter &errors,
-                         const QuestionAsker &questions, QWidget *parent)
+StartupPage::StartupPage(GatedDocument &doc, StatusArea &status, UserEvents &events, FileGate &files,
+                         ErrorReporter &errors, const QuestionAsker &questions, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_status(status)
@@ -30,7 +32,7 @@ StartupPage::StartupPage(GatedDocument &doc, StatusArea &status, FileGate &files
     m_ui->setupUi(this);
     // "Ny" writes a file that only ends the command processor; "Slett" keeps no backup.
     m_file = std::make_unique<SideFileEditor>(
-        SideFileEditor::Services{files, m_status, m_doc.gate(), errors, questions},
+        SideFileEditor::Services{files, m_status, errors, questions},
         SideFileEditor::Panel{m_ui->startupcmd, m_ui->NyStartupKnapp, m_ui->LagreStartupKnapp, m_ui->SlettStartupKnapp,
                               m_ui->StartupMemo},
         SideFileEditor::Setup{kStartupCmd, [] { return Lines{"EXIT"}; }, QString()});
@@ -44,36 +46,45 @@ StartupPage::StartupPage(GatedDocument &doc, StatusArea &status, FileGate &files
     m_ui->LagreStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/save.png")));
     m_ui->SlettStartupKnapp->setIcon(QIcon(QStringLiteral(":/glyphs/delete.png")));
 
-    WriteGate &gate = m_doc.gate();
-    controls::onChosen(gate, m_restart, [this] { restartgroupClick(); });
-    controls::onPressed(gate, m_ui->LeggTilRestartKnapp, [this] { LeggTilRestartKnappClick(); });
-    controls::onToggled(gate, m_ui->protectonly, [this] { protectonlyClick(); });
-    controls::onToggled(gate, m_ui->startupcmd, [this] { startupcmdClick(); });
-    connect(m_ui->NyStartupKnapp, &QPushButton::clicked, this, [this] { NyStartupKnappClick(); });
-    connect(m_ui->LagreStartupKnapp, &QPushButton::clicked, this, [this] { LagreStartupKnappClick(); });
-    connect(m_ui->SlettStartupKnapp, &QPushButton::clicked, this, [this] { SlettStartupKnappClick(); });
+    events.on(m_restart, &QButtonGroup::idClicked, [this] { restartgroupClick(); });
+    events.on(m_ui->LeggTilRestartKnapp, &QAbstractButton::clicked, [this] { LeggTilRestartKnappClick(); });
+    events.on(m_ui->protectonly, &QAbstractButton::clicked, [this] { protectonlyClick(); });
+    events.on(m_ui->startupcmd, &QAbstractButton::clicked, [this] { startupcmdClick(); });
+    events.on(m_ui->NyStartupKnapp, &QAbstractButton::clicked, [this] { NyStartupKnappClick(); });
+    events.on(m_ui->LagreStartupKnapp, &QAbstractButton::clicked, [this] { LagreStartupKnappClick(); });
+    events.on(m_ui->SlettStartupKnapp, &QAbstractButton::clicked, [this] { SlettStartupKnappClick(); });
+    // The buttons follow the memo whoever changes it, a load included; this
+    // writes nothing.
     connect(m_ui->StartupMemo, &QPlainTextEdit::textChanged, this, [this] { StartupMemoChange(); });
 }
 
 StartupPage::~StartupPage() = default;
 
-void StartupPage::checkStartupCmdExists()
+std::vector<std::string_view> StartupPage::scanKeys() const
 {
-    m_file->checkExists();
+    return {kRestartObjects, kProtectOnly};
 }
 
-void StartupPage::scanRestartObjects(const IniValue &restart)
+void StartupPage::showFound(const Document &, const FoundStatements &found)
 {
-    m_regs.RestartObjectsLine = restart.line;
+    // STARTUP.CMD is read again at every scan, so unsaved edits of the memo go.
+    m_file->showFile();
+    const IniValue &restart = found[kRestartObjects];
+    m_regs = {restart.line, found[kProtectOnly].line};
     // Without the statement the group shows OS/2's default; a value the table
     // lacks checks no item, so that nothing stands for a value it is not.
-    const int item = restart.found() ? statements::restartItem(restart.value) : statements::RestartDefault;
-    controls::choose(m_doc.gate(), m_restart, item);
+    showItem(restart.found() ? statements::restartItem(restart.value) : statements::RestartDefault);
+    showRestartLine();
 }
 
-void StartupPage::scanProtectOnly(const IniValue &protectOnly)
+void StartupPage::show(const Document &doc)
 {
-    m_regs.ProtectOnlyLine = protectOnly.line;
+    // The item follows the line as it stands now: edited by hand, or
+    // commented out with "REM av/på" (then no item stands for it).
+    const LinePos line = lineIn(doc.lines(), m_regs.RestartObjectsLine);
+    if (line != NoLine)
+        showItem(statements::restartItemOfLine(doc.line(line)));
+    showRestartLine();
 }
 
 void StartupPage::forget()
@@ -81,43 +92,47 @@ void StartupPage::forget()
     m_regs = {NoLine, NoLine};
 }
 
-void StartupPage::refresh()
+void StartupPage::showItem(int item)
 {
-    // The item follows the line as it stands now: edited by hand, or
-    // commented out with "REM av/på" (then no item stands for it).
-    const LinePos line = m_doc.lineOf(m_regs.RestartObjectsLine);
-    if (line != NoLine)
-        controls::choose(m_doc.gate(), m_restart, statements::restartItemOfLine(m_doc.document().line(line)));
-    restartgroupClick();
+    checkItem(m_restart, item);
+    m_item = item;
 }
 
-void StartupPage::restartgroupClick()
+void StartupPage::showRestartLine()
 {
     m_status.enableRemButton(false);
     const LinePos line = m_doc.lineOf(m_regs.RestartObjectsLine);
     m_status.vislinje(line);
     m_status.selectLine(line);
     m_ui->LeggTilRestartKnapp->setEnabled(line == NoLine);
-    if (line != NoLine) {
-        // Only the user's choice of an item writes the line.
-        if (m_doc.mayWrite())
-            m_doc.replaceLine(line, statements::restartStatement(m_restart->checkedId()));
+    if (line != NoLine)
         m_status.showLineInEditLine(line);
-    } else {
+    else
         m_status.showTextInEditLine(QStringLiteral("(RESTARTOBJECTS=YES)"));
-    }
     m_status.showHint(QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES"));
     m_status.showMessage(QString());
 }
 
+void StartupPage::restartgroupClick()
+{
+    // A click on the item already checked changes nothing.
+    const int item = m_restart->checkedId();
+    if (item == m_item)
+        return;
+    m_item = item;
+    if (const LinePos line = m_doc.lineOf(m_regs.RestartObjectsLine); line != NoLine)
+        m_doc.replaceLine(line, statements::restartStatement(item));
+    showRestartLine();
+}
+
 void StartupPage::LeggTilRestartKnappClick()
 {
-    restartgroupClick();
-    const LinePos added = m_doc.appendLine("RESTARTOBJECTS=YES");
-    if (added == NoLine)
-        return;
-    m_regs.RestartObjectsLine = added;
-    restartgroupClick();
+    // The statement of the item checked, as the last line; from then on the
+    // group writes over it.
+    const LinePos added = m_doc.appendLine(statements::restartStatement(m_restart->checkedId()));
+    if (added != NoLine)
+        m_regs.RestartObjectsLine = added;
+    showRestartLine();
 }
 
 void StartupPage::protectonlyClick()

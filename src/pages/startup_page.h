@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 namespace Ui {
 class StartupPage;
@@ -19,6 +21,7 @@ class QButtonGroup;
 class QuestionAsker;
 class StatusArea;
 class Text8Memo;
+class UserEvents;
 
 // Where the page's statements stood at the last scan; 0 until the first.
 struct StartupRegisters
@@ -27,33 +30,35 @@ struct StartupRegisters
     LinePos ProtectOnlyLine = 0;
 };
 
+// Reads: RESTARTOBJECTS (its line and value), PROTECTONLY (its line only: the
+// box is the user's), and the file C:\STARTUP.CMD.
+// Writes: "RESTARTOBJECTS=" and an item's value over the RESTARTOBJECTS line,
+// or appended as a new line ("Legg til config.sys"); PROTECTONLY=YES or NO
+// over the PROTECTONLY line; the file C:\STARTUP.CMD ("Ny", "Lagre", "Slett").
 class StartupPage : public QWidget, public Page
 {
     Q_OBJECT
 
 public:
-    StartupPage(GatedDocument &doc, StatusArea &status, FileGate &files, ErrorReporter &errors,
+    StartupPage(GatedDocument &doc, StatusArea &status, UserEvents &events, FileGate &files, ErrorReporter &errors,
                 const QuestionAsker &questions, QWidget *parent = nullptr);
     ~StartupPage() override;
 
     const StartupRegisters &registers() const { return m_regs; }
 
-    // The page refresh selects the item the RESTARTOBJECTS line names, then
-    // runs the radio group's handler.
-    void refresh() override;
+    std::vector<std::string_view> scanKeys() const override;
+    // The scan: STARTUP.CMD read again into the memo, the registers, the item
+    // the RESTARTOBJECTS value stands for, and that line made current.
+    void showFound(const Document &doc, const FoundStatements &found) override;
+    // The page refresh: the item the RESTARTOBJECTS line names now (edited by
+    // hand, or commented out), and that line made current.
+    void show(const Document &doc) override;
     void forget() override;
 
     // The STARTUP.CMD editor, for what closing the window would lose.
     SideFileEditor &sideFile() { return *m_file; }
 
-    // The scan's steps for this page: whether STARTUP.CMD exists; the
-    // RESTARTOBJECTS line and the item its value stands for; the PROTECTONLY
-    // line only (the box is the user's). startupcmdClick() and
-    // restartgroupClick() are steps too.
-    void checkStartupCmdExists();
-    void scanRestartObjects(const IniValue &restart);
-    void scanProtectOnly(const IniValue &protectOnly);
-
+    // The user's handlers.
     void restartgroupClick();
     void LeggTilRestartKnappClick();
     void protectonlyClick();
@@ -64,10 +69,19 @@ public:
     void StartupMemoChange();
 
 private:
+    // Shows item `item` checked; the group's handler compares against it.
+    void showItem(int item);
+    // The RESTARTOBJECTS line as the group shows it: the REM button off, the
+    // line current (or OS/2's default in parentheses when the file lacks it),
+    // "Legg til config.sys" only then, and the hint.
+    void showRestartLine();
+
     GatedDocument &m_doc;
     StatusArea &m_status;
     const std::unique_ptr<Ui::StartupPage> m_ui;
     QButtonGroup *const m_restart;
     std::unique_ptr<SideFileEditor> m_file;
     StartupRegisters m_regs;
+    // The item checked as last shown or chosen; -1 for none.
+    int m_item = -1;
 };

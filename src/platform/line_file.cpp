@@ -109,6 +109,34 @@ Lines split(const char *data, std::size_t size, Lines reuse)
     return reuse;
 }
 
+std::vector<std::size_t> lineStarts(const Lines &lines, std::string_view bytes)
+{
+    std::vector<std::size_t> starts;
+    starts.reserve(lines.size() + 1);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        starts.push_back(at);
+        const std::size_t end = at + lines[i].size();
+        if (end > bytes.size())
+            return {};
+        // A line end follows every line but perhaps the last: LF, or CR LF.
+        if (end == bytes.size())
+            at = end;
+        else if (bytes[end] == '\n')
+            at = end + 1;
+        else if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+            at = end + 2;
+        else
+            return {};
+        if (end == bytes.size() && i + 1 < lines.size())
+            return {};
+    }
+    if (at != bytes.size())
+        return {};
+    starts.push_back(at);
+    return starts;
+}
+
 std::string join(const Lines &lines)
 {
     std::size_t total = 0;
@@ -183,8 +211,8 @@ ReadFile read(const DriveMap &drives, const QString &dosPath, std::size_t maxLin
     // Split from the bytes as read: a copy of a large file costs a third of
     // the splitting.
     ReadFile file;
-    const QByteArray data = readAll(drives, dosPath, &file);
-    file.lines = split(data.constData(), static_cast<std::size_t>(data.size()), std::move(reuse));
+    file.bytes = readAll(drives, dosPath, &file);
+    file.lines = split(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size()), std::move(reuse));
     if (file.lines.size() > maxLines)
         fail(kRead, dosPath,
              QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(file.lines.size()).arg(maxLines));

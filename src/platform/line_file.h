@@ -4,6 +4,7 @@
 #include "platform/dos_path.h"
 #include "platform/file_stamp.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -23,6 +24,12 @@ namespace linefile {
 // so their memory serves again; what they held is gone.
 Lines split(const char *data, std::size_t size, Lines reuse = {});
 
+// Where each of `lines` begins in `bytes`, when they are what split() made of
+// `bytes`, then bytes.size(); nothing when they are not (a line longer than
+// what is left, or not followed by a line end where one must stand). Found
+// from the lines' sizes alone.
+std::vector<std::size_t> lineStarts(const Lines &lines, std::string_view bytes);
+
 // Each line followed by CR LF.
 std::string join(const Lines &lines);
 
@@ -41,6 +48,8 @@ Lines load(const DriveMap &drives, const QString &dosPath,
 struct ReadFile
 {
     Lines lines;
+    // The bytes the lines were split from, as read.
+    QByteArray bytes;
     QString hostPath;
     FileStamp stamp;
 };

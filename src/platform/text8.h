@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <span>
 #include <string_view>
 
 namespace text8 {
@@ -41,6 +42,11 @@ void upperInto(const char *src, std::size_t size, char *dst);
 // 64 positions at a time for the needle's first and last byte, so that a
 // search runs at the speed of memory rather than byte by byte.
 std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
+// The first position at or after `from` where any of `needles` stands, as
+// find() for each would give the least of; npos when none does. Up to four
+// needles of two bytes or more that share their first byte are looked for in
+// one pass over the bytes; others one after another.
+std::size_t findAny(std::string_view haystack, std::span<const std::string_view> needles, std::size_t from = 0);
 
 // A blank of the configuration files: a space or a tab.
 inline bool isBlank(char c)

@@ -82,8 +82,9 @@ public:
     }
 
     QVariant currentValue() const override { return bar()->value(); }
-    // A screen reader's move is the user's own, as a key on the bar would be.
-    void setCurrentValue(const QVariant &value) override { bar()->setValue(value.toInt()); }
+    // A screen reader's move is the user's own, as a key on the bar would be:
+    // the bar tracks its thumb, so it reports the move as the user's action.
+    void setCurrentValue(const QVariant &value) override { bar()->setSliderPosition(value.toInt()); }
     QVariant maximumValue() const override { return bar()->maximum(); }
     QVariant minimumValue() const override { return bar()->minimum(); }
     QVariant minimumStepSize() const override { return bar()->singleStep(); }

@@ -13,6 +13,22 @@ void Document::setLines(Lines lines)
     noteModified();
 }
 
+void Document::setLines(Lines lines, const QByteArray &bytes)
+{
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::vector<std::size_t> starts = linefile::lineStarts(lines, view);
+    if (starts.empty()) {
+        setLines(std::move(lines));
+        return;
+    }
+    beginResetModel();
+    m_lines = std::move(lines);
+    m_upper.assign(m_lines, view, starts);
+    takeAsRead(&bytes, &starts);
+    endResetModel();
+    noteModified();
+}
+
 Lines Document::takeLines()
 {
     beginResetModel();
@@ -63,9 +79,12 @@ LinePos Document::append(std::string text)
     return static_cast<LinePos>(row);
 }
 
-void Document::takeAsRead()
+void Document::takeAsRead(const QByteArray *bytes, const std::vector<std::size_t> *starts)
 {
-    m_read.assign(m_lines);
+    if (bytes && starts)
+        m_read.assign(m_lines, *bytes, *starts);
+    else
+        m_read.assign(m_lines);
     m_saved.clear();
     m_savedSinceLoad = false;
 }

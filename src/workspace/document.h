@@ -34,6 +34,9 @@ public:
     bool isLine(int i) const { return i >= 0 && i < count(); }
 
     void setLines(Lines lines);
+    // The same for `lines` split from `bytes` (linefile::split): the lines as
+    // read share those bytes, and the upper-cased copy is made from them.
+    void setLines(Lines lines, const QByteArray &bytes);
     void clear();
     // Empties the document and hands over its lines, whose memory a reload
     // can fill again.
@@ -68,8 +71,9 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
-    // Both snapshots start anew from the lines now held (or none).
-    void takeAsRead();
+    // Both snapshots start anew from the lines now held (or none), which
+    // were split from `bytes` when those are given.
+    void takeAsRead(const QByteArray *bytes = nullptr, const std::vector<std::size_t> *starts = nullptr);
     void noteModified();
 
     Lines m_lines;

@@ -1,5 +1,5 @@
-// The document behind its write gate: every page reads it, and only a user's
-// action on a control changes it, through the one write path here.
+// The document behind its write gate: the pages that write change it only
+// here, and only from a user's handler.
 #include "workspace/gated_document.h"
 
 #include "workspace/status_area.h"
@@ -20,10 +20,17 @@ std::size_t trailingMarkIn(const std::string &line)
 
 } // namespace
 
-GatedDocument::GatedDocument(Document &doc, StatusArea &status)
+GatedDocument::GatedDocument(Document &doc, StatusArea &status, const WriteGate &gate)
     : m_doc(doc)
     , m_status(status)
+    , m_gate(gate)
 {
+}
+
+bool GatedDocument::mayWrite() const
+{
+    Q_ASSERT_X(m_gate.mayWrite(), "GatedDocument", "a write that no user's action asked for");
+    return m_gate.mayWrite();
 }
 
 void GatedDocument::replaceLine(LinePos pos, std::string text)
@@ -37,9 +44,8 @@ void GatedDocument::replaceLine(LinePos pos, std::string text)
 
 void GatedDocument::replaceText(LinePos pos, std::string text)
 {
-    Q_ASSERT_X(mayWrite(), "GatedDocument::replaceText", "a write that no user's action asked for");
     const LinePos line = lineOf(pos);
-    if (line == NoLine || !mayWrite())
+    if (!mayWrite() || line == NoLine)
         return;
     m_doc.replace(line, std::move(text));
     m_status.selectLine(line);
@@ -47,7 +53,6 @@ void GatedDocument::replaceText(LinePos pos, std::string text)
 
 LinePos GatedDocument::appendLine(std::string text)
 {
-    Q_ASSERT_X(mayWrite(), "GatedDocument::appendLine", "a write that no user's action asked for");
     if (!mayWrite())
         return NoLine;
     const int last = m_doc.count() - 1;
@@ -77,8 +82,7 @@ void GatedDocument::writeStatement(LinePos reg, const std::string &statement)
     const LinePos line = lineOf(reg);
     m_status.vislinje(line);
     if (line != NoLine) {
-        if (mayWrite())
-            replaceLine(line, statement);
+        replaceLine(line, statement);
         m_status.selectLine(line);
         m_status.showLineInEditLine(line);
     } else {

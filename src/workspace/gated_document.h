@@ -1,5 +1,5 @@
-// The document behind its write gate: every page reads it, and only a user's
-// action on a control changes it, through the one write path here.
+// The document behind its write gate: the pages that write change it only
+// here, and only from a user's handler.
 #pragma once
 
 #include "workspace/document.h"
@@ -12,8 +12,9 @@ class StatusArea;
 class GatedDocument
 {
 public:
-    // A write selects its line in `status`'s list.
-    GatedDocument(Document &doc, StatusArea &status);
+    // A write selects its line in `status`'s list; `gate` tells whether a
+    // user's action is being handled.
+    GatedDocument(Document &doc, StatusArea &status, const WriteGate &gate);
     GatedDocument(const GatedDocument &) = delete;
     GatedDocument &operator=(const GatedDocument &) = delete;
 
@@ -21,12 +22,9 @@ public:
     // `pos` when it names a line of the document, else NoLine.
     LinePos lineOf(LinePos pos) const { return lineIn(m_doc.lines(), pos); }
 
-    // Tells the user's actions from the program's own; every write asks it.
-    WriteGate &gate() { return m_gate; }
-    bool mayWrite() const { return m_gate.mayWrite(); }
-
-    // The one write path of the document. Each changes it only while the gate
-    // lets the user's action write (a debug build stops on any other call).
+    // The one write path of the document. Each changes it only while a user's
+    // handler runs and the window is not showing the document; any other call
+    // is a fault of the program (a debug build stops on it) and writes nothing.
     // A Ctrl-Z ends a DOS text file, and OS/2 is taken to read no further
     // (see bootcheck::statementsOf): no write moves or drops one unasked.
     // Replaces line `pos` with a statement and selects it again; nothing when
@@ -42,14 +40,16 @@ public:
     // into a line of its own.
     LinePos appendLine(std::string text);
 
-    // A control's statement: while the user's action may write, writes it over
-    // line `reg`; then makes that line current. Without such a line only shows
-    // the statement, with no line selected, so that neither typing nor the REM
-    // toggle can reach an unrelated line.
+    // A control's statement: writes it over line `reg`, then makes that line
+    // current. Without such a line only shows the statement, with no line
+    // selected, so that neither typing nor the REM toggle can reach an
+    // unrelated line.
     void writeStatement(LinePos reg, const std::string &statement);
 
 private:
+    bool mayWrite() const;
+
     Document &m_doc;
     StatusArea &m_status;
-    WriteGate m_gate;
+    const WriteGate &m_gate;
 };

@@ -77,6 +77,21 @@ void tabStopOnCheckedButton(QButtonGroup *group)
     moveTabStop(group);
 }
 
+void checkItem(QButtonGroup *group, int id)
+{
+    if (QAbstractButton *item = group->button(id)) {
+        item->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one item checked; it lets go only while it is
+    // not exclusive.
+    if (QAbstractButton *checked = group->checkedButton()) {
+        group->setExclusive(false);
+        checked->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
 bool isActivation(const QEvent *event)
 {
     switch (event->type()) {

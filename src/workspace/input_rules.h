@@ -17,6 +17,10 @@ void wheelOnlyWithFocus(QWidget *control);
 // that button's neighbour.
 void tabStopOnCheckedButton(QButtonGroup *group);
 
+// Checks item `id` of the exclusive `group` from code; -1 leaves no item
+// checked. No handler runs: a group's handler hangs on idClicked.
+void checkItem(QButtonGroup *group, int id);
+
 // True for a left click, Enter, Return or Space: what opens a field that only
 // shows a statement and leads to its line when the user acts on it.
 bool isActivation(const QEvent *event);

@@ -9,27 +9,47 @@ constexpr std::size_t kBits = 64;
 
 } // namespace
 
+void LineBaseline::startAnew(std::size_t lineCount)
+{
+    // The vectors keep their memory from one snapshot to the next.
+    m_starts.clear();
+    m_starts.reserve(lineCount);
+    m_ends.clear();
+    m_ends.reserve(lineCount);
+    m_differs.assign((lineCount + kBits - 1) / kBits, 0);
+    m_differing = 0;
+}
+
 void LineBaseline::assign(const Lines &lines)
 {
     std::size_t size = 0;
     for (const std::string &line : lines)
         size += line.size();
-    // The buffers keep their memory from one snapshot to the next.
-    m_bytes.clear();
-    m_bytes.reserve(size);
-    m_ends.clear();
-    m_ends.reserve(lines.size());
+    startAnew(lines.size());
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(size));
     for (const std::string &line : lines) {
-        m_bytes += line;
-        m_ends.push_back(m_bytes.size());
+        m_starts.push_back(static_cast<std::size_t>(bytes.size()));
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        m_ends.push_back(static_cast<std::size_t>(bytes.size()));
     }
-    m_differs.assign((lines.size() + kBits - 1) / kBits, 0);
-    m_differing = 0;
+    m_bytes = std::move(bytes);
+}
+
+void LineBaseline::assign(const Lines &lines, const QByteArray &bytes, const std::vector<std::size_t> &starts)
+{
+    startAnew(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        m_starts.push_back(starts[i]);
+        m_ends.push_back(starts[i] + lines[i].size());
+    }
+    m_bytes = bytes;
 }
 
 void LineBaseline::clear()
 {
     m_bytes.clear();
+    m_starts.clear();
     m_ends.clear();
     m_differs.clear();
     m_differing = 0;
@@ -38,8 +58,7 @@ void LineBaseline::clear()
 std::string_view LineBaseline::line(int i) const
 {
     const auto at = static_cast<std::size_t>(i);
-    const std::size_t begin = at == 0 ? 0 : m_ends[at - 1];
-    return std::string_view(m_bytes).substr(begin, m_ends[at] - begin);
+    return std::string_view(m_bytes.constData() + m_starts[at], m_ends[at] - m_starts[at]);
 }
 
 void LineBaseline::update(int i, std::string_view text)

@@ -4,6 +4,8 @@
 
 #include "platform/line_file.h"
 
+#include <QByteArray>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,14 +14,18 @@
 
 // The document only replaces and appends lines, so its changes against a
 // snapshot are found line by line: a line of the snapshot whose bytes differ
-// now, and the lines past its end. The snapshot is packed in one buffer, so
-// taking one costs about a copy of the file's bytes, and each replaced line is
-// compared once, when it is replaced.
+// now, and the lines past its end. The snapshot is one buffer of bytes and
+// where each line stands in it: the file's bytes as read, shared rather than
+// copied, or the lines packed. Each replaced line is compared once, when it is
+// replaced.
 class LineBaseline
 {
 public:
     // Takes `lines` as the snapshot; nothing differs from it.
     void assign(const Lines &lines);
+    // The same for `lines` split from `bytes`, each beginning where `starts`
+    // says (linefile::lineStarts): the snapshot shares those bytes.
+    void assign(const Lines &lines, const QByteArray &bytes, const std::vector<std::size_t> &starts);
     void clear();
 
     // The number of lines of the snapshot, and line `i` of it (i < count()).
@@ -41,7 +47,10 @@ public:
     bool isDifferent(int lineCount) const { return m_differing > 0 || lineCount != count(); }
 
 private:
-    std::string m_bytes;
+    void startAnew(std::size_t lineCount);
+
+    QByteArray m_bytes;
+    std::vector<std::size_t> m_starts;
     std::vector<std::size_t> m_ends;
     // One bit per line: whether it differs.
     std::vector<std::uint64_t> m_differs;

@@ -4,7 +4,6 @@
 
 #include "platform/file_error.h"
 #include "platform/text8.h"
-#include "workspace/control_events.h"
 #include "workspace/error_report.h"
 #include "workspace/file_gate.h"
 #include "workspace/question.h"
@@ -45,15 +44,21 @@ bool SideFileEditor::fileExists() const
 
 void SideFileEditor::checkExists()
 {
-    controls::setChecked(m_s.gate, m_panel.box, fileExists());
+    const bool exists = fileExists();
+    if (exists == m_panel.box->isChecked())
+        return;
+    // The box takes the file's mark first, then shows the file as its click does.
+    m_panel.box->setChecked(exists);
+    showFile();
 }
 
 void SideFileEditor::showFile()
 {
     m_s.errors.guarded([this] {
         const bool exists = fileExists();
-        // A change of the box runs its handler, and so this, once more inside.
-        controls::setChecked(m_s.gate, m_panel.box, exists);
+        // The box only shows whether the file exists: a user's click on it is undone.
+        const bool markChanged = m_panel.box->isChecked() != exists;
+        m_panel.box->setChecked(exists);
         m_panel.ny->setEnabled(!exists);
         m_panel.slett->setEnabled(exists);
         m_panel.lagre->setEnabled(m_panel.memo->lineCount() > 0);
@@ -61,6 +66,11 @@ void SideFileEditor::showFile()
             Lines lines = m_s.files.load(m_setup.path);
             m_panel.memo->setLines(lines);
             takeAsSaved(std::move(lines));
+            // Once the mark had to change (the user's click, or the file came
+            // since), "Lagre" follows the memo as loaded, not the lines the
+            // load replaced.
+            if (markChanged)
+                m_panel.lagre->setEnabled(m_panel.memo->lineCount() > 0);
         } else
             m_s.files.refuseSpecialFile(m_setup.path);
     });

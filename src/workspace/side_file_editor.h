@@ -15,7 +15,6 @@ class QPushButton;
 class QuestionAsker;
 class StatusArea;
 class Text8Memo;
-class WriteGate;
 
 class SideFileEditor
 {
@@ -42,13 +41,12 @@ public:
     };
 
     // What the editor works with, all the window's: the files, the status
-    // area for what each step tells, the gate the box is set through, the
-    // reporting of a failed step, and the question before a delete.
+    // area for what each step tells, the reporting of a failed step, and the
+    // question before a delete.
     struct Services
     {
         FileGate &files;
         StatusArea &status;
-        WriteGate &gate;
         ErrorReporter &errors;
         const QuestionAsker &questions;
     };
@@ -60,15 +58,18 @@ public:
     // Whether the memo differs from the file as last loaded or saved.
     bool hasUnsavedEdits() const;
     Text8Memo *memo() const { return m_panel.memo; }
-    // The scan's step: the box shows whether the file exists; a change of the
-    // box runs its handler, and so showFile().
+    // A scan's step for AUTOEXEC.BAT: showFile() only when the box's mark no
+    // longer says whether the file exists (at the first scan that finds the
+    // file, or once it came or went), so that a later scan keeps the memo's
+    // unsaved lines while nothing changed on disk.
     void checkExists();
 
     // Each runs through the window's error reporting: a file error skips
     // the rest of the step and is reported.
     // Sets the box from the file's existence, enables "Ny" without the file,
     // "Slett" with it and "Lagre" when the memo holds a line (counted before
-    // any load), then loads the file into the memo when it exists.
+    // any load), then loads the file into the memo when it exists. The box's
+    // handler, the scan for STARTUP.CMD and each button end with it.
     void showFile();
     // Fills the memo as set up, saves it as the file, and shows the file.
     void newFile();

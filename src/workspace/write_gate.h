@@ -1,62 +1,40 @@
-// Who may change the document: only the user's own action on a control that
-// stands for a statement, never a load, the scan or a page refresh.
+// Who may change the document: only a user's action on a control, as the
+// window's event dispatch runs its handler, and never while the window shows
+// the document in its controls.
 #pragma once
 
-#include <utility>
+class UserEvents;
 
-// Handlers run both for the user's action and when the program sets their
-// control (the scan and the page refresh rely on that), so a handler cannot
-// tell by itself whether its write was asked for. The gate knows: a user's
-// action opens it for as long as that control's handler runs, with every step
-// the handler calls itself (a box set back to the document's state, one
-// TIMESLICE bar pulling the other), and a scan or page refresh closes it for
-// as long as it runs, even inside a user's action ("REM av/på" refreshes the
-// page it toggled a line on).
+// Controls are set from code without running any handler (their handlers hang
+// on signals that fire only for the user), so a write can come only from a
+// user's handler. The gate states that, and the write path asks it: a write
+// outside a user's action, or inside the scan or a page refresh (even one that
+// a user's action runs, as "REM av/på" does), is a fault of the program.
 class WriteGate
 {
 public:
-    // True while a write changes the document.
-    bool mayWrite() const { return m_user > 0 && m_looking == 0; }
+    // True while a write may change the document.
+    bool mayWrite() const { return m_acting > 0 && m_showing == 0; }
+    // True while the window shows the document in its controls.
+    bool showing() const { return m_showing > 0; }
 
-    // Runs a control's change handler: as the user's action unless the program
-    // is setting a control (then as part of whatever runs now).
-    template <typename F>
-    void handle(F &&handler)
-    {
-        if (m_code > 0) {
-            std::forward<F>(handler)();
-        } else {
-            const UserAction user(*this);
-            std::forward<F>(handler)();
-        }
-    }
-
-private:
-    int m_user = 0;
-    int m_looking = 0;
-    int m_code = 0;
-
-    // Counts itself in one of the counts above while it lives.
-    template <int WriteGate::*Count>
-    class Scope
+    // While it lives, the window shows the document in its controls (the
+    // scan, a page refresh): nothing may write.
+    class Showing
     {
     public:
-        explicit Scope(WriteGate &gate) : m_gate(gate) { ++(m_gate.*Count); }
-        ~Scope() { --(m_gate.*Count); }
-        Scope(const Scope &) = delete;
-        Scope &operator=(const Scope &) = delete;
+        explicit Showing(WriteGate &gate) : m_gate(gate) { ++m_gate.m_showing; }
+        ~Showing() { --m_gate.m_showing; }
+        Showing(const Showing &) = delete;
+        Showing &operator=(const Showing &) = delete;
 
     private:
         WriteGate &m_gate;
     };
 
-public:
-    // While it lives, the user's action on a control is being handled.
-    using UserAction = Scope<&WriteGate::m_user>;
-    // While it lives, the program reads the document into the controls (a
-    // load, the scan, a page refresh): nothing it sets off writes.
-    using Looking = Scope<&WriteGate::m_looking>;
-    // While it lives, the program sets a control: the handler that change sets
-    // off is not a user's action of its own.
-    using CodeChange = Scope<&WriteGate::m_code>;
+private:
+    // Only the event dispatch opens the gate, for as long as a user's handler runs.
+    friend class UserEvents;
+    int m_acting = 0;
+    int m_showing = 0;
 };

@@ -11,12 +11,15 @@
 #include <QFileInfo>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
 #include <QTabWidget>
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,8 +84,9 @@ DriveMap TestDrive::map() const
 ErrorRecorder::~ErrorRecorder()
 {
     QCoreApplication::processEvents();
-    if (!m_looked && !m_messages.isEmpty())
-        qWarning("unexpected error report: %s", qPrintable(m_messages.join(u'\n')));
+    if (m_messages.size() > m_seen)
+        QTest::qFail(qPrintable(QStringLiteral("unexpected error report: ") + m_messages.mid(m_seen).join(u'\n')),
+                     __FILE__, __LINE__);
 }
 
 ErrorReporter::Sink ErrorRecorder::sink()
@@ -92,27 +96,27 @@ ErrorReporter::Sink ErrorRecorder::sink()
 
 QStringList ErrorRecorder::messages()
 {
-    m_looked = true;
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+    m_seen = m_messages.size();
     return m_messages;
 }
 
 QuestionRecorder::~QuestionRecorder()
 {
-    if (!m_looked && !m_asked.empty())
-        qWarning("unexpected question: %s", qPrintable(m_asked.front().text));
+    if (m_asked.size() > m_expected)
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + m_asked[m_expected].text), __FILE__, __LINE__);
 }
 
 void QuestionRecorder::answer(const QStringList &buttons)
 {
-    m_looked = true;
     m_answers += buttons;
+    m_expected = std::max(m_expected, m_asked.size()) + static_cast<std::size_t>(buttons.size());
 }
 
 const std::vector<Question> &QuestionRecorder::asked()
 {
-    m_looked = true;
+    m_expected = std::max(m_expected, m_asked.size());
     return m_asked;
 }
 
@@ -221,6 +225,12 @@ WindowOnDrive::WindowOnDrive(const DriveMap &drives, const QStringList &argument
     open(drives, arguments, page, Show::Now);
 }
 
+WindowOnDrive::~WindowOnDrive()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 void WindowOnDrive::open(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page,
                          Show showing)
 {
@@ -259,6 +269,16 @@ void WindowOnDrive::click(const QString &name) const
 void WindowOnDrive::press(const QString &name) const
 {
     QTest::mouseClick(get(name), Qt::LeftButton);
+}
+
+void WindowOnDrive::drag(const QString &name, int value) const
+{
+    // Pressed on the thumb, moved, let go: a bar that tracks its thumb reports
+    // the move as the user's action.
+    auto *bar = get<QAbstractSlider>(name);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(value);
+    bar->setSliderDown(false);
 }
 
 void WindowOnDrive::pick(const QString &name, int row, Qt::KeyboardModifiers modifiers) const

@@ -40,7 +40,8 @@ private:
 };
 
 // Collects the error messages that one window would show in a message box.
-// A message that no test looked at is warned of when the recorder goes.
+// A message that the test never got from messages() fails the test when the
+// recorder goes: an error box the test did not expect is a fault.
 class ErrorRecorder
 {
 public:
@@ -56,12 +57,13 @@ public:
 
 private:
     QStringList m_messages;
-    bool m_looked = false;
+    qsizetype m_seen = 0;
 };
 
 // Answers the questions that one window would ask in a message box: with the
 // answers given, in turn, then with each question's safe answer. A question
-// that no test looked at is warned of when the recorder goes.
+// that the test neither answered beforehand nor got from asked() fails the
+// test when the recorder goes.
 class QuestionRecorder
 {
 public:
@@ -70,7 +72,7 @@ public:
     QuestionRecorder(const QuestionRecorder &) = delete;
     QuestionRecorder &operator=(const QuestionRecorder &) = delete;
 
-    // The buttons to press for the next questions.
+    // The buttons to press for the next questions: the test expects as many.
     void answer(const QStringList &buttons);
     // The questions asked so far.
     const std::vector<Question> &asked();
@@ -81,7 +83,7 @@ public:
 private:
     QStringList m_answers;
     std::vector<Question> m_asked;
-    bool m_looked = false;
+    std::size_t m_expected = 0;
 };
 
 // Lines joined with CR LF after each, as a configuration file holds them.
@@ -183,6 +185,8 @@ struct WindowOnDrive
                            Show show = Show::Now);
     // The window on `drives` with `arguments` as its command line; `c` holds no CONFIG.SYS.
     WindowOnDrive(const DriveMap &drives, const QStringList &arguments, std::optional<PageId> page = {});
+    // Lets the window's queued reports reach the recorder before the window goes.
+    ~WindowOnDrive();
     WindowOnDrive(const WindowOnDrive &) = delete;
     WindowOnDrive &operator=(const WindowOnDrive &) = delete;
 
@@ -199,6 +203,8 @@ struct WindowOnDrive
     void click(const QString &name) const;
     // A mouse click in the middle of the button `name`.
     void press(const QString &name) const;
+    // The bar `name` dragged to `value`, as the user moves its thumb.
+    void drag(const QString &name, int value) const;
     // A mouse click on entry `row` of the list `name` (a list view or a list widget).
     void pick(const QString &name, int row, Qt::KeyboardModifiers modifiers = {}) const;
     // The "text" of a label, line edit or button.

@@ -1,0 +1,3 @@
+// An include of a layer above, continued on the next line.
+#include \
+  "workspace/document.h"
