@@ -126,7 +126,8 @@ private slots:
                         QCOMPARE(text8::find(hay, needle, from), plain);
                         // findAny: the needle among others that share its first byte, and
                         // among ones that do not.
-                        const std::string_view shared[] = {needle + "\x01", needle, needle.substr(0, 2)};
+                        const std::string longer = needle + "\x01";
+                        const std::string_view shared[] = {longer, needle, std::string_view(needle).substr(0, 2)};
                         const std::string_view mixed[] = {"\x01\x02", needle};
                         const std::size_t plainShared =
                             from > size ? std::string::npos : std::min(plain, hay.find(shared[2], from));
