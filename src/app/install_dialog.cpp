@@ -3,6 +3,7 @@
 
 #include "app/boot_check_dialog.h"
 #include "app/change_detail.h"
+#include "app/try_step.h"
 #include "platform/file_error.h"
 #include "platform/line_file.h"
 #include "platform/write_guard.h"
@@ -68,8 +69,15 @@ ProposalView::ProposalView(const QString &changesName, const QString &findingsNa
         }
         const linediff::Row &r = m_rows[static_cast<std::size_t>(row)];
         using Kind = linediff::Row::Kind;
+        // A list statement's items as paired over the whole file: an old line
+        // may have its new one elsewhere.
+        const listdiff::ListChanges *items = nullptr;
+        for (const linediff::ListRow &list : m_lists)
+            if ((r.kind == Kind::Added || list.beforeLine == r.beforeLine)
+                && (r.kind == Kind::Removed || list.afterLine == r.afterLine))
+                items = &list.changes;
         m_detail->showTexts(r.kind == Kind::Added ? std::nullopt : std::optional<std::string>(r.before),
-                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after));
+                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after), items);
     });
 
     auto *layout = new QVBoxLayout(this);
@@ -87,6 +95,7 @@ void ProposalView::present(const installstep::Proposal &p)
 {
     m_count->setText(countText(p));
     m_rows = p.rows;
+    m_lists = linediff::listRows(p.currentLines, p.proposedLines);
     m_changes->clear();
     m_changes->addItems(installstep::describeRows(p.rows));
     m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
@@ -107,6 +116,7 @@ void ProposalView::clear()
 {
     m_count->clear();
     m_rows.clear();
+    m_lists.clear();
     m_changes->clear();
     m_detail->clear();
     m_checked->clear();
@@ -114,6 +124,11 @@ void ProposalView::clear()
     m_needsForce = false;
     m_force->setChecked(false);
     m_force->hide();
+}
+
+void ProposalView::setStepWord(const QString &what)
+{
+    m_force->setText(what + QStringLiteral(" likevel"));
 }
 
 bool ProposalView::mayGoOn() const
@@ -141,22 +156,57 @@ StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QStrin
     resize(680, 460);
 }
 
-void StepDialog::go(const installstep::Proposal &proposal)
+bool StepDialog::go(const installstep::Proposal &proposal)
 {
-    try {
-        const QString message = installstep::putInPlace(m_guard, proposal, m_dataFolder);
+    const bool done = run(
+        [&] {
+            try {
+                return installstep::putInPlace(m_guard, proposal, m_dataFolder);
+            } catch (const FileError &e) {
+                throw FileError(installstep::nothingChanged(e.message()));
+            }
+        },
+        true);
+    if (done)
         m_go->setEnabled(false);
-        tell(message, false);
-        emit putInPlace(message);
-    } catch (const FileError &e) {
-        tell(installstep::nothingChanged(e.message()), true);
-    }
+    return done;
 }
 
-void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts)
+bool StepDialog::run(const std::function<QString()> &step, bool replaced)
+{
+    QString message;
+    try {
+        message = step();
+    } catch (const FileError &e) {
+        tell(e.message(), true);
+        return false;
+    }
+    tell(message, false);
+    if (replaced)
+        emit putInPlace(message);
+    else
+        emit menuChanged(message);
+    return true;
+}
+
+QPushButton *StepDialog::button(const QString &text, const QString &name, const QString &accessibleName,
+                                const QString &toolTip)
+{
+    auto *b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setAccessibleName(accessibleName);
+    b->setToolTip(toolTip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts,
+                        std::initializer_list<QPushButton *> more)
 {
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_go, QDialogButtonBox::ActionRole);
+    for (QPushButton *b : more)
+        buttons->addButton(b, QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
@@ -180,7 +230,12 @@ InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal prop
     : StepDialog(guard, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
     , m_proposal(std::move(proposal))
     , m_view(new ProposalView(QStringLiteral("TaIBrukEndringer"), QStringLiteral("TaIBrukFunn"),
-                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk"), this))
+                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk eller prøv"), this))
+    , m_try(button(QStringLiteral("Prøv ved neste oppstart"), QStringLiteral("ProvKnapp"),
+                   QStringLiteral("Prøv ved neste oppstart"),
+                   QStringLiteral("Legger %1 inn som en prøve i OS/2s Alt+F1-meny (%2), uten å endre %3: "
+                                  "neste oppstart kan starte med den én gang")
+                       .arg(m_proposal.source, trystep::menuFile(), installstep::configSys())))
 {
     setObjectName(QStringLiteral("TaIBruk"));
     setWindowTitle(QStringLiteral("Ta i bruk CONFIG.NEW"));
@@ -189,12 +244,29 @@ InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal prop
                               .arg(m_proposal.source, installstep::configSys()),
                           this);
     m_view->present(m_proposal);
-    const auto update = [this] { m_go->setEnabled(m_view->mayGoOn()); };
+    // Each button once: after CONFIG.NEW is in place a try of it is no
+    // use, and after a try it may still be put in place.
+    const auto update = [this] {
+        m_go->setEnabled(m_view->mayGoOn() && !m_placed);
+        m_try->setEnabled(m_view->mayGoOn() && !m_placed && !m_tried);
+    };
     connect(m_view, &ProposalView::mayGoOnChanged, this, update);
     update();
-    connect(m_go, &QPushButton::clicked, this, [this] { go(m_proposal); });
+    connect(m_go, &QPushButton::clicked, this, [this, update] {
+        m_placed = go(m_proposal);
+        update();
+    });
+    connect(m_try, &QPushButton::clicked, this, [this, update] {
+        m_tried = run([this] { return trystep::tryNew(m_guard, m_proposal); }, false);
+        update();
+    });
 
-    layOut({{intro, 0}, {m_view, 1}});
+    layOut({{intro, 0}, {m_view, 1}}, {m_try});
+}
+
+void InstallDialog::focusTry()
+{
+    m_try->setFocus();
 }
 
 RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder, QWidget *parent)
@@ -224,16 +296,18 @@ RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder,
     } catch (const FileError &e) {
         tell(e.message(), true);
     }
+    QWidget *tries = makeTries();
     m_go->setEnabled(false);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { choose(row); });
-    connect(m_view, &ProposalView::mayGoOnChanged, this,
-            [this] { m_go->setEnabled(m_proposal && m_view->mayGoOn()); });
+    connect(m_view, &ProposalView::mayGoOnChanged, this, &RestoreDialog::enableSteps);
     connect(m_go, &QPushButton::clicked, this, [this] {
-        if (m_proposal)
-            go(*m_proposal);
+        if (m_proposal && !m_tryKey && go(*m_proposal))
+            m_proposal.reset();
+        enableSteps();
     });
 
-    layOut({{intro, 0}, {m_list, 1}, {m_view, 2}});
+    layOut({{intro, 0}, {m_list, 1}, {tries, 0}, {m_view, 2}});
+    resize(700, 600);
     if (!m_copies.empty() && m_copies.front().readable())
         m_list->setCurrentRow(0);
 }
@@ -242,9 +316,17 @@ void RestoreDialog::choose(int row)
 {
     m_proposal.reset();
     m_view->clear();
-    m_go->setEnabled(false);
+    m_view->setStepWord(QStringLiteral("Gjenopprett"));
+    enableSteps();
     if (row < 0 || static_cast<std::size_t>(row) >= m_copies.size())
         return;
+    // A copy chosen: no try is.
+    m_tryKey = 0;
+    {
+        const QSignalBlocker blocker(m_tries);
+        m_tries->setCurrentRow(-1);
+    }
+    enableSteps();
     const configcopies::Copy &copy = m_copies[static_cast<std::size_t>(row)];
     if (!copy.readable()) {
         tell(installstep::describeUnreadable(copy), true);
@@ -257,8 +339,8 @@ void RestoreDialog::choose(int row)
         if (const std::optional<QString> nothing = installstep::nothingToRestore(*m_proposal)) {
             tell(*nothing, false);
             m_proposal.reset();
-            m_go->setEnabled(false);
         }
+        enableSteps();
     } catch (const FileError &e) {
         tell(e.message(), true);
     }
