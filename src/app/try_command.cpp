@@ -29,18 +29,22 @@ int runTryNew(const CommandLine &commandLine, const QProcessEnvironment &environ
     std::optional<char> key;
     try {
         proposal = installstep::proposeNew(drives, &nothing);
-        if (!proposal) {
-            printLine(terminal.out, nothing);
-            return 0;
-        }
-        // The menu before the changes: without one, or without a key, there is
-        // nothing to ask about.
+    } catch (const FileError &e) {
+        return fail(terminal, e.message());
+    }
+    if (!proposal) {
+        printLine(terminal.out, nothing);
+        return 0;
+    }
+    // The menu before the changes: without one, or without a key, there is
+    // nothing to ask about.
+    try {
         QString refusal;
         key = trystep::chooseKey(trystep::readMenu(drives), commandLine.key, &refusal);
         if (!key)
             return fail(terminal, trystep::nothingWritten(refusal), 1);
     } catch (const FileError &e) {
-        return fail(terminal, e.message());
+        return fail(terminal, trystep::nothingWritten(e.message()));
     }
     return showAndRun(commandLine, *proposal,
                       QStringLiteral("Legge %1 inn som %2, med tasten %3 i Alt+F1-menyen?")
