@@ -185,6 +185,9 @@ private slots:
             << "menu write fails" << tryNew << 2 << "Kan ikke skrive C:\\OS2\\BOOT\\ALTF1BOT.SCR: det er ikke mer plass";
         QTest::newRow("the menu reads back otherwise")
             << "menu altered" << tryNew << 2 << "C:\\OS2\\BOOT\\ALTF1BOT.SCR ble skrevet, men det som ble lest tilbake";
+        QTest::newRow("untry, the try's file read-only")
+            << "a try, read-only" << QStringList{"--untry", "A"} << 2
+            << "Kan ikke slette C:\\OS2\\BOOT\\CONFIG.A: filen er skrivebeskyttet";
         QTest::newRow("untry, the menu's write fails")
             << "a try, menu write fails" << QStringList{"--untry", "A"} << 2 << "det er ikke mer plass";
         QTest::newRow("untry a line of OS/2's") << "" << QStringList{"--untry", "V"} << 2
@@ -230,6 +233,8 @@ private slots:
         }
         if (change.startsWith("a try"))
             QCOMPARE(s.run({"--try-new", "--yes"}).status, 0);
+        if (change == "a try, read-only")
+            QVERIFY(QFile::setPermissions(s.c.path("OS2/BOOT/CONFIG.A"), QFileDevice::ReadOwner));
         // The write seam: the try's own file goes through; the menu's write
         // fails, or what it writes with the try's line is not what was given.
         linefile::setWriteCallForTesting([&](int fd, const char *data, unsigned long size) -> long {
@@ -273,6 +278,24 @@ private slots:
             QCOMPARE(snapshot(s.c.root()), before);
             QCOMPARE(modeOf(s.menu()), 0444u);
         }
+    }
+
+    // A boot folder that may not be written, with a menu that may: the try's
+    // file is refused, and nothing else is written.
+    void aFolderThatMayNotBeWritten()
+    {
+        Setup s;
+        TmpfsMounts mounts;
+        MOUNT_OR_SKIP(mounts, s.c.path("OS2/BOOT"));
+        s.c.write("OS2/BOOT/ALTF1BOT.SCR", kMenu);
+        QVERIFY(mounts.remountReadOnly(s.c.path("OS2/BOOT")));
+        const QStringList before = snapshot(s.c.root());
+        const Run r = s.run({"--try-new", "--yes"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("Kan ikke skrive C:\\OS2\\BOOT\\CONFIG.A: filsystemet er montert bare for lesing. "
+                                "Ingenting er endret."),
+                 qPrintable(r.err));
+        QCOMPARE(snapshot(s.c.root()), before);
     }
 
     // The menu ends as read-only as it began, whatever its mode; taking the

@@ -1,140 +1,15 @@
 // "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS" in the window.
 #include "app/install_dialog.h"
 
-#include "app/boot_check_dialog.h"
-#include "app/change_detail.h"
 #include "app/try_step.h"
 #include "platform/file_error.h"
-#include "platform/line_file.h"
 #include "platform/write_guard.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QString countText(const installstep::Proposal &p)
-{
-    const linediff::Counts c = linediff::count(p.rows);
-    QString before = installstep::noConfigSysNote(p).value_or(QString());
-    if (!before.isEmpty())
-        before += u' ';
-    if (c.total() == 0)
-        return before + installstep::onlyLineEnds(p).value_or(QStringLiteral("Ingen linjer er forskjellige."));
-    const auto lines = [](int n) { return n == 1 ? QStringLiteral("1 linje") : QStringLiteral("%1 linjer").arg(n); };
-    return before
-           + QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
-}
-
-QLabel *wrapped(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
-ProposalView::ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
-                           const QString &what, QWidget *parent)
-    : QWidget(parent)
-    , m_count(wrapped(QString(), this))
-    , m_changes(new QListWidget(this))
-    , m_detail(new ChangeDetail(changesName, this))
-    , m_checked(wrapped(QString(), this))
-    , m_findings(new QListWidget(this))
-    , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
-{
-    m_changes->setObjectName(changesName);
-    m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
-    m_count->setObjectName(changesName + QStringLiteral("Tall"));
-    m_count->setBuddy(m_changes);
-    m_findings->setObjectName(findingsName);
-    m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
-    m_checked->setBuddy(m_findings);
-    m_force->setObjectName(forceName);
-    m_force->setAccessibleDescription(
-        QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
-    connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
-    // The whole of the chosen row's line, which the row shows only the start of.
-    connect(m_changes, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
-            m_detail->clear();
-            return;
-        }
-        const linediff::Row &r = m_rows[static_cast<std::size_t>(row)];
-        using Kind = linediff::Row::Kind;
-        // A list statement's items as paired over the whole file: an old line
-        // may have its new one elsewhere.
-        const listdiff::ListChanges *items = nullptr;
-        for (const linediff::ListRow &list : m_lists)
-            if ((r.kind == Kind::Added || list.beforeLine == r.beforeLine)
-                && (r.kind == Kind::Removed || list.afterLine == r.afterLine))
-                items = &list.changes;
-        m_detail->showTexts(r.kind == Kind::Added ? std::nullopt : std::optional<std::string>(r.before),
-                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after), items);
-    });
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_count);
-    layout->addWidget(m_changes, 2);
-    layout->addWidget(m_detail);
-    layout->addWidget(m_checked);
-    layout->addWidget(m_findings, 1);
-    layout->addWidget(m_force);
-    clear();
-}
-
-void ProposalView::present(const installstep::Proposal &p)
-{
-    m_count->setText(countText(p));
-    m_rows = p.rows;
-    m_lists = linediff::listRows(p.currentLines, p.proposedLines);
-    m_changes->clear();
-    m_changes->addItems(installstep::describeRows(p.rows));
-    m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
-    if (p.checkError.isEmpty()) {
-        m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
-        BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
-    } else {
-        m_checked->setText(installstep::checkFailed(p));
-        m_findings->clear();
-    }
-    m_needsForce = p.needsForce();
-    m_force->setChecked(false);
-    m_force->setVisible(m_needsForce);
-    emit mayGoOnChanged();
-}
-
-void ProposalView::clear()
-{
-    m_count->clear();
-    m_rows.clear();
-    m_lists.clear();
-    m_changes->clear();
-    m_detail->clear();
-    m_checked->clear();
-    m_findings->clear();
-    m_needsForce = false;
-    m_force->setChecked(false);
-    m_force->hide();
-}
-
-void ProposalView::setStepWord(const QString &what)
-{
-    m_force->setText(what + QStringLiteral(" likevel"));
-}
-
-bool ProposalView::mayGoOn() const
-{
-    return !m_needsForce || m_force->isChecked();
-}
 
 StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QString &buttonText,
                        const QString &buttonName, QWidget *parent)
@@ -143,7 +18,7 @@ StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QStrin
     , m_drives(guard.drives())
     , m_dataFolder(std::move(dataFolder))
     , m_go(new QPushButton(buttonText, this))
-    , m_result(wrapped(QString(), this))
+    , m_result(wrappedLabel(QString(), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     if (parent)
@@ -239,10 +114,10 @@ InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal prop
 {
     setObjectName(QStringLiteral("TaIBruk"));
     setWindowTitle(QStringLiteral("Ta i bruk CONFIG.NEW"));
-    auto *intro = wrapped(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste ledige "
-                                         "CONFIG.nnn ved siden av og til din datamappe.")
-                              .arg(m_proposal.source, installstep::configSys()),
-                          this);
+    auto *intro = wrappedLabel(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste "
+                                              "ledige CONFIG.nnn ved siden av og til din datamappe.")
+                                   .arg(m_proposal.source, installstep::configSys()),
+                               this);
     m_view->present(m_proposal);
     // Each button once: after CONFIG.NEW is in place a try of it is no
     // use, and after a try it may still be put in place.
@@ -279,10 +154,10 @@ RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder,
     setWindowTitle(QStringLiteral("Gjenopprett CONFIG.SYS"));
     m_list->setObjectName(QStringLiteral("KopiListe"));
     m_list->setAccessibleName(QStringLiteral("Kopier av CONFIG.SYS"));
-    auto *intro = wrapped(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
-                                         "«Gjenopprett» legger den på plass etter en kopi av dagens.")
-                              .arg(installstep::configSys()),
-                          this);
+    auto *intro = wrappedLabel(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
+                                              "«Gjenopprett» legger den på plass etter en kopi av dagens.")
+                                   .arg(installstep::configSys()),
+                               this);
     intro->setBuddy(m_list);
     try {
         m_copies = configcopies::copies(m_drives, installstep::BootDrive, m_dataFolder);
