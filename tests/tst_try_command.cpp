@@ -257,6 +257,31 @@ private slots:
         QCOMPARE(modeOf(s.menu()), mode);
     }
 
+    // A menu that reads back otherwise and cannot be written back as it was
+    // may offer the try's line: its file then stays, and the message says so.
+    void aMenuThatCannotBeWrittenBack()
+    {
+        Setup s;
+        int menuWrites = 0;
+        linefile::setWriteCallForTesting([&](int fd, const char *data, unsigned long size) -> long {
+            std::string bytes(data, size);
+            if (bytes.find("Other ways") != std::string::npos && ++menuWrites == 2) {
+                errno = ENOSPC;
+                return -1;
+            }
+            if (bytes.find("Start med") != std::string::npos)
+                bytes[0] = 'X';
+            return static_cast<long>(::write(fd, bytes.data(), size));
+        });
+        const auto restore = qScopeGuard([] { linefile::setWriteCallForTesting({}); });
+        const Run r = s.run({"--try-new", "--yes"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("den kunne ikke skrives tilbake") && r.err.contains("C:\\OS2\\BOOT\\CONFIG.A er latt stå")
+                     && !r.err.contains("Ingenting er endret"),
+                 qPrintable(r.err));
+        QCOMPARE(s.c.read("OS2/BOOT/CONFIG.A"), s.fresh);
+    }
+
     // Where the menu's write protection cannot be lifted, not even by root
     // (a read-only mount), nothing is written: not the try's file either.
     // Neither is a try taken away there.

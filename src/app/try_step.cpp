@@ -192,6 +192,15 @@ QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, c
                                     .arg(file));
             menufiles::replace(guard, menu, current.bottom, added);
         } catch (const FileError &e) {
+            // The file goes again only while the menu offers no line for it.
+            bool menuAsItWas = false;
+            try {
+                menuAsItWas = menufiles::read(drives, menu) == current.bottom;
+            } catch (const FileError &) {
+            }
+            if (!menuAsItWas)
+                throw PartlyDone(QStringLiteral("%1 %2 er latt stå, siden %3 kan ha fått linjen for den.")
+                                     .arg(ended(e.message()), file, menu));
             takeFileBack(guard, file, e);
         }
         QString warning;
