@@ -108,6 +108,29 @@ private slots:
         QCOMPARE(win.errors.messages(), QStringList());
     }
 
+    // A changed list statement also says which items came, went or moved,
+    // in the field below and in the row's tooltip; another line has none.
+    void itemsOfAListStatement()
+    {
+        Window win({"LIBPATH=.;C:\\OS2\\DLL;C:\\MPTN\\DLL", "THREADS=64"});
+        win.show(PageId::Fil);
+        win.pick("ListBox", 0);
+        QLineEdit *edit = win.get<QLineEdit>("Edit1");
+        edit->selectAll();
+        typeText(edit, "LIBPATH=.;C:\\MPTN\\DLL;C:\\OS2\\DLL;D:\\NY");
+        win.typeInto(1, "8");
+        win.w->showChanges();
+        auto *items = widget<QLineEdit>(win.view(), "EndringElementer");
+        win.pickRow(0);
+        const QString expected = "LIBPATH: ~ C:\\MPTN\\DLL (nr. 3 → 2); + D:\\NY";
+        QCOMPARE(items->text(), expected);
+        QVERIFY(items->isEnabled());
+        QVERIFY(win.list()->model()->index(0, 0).data(Qt::ToolTipRole).toString().endsWith(u'\n' + expected));
+        win.pickRow(1);
+        QCOMPARE(items->text(), QString());
+        QVERIFY(!items->isEnabled());
+    }
+
     // One view, from Ctrl+D or F1; Enter and a double click lead to a line;
     // "Angre endringen" puts a line back through the page, and "Lagre" then
     // writes the file as read, byte for byte.

@@ -103,6 +103,12 @@ private slots:
         QTest::newRow("boot drive, two letters") << QStringList{"--boot-drive=CD"} << Action::Fail << "«--boot-drive CD»";
         QTest::newRow("a letter that upper-cases to I") << QStringList{"--drive", "ı=/mnt"} << Action::Fail << "X=MAPPE";
         QTest::newRow("a boot drive that upper-cases to I") << QStringList{"--boot-drive", "ı"} << Action::Fail << "«--boot-drive ı» er ingen stasjonsbokstav";
+        QTest::newRow("--key without its task") << QStringList{"--key", "K"} << Action::Fail << "«--key» gis bare sammen";
+        QTest::newRow("--key with --untry") << QStringList{"--untry", "K", "--key", "L"} << Action::Fail << "«--key» gis bare sammen";
+        QTest::newRow("an empty key") << QStringList{"--try-new", "--key="} << Action::Fail << "tasten er én bokstav";
+        QTest::newRow("--untry, two letters") << QStringList{"--untry", "KL"} << Action::Fail << "«--untry KL»";
+        QTest::newRow("--tries in the window") << QStringList{"--window", "--tries"} << Action::Fail << "«--window» gjelder bare";
+        QTest::newRow("a try and a restore") << QStringList{"--try-new", "--restore"} << Action::Fail << "kan ikke gis sammen";
     }
     void endsWithoutWindow()
     {
@@ -185,7 +191,8 @@ private slots:
     {
         const QString help = parse({"--help"}).text;
         for (const char *option : {"-h, --help", "-v, --version", "--check", "--drive X=MAPPE", "--boot-drive X", "--choose-drive",
-                                   "--install-new", "--restore", "--yes", "--force", "--window"})
+                                   "--install-new", "--restore", "--yes", "--force", "--window", "--try-new", "--key X",
+                                   "--tries", "--untry X"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(!help.contains("-stylesheet"));
     }

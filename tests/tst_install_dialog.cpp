@@ -91,6 +91,24 @@ private slots:
         QCOMPARE(widget<QLineEdit>(&dialog, "TaIBrukEndringerNaa")->text(), path + ";D:\\NEW");
     }
 
+    // A list statement moved elsewhere in the file is still compared item by
+    // item, on its removed row and on its added one.
+    void itemsOfAMovedListStatement()
+    {
+        Drive d({"LIBPATH=C:\\OS2\\DLL;C:\\A", "THREADS=64"});
+        d.c.write("CONFIG.NEW", crlf({"THREADS=64", "LIBPATH=C:\\A;C:\\OS2\\DLL;C:\\B"}));
+        QString nothing;
+        InstallDialog dialog(d.guard, *installstep::proposeNew(d.drives, &nothing), d.data.path(), nullptr);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        auto *list = widget<QListWidget>(&dialog, "TaIBrukEndringer");
+        QCOMPARE(rowsOf(list), (QStringList{"Linje 1: − LIBPATH=C:\\OS2\\DLL;C:\\A", "Linje 2: + LIBPATH=C:\\A;C:\\OS2\\DLL;C:\\B"}));
+        for (int row : {0, 1}) {
+            list->setCurrentRow(row);
+            QCOMPARE(widget<QLineEdit>(&dialog, "TaIBrukEndringerElementer")->text(),
+                     "LIBPATH: ~ C:\\A (nr. 2 → 1); + C:\\B");
+        }
+    }
+
     // Findings that stop the boot keep the button off until the box is ticked.
     void findingsThatStopTheBootWantTheBox()
     {

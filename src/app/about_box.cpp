@@ -56,6 +56,10 @@ AboutBox::AboutBox(const FileGate &files, QWidget *parent)
             QStringLiteral("Viser hva C:\\CONFIG.NEW endrer og om OS/2 vil starte med den, og legger den på plass "
                            "som C:\\CONFIG.SYS etter en kopi av den gamle"),
             &AboutBox::installRequested);
+    addStep(QString(), QStringLiteral("Prøv ved neste oppstart…"), QStringLiteral("tryNew"),
+            QStringLiteral("Legger C:\\CONFIG.NEW inn som en prøve i OS/2s Alt+F1-meny, så neste oppstart kan "
+                           "starte med den én gang; C:\\CONFIG.SYS endres ikke"),
+            &AboutBox::tryRequested);
     addStep(QString(), QStringLiteral("Gjenopprett CONFIG.SYS…"), QStringLiteral("restoreConfig"),
             QStringLiteral("Legger en tidligere CONFIG.SYS på plass igjen: CONFIG.nnn, en kopi fra os2setup, "
                            "OS/2s arkiv eller installasjon"),
@@ -98,6 +102,7 @@ void AboutBox::addStep(const QString &caption, const QString &text, const QStrin
     auto *button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setAccessibleDescription(description);
+    button->setToolTip(description);
     connect(button, &QPushButton::clicked, this, [this, request] {
         accept();
         emit(this->*request)();

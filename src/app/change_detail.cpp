@@ -39,23 +39,40 @@ ChangeDetail::ChangeDetail(const QString &name, QWidget *parent)
     : QWidget(parent)
     , m_before(field(name + QStringLiteral("Foer"), QStringLiteral("Linjen før"), this))
     , m_after(field(name + QStringLiteral("Naa"), QStringLiteral("Linjen nå"), this))
+    , m_items(field(name + QStringLiteral("Elementer"), QStringLiteral("Elementer lagt til, fjernet eller flyttet"),
+                    this))
 {
+    m_items->setToolTip(QStringLiteral("For LIBPATH, SET PATH og andre lister med «;»: elementene endringen legger "
+                                       "til (+), fjerner (−) eller flytter (~), i listens rekkefølge"));
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *beforeLabel = new QLabel(QStringLiteral("&Før:"), this);
     beforeLabel->setBuddy(m_before);
     auto *afterLabel = new QLabel(QStringLiteral("&Nå:"), this);
     afterLabel->setBuddy(m_after);
+    auto *itemsLabel = new QLabel(QStringLiteral("&Elementer:"), this);
+    itemsLabel->setBuddy(m_items);
     layout->addRow(beforeLabel, m_before);
     layout->addRow(afterLabel, m_after);
+    layout->addRow(itemsLabel, m_items);
     setTabOrder(m_before, m_after);
+    setTabOrder(m_after, m_items);
     clear();
 }
 
-void ChangeDetail::showTexts(const std::optional<std::string> &before, const std::optional<std::string> &after)
+void ChangeDetail::showTexts(const std::optional<std::string> &before, const std::optional<std::string> &after,
+                             const listdiff::ListChanges *items)
 {
     showIn(m_before, before);
     showIn(m_after, after);
+    std::optional<listdiff::ListChanges> compared;
+    if (!items && before && after) {
+        compared = listdiff::compare(*before, *after);
+        items = compared ? &*compared : nullptr;
+    }
+    m_items->setText(items ? listdiff::describe(*items) : QString());
+    m_items->setEnabled(items != nullptr);
+    m_items->setCursorPosition(0);
 }
 
 void ChangeDetail::clear()

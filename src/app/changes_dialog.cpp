@@ -102,7 +102,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     layout->addWidget(buttons);
     // From the list to the whole texts of its row, then the buttons.
     setTabOrder(m_list, m_detail->before());
-    setTabOrder(m_detail->after(), m_revert);
+    setTabOrder(m_detail->items(), m_revert);
     setTabOrder(m_revert, close);
     resize(620, 300);
     showCount();

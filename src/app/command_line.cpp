@@ -36,15 +36,36 @@ void fail(CommandLine &result, const QString &message)
 
 QString usage();
 
-// --check, --install-new and --restore each end the program with their own
-// work: only one of them at a time.
+// --check, --install-new, --restore and the tries' options each end the
+// program with their own work: only one of them at a time.
 void setTask(CommandLine &result, CommandLine::Action action, const char *option)
 {
-    if (result.action == Action::Check || result.action == Action::InstallNew || result.action == Action::Restore)
-        return fail(result, QStringLiteral("«%1» kan ikke gis sammen med «--check», «--install-new» eller "
-                                           "«--restore».")
+    if (result.action == Action::Check || result.action == Action::InstallNew || result.action == Action::Restore
+        || result.action == Action::TryNew || result.action == Action::Tries || result.action == Action::Untry)
+        return fail(result, QStringLiteral("«%1» kan ikke gis sammen med «--check», «--install-new», «--restore», "
+                                           "«--try-new», «--tries» eller «--untry».")
                                 .arg(QLatin1String(option)));
     result.action = action;
+}
+
+// The key of a try as given; one character, checked further when it is used.
+void setKey(CommandLine &result, QString &to, const QString &value, const char *option)
+{
+    if (value.size() != 1)
+        return fail(result, QStringLiteral("«%1 %2»: tasten er én bokstav A–Z eller ett siffer 4–9.")
+                                .arg(QLatin1String(option), value));
+    to = value;
+}
+
+// What only goes with some of the tasks.
+void checkTogether(CommandLine &result)
+{
+    if (!result.key.isEmpty() && result.action != Action::TryNew && result.action != Action::InstallNew)
+        return fail(result, QStringLiteral("«--key» gis bare sammen med «--try-new» eller «--install-new»."));
+    if (result.inWindow
+        && (result.action == Action::Tries || result.action == Action::Untry || !result.key.isEmpty()))
+        return fail(result, QStringLiteral("«--window» gjelder bare «--install-new», «--restore» og «--try-new», "
+                                           "uten «--key»."));
 }
 
 const std::vector<Rule> &rules()
@@ -71,10 +92,27 @@ const std::vector<Rule> &rules()
          QStringLiteral("List kopiene av C:\\CONFIG.SYS å gå tilbake til; med et nummer N: legg kopi N på "
                         "plass. Avslutt så."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::Restore, "--restore"); }},
+        {{QStringLiteral("try-new")}, {},
+         QStringLiteral("Legg C:\\CONFIG.NEW inn som en prøve i OS/2s Alt+F1-meny, og avslutt; C:\\CONFIG.SYS "
+                        "endres ikke."),
+         [](CommandLine &result, const QStringList &) { setTask(result, Action::TryNew, "--try-new"); }},
+        {{QStringLiteral("key")}, QStringLiteral("X"),
+         QStringLiteral("Tasten til prøven: for --try-new den den skal få (ellers første ledige), for --install-new "
+                        "prøven som tas i bruk i stedet for C:\\CONFIG.NEW."),
+         [](CommandLine &result, const QStringList &values) { setKey(result, result.key, values.last(), "--key"); }},
+        {{QStringLiteral("tries")}, {}, QStringLiteral("List prøvene i Alt+F1-menyen, og avslutt."),
+         [](CommandLine &result, const QStringList &) { setTask(result, Action::Tries, "--tries"); }},
+        {{QStringLiteral("untry")}, QStringLiteral("X"),
+         QStringLiteral("Fjern prøven med tasten X fra Alt+F1-menyen (linjen og filen), og avslutt."),
+         [](CommandLine &result, const QStringList &values) {
+             setTask(result, Action::Untry, "--untry");
+             if (result.action == Action::Untry)
+                 setKey(result, result.untry, values.last(), "--untry");
+         }},
         {{QStringLiteral("window")}, {},
-         QStringLiteral("Gjør --install-new eller --restore i vinduet i stedet for her."),
+         QStringLiteral("Gjør --install-new, --restore eller --try-new i vinduet i stedet for her."),
          [](CommandLine &result, const QStringList &) { result.inWindow = true; }},
-        {{QStringLiteral("yes")}, {}, QStringLiteral("Ikke spør før --install-new eller --restore skriver."),
+        {{QStringLiteral("yes")}, {}, QStringLiteral("Ikke spør før --install-new, --restore eller --try-new skriver."),
          [](CommandLine &result, const QStringList &) { result.yes = true; }},
         {{QStringLiteral("force")}, {},
          QStringLiteral("Ta i bruk også når sjekken sier at OS/2 ikke vil starte med filen."),
@@ -151,6 +189,8 @@ QString usage()
         "      os2setup --check [VALG] [FIL]\n"
         "      os2setup --install-new [--yes] [--force] [VALG]\n"
         "      os2setup --restore [N] [--yes] [--force] [VALG]\n"
+        "      os2setup --try-new [--key X] [--yes] [--force] [VALG]\n"
+        "      os2setup --tries | --untry X | --install-new --key X [VALG]\n"
         "\n"
         "Redigerer CONFIG.SYS, oppstartsfilen til OS/2. FIL er filen som leses, som\n"
         "DOS-sti ('D:\\TEST\\CONFIG.SYS') eller som sti på denne maskinen; uten FIL,\n"
@@ -183,7 +223,19 @@ QString usage()
         "i ~/.local/share/os2setup, CONFIG.BAK, OS/2s skrivebordsarkiver og\n"
         "\\OS2\\INSTALL\\CONFIG.SYS); «--restore N» legger kopi N på plass på samme måte.\n"
         "Status 0: gjort, eller ingenting å gjøre; 1: avvist (sjekken, eller nei til\n"
-        "spørsmålet); 2: en fil kan ikke leses eller skrives.\n");
+        "spørsmålet); 2: en fil kan ikke leses eller skrives.\n"
+        "\n"
+        "--try-new viser og sjekker C:\\CONFIG.NEW som --install-new, men lar\n"
+        "C:\\CONFIG.SYS være: den kopieres til C:\\OS2\\BOOT\\CONFIG.X og får en linje i\n"
+        "Alt+F1-menyen (C:\\OS2\\BOOT\\ALTF1BOT.SCR). Ved neste oppstart: trykk Alt+F1\n"
+        "mens den lille hvite OS/2-boksen står øverst til venstre, og så X; OS/2\n"
+        "starter da én gang med prøven. X er første ledige av A–Z og 4–9 (OS/2 bruker\n"
+        "C, M, V, X, 1, 2 og 3 selv), eller den fra --key. --tries lister prøvene og om\n"
+        "de er like C:\\CONFIG.NEW; «--install-new --key X» tar prøve X i bruk som\n"
+        "C:\\CONFIG.SYS og fjerner den fra menyen; «--untry X» fjerner den (linjen, så\n"
+        "filen). Linjer og filer som ikke er lagt inn av os2setup, endres aldri.\n"
+        "ALTF1BOT.SCR er skrivebeskyttet fra OS/2: beskyttelsen tas av bare mens\n"
+        "linjen skrives, og settes på igjen. Samme statuser som over.\n");
     return text;
 }
 
@@ -272,6 +324,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (result.action == Action::ShowHelp || result.action == Action::ShowVersion || result.action == Action::Fail)
             return result;
     }
+    checkTogether(result);
     result.files = parser.positionalArguments();
     return result;
 }

@@ -38,10 +38,10 @@ bool confirmed(const CommandLine &commandLine, const Terminal &t, const QString 
     return word == u"j" || word == u"ja" || word == u"y" || word == u"yes";
 }
 
-// Shows what the proposal changes and what the check says, asks, and puts it
-// in place; the statuses of runInstallNew().
-int putInPlace(const CommandLine &commandLine, const WriteGuard &guard, const installstep::Proposal &p,
-               const QString &dataFolder, const Terminal &t)
+} // namespace
+
+int showAndRun(const CommandLine &commandLine, const installstep::Proposal &p, const QString &question,
+               const QString &refused, const std::function<QString()> &step, const Terminal &t)
 {
     if (const std::optional<QString> note = installstep::noConfigSysNote(p))
         printLine(t.out, *note);
@@ -58,21 +58,39 @@ int putInPlace(const CommandLine &commandLine, const WriteGuard &guard, const in
         printLine(t.out, bootcheck::summary(p.report));
     std::fflush(t.out);
     if (p.needsForce() && !commandLine.force) {
-        printLine(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så den er ikke lagt på plass. "
-                                    "Gi --force for å legge den på plass likevel.")
-                         .arg(p.source));
+        printLine(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så %2. "
+                                        "Gi --force for å gjøre det likevel.")
+                             .arg(p.source, refused));
         return 1;
     }
-    if (!confirmed(commandLine, t, QStringLiteral("Legge %1 på plass som %2?").arg(p.source, installstep::configSys()))) {
+    if (!confirmed(commandLine, t, question)) {
         printLine(t.out, QStringLiteral("Ingenting er endret."));
         return 1;
     }
     try {
-        printLine(t.out, installstep::putInPlace(guard, p, dataFolder));
+        printLine(t.out, step());
     } catch (const FileError &e) {
-        return fail(t, installstep::nothingChanged(e.message()));
+        return fail(t, e.message());
     }
     return 0;
+}
+
+namespace {
+
+// Puts the proposal in place as CONFIG.SYS, after what showAndRun() shows and asks.
+int putInPlace(const CommandLine &commandLine, const WriteGuard &guard, const installstep::Proposal &p,
+               const QString &dataFolder, const Terminal &t)
+{
+    return showAndRun(commandLine, p, QStringLiteral("Legge %1 på plass som %2?").arg(p.source, installstep::configSys()),
+                      QStringLiteral("den er ikke lagt på plass"),
+                      [&] {
+                          try {
+                              return installstep::putInPlace(guard, p, dataFolder);
+                          } catch (const FileError &e) {
+                              throw FileError(installstep::nothingChanged(e.message()));
+                          }
+                      },
+                      t);
 }
 
 } // namespace

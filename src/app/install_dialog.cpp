@@ -1,125 +1,15 @@
 // "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS" in the window.
 #include "app/install_dialog.h"
 
-#include "app/boot_check_dialog.h"
-#include "app/change_detail.h"
+#include "app/try_step.h"
 #include "platform/file_error.h"
-#include "platform/line_file.h"
 #include "platform/write_guard.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QString countText(const installstep::Proposal &p)
-{
-    const linediff::Counts c = linediff::count(p.rows);
-    QString before = installstep::noConfigSysNote(p).value_or(QString());
-    if (!before.isEmpty())
-        before += u' ';
-    if (c.total() == 0)
-        return before + installstep::onlyLineEnds(p).value_or(QStringLiteral("Ingen linjer er forskjellige."));
-    const auto lines = [](int n) { return n == 1 ? QStringLiteral("1 linje") : QStringLiteral("%1 linjer").arg(n); };
-    return before
-           + QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
-}
-
-QLabel *wrapped(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
-ProposalView::ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
-                           const QString &what, QWidget *parent)
-    : QWidget(parent)
-    , m_count(wrapped(QString(), this))
-    , m_changes(new QListWidget(this))
-    , m_detail(new ChangeDetail(changesName, this))
-    , m_checked(wrapped(QString(), this))
-    , m_findings(new QListWidget(this))
-    , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
-{
-    m_changes->setObjectName(changesName);
-    m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
-    m_count->setObjectName(changesName + QStringLiteral("Tall"));
-    m_count->setBuddy(m_changes);
-    m_findings->setObjectName(findingsName);
-    m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
-    m_checked->setBuddy(m_findings);
-    m_force->setObjectName(forceName);
-    m_force->setAccessibleDescription(
-        QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
-    connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
-    // The whole of the chosen row's line, which the row shows only the start of.
-    connect(m_changes, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
-            m_detail->clear();
-            return;
-        }
-        const linediff::Row &r = m_rows[static_cast<std::size_t>(row)];
-        using Kind = linediff::Row::Kind;
-        m_detail->showTexts(r.kind == Kind::Added ? std::nullopt : std::optional<std::string>(r.before),
-                            r.kind == Kind::Removed ? std::nullopt : std::optional<std::string>(r.after));
-    });
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_count);
-    layout->addWidget(m_changes, 2);
-    layout->addWidget(m_detail);
-    layout->addWidget(m_checked);
-    layout->addWidget(m_findings, 1);
-    layout->addWidget(m_force);
-    clear();
-}
-
-void ProposalView::present(const installstep::Proposal &p)
-{
-    m_count->setText(countText(p));
-    m_rows = p.rows;
-    m_changes->clear();
-    m_changes->addItems(installstep::describeRows(p.rows));
-    m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
-    if (p.checkError.isEmpty()) {
-        m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
-        BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
-    } else {
-        m_checked->setText(installstep::checkFailed(p));
-        m_findings->clear();
-    }
-    m_needsForce = p.needsForce();
-    m_force->setChecked(false);
-    m_force->setVisible(m_needsForce);
-    emit mayGoOnChanged();
-}
-
-void ProposalView::clear()
-{
-    m_count->clear();
-    m_rows.clear();
-    m_changes->clear();
-    m_detail->clear();
-    m_checked->clear();
-    m_findings->clear();
-    m_needsForce = false;
-    m_force->setChecked(false);
-    m_force->hide();
-}
-
-bool ProposalView::mayGoOn() const
-{
-    return !m_needsForce || m_force->isChecked();
-}
 
 StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QString &buttonText,
                        const QString &buttonName, QWidget *parent)
@@ -128,7 +18,7 @@ StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QStrin
     , m_drives(guard.drives())
     , m_dataFolder(std::move(dataFolder))
     , m_go(new QPushButton(buttonText, this))
-    , m_result(wrapped(QString(), this))
+    , m_result(wrappedLabel(QString(), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     if (parent)
@@ -141,22 +31,57 @@ StepDialog::StepDialog(const WriteGuard &guard, QString dataFolder, const QStrin
     resize(680, 460);
 }
 
-void StepDialog::go(const installstep::Proposal &proposal)
+bool StepDialog::go(const installstep::Proposal &proposal)
 {
-    try {
-        const QString message = installstep::putInPlace(m_guard, proposal, m_dataFolder);
+    const bool done = run(
+        [&] {
+            try {
+                return installstep::putInPlace(m_guard, proposal, m_dataFolder);
+            } catch (const FileError &e) {
+                throw FileError(installstep::nothingChanged(e.message()));
+            }
+        },
+        true);
+    if (done)
         m_go->setEnabled(false);
-        tell(message, false);
-        emit putInPlace(message);
-    } catch (const FileError &e) {
-        tell(installstep::nothingChanged(e.message()), true);
-    }
+    return done;
 }
 
-void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts)
+bool StepDialog::run(const std::function<QString()> &step, bool replaced)
+{
+    QString message;
+    try {
+        message = step();
+    } catch (const FileError &e) {
+        tell(e.message(), true);
+        return false;
+    }
+    tell(message, false);
+    if (replaced)
+        emit putInPlace(message);
+    else
+        emit menuChanged(message);
+    return true;
+}
+
+QPushButton *StepDialog::button(const QString &text, const QString &name, const QString &accessibleName,
+                                const QString &toolTip)
+{
+    auto *b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setAccessibleName(accessibleName);
+    b->setToolTip(toolTip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts,
+                        std::initializer_list<QPushButton *> more)
 {
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_go, QDialogButtonBox::ActionRole);
+    for (QPushButton *b : more)
+        buttons->addButton(b, QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
@@ -180,21 +105,43 @@ InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal prop
     : StepDialog(guard, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
     , m_proposal(std::move(proposal))
     , m_view(new ProposalView(QStringLiteral("TaIBrukEndringer"), QStringLiteral("TaIBrukFunn"),
-                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk"), this))
+                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk eller prøv"), this))
+    , m_try(button(QStringLiteral("Prøv ved neste oppstart"), QStringLiteral("ProvKnapp"),
+                   QStringLiteral("Prøv ved neste oppstart"),
+                   QStringLiteral("Legger %1 inn som en prøve i OS/2s Alt+F1-meny (%2), uten å endre %3: "
+                                  "neste oppstart kan starte med den én gang")
+                       .arg(m_proposal.source, trystep::menuFile(), installstep::configSys())))
 {
     setObjectName(QStringLiteral("TaIBruk"));
     setWindowTitle(QStringLiteral("Ta i bruk CONFIG.NEW"));
-    auto *intro = wrapped(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste ledige "
-                                         "CONFIG.nnn ved siden av og til din datamappe.")
-                              .arg(m_proposal.source, installstep::configSys()),
-                          this);
+    auto *intro = wrappedLabel(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste "
+                                              "ledige CONFIG.nnn ved siden av og til din datamappe.")
+                                   .arg(m_proposal.source, installstep::configSys()),
+                               this);
     m_view->present(m_proposal);
-    const auto update = [this] { m_go->setEnabled(m_view->mayGoOn()); };
+    // Each button once: after CONFIG.NEW is in place a try of it is no
+    // use, and after a try it may still be put in place.
+    const auto update = [this] {
+        m_go->setEnabled(m_view->mayGoOn() && !m_placed);
+        m_try->setEnabled(m_view->mayGoOn() && !m_placed && !m_tried);
+    };
     connect(m_view, &ProposalView::mayGoOnChanged, this, update);
     update();
-    connect(m_go, &QPushButton::clicked, this, [this] { go(m_proposal); });
+    connect(m_go, &QPushButton::clicked, this, [this, update] {
+        m_placed = go(m_proposal);
+        update();
+    });
+    connect(m_try, &QPushButton::clicked, this, [this, update] {
+        m_tried = run([this] { return trystep::tryNew(m_guard, m_proposal); }, false);
+        update();
+    });
 
-    layOut({{intro, 0}, {m_view, 1}});
+    layOut({{intro, 0}, {m_view, 1}}, {m_try});
+}
+
+void InstallDialog::focusTry()
+{
+    m_try->setFocus();
 }
 
 RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder, QWidget *parent)
@@ -207,10 +154,10 @@ RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder,
     setWindowTitle(QStringLiteral("Gjenopprett CONFIG.SYS"));
     m_list->setObjectName(QStringLiteral("KopiListe"));
     m_list->setAccessibleName(QStringLiteral("Kopier av CONFIG.SYS"));
-    auto *intro = wrapped(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
-                                         "«Gjenopprett» legger den på plass etter en kopi av dagens.")
-                              .arg(installstep::configSys()),
-                          this);
+    auto *intro = wrappedLabel(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
+                                              "«Gjenopprett» legger den på plass etter en kopi av dagens.")
+                                   .arg(installstep::configSys()),
+                               this);
     intro->setBuddy(m_list);
     try {
         m_copies = configcopies::copies(m_drives, installstep::BootDrive, m_dataFolder);
@@ -224,16 +171,18 @@ RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder,
     } catch (const FileError &e) {
         tell(e.message(), true);
     }
+    QWidget *tries = makeTries();
     m_go->setEnabled(false);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { choose(row); });
-    connect(m_view, &ProposalView::mayGoOnChanged, this,
-            [this] { m_go->setEnabled(m_proposal && m_view->mayGoOn()); });
+    connect(m_view, &ProposalView::mayGoOnChanged, this, &RestoreDialog::enableSteps);
     connect(m_go, &QPushButton::clicked, this, [this] {
-        if (m_proposal)
-            go(*m_proposal);
+        if (m_proposal && !m_tryKey && go(*m_proposal))
+            m_proposal.reset();
+        enableSteps();
     });
 
-    layOut({{intro, 0}, {m_list, 1}, {m_view, 2}});
+    layOut({{intro, 0}, {m_list, 1}, {tries, 0}, {m_view, 2}});
+    resize(700, 600);
     if (!m_copies.empty() && m_copies.front().readable())
         m_list->setCurrentRow(0);
 }
@@ -242,9 +191,17 @@ void RestoreDialog::choose(int row)
 {
     m_proposal.reset();
     m_view->clear();
-    m_go->setEnabled(false);
+    m_view->setStepWord(QStringLiteral("Gjenopprett"));
+    enableSteps();
     if (row < 0 || static_cast<std::size_t>(row) >= m_copies.size())
         return;
+    // A copy chosen: no try is.
+    m_tryKey = 0;
+    {
+        const QSignalBlocker blocker(m_tries);
+        m_tries->setCurrentRow(-1);
+    }
+    enableSteps();
     const configcopies::Copy &copy = m_copies[static_cast<std::size_t>(row)];
     if (!copy.readable()) {
         tell(installstep::describeUnreadable(copy), true);
@@ -257,8 +214,8 @@ void RestoreDialog::choose(int row)
         if (const std::optional<QString> nothing = installstep::nothingToRestore(*m_proposal)) {
             tell(*nothing, false);
             m_proposal.reset();
-            m_go->setEnabled(false);
         }
+        enableSteps();
     } catch (const FileError &e) {
         tell(e.message(), true);
     }

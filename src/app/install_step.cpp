@@ -89,6 +89,11 @@ std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing)
     return propose(drives, configNew(), std::move(current), std::move(proposed));
 }
 
+Proposal proposeBytes(const DriveMap &drives, const QString &source, std::string bytes)
+{
+    return propose(drives, source, currentConfigSys(drives), std::move(bytes));
+}
+
 Proposal proposeCopy(const DriveMap &drives, const configcopies::Copy &copy)
 {
     return propose(drives, copy.name, currentConfigSys(drives), configcopies::read(drives, copy));

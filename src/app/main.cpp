@@ -9,6 +9,7 @@
 #include "app/install_step.h"
 #include "app/os2form.h"
 #include "app/qt_translation.h"
+#include "app/try_command.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -25,16 +26,25 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine command = parseCommandLine(arguments);
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const bool step = command.action == CommandLine::Action::InstallNew || command.action == CommandLine::Action::Restore;
-    if (command.action == CommandLine::Action::Check || (step && !command.inWindow)) {
+    using Action = CommandLine::Action;
+    const bool step = command.action == Action::InstallNew || command.action == Action::Restore
+                      || command.action == Action::TryNew;
+    const bool tries = command.action == Action::Tries || command.action == Action::Untry;
+    if (command.action == Action::Check || tries || (step && !command.inWindow)) {
         const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
-        if (command.action == CommandLine::Action::Check)
-            return runCheck(command, environment, settings, stdout, stderr);
-        if (command.action == CommandLine::Action::InstallNew)
+        switch (command.action) {
+        case Action::Check: return runCheck(command, environment, settings, stdout, stderr);
+        case Action::TryNew: return runTryNew(command, environment, settings);
+        case Action::Tries: return runTries(command, environment, settings);
+        case Action::Untry: return runUntry(command, environment, settings);
+        case Action::InstallNew:
+            if (!command.key.isEmpty())
+                return runInstallTry(command, environment, settings, installstep::dataFolder(environment));
             return runInstallNew(command, environment, settings, installstep::dataFolder(environment));
-        return runRestore(command, environment, settings, installstep::dataFolder(environment));
+        default: return runRestore(command, environment, settings, installstep::dataFolder(environment));
+        }
     }
-    if (command.action != CommandLine::Action::OpenWindow && !step)
+    if (command.action != Action::OpenWindow && !step)
         return finishWithoutWindow(command);
     if (const std::optional<QString> line = missingDisplay(environment, arguments)) {
         std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
@@ -55,11 +65,14 @@ int main(int argc, char *argv[])
     Os2Form.setBootDrive(command.bootDrive);
     Os2Form.setDriveChoice(choice.get());
     Os2Form.show();
-    // The menu's actions "Ta i bruk CONFIG.NEW" and "Gjenopprett CONFIG.SYS".
+    // The menu's actions "Ta i bruk CONFIG.NEW", "Gjenopprett CONFIG.SYS" and
+    // "Prøv ved neste oppstart".
     if (step)
         QTimer::singleShot(0, &Os2Form, [&Os2Form, &command] {
-            if (command.action == CommandLine::Action::InstallNew)
+            if (command.action == Action::InstallNew)
                 Os2Form.showInstall();
+            else if (command.action == Action::TryNew)
+                Os2Form.showTry();
             else
                 Os2Form.showRestore();
         });

@@ -22,6 +22,7 @@ void TOs2Form::showAbout()
         connect(m_about, &AboutBox::changesRequested, this, [this] { showChanges(); });
         connect(m_about, &AboutBox::installRequested, this, guarded([this] { showInstall(); }));
         connect(m_about, &AboutBox::restoreRequested, this, guarded([this] { showRestore(); }));
+        connect(m_about, &AboutBox::tryRequested, this, guarded([this] { showTry(); }));
     }
     m_about->open();
     m_about->raise();

@@ -61,6 +61,16 @@ bool TOs2Form::keepEditsBefore(const QString &step)
 
 void TOs2Form::showInstall()
 {
+    openInstall(false);
+}
+
+void TOs2Form::showTry()
+{
+    openInstall(true);
+}
+
+void TOs2Form::openInstall(bool forTry)
+{
     if (tellNoDrive())
         return;
     if (stepReplacesShownFile()) {
@@ -101,7 +111,10 @@ void TOs2Form::showInstall()
         m_status->showHint(nothing);
         return;
     }
-    openStep(new InstallDialog(m_files.guard(), std::move(*proposal), m_dataFolder, this));
+    auto *dialog = new InstallDialog(m_files.guard(), std::move(*proposal), m_dataFolder, this);
+    openStep(dialog);
+    if (forTry)
+        dialog->focusTry();
 }
 
 void TOs2Form::showRestore()
@@ -121,6 +134,9 @@ void TOs2Form::openStep(StepDialog *dialog)
 {
     connect(dialog, &StepDialog::putInPlace, this,
             [this](const QString &message) { m_errors->guarded([&] { afterPutInPlace(message); }); });
+    // A try in the boot menu leaves CONFIG.SYS, and so the window's file, as it was.
+    connect(dialog, &StepDialog::menuChanged, this,
+            [this](const QString &message) { m_status->showHint(QString(message).replace(u'\n', u' ')); });
     dialog->open();
 }
 

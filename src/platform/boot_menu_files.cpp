@@ -3,6 +3,7 @@
 
 #include "platform/file_error.h"
 #include "platform/line_file.h"
+#include "platform/write_guard.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,6 +77,35 @@ std::optional<std::string> readIfPresent(const DriveMap &drives, const QString &
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     return read(drives, dosPath);
+}
+
+void replace(const WriteGuard &guard, const QString &dosPath, const std::string &expected, const std::string &bytes)
+{
+    const DriveMap &drives = guard.drives();
+    guard.checkWrite(dosPath);
+    if (const std::optional<QString> why = refusal(dosPath, bytes))
+        throw FileError(*why);
+    guard.checkRead(dosPath);
+    if (read(drives, dosPath) != expected)
+        throw FileError(QStringLiteral("Kan ikke skrive %1: filen er endret siden den ble lest; prøv igjen").arg(dosPath));
+    linefile::saveBytes(drives, dosPath, bytes);
+    std::string back;
+    try {
+        guard.checkRead(dosPath);
+        back = linefile::readBytes(drives, dosPath);
+    } catch (const FileError &e) {
+        throw FileError(QStringLiteral("%1 ble skrevet, men kan ikke leses tilbake (%2)").arg(dosPath, e.message()));
+    }
+    if (back == bytes)
+        return;
+    QString undone = QStringLiteral("den er skrevet tilbake slik den var");
+    try {
+        linefile::saveBytes(drives, dosPath, expected);
+    } catch (const FileError &e) {
+        undone = QStringLiteral("den kunne ikke skrives tilbake slik den var: %1").arg(e.message());
+    }
+    throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet; %2")
+                        .arg(dosPath, undone));
 }
 
 QStringList folderNames(const DriveMap &drives, const QString &dosFolder)

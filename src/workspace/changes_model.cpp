@@ -1,6 +1,7 @@
 // The changes of the document against the lines as read.
 #include "workspace/changes_model.h"
 
+#include "engine/list_diff.h"
 #include "platform/text8.h"
 #include "workspace/document.h"
 
@@ -145,5 +146,9 @@ QVariant ChangesModel::data(const QModelIndex &index, int role) const
     const QString after = Document::shownText(m_doc.line(line));
     if (m_doc.isAdded(line))
         return head + QStringLiteral("+ ") + after;
-    return head + Document::shownText(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
+    QString tip = head + Document::shownText(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
+    // A list statement's items, which a long line hides.
+    if (const std::optional<listdiff::ListChanges> items = listdiff::compare(m_doc.asRead().line(line), m_doc.line(line)))
+        tip += u'\n' + listdiff::describe(*items);
+    return tip;
 }

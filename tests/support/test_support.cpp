@@ -350,6 +350,14 @@ bool TmpfsMounts::remountReadOnly(const QString &folder)
     return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", folder}) == 0;
 }
 
+bool TmpfsMounts::bindReadOnly(const QString &path)
+{
+    if (QProcess::execute(QStringLiteral("mount"), {"--bind", path, path}) != 0)
+        return false;
+    m_folders << path;
+    return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,bind,ro", path}) == 0;
+}
+
 bool TmpfsMounts::unmount(const QString &folder)
 {
     const qsizetype at = m_folders.lastIndexOf(folder);

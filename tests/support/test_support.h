@@ -125,6 +125,9 @@ public:
     // Mounts one on `folder`; false where mounting is not allowed.
     bool mount(const QString &folder, const QString &options = QStringLiteral("size=64k"));
     bool remountReadOnly(const QString &folder);
+    // Mounts `path` (a file or a folder) on itself, read-only: not even root
+    // may change it or its permissions there.
+    bool bindReadOnly(const QString &path);
     // Unmounts the last one on `folder`.
     bool unmount(const QString &folder);
 

@@ -29,6 +29,8 @@ signals:
     // "Ta i bruk CONFIG.NEW…" and "Gjenopprett CONFIG.SYS…"; the box has closed.
     void installRequested();
     void restoreRequested();
+    // "Prøv ved neste oppstart…"; the box has closed.
+    void tryRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.

@@ -24,6 +24,9 @@ struct CommandLine
         Check,       // the check of the whole file, see runCheck()
         InstallNew,  // C:\CONFIG.NEW in place as C:\CONFIG.SYS, see runInstallNew()
         Restore,     // the copies of C:\CONFIG.SYS, or one put back, see runRestore()
+        TryNew,      // C:\CONFIG.NEW as a try in OS/2's boot menu, see runTryNew()
+        Tries,       // the tries in the boot menu, see runTries()
+        Untry,       // a try taken out of the boot menu, see runUntry()
         Fail,        // `text` on standard error, status 2
     };
 
@@ -35,7 +38,9 @@ struct CommandLine
     QChar bootDrive;          // --boot-drive X, upper case; null when not given
     bool yes = false;         // --yes: no question before --install-new or --restore writes
     bool force = false;       // --force: in place even when the check says OS/2 will not start
-    bool inWindow = false;    // --window: --install-new or --restore in the window (the menu's actions)
+    bool inWindow = false;    // --window: --install-new, --restore or --try-new in the window (the menu's actions)
+    QString key;              // --key X: the key of a try, for --try-new and --install-new; as given
+    QString untry;            // --untry X: the key of the try to take away; as given
 };
 
 // Parses `arguments`, the program's name first. The toolkit's own options

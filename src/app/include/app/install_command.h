@@ -3,10 +3,12 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "app/install_step.h"
 
 #include <QProcessEnvironment>
 
 #include <cstdio>
+#include <functional>
 
 class QSettings;
 
@@ -18,6 +20,15 @@ struct Terminal
     std::FILE *out = stdout;
     std::FILE *err = stderr;
 };
+
+// Prints what `proposal` changes (a unified diff) and what the check says of
+// it; then, unless a finding stops the boot (--force goes past it; else
+// `refused` ends the sentence "OS/2 vil ikke starte med ..., så ..."), asks
+// `question` (or takes --yes) and runs `step`, printing what it returns. The
+// message of a FileError from `step` is printed as it is: it says what was
+// left. The statuses of runInstallNew().
+int showAndRun(const CommandLine &commandLine, const installstep::Proposal &proposal, const QString &question,
+               const QString &refused, const std::function<QString()> &step, const Terminal &terminal);
 
 // --install-new: prints what C:\CONFIG.NEW changes in C:\CONFIG.SYS as a
 // unified diff and the check of C:\CONFIG.NEW, then, unless a finding stops

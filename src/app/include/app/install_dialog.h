@@ -3,9 +3,11 @@
 #pragma once
 
 #include "app/install_step.h"
+#include "app/proposal_view.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -17,37 +19,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// What putting a file in place would change and what the check says of it,
-// with the box that lets the user go past findings that stop the boot.
-class ProposalView : public QWidget
-{
-    Q_OBJECT
-
-public:
-    // `names`: the objectNames of the differences list, the findings list
-    // and the box; `what` the word of the step, for the box ("Ta i bruk").
-    ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
-                 const QString &what, QWidget *parent);
-
-    void present(const installstep::Proposal &proposal);
-    void clear();
-    // True when nothing stops the step, or the user ticked the box.
-    bool mayGoOn() const;
-
-signals:
-    void mayGoOnChanged();
-
-private:
-    QLabel *const m_count;
-    QListWidget *const m_changes;
-    ChangeDetail *const m_detail;
-    std::vector<linediff::Row> m_rows;
-    QLabel *const m_checked;
-    QListWidget *const m_findings;
-    QCheckBox *const m_force;
-    bool m_needsForce = false;
-};
-
 // The common frame of the two dialogs: the step's button, a line that tells
 // the result or the error, and "Lukk".
 class StepDialog : public QDialog
@@ -57,17 +28,29 @@ class StepDialog : public QDialog
 signals:
     // The step was done: `message` tells what was made of the old CONFIG.SYS.
     void putInPlace(const QString &message);
+    // A try was added to OS/2's boot menu, or taken out of it; CONFIG.SYS is
+    // as it was.
+    void menuChanged(const QString &message);
 
 protected:
     // Every write goes through `guard`, which must outlive the dialog.
     StepDialog(const WriteGuard &guard, QString dataFolder, const QString &buttonText, const QString &buttonName,
                QWidget *parent);
-    // Puts `proposal` in place; tells the result in the dialog.
-    void go(const installstep::Proposal &proposal);
+    // Puts `proposal` in place; tells the result in the dialog. True when
+    // it was done.
+    bool go(const installstep::Proposal &proposal);
+    // Runs `step`, whose FileError tells the whole of a failure, and tells
+    // its result; then emits putInPlace (`replaced`: the step put a file in
+    // place as CONFIG.SYS) or menuChanged. True when it was done.
+    bool run(const std::function<QString()> &step, bool replaced);
     void tell(const QString &text, bool error);
     // The dialog's parts from the top, each with its stretch, then the line
-    // of the result, the step's button and "Lukk".
-    void layOut(std::initializer_list<std::pair<QWidget *, int>> parts);
+    // of the result, the step's button, the `more` buttons and "Lukk".
+    void layOut(std::initializer_list<std::pair<QWidget *, int>> parts,
+                std::initializer_list<QPushButton *> more = {});
+    // A button of the dialog that Enter never presses.
+    QPushButton *button(const QString &text, const QString &name, const QString &accessibleName,
+                        const QString &toolTip);
 
     const WriteGuard &m_guard;
     const DriveMap &m_drives;
@@ -76,7 +59,8 @@ protected:
     QLabel *const m_result;
 };
 
-// "Ta i bruk CONFIG.NEW" (objectName TaIBruk).
+// "Ta i bruk CONFIG.NEW" (objectName TaIBruk), with "Prøv ved neste
+// oppstart" (ProvKnapp), which adds it as a try to OS/2's boot menu instead.
 class InstallDialog : public StepDialog
 {
     Q_OBJECT
@@ -84,14 +68,21 @@ class InstallDialog : public StepDialog
 public:
     InstallDialog(const WriteGuard &guard, installstep::Proposal proposal, const QString &dataFolder, QWidget *parent);
 
+    // The try's button has the focus, for "Prøv ved neste oppstart…".
+    void focusTry();
+
 private:
     const installstep::Proposal m_proposal;
     ProposalView *const m_view;
+    QPushButton *const m_try;
+    bool m_placed = false;
+    bool m_tried = false;
 };
 
 // "Gjenopprett CONFIG.SYS" (objectName Gjenopprett): the copies that can be
-// read, newest first, then those that cannot, with why; the one chosen shows
-// what it would change.
+// read, newest first, then those that cannot, with why; below them the tries
+// in OS/2's boot menu, which can be taken into use or taken away. The one
+// chosen shows what it would change.
 class RestoreDialog : public StepDialog
 {
     Q_OBJECT
@@ -101,9 +92,23 @@ public:
 
 private:
     void choose(int row);
+    // The tries (restore_tries.cpp).
+    QWidget *makeTries();
+    void loadTries();
+    void chooseTry(int row);
+    void takeTry();
+    void removeTry();
+    void enableSteps();
 
     std::vector<configcopies::Copy> m_copies;
     std::optional<installstep::Proposal> m_proposal;
+    char m_tryKey = 0; // the key of the try m_proposal is, or whose row is chosen
     QListWidget *const m_list;
     ProposalView *const m_view;
+    QLabel *m_triesLabel = nullptr;
+    QListWidget *m_tries = nullptr;
+    QPushButton *m_takeTry = nullptr;
+    QPushButton *m_removeTry = nullptr;
+    std::vector<int> m_tryKeys; // the key of each row of m_tries
+    std::vector<bool> m_tryHasFile;
 };

@@ -49,6 +49,10 @@ struct Proposal
 // FileError.
 std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing);
 
+// The same for `bytes` read from `source` (a try of the boot menu). Throws
+// FileError.
+Proposal proposeBytes(const DriveMap &drives, const QString &source, std::string bytes);
+
 // The same for a copy to go back to. Throws FileError.
 Proposal proposeCopy(const DriveMap &drives, const configcopies::Copy &copy);
 

@@ -115,6 +115,9 @@ public:
     // word, and the new CONFIG.SYS read again when it is the window's file.
     void showInstall();
     void showRestore();
+    // "Prøv ved neste oppstart…": the dialog of "Ta i bruk", its button
+    // "Prøv ved neste oppstart" in focus.
+    void showTry();
     // Where the copies of the replaced CONFIG.SYS go besides CONFIG.nnn: the
     // user's data folder unless set (tests give a temporary one).
     void setDataFolder(const QString &folder) { m_dataFolder = folder; }
@@ -186,6 +189,9 @@ private:
     // Saves the document and each memo with unsaved edits; true when all of
     // them were written (each failure reports itself).
     bool saveAll();
+    // "Ta i bruk" (or, `forTry`, "Prøv ved neste oppstart") after the checks
+    // and questions of showInstall().
+    void openInstall(bool forTry);
     // Opens "Ta i bruk" or "Gjenopprett"; the window follows the step's result.
     void openStep(StepDialog *dialog);
     // After "Ta i bruk" or "Gjenopprett": reads the new CONFIG.SYS when it is

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+class WriteGuard;
+
 namespace menufiles {
 
 // A menu file holds at most this much: the menu is one text screen.
@@ -37,6 +39,14 @@ std::string read(const DriveMap &drives, const QString &dosPath);
 
 // read() for a file that may be missing: nothing when it is.
 std::optional<std::string> readIfPresent(const DriveMap &drives, const QString &dosPath);
+
+// Writes `bytes` over the menu file `dosPath` through `guard`, as every write
+// goes, and reads them back. Refuses, writing nothing, when the file is no
+// longer `expected` (it changed since it was read) or `bytes` would be no
+// menu file (refusal()). A file without write permission is refused: its
+// protection is lifted first (LiftedProtection). When what is read back
+// differs, `expected` is written again and FileError tells both.
+void replace(const WriteGuard &guard, const QString &dosPath, const std::string &expected, const std::string &bytes);
 
 // The names of the entries of the folder `dosFolder`, as the host file
 // system spells them. Throws FileError naming it when it is missing or

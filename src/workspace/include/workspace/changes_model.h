@@ -36,7 +36,8 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     // The row of a changed or an added line (see changerow); its tooltip
-    // holds both texts as the list of lines shows them.
+    // holds both texts as the list of lines shows them, and for a list
+    // statement the items added, removed or moved.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     // The document line of `row`, NoLine when there is no such row.
