@@ -148,14 +148,14 @@ private slots:
         win.click("restartgroup_2");
         win.click("protectonly");
         win.typeInto(1, "0");
-        QCOMPARE(win.rows(), (QStringList{"Linje 1: RESTARTOBJECTS=YES → RESTARTOBJECTS=NO", "Linje 2: THREADS=64 → THREADS=640",
+        QCOMPARE(win.rows(), (QStringList{"Linje 1: RESTARTOBJECTS=YES → SET RESTARTOBJECTS=REBOOTONLY", "Linje 2: THREADS=64 → THREADS=640",
                                           "Linje 3: PROTECTONLY=NO → PROTECTONLY=YES"}));
         QCOMPARE(win.count(), "3 linjer endret");
 
         // Enter and a double click make the row's line current; the view stays.
         QTest::keyClick(win.list(), Qt::Key_Down);
         QTest::keyClick(win.list(), Qt::Key_Return);
-        QCOMPARE(win.status(), (QStringList{"RESTARTOBJECTS=NO", "Linje nr. 1", "", "", "0"}));
+        QCOMPARE(win.status(), (QStringList{"SET RESTARTOBJECTS=REBOOTONLY", "Linje nr. 1", "", "", "0"}));
         const QRect third = win.list()->visualRect(win.list()->model()->index(2, 0));
         // A double click is a click, then the double click event.
         QTest::mouseClick(win.list()->viewport(), Qt::LeftButton, {}, third.center());

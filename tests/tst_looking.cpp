@@ -27,7 +27,8 @@ const char *const kStatements[] = {
     "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS", "set autostart=programs folders", "SET AUTOSTART= Folders ,WARPCENTERX",
     "SET AUTOSTART=LAUNCHPAD,,CONNECTIONS", "SET AUTOSTART=", "SET RUNWORKPLACE=C:\\OS2\\PMSHELL.EXE",
     "RESTARTOBJECTS=YES", "restartobjects=no ", "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY",
-    "SET RESTARTOBJECTS=NO", "RESTARTOBJECTS=", "RESTARTOBJECTS=pl", "PROTECTONLY=NO", "protectonly=yes",
+    "SET RESTARTOBJECTS=NO", "RESTARTOBJECTS=", "RESTARTOBJECTS=pl", "SET RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY",
+    "set restartobjects=rebootonly", "SET RESTARTOBJECTS=JUNK", "PROTECTONLY=NO", "protectonly=yes",
     "THREADS=512", "threads = 256", "THREADS=99999", "THREADS=abc", "threads=64", "MAXWAIT=2", "MAXWAIT=0",
     "maxwait= 9 ", "PRIORITY=absolute", "PRIORITY=Dynamic ", "PRIORITY=FOO", "TIMESLICE=33,999", "TIMESLICE=40",
     "TIMESLICE=1000,10", "TIMESLICE=x,y", "timeslice=32,248", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM C:\\OS2\\MDOS",
@@ -201,7 +202,7 @@ private slots:
         QTest::newRow("AUTOSTART") << "set autostart=programs Folders LAUNCHPAD" << PageId::Grensesnitt << "click tasklist"
                                    << "SET AUTOSTART=PROGRAMS,TASKLIST,FOLDERS,LAUNCHPAD";
         QTest::newRow("RESTARTOBJECTS") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << PageId::Oppstart << "click restartgroup_2"
-                                        << "RESTARTOBJECTS=NO";
+                                        << "SET RESTARTOBJECTS=REBOOTONLY";
         QTest::newRow("PROTECTONLY") << "protectonly=no" << PageId::Oppstart << "click protectonly" << "PROTECTONLY=YES";
         QTest::newRow("THREADS") << "THREADS=512" << PageId::Ytelse << "bar Threads 1024" << "THREADS=1024";
         QTest::newRow("MAXWAIT") << "maxwait=2" << PageId::Ytelse << "bar MaxWait 5" << "MAXWAIT=5";

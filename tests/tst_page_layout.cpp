@@ -294,7 +294,7 @@ void TestPageLayout::radioGroups_data()
     QTest::newRow("restartgroup") << QStringLiteral("restartgroup")
                                   << QStringList{QStringLiteral("Ingen"), QStringLiteral("Oppstart-mappe"),
                                                  QStringLiteral("Kun ved Ctrl-Alt-Del og strømbrudd"),
-                                                 QStringLiteral("Åpne mapper"), QStringLiteral("Åpne mapper og program")}
+                                                 QStringLiteral("Oppstart-mappe, bare ved omstart"), QStringLiteral("Åpne mapper og program")}
                                   << 4;
     QTest::newRow("Priority")
         << QStringLiteral("Priority")

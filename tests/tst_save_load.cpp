@@ -216,20 +216,20 @@ private slots:
         const PageId start = PageId::Oppstart, dos = PageId::Dos;
         QTest::newRow("Legg til, the mark on a line of its own")
             << QByteArray("THREADS=64\r\n\x1A") << start << "LeggTilRestartKnapp"
-            << QByteArray("THREADS=64\r\nRESTARTOBJECTS=YES\r\n\x1A\r\n");
+            << QByteArray("THREADS=64\r\nSET RESTARTOBJECTS=YES\r\n\x1A\r\n");
         QTest::newRow("Legg til, the mark ending the last line")
             << QByteArray("THREADS=64\x1A") << start << "LeggTilRestartKnapp"
-            << QByteArray("THREADS=64\r\nRESTARTOBJECTS=YES\r\n\x1A\r\n");
+            << QByteArray("THREADS=64\r\nSET RESTARTOBJECTS=YES\r\n\x1A\r\n");
         QTest::newRow("Legg til, two marks") << QByteArray("REM\r\n\x1A\x1A") << start << "LeggTilRestartKnapp"
-                                             << QByteArray("REM\r\nRESTARTOBJECTS=YES\r\n\x1A\x1A\r\n");
+                                             << QByteArray("REM\r\nSET RESTARTOBJECTS=YES\r\n\x1A\x1A\r\n");
         QTest::newRow("a DOS driver's line") << QByteArray("REM\r\n\x1A\r\n") << dos << "vcdromsys"
                                              << QByteArray("REM\r\nREM DEVICE=C:\\OS2\\MDOS\\VCDROM.SYS\r\n\x1A\r\n");
         QTest::newRow("no mark") << QByteArray("REM\r\n") << start << "LeggTilRestartKnapp"
-                                 << QByteArray("REM\r\nRESTARTOBJECTS=YES\r\n");
+                                 << QByteArray("REM\r\nSET RESTARTOBJECTS=YES\r\n");
         // Lines follow the mark here: nothing moves, the new line goes last.
         QTest::newRow("a mark inside the file")
             << QByteArray("REM\r\n\x1A\r\nREM after\r\n") << start << "LeggTilRestartKnapp"
-            << QByteArray("REM\r\n\x1A\r\nREM after\r\nRESTARTOBJECTS=YES\r\n");
+            << QByteArray("REM\r\n\x1A\r\nREM after\r\nSET RESTARTOBJECTS=YES\r\n");
         QTest::newRow("a statement written over the mark's line")
             << QByteArray("PROTECTONLY=NO\x1A\r\nREM after\r\n") << start << "protectonly"
             << QByteArray("PROTECTONLY=YES\x1A\r\nREM after\r\n");

@@ -92,7 +92,7 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("remEnabled");
-        QTest::newRow("Oppstart") << PageId::Oppstart << "RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
+        QTest::newRow("Oppstart") << PageId::Oppstart << "SET RESTARTOBJECTS=YES" << "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES" << false;
         QTest::newRow("DOS: the SHELL line") << PageId::Dos << "SHELL=C:\\OS2\\MDOS\\COMMAND.COM" << "" << true;
         QTest::newRow("Ytelse") << PageId::Ytelse << "" << lockedHint::nothing << true;
         QTest::newRow("Drivere: nothing selected") << PageId::Drivere << "" << lockedHint::nothing << true;
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, hint);
         QFETCH(bool, remEnabled);
         // Start from another page with line 3 current and the messages filled.
-        WindowOnDrive win({"RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "THREADS=256",
+        WindowOnDrive win({"SET RESTARTOBJECTS=YES", "SET AUTOSTART=FOLDERS", "SHELL=C:\\OS2\\MDOS\\COMMAND.COM", "THREADS=256",
                            "DEVICE=C:\\MPTN\\PROTOCOL\\SOCKETS.SYS"},
                           page == PageId::Fil ? PageId::Nettverk : PageId::Fil);
         win.w->status().selectLine(3);

@@ -16,17 +16,22 @@
 
 namespace {
 
-// The statements the pages write over their register's line, by key.
+// The statements the pages write over their register's line, by key, and the
+// word the line held before (a bare RESTARTOBJECTS line gets the SET form).
 struct Managed
 {
     const char *key;
     LinePos Registers::*reg;
+    const char *word;
 };
 const Managed kManaged[] = {
-    {"RESTARTOBJECTS=", &Registers::RestartObjectsLine}, {"PROTECTONLY=", &Registers::ProtectOnlyLine},
-    {"SET AUTOSTART=", &Registers::AutostartLine},        {"THREADS=", &Registers::ThreadsLine},
-    {"MAXWAIT=", &Registers::MaxWaitLine},                {"TIMESLICE=", &Registers::TimeSliceLine},
-    {"PRIORITY=", &Registers::PriorityLine},
+    {"SET RESTARTOBJECTS=", &Registers::RestartObjectsLine, "RESTARTOBJECTS"},
+    {"PROTECTONLY=", &Registers::ProtectOnlyLine, "PROTECTONLY"},
+    {"SET AUTOSTART=", &Registers::AutostartLine, "SET AUTOSTART"},
+    {"THREADS=", &Registers::ThreadsLine, "THREADS"},
+    {"MAXWAIT=", &Registers::MaxWaitLine, "MAXWAIT"},
+    {"TIMESLICE=", &Registers::TimeSliceLine, "TIMESLICE"},
+    {"PRIORITY=", &Registers::PriorityLine, "PRIORITY"},
 };
 
 const char *const kBoxes[] = {"vemmsys", "vxmssys", "vdpmisys", "ansisys", "vmousesys", "vcdromsys", "vwinsys",
@@ -189,7 +194,7 @@ private:
         for (int row = 0; row < after.size(); ++row) {
             const QString &now = after[row];
             if (row >= from.size()) {
-                QVERIFY2(now.startsWith("REM DEVICE=C:\\OS2\\MDOS\\") || now.startsWith("RESTARTOBJECTS="),
+                QVERIFY2(now.startsWith("REM DEVICE=C:\\OS2\\MDOS\\") || now.startsWith("SET RESTARTOBJECTS="),
                          qPrintable(QStringLiteral("%1: appended line %2: %3").arg(where).arg(row).arg(now)));
                 continue;
             }
@@ -199,7 +204,7 @@ private:
             bool allowed = false;
             for (const Managed &m : kManaged)
                 if (now.startsWith(QLatin1String(m.key)) && regs.*m.reg == row
-                    && was.toUpper().contains(QString::fromLatin1(m.key).chopped(1)))
+                    && was.toUpper().contains(QLatin1String(m.word)))
                     allowed = true;
             if (action == "type" && row == before.selected && was == before.edit && now == m_edit->text())
                 allowed = true;

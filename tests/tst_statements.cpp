@@ -79,22 +79,42 @@ private slots:
     void restartObjects_data()
     {
         QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("form"); // RestartForm
         QTest::addColumn<int>("item");
-        QTest::newRow("YES") << "RESTARTOBJECTS=YES" << 4;
-        QTest::newRow("small, blanks") << "restartobjects= no " << 2;
-        QTest::newRow("mixed") << "RESTARTOBJECTS=StartupFoldersOnly" << 3;
-        QTest::newRow("two values") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << -1;
-        QTest::newRow("empty") << "RESTARTOBJECTS=" << -1;
-        QTest::newRow("commented out") << "REM RESTARTOBJECTS=NO" << -1;
-        QTest::newRow("SET in front") << "SET RESTARTOBJECTS=NO" << -1;
+        const int set = static_cast<int>(RestartForm::Set);
+        const int bare = static_cast<int>(RestartForm::Bare);
+        const int none = static_cast<int>(RestartForm::None);
+        // The SET form by the new table, the bare form by the one earlier versions wrote.
+        QTest::newRow("SET NO") << "SET RESTARTOBJECTS=NO" << set << 0;
+        QTest::newRow("bare NO") << "RESTARTOBJECTS=NO" << bare << 2;
+        QTest::newRow("SET REBOOTONLY") << "SET RESTARTOBJECTS=REBOOTONLY" << set << 2;
+        QTest::newRow("bare REBOOTONLY") << "RESTARTOBJECTS=REBOOTONLY" << bare << 1;
+        QTest::newRow("bare PL") << "restartobjects=pl" << bare << 0;
+        QTest::newRow("SET PL") << "SET RESTARTOBJECTS=PL" << set << -1;
+        QTest::newRow("ArcaOS") << "SET RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << set << 3;
+        QTest::newRow("ArcaOS, turned, blanks, small") << "set RestartObjects= rebootonly , StartupFoldersOnly" << set << 3;
+        QTest::newRow("bare ArcaOS") << "RESTARTOBJECTS=STARTUPFOLDERSONLY,REBOOTONLY" << bare << -1;
+        QTest::newRow("a word twice") << "SET RESTARTOBJECTS=REBOOTONLY,REBOOTONLY" << set << -1;
+        QTest::newRow("a comma too many") << "SET RESTARTOBJECTS=NO," << set << -1;
+        QTest::newRow("empty") << "SET RESTARTOBJECTS=" << set << -1;
+        QTest::newRow("commented out") << "REM SET RESTARTOBJECTS=NO" << none << -1;
     }
     void restartObjects()
     {
         QFETCH(QString, line);
+        QFETCH(int, form);
         QFETCH(int, item);
-        QCOMPARE(restartItemOfLine(line.toStdString()), item);
-        // What the item writes back, and what no item writes (the default).
-        QCOMPARE(restartItemOfLine(restartStatement(item)), item < 0 ? RestartDefault : item);
+        const std::string bytes = line.toStdString();
+        const RestartLine read = restartLine(bytes);
+        QCOMPARE(static_cast<int>(read.form), form);
+        QCOMPARE(read.item, item);
+        if (read.form != RestartForm::None)
+            QCOMPARE(QString::fromStdString(std::string(read.value)), line.mid(line.indexOf('=') + 1));
+        // What the item writes back is the SET form, read as the same item;
+        // no item writes the default.
+        const RestartLine written = restartLine(restartStatement(item));
+        QCOMPARE(written.form, RestartForm::Set);
+        QCOMPARE(written.item, item < 0 ? RestartDefault : item);
     }
 
     void numbers_data()

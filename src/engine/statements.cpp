@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <utility>
 
 namespace statements {
 namespace {
@@ -27,6 +28,7 @@ int indexOf(const std::array<std::string_view, N> &table, std::string_view word)
 
 constexpr std::string_view kAutostartKey = "SET AUTOSTART=";
 constexpr std::string_view kRestartKey = "RESTARTOBJECTS=";
+constexpr std::string_view kSetRestartKey = "SET RESTARTOBJECTS=";
 constexpr std::string_view kTimeSliceKey = "TIMESLICE=";
 
 } // namespace
@@ -96,21 +98,45 @@ std::string composeAutostart(std::string_view line, const AutostartTicks &ticks)
     return text;
 }
 
-int restartItem(std::string_view value)
+int restartItem(std::string_view value, RestartForm form)
 {
-    return indexOf(RestartValues, value);
+    if (form == RestartForm::None)
+        return -1;
+    // The words as a sorted list, so that their order does not count.
+    const auto wordsOf = [](std::string_view text) {
+        std::vector<std::string> words;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const std::size_t end = std::min(text.find(',', start), text.size());
+            words.push_back(text8::upper(trimmed(text.substr(start, end - start))));
+            start = end + 1;
+        }
+        std::sort(words.begin(), words.end());
+        return words;
+    };
+    const std::vector<std::string> words = wordsOf(value);
+    const auto &table = form == RestartForm::Set ? RestartValues : BareRestartValues;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (wordsOf(table[i]) == words)
+            return static_cast<int>(i);
+    return -1;
 }
 
-int restartItemOfLine(std::string_view line)
+RestartLine restartLine(std::string_view line)
 {
-    return text8::startsWithUpper(line, kRestartKey) ? restartItem(line.substr(kRestartKey.size())) : -1;
+    for (const auto &[key, form] : {std::pair{kSetRestartKey, RestartForm::Set}, std::pair{kRestartKey, RestartForm::Bare}})
+        if (text8::startsWithUpper(line, key)) {
+            const std::string_view value = line.substr(key.size());
+            return RestartLine{form, value, restartItem(value, form)};
+        }
+    return RestartLine{};
 }
 
 std::string restartStatement(int item)
 {
     const std::size_t k = item >= 0 && item < static_cast<int>(RestartValues.size()) ? static_cast<std::size_t>(item)
                                                                                      : RestartDefault;
-    return std::string(kRestartKey) + std::string(RestartValues[k]);
+    return std::string(kSetRestartKey) + std::string(RestartValues[k]);
 }
 
 std::optional<int> number(std::string_view text)

@@ -4,6 +4,7 @@
 #include "ui_startup_page.h"
 
 #include "engine/statements.h"
+#include "platform/text8.h"
 #include "workspace/gated_document.h"
 #include "workspace/input_rules.h"
 #include "workspace/status_area.h"
@@ -16,6 +17,7 @@
 namespace {
 
 const QString kStartupCmd = QStringLiteral("C:\\STARTUP.CMD");
+constexpr std::string_view kSetRestartObjects = "SET RESTARTOBJECTS";
 constexpr std::string_view kRestartObjects = "RESTARTOBJECTS";
 constexpr std::string_view kProtectOnly = "PROTECTONLY";
 
@@ -62,18 +64,21 @@ StartupPage::~StartupPage() = default;
 
 std::vector<std::string_view> StartupPage::scanKeys() const
 {
-    return {kRestartObjects, kProtectOnly};
+    return {kSetRestartObjects, kRestartObjects, kProtectOnly};
 }
 
-void StartupPage::showFound(const Document &, const FoundStatements &found)
+void StartupPage::showFound(const Document &doc, const FoundStatements &found)
 {
     // STARTUP.CMD is read again at every scan, so unsaved edits of the memo go.
     m_file->showFile();
-    const IniValue &restart = found[kRestartObjects];
-    m_regs = {restart.line, found[kProtectOnly].line};
+    // OS/2 takes the SET line; a bare line counts only without one.
+    const IniValue &set = found[kSetRestartObjects];
+    const IniValue &bare = found[kRestartObjects];
+    m_regs = {set.found() ? set.line : bare.line, found[kProtectOnly].line, set.found() ? bare.line : NoLine};
     // Without the statement the group shows OS/2's default; a value the table
     // lacks checks no item, so that nothing stands for a value it is not.
-    showItem(restart.found() ? statements::restartItem(restart.value) : statements::RestartDefault);
+    const LinePos line = lineIn(doc.lines(), m_regs.RestartObjectsLine);
+    showItem(line != NoLine ? statements::restartLine(doc.line(line)).item : statements::RestartDefault);
     showRestartLine();
 }
 
@@ -83,13 +88,13 @@ void StartupPage::show(const Document &doc)
     // commented out with "REM av/på" (then no item stands for it).
     const LinePos line = lineIn(doc.lines(), m_regs.RestartObjectsLine);
     if (line != NoLine)
-        showItem(statements::restartItemOfLine(doc.line(line)));
+        showItem(statements::restartLine(doc.line(line)).item);
     showRestartLine();
 }
 
 void StartupPage::forget()
 {
-    m_regs = {NoLine, NoLine};
+    m_regs = {NoLine, NoLine, NoLine};
 }
 
 void StartupPage::showItem(int item)
@@ -108,19 +113,46 @@ void StartupPage::showRestartLine()
     if (line != NoLine)
         m_status.showLineInEditLine(line);
     else
-        m_status.showTextInEditLine(QStringLiteral("(RESTARTOBJECTS=YES)"));
-    m_status.showHint(QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES"));
+        m_status.showTextInEditLine(QStringLiteral("(SET RESTARTOBJECTS=YES)"));
+    m_status.showHint(restartHint(line));
     m_status.showMessage(QString());
+}
+
+QString StartupPage::restartHint(LinePos line) const
+{
+    using statements::RestartForm;
+    const Document &doc = m_doc.document();
+    const statements::RestartLine restart =
+        line != NoLine ? statements::restartLine(doc.line(line)) : statements::RestartLine{};
+    if (restart.form != RestartForm::None && restart.item < 0) {
+        // The value as written, cut short enough for the hint line.
+        constexpr std::size_t shown = 30;
+        QString value = text8::toDisplay(restart.value.substr(0, shown));
+        if (restart.value.size() > shown)
+            value += u'…';
+        return QStringLiteral("Ingen valg står for verdien «%1»; linjen står til du velger").arg(value);
+    }
+    if (restart.form == RestartForm::Bare)
+        return QStringLiteral("OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran");
+    if (const LinePos bare = m_doc.lineOf(m_regs.BareRestartObjectsLine);
+        bare != NoLine && statements::restartLine(doc.line(bare)).form == RestartForm::Bare)
+        return QStringLiteral("Linje nr. %1 (uten SET) virker ikke; OS/2 leser denne linjen").arg(bare + 1);
+    return QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
 }
 
 void StartupPage::restartgroupClick()
 {
-    // A click on the item already checked changes nothing.
+    // A click on the item already checked changes nothing, but on a bare
+    // line, which OS/2 does not read: the user acted on it, so it gets its
+    // SET form.
     const int item = m_restart->checkedId();
-    if (item == m_item)
+    const LinePos line = m_doc.lineOf(m_regs.RestartObjectsLine);
+    const bool bare = line != NoLine
+                      && statements::restartLine(m_doc.document().line(line)).form == statements::RestartForm::Bare;
+    if (item == m_item && !bare)
         return;
     m_item = item;
-    if (const LinePos line = m_doc.lineOf(m_regs.RestartObjectsLine); line != NoLine)
+    if (line != NoLine)
         m_doc.replaceLine(line, statements::restartStatement(item));
     showRestartLine();
 }

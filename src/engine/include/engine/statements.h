@@ -39,21 +39,52 @@ using AutostartTicks = std::array<bool, AutostartKeywords.size()>;
 
 // --- RESTARTOBJECTS ---------------------------------------------------------
 
-// The value each item of the radio group stands for, by item.
-inline constexpr std::array<std::string_view, 5> RestartValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY",
-                                                                  "YES"};
+// OS/2's Workplace Shell reads the setting from its environment, so only a
+// line "SET RESTARTOBJECTS=" counts; the bare "RESTARTOBJECTS=" that earlier
+// versions of this program wrote has no effect. The group reads each form by
+// its own table and always writes the SET form. Sources: IBM's Workplace Shell
+// Programming Guide, "Debugging with Useful CONFIG.SYS Statements" (SET
+// RESTARTOBJECTS=NO keeps the shell from reopening or restarting objects when
+// it starts), http://cyberkinetica.homeunix.net/os2tk45/wpsguide/082_L3_DebuggingwithUsefulC.html;
+// Arca Noae's FAQ "How do I prevent items in my Startup folder from
+// starting?" (ArcaOS ships STARTUPFOLDERSONLY,REBOOTONLY; NO stops the Startup
+// folder as well), https://www.arcanoae.com/faqwd/how-do-i-prevent-items-in-my-startup-folder-from-starting/.
+// STARTUPFOLDERSONLY opens only the Startup folders' objects, REBOOTONLY
+// restarts objects only after a reboot (Ctrl-Alt-Del, power lost), not when
+// the shell alone restarts; YES, the default, reopens everything left open.
+enum class RestartForm { None, Set, Bare };
+
+// The value each item of the radio group writes after "SET RESTARTOBJECTS=",
+// by item: "Ingen", "Oppstart-mappe", "Kun ved Ctrl-Alt-Del og strømbrudd",
+// "Oppstart-mappe, bare ved omstart" (what ArcaOS ships), "Åpne mapper og
+// program".
+inline constexpr std::array<std::string_view, 5> RestartValues = {"NO", "STARTUPFOLDERSONLY", "REBOOTONLY",
+                                                                  "STARTUPFOLDERSONLY,REBOOTONLY", "YES"};
+// The value each item stood for in a bare line, as earlier versions wrote it.
+inline constexpr std::array<std::string_view, 5> BareRestartValues = {"PL", "REBOOTONLY", "NO", "STARTUPFOLDERSONLY",
+                                                                      "YES"};
 // The item that stands for a missing statement: YES, OS/2's own default.
 inline constexpr int RestartDefault = 4;
+// The item of ArcaOS's own value, STARTUPFOLDERSONLY,REBOOTONLY.
+inline constexpr int RestartArcaOs = 3;
 
-// The item a value names, letter case and blanks around it aside; -1 for a
-// value the table lacks (several values, an empty one, any other).
-[[nodiscard]] int restartItem(std::string_view value);
+// The item a value names in the table of `form`: its words separated by
+// commas, each once, letter case, blanks and their order aside; -1 for a value
+// the table lacks (an empty one, an unknown word, a word twice).
+[[nodiscard]] int restartItem(std::string_view value, RestartForm form);
 
-// The item that `line` names when it is a RESTARTOBJECTS statement; -1 for
-// any other line (one commented out, one the user rewrote).
-[[nodiscard]] int restartItemOfLine(std::string_view line);
+// What `line` is: a RESTARTOBJECTS statement of either form (the words in any
+// letter case, from the first column), its value as written and the item that
+// value names; form None and item -1 for any other line (one commented out).
+struct RestartLine
+{
+    RestartForm form = RestartForm::None;
+    std::string_view value;
+    int item = -1;
+};
+[[nodiscard]] RestartLine restartLine(std::string_view line);
 
-// "RESTARTOBJECTS=" and the value of `item` (the default for no item).
+// "SET RESTARTOBJECTS=" and the value of `item` (the default for no item).
 [[nodiscard]] std::string restartStatement(int item);
 
 // --- THREADS, MAXWAIT, PRIORITY, TIMESLICE ----------------------------------

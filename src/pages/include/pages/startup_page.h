@@ -26,15 +26,22 @@ class UserEvents;
 // Where the page's statements stood at the last scan; 0 until the first.
 struct StartupRegisters
 {
+    // The RESTARTOBJECTS line the group shows and writes over: the SET line
+    // when the file has one, else the bare line earlier versions wrote.
     LinePos RestartObjectsLine = 0;
     LinePos ProtectOnlyLine = 0;
+    // A bare RESTARTOBJECTS line beside a SET line, which OS/2 does not read;
+    // NoLine without both.
+    LinePos BareRestartObjectsLine = NoLine;
 };
 
-// Reads: RESTARTOBJECTS (its line and value), PROTECTONLY (its line only: the
-// box is the user's), and the file C:\STARTUP.CMD.
-// Writes: "RESTARTOBJECTS=" and an item's value over the RESTARTOBJECTS line,
-// or appended as a new line ("Legg til config.sys"); PROTECTONLY=YES or NO
-// over the PROTECTONLY line; the file C:\STARTUP.CMD ("Ny", "Lagre", "Slett").
+// Reads: SET RESTARTOBJECTS and the bare RESTARTOBJECTS (their lines and
+// values), PROTECTONLY (its line only: the box is the user's), and the file
+// C:\STARTUP.CMD.
+// Writes: "SET RESTARTOBJECTS=" and an item's value over the RESTARTOBJECTS
+// line (a bare one becomes a SET line), or appended as a new line ("Legg til
+// config.sys"); PROTECTONLY=YES or NO over the PROTECTONLY line; the file
+// C:\STARTUP.CMD ("Ny", "Lagre", "Slett").
 class StartupPage : public QWidget, public Page
 {
     Q_OBJECT
@@ -75,6 +82,9 @@ private:
     // line current (or OS/2's default in parentheses when the file lacks it),
     // "Legg til config.sys" only then, and the hint.
     void showRestartLine();
+    // The hint on the RESTARTOBJECTS line `line`: a value no item stands for,
+    // a line OS/2 does not read, or one beside it that OS/2 does not read.
+    QString restartHint(LinePos line) const;
 
     GatedDocument &m_doc;
     StatusArea &m_status;
