@@ -130,7 +130,7 @@ QString StartupPage::restartHint(LinePos line) const
         QString value = text8::toDisplay(restart.value.substr(0, shown));
         if (restart.value.size() > shown)
             value += u'…';
-        return QStringLiteral("Ingen valg står for verdien «%1»; linjen står til du velger").arg(value);
+        return QStringLiteral("Ingen valg står for «%1»; linjen står til du velger").arg(value);
     }
     if (restart.form == RestartForm::Bare)
         return QStringLiteral("OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran");
