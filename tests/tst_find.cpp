@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -62,6 +61,7 @@ struct Find : WindowOnDrive
 };
 
 const QRgb kMarked = qRgb(255, 200, 128);
+const QRgb kYellow = qRgb(255, 255, 0);
 
 } // namespace
 
@@ -96,15 +96,6 @@ private slots:
             win.key(Qt::Key_F1);
             auto *box = win.w->findChild<QDialog *>(QStringLiteral("AboutBox"));
             QVERIFY(box && box->isVisible());
-            // Its rows tell the keys of the bar.
-            QStringList texts;
-            for (const QLabel *label : box->findChildren<QLabel *>())
-                texts << label->text();
-            for (const QPushButton *button : box->findChildren<QPushButton *>())
-                texts << button->text();
-            const QString all = texts.join(u'\n');
-            for (const char *key : {"Ctrl+F", "F3", "Shift+F3", "Ctrl+G", "Esc"})
-                QVERIFY2(all.contains(QLatin1String(key)), key);
             QTest::mouseClick(widget<QPushButton>(box, "findInFile"), Qt::LeftButton);
             QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
         }
@@ -121,13 +112,13 @@ private slots:
         QCOMPARE(win.count(), QStringLiteral("2 av 3"));
         QCOMPARE(win.rowColour(1), kMarked);
         QCOMPARE(win.rowColour(7), kMarked);
-        QCOMPARE(win.rowColour(2), qRgb(255, 255, 0));
+        QCOMPARE(win.rowColour(2), kYellow);
 
         win.key(Qt::Key_Escape);
         QVERIFY(win.bar()->isHidden());
         QCOMPARE(QApplication::focusWidget(), win.list());
         QCOMPARE(win.status(), (QStringList{"rem libpath=c:\\gammel", "Linje nr. 4", "", "", "3"}));
-        QCOMPARE(win.rowColour(1), qRgb(255, 255, 0));
+        QCOMPARE(win.rowColour(1), kYellow);
         QCOMPARE(win.list()->height(), 241);
         // Ctrl+F again: the text is still there, selected for a new one.
         win.key(Qt::Key_F, Qt::ControlModifier);
@@ -206,7 +197,7 @@ private slots:
         win.click("FinnStoreSmaa");
         QVERIFY(matchCase->isChecked());
         QCOMPARE(win.count(), QStringLiteral("1 av 1"));
-        QCOMPARE(win.rowColour(3), qRgb(255, 255, 0));
+        QCOMPARE(win.rowColour(3), kYellow);
         win.field()->selectAll();
         QTest::keyClicks(win.field(), "Libpath");
         QCOMPARE(win.count(), QStringLiteral("1 av 1"));
@@ -303,7 +294,6 @@ private slots:
         QTest::newRow("next") << "FinnNeste" << "F3";
         QTest::newRow("previous") << "FinnForrige" << "Shift+F3";
         QTest::newRow("letter case") << "FinnStoreSmaa" << "Alt+S";
-        QTest::newRow("count") << "FinnTall" << "F3";
         QTest::newRow("line number") << "LinjeFelt" << "Ctrl+G";
         QTest::newRow("close") << "FinnLukk" << "Esc";
     }
@@ -316,8 +306,6 @@ private slots:
         QWidget *control = win.get(name);
         QVERIFY(control->isVisible());
         QVERIFY(control->toolTip().contains(u'(' + key) || control->toolTip().contains(u' ' + key));
-        if (name == u"FinnTall")
-            return;
         const QString spoken = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
         QVERIFY2(!spoken.isEmpty() && !spoken.contains(u'&'), qPrintable(spoken));
         // The key of the letter-case box works, and "×" closes the bar.

@@ -66,7 +66,7 @@ FindBar::FindBar(const Document &doc, StatusArea &status, QListView *list, QStri
     , m_list(list)
     , m_fileName(std::move(fileName))
 {
-    setObjectName(QStringLiteral("FinnLinje"));
+    setObjectName(QStringLiteral("FinnPanel"));
     buildControls();
     m_list->setItemDelegate(new MatchDelegate(
         [bar = QPointer<FindBar>(this)](int row) { return bar && bar->isVisible() && bar->m_matches.contains(row); },
