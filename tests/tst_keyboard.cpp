@@ -386,6 +386,35 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), text);
     }
 
+    // The find bar's count is announced once for what a run of keys found,
+    // and again for each step.
+    void theFindCountIsAnnounced()
+    {
+        if (!QAccessible::isActive())
+            QSKIP("Qt's accessibility cannot be switched on here");
+        Keyboard win(PageId::Fil);
+        QTest::keyClick(win.edit(), Qt::Key_F, Qt::ControlModifier);
+        auto *count = win.get<QLabel>("FinnTall");
+        QApplication::processEvents();
+        for (const QString &text : {QStringLiteral("1 av 3"), QStringLiteral("2 av 3")}) {
+            g_heard.clear();
+            if (text.startsWith(u'1'))
+                QTest::keyClicks(win.get("FinnFelt"), "device");
+            else
+                QTest::keyClick(win.get("FinnFelt"), Qt::Key_F3);
+            QApplication::processEvents();
+            QCOMPARE(count->text(), text);
+            int changes = 0, names = 0;
+            for (const Heard &h : std::as_const(g_heard)) {
+                changes += h.object == count && h.type == QAccessible::TextUpdated && h.text == text;
+                names += h.object == count && h.type == QAccessible::NameChanged;
+            }
+            QCOMPARE(changes, 1);
+            QVERIFY(names >= 1);
+            QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Name), text);
+        }
+    }
+
     // The "Fil" list, hidden behind another page, tells no one of the rows
     // that pages select in it.
     void theHiddenListIsQuiet()

@@ -51,6 +51,13 @@ AboutBox::AboutBox(const FileGate &files, QWidget *parent)
     addStep(QStringLiteral("Hva er endret?"), QStringLiteral("Endringer… (Ctrl+D)"), QStringLiteral("showChanges"),
             QStringLiteral("Viser hver linje som er endret eller lagt til siden filen ble lest inn"),
             &AboutBox::changesRequested);
+    addStep(QStringLiteral("Finn:"), QStringLiteral("Finn i filen… (Ctrl+F)"), QStringLiteral("findInFile"),
+            QStringLiteral("Finner tekst i linjene på «Fil» og merker hver linje som har den"),
+            &AboutBox::findRequested);
+    addRow(QStringLiteral("F3, Shift+F3:"), QStringLiteral("neste og forrige linje med teksten"));
+    addStep(QString(), QStringLiteral("Gå til linje… (Ctrl+G)"), QStringLiteral("goToLineNumber"),
+            QStringLiteral("Gjør linjen med nummeret du skriver, til gjeldende linje"), &AboutBox::goToLineRequested);
+    addRow(QStringLiteral("Esc:"), QStringLiteral("lukker søket; den valgte linjen blir stående"));
     addStep(QStringLiteral("Oppstartsfilen:"), QStringLiteral("Ta i bruk CONFIG.NEW… (Ctrl+Shift+T)"),
             QStringLiteral("installNew"),
             QStringLiteral("Viser hva C:\\CONFIG.NEW endrer og om OS/2 vil starte med den, og legger den på plass "

@@ -86,6 +86,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
         StatusWidgets{m_ui->ListBox, m_ui->Edit1, m_ui->Label2, m_ui->Label3, m_ui->LinjeLabel, m_ui->RemKnapp});
     m_edits = std::make_unique<GatedDocument>(m_document, *m_status, m_gate);
     createPages();
+    createFindBar();
     lightLookForStyledWidgets();
     setUpKeysAndNames();
 

@@ -23,6 +23,8 @@ void TOs2Form::showAbout()
         connect(m_about, &AboutBox::installRequested, this, guarded([this] { showInstall(); }));
         connect(m_about, &AboutBox::restoreRequested, this, guarded([this] { showRestore(); }));
         connect(m_about, &AboutBox::tryRequested, this, guarded([this] { showTry(); }));
+        connect(m_about, &AboutBox::findRequested, this, [this] { showFind(); });
+        connect(m_about, &AboutBox::goToLineRequested, this, [this] { showGoToLine(); });
     }
     m_about->open();
     m_about->raise();

@@ -31,6 +31,9 @@ signals:
     void restoreRequested();
     // "Prøv ved neste oppstart…"; the box has closed.
     void tryRequested();
+    // "Finn i filen…" and "Gå til linje…"; the box has closed.
+    void findRequested();
+    void goToLineRequested();
 
 private:
     // One fact: its caption and its value, which can be selected and copied.

@@ -30,8 +30,10 @@ class BootCheckDialog;
 class DriveChoice;
 class ChangesDialog;
 class DriversPage;
+class FindBar;
 class GatedDocument;
 class NetworkPage;
+class QShortcut;
 class StatusArea;
 class StepDialog;
 
@@ -110,6 +112,17 @@ public:
     // one window beside this one that follows the document.
     void showChanges();
 
+    // Ctrl+F: the find bar over the list of "Fil", that page shown and the
+    // text field in focus; Ctrl+G the same with the line number field in
+    // focus. F3 and Shift+F3: the next or the one before of the lines that
+    // hold the text, made current as a click on the line would. Escape
+    // closes the bar; the selected line stays. None of it writes.
+    void showFind();
+    void showGoToLine();
+    void findNext();
+    void findPrevious();
+    void closeFind();
+
     // "Ta i bruk CONFIG.NEW" (Ctrl+Shift+T) and "Gjenopprett CONFIG.SYS": what
     // would change and the check, in a dialog; then the step on the user's
     // word, and the new CONFIG.SYS read again when it is the window's file.
@@ -175,8 +188,12 @@ private:
     // "Angre endringen": line `line` back as it was read, as the user's edit.
     void revertLine(LinePos line);
     // Makes `line` current as a click on it on "Fil" does: a row chosen in
-    // "Endringer" or in the check's findings.
+    // "Endringer", in the check's findings or by the find bar.
     void goToLine(LinePos line);
+    // The find bar and its keys (os2form_find.cpp).
+    void createFindBar();
+    // Shows the bar on "Fil", turning to that page; false when it was open already.
+    bool openFindBar();
     // Before "Ta i bruk" or "Gjenopprett": tells the window's own way to a
     // drive when C: has none, and returns true then.
     bool tellNoDrive();
@@ -224,6 +241,9 @@ private:
     DriveChoice *m_driveChoice = nullptr;
     std::unique_ptr<DriveChoice> m_ownDriveChoice;
     QPointer<ChangesDialog> m_changes;
+    FindBar *m_find = nullptr;
+    QShortcut *m_closeFind = nullptr;
+    QRect m_listPlace;
 
     // Every page by its place in the notebook; the concrete ones for the scan.
     std::array<Page *, PageCount> m_pages{};
