@@ -1,7 +1,7 @@
 // The history of the user's changes to the document, for undo and redo.
 #include "workspace/edit_history.h"
 
-#include "workspace/changes_model.h"
+#include "platform/text8.h"
 #include "workspace/document.h"
 
 #include <QUndoCommand>
@@ -77,20 +77,47 @@ void EditStep::redo(Document &doc) const
         doc.append(line);
 }
 
+namespace {
+
+// What the hint line has room for of one text, in characters.
+constexpr std::size_t kShown = 26;
+
+// `bytes` from `from` on, at most kShown characters; "…" where cut.
+QString shown(std::string_view bytes, std::size_t from)
+{
+    // Cut in the bytes first: a line may be a megabyte long.
+    QString text = text8::toDisplay(bytes.substr(from, kShown + 1));
+    if (text.size() > static_cast<qsizetype>(kShown))
+        text = text.left(static_cast<qsizetype>(kShown) - 1) + QChar(0x2026);
+    return from > 0 ? QChar(0x2026) + text : text;
+}
+
+// "before → after" from a little before where the two first differ, so that a
+// long line shows what changed in it.
+QString changeOf(std::string_view before, std::string_view after)
+{
+    const std::size_t common = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first - before.begin());
+    constexpr std::size_t kContext = 10;
+    const std::size_t from = common > kShown - kContext ? common - kContext : 0;
+    return shown(before, from) + QStringLiteral(" → ") + shown(after, from);
+}
+
+} // namespace
+
 QString EditStep::describe() const
 {
     LinePos line = focus;
     if (line == NoLine)
         line = changes.empty() ? static_cast<LinePos>(countBefore) : static_cast<LinePos>(changes.front().line);
     const auto at = static_cast<int>(line);
-    const std::size_t number = static_cast<std::size_t>(at) + 1;
-    QString text;
+    QString text = QStringLiteral("Linje %1: ").arg(at + 1);
     if (at >= countBefore && at - countBefore < static_cast<int>(appended.size())) {
-        text = changerow::added(number, appended[static_cast<std::size_t>(at - countBefore)]);
+        text += QStringLiteral("+ ") + shown(appended[static_cast<std::size_t>(at - countBefore)], 0);
     } else {
         const auto change = std::find_if(changes.begin(), changes.end(), [at](const Change &c) { return c.line == at; });
         if (change != changes.end())
-            text = changerow::changed(number, change->before, change->after);
+            text += changeOf(change->before, change->after);
     }
     const int more = static_cast<int>(changes.size() + appended.size()) - 1;
     if (more > 0)
