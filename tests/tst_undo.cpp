@@ -4,7 +4,9 @@
 // and the text fields keep their own undo.
 #include "test_support.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -190,6 +192,11 @@ private slots:
     // place, and the RESTARTOBJECTS group must not write over that line.
     void aPageForgetsALineThatWasTakenAway();
 
+    // "Endringer", open beside the window, follows an undo that takes an
+    // added line away and a redo that brings it back; F1's rows undo and redo
+    // as the keys do, each enabled only with a step to take.
+    void theChangesViewAndF1FollowUndo();
+
     // The memos and any other text field keep their own undo; the yellow
     // line's keys and its context menu's "Angre" undo the document.
     void textFieldsKeepTheirOwnUndo();
@@ -340,6 +347,40 @@ void UndoTest::aPageForgetsALineThatWasTakenAway()
     // Redo has nothing left to bring back, and the line added stays.
     keys(win, kRedo);
     QCOMPARE(linesOf(*win.w), withDriver);
+}
+
+void UndoTest::theChangesViewAndF1FollowUndo()
+{
+    WindowOnDrive win(kConfig, PageId::Oppstart);
+    QVERIFY(win.activate());
+    win.press("LeggTilRestartKnapp");
+    win.w->showChanges();
+    auto *rows = win.w->findChild<QAbstractItemView *>("EndringerListe");
+    QCOMPARE(rows->model()->rowCount(), 1);
+    QVERIFY(win.activate());
+    keys(win, kUndo);
+    QCOMPARE(rows->model()->rowCount(), 0);
+    keys(win, kRedo);
+    QCOMPARE(rows->model()->rowCount(), 1);
+    QCOMPARE(rows->model()->index(0, 0).data().toString(), QStringLiteral("Linje 10: + RESTARTOBJECTS=YES"));
+
+    const auto f1 = [&](const char *row) {
+        win.w->showAbout();
+        auto *button = win.w->findChild<QDialog *>("AboutBox")->findChild<QPushButton *>(row);
+        const bool enabled = button->isEnabled();
+        if (enabled)
+            button->click();
+        else
+            win.w->findChild<QDialog *>("AboutBox")->close();
+        return enabled;
+    };
+    const QList<QByteArray> added = linesOf(*win.w);
+    QVERIFY(!f1("redoEdit"));
+    QVERIFY(f1("undoEdit"));
+    QCOMPARE(linesOf(*win.w), kConfig.join('\n').toLatin1().split('\n'));
+    QVERIFY(!f1("undoEdit"));
+    QVERIFY(f1("redoEdit"));
+    QCOMPARE(linesOf(*win.w), added);
 }
 
 void UndoTest::textFieldsKeepTheirOwnUndo()
