@@ -1,15 +1,10 @@
 // Undo and redo of the user's changes: every kind of change goes back byte
-// for byte and comes again, a long random walk never strays from a model of
-// the lines, the modified mark follows the saved state, a load starts anew,
-// and the text fields keep their own undo.
+// for byte and comes again, and a long random walk never strays from a model
+// of the lines.
 #include "test_support.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -30,20 +25,6 @@ const QStringList kConfig{"REM first",
 
 using Action = std::function<void(WindowOnDrive &)>;
 
-QList<QByteArray> linesOf(const TOs2Form &w)
-{
-    QList<QByteArray> lines;
-    for (const std::string &line : w.document().lines())
-        lines << QByteArray::fromStdString(line);
-    return lines;
-}
-
-// The keys as the keyboard sends them, to whatever has the focus.
-void keys(WindowOnDrive &win, QKeyCombination key)
-{
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : win.w.get();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-}
 const QKeyCombination kUndo(Qt::ControlModifier, Qt::Key_Z);
 const QKeyCombination kRedo(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 const QKeyCombination kRedoY(Qt::ControlModifier, Qt::Key_Y);
@@ -142,14 +123,14 @@ private slots:
         WindowOnDrive win(config, page);
         QVERIFY(win.activate());
         setup(win);
-        const QList<QByteArray> before = linesOf(*win.w);
+        const QList<QByteArray> before = documentBytes(*win.w);
         act(win);
-        const QList<QByteArray> after = linesOf(*win.w);
+        const QList<QByteArray> after = documentBytes(*win.w);
         QVERIFY(after != before);
         const QStringList files = snapshot(win.c.root());
 
-        keys(win, kUndo);
-        QCOMPARE(linesOf(*win.w), before);
+        pressKey(win.w.get(), kUndo);
+        QCOMPARE(documentBytes(*win.w), before);
         // An appended line is gone: the line before it is current.
         const int shown = std::min(line, static_cast<int>(before.size()) - 1);
         QCOMPARE(win.selected(), shown);
@@ -157,17 +138,17 @@ private slots:
         QVERIFY2(win.text("Label3").startsWith(QStringLiteral("Angret: Linje %1: ").arg(line + 1)),
                  qPrintable(win.text("Label3")));
 
-        keys(win, kRedo);
-        QCOMPARE(linesOf(*win.w), after);
+        pressKey(win.w.get(), kRedo);
+        QCOMPARE(documentBytes(*win.w), after);
         QCOMPARE(win.selected(), line);
         QCOMPARE(win.text("Edit1"), QString::fromLatin1(after[line]));
         QVERIFY2(win.text("Label3").startsWith(QStringLiteral("Gjort om: Linje %1: ").arg(line + 1)),
                  qPrintable(win.text("Label3")));
-        keys(win, kUndo);
-        keys(win, kRedoY);
-        QCOMPARE(linesOf(*win.w), after);
-        keys(win, kRedoY);
-        QCOMPARE(linesOf(*win.w), after);
+        pressKey(win.w.get(), kUndo);
+        pressKey(win.w.get(), kRedoY);
+        QCOMPARE(documentBytes(*win.w), after);
+        pressKey(win.w.get(), kRedoY);
+        QCOMPARE(documentBytes(*win.w), after);
         QCOMPARE(win.text("Label3"), QStringLiteral("Ingenting å gjøre om"));
         QCOMPARE(snapshot(win.c.root()), files);
         QCOMPARE(win.w->handlerRuns().whileShowing, 0);
@@ -179,27 +160,6 @@ private slots:
     // keystrokes on one line makes one step and a run typed and erased
     // again leaves none.
     void aRandomWalkKeepsToTheModel();
-
-    // Undo after "Lagre" marks the window modified again, redo back to the
-    // saved lines clears the mark; no file is written.
-    void theModifiedMarkFollowsTheSavedState();
-
-    // "Hent" starts the history anew: nothing to undo after it.
-    void hentClearsTheHistory();
-
-    // A line that an undo took away is gone for good once a new line takes its
-    // place: "Legg til config.sys" undone, a DOS driver's line added in its
-    // place, and the RESTARTOBJECTS group must not write over that line.
-    void aPageForgetsALineThatWasTakenAway();
-
-    // "Endringer", open beside the window, follows an undo that takes an
-    // added line away and a redo that brings it back; F1's rows undo and redo
-    // as the keys do, each enabled only with a step to take.
-    void theChangesViewAndF1FollowUndo();
-
-    // The memos and any other text field keep their own undo; the yellow
-    // line's keys and its context menu's "Angre" undo the document.
-    void textFieldsKeepTheirOwnUndo();
 };
 
 void UndoTest::aRandomWalkKeepsToTheModel()
@@ -207,7 +167,7 @@ void UndoTest::aRandomWalkKeepsToTheModel()
     WindowOnDrive win(kConfig, PageId::Fil);
     QVERIFY(win.activate());
     std::mt19937 random(3303);
-    std::vector<QList<QByteArray>> states{linesOf(*win.w)};
+    std::vector<QList<QByteArray>> states{documentBytes(*win.w)};
     std::size_t at = 0;
     int runLine = -1; // the line of the keystrokes that the step on top holds
     const auto pushed = [&](const QList<QByteArray> &now) {
@@ -263,7 +223,7 @@ void UndoTest::aRandomWalkKeepsToTheModel()
             win.show(PageId::Oppstart);
             if (win.isEnabled("LeggTilRestartKnapp")) {
                 win.press("LeggTilRestartKnapp");
-                const QList<QByteArray> now = linesOf(*win.w);
+                const QList<QByteArray> now = documentBytes(*win.w);
                 QCOMPARE(now.mid(0, states[at].size()), states[at]);
                 QCOMPARE(now.size(), states[at].size() + 1);
                 QVERIFY(now.last().startsWith("RESTARTOBJECTS="));
@@ -274,161 +234,20 @@ void UndoTest::aRandomWalkKeepsToTheModel()
             win.pick("ListBox", (std::max(line, 0) + 1 + static_cast<int>(random() % 8)) % states[at].size());
             runLine = -1;
         } else if (op < 14) {
-            keys(win, kUndo);
+            pressKey(win.w.get(), kUndo);
             if (at > 0)
                 --at;
             runLine = -1;
         } else {
-            keys(win, random() % 2 ? kRedo : kRedoY);
+            pressKey(win.w.get(), random() % 2 ? kRedo : kRedoY);
             if (at + 1 < states.size())
                 ++at;
             runLine = -1;
         }
-        QVERIFY2(linesOf(*win.w) == states[at], qPrintable(QStringLiteral("step %1, op %2").arg(step).arg(op)));
+        QVERIFY2(documentBytes(*win.w) == states[at], qPrintable(QStringLiteral("step %1, op %2").arg(step).arg(op)));
     }
     QVERIFY2(states.size() > 20, "the walk made too few steps to undo");
     QCOMPARE(win.w->handlerRuns().whileShowing, 0);
-}
-
-void UndoTest::theModifiedMarkFollowsTheSavedState()
-{
-    WindowOnDrive win(kConfig, PageId::Fil);
-    QVERIFY(win.activate());
-    pickAndFocus(win, 3);
-    QTest::keyClicks(win.get("Edit1"), "0");
-    win.press("SaveKnapp");
-    QVERIFY(!win.w->isWindowModified());
-    const QByteArray saved = win.c.read("CONFIG.NEW");
-    keys(win, kUndo);
-    QVERIFY(win.w->isWindowModified());
-    QCOMPARE(win.w->unsavedFiles(), QStringList{TOs2Form::saveTarget()});
-    keys(win, kRedo);
-    QVERIFY(!win.w->isWindowModified());
-    // Typing after the save starts a step of its own: one undo is back at the save.
-    QTest::keyClicks(win.get("Edit1"), "1");
-    QVERIFY(win.w->isWindowModified());
-    keys(win, kUndo);
-    QVERIFY(!win.w->isWindowModified());
-    QCOMPARE(win.c.read("CONFIG.NEW"), saved);
-}
-
-void UndoTest::hentClearsTheHistory()
-{
-    WindowOnDrive win(kConfig, PageId::Fil);
-    QVERIFY(win.activate());
-    const QList<QByteArray> read = linesOf(*win.w);
-    pickAndFocus(win, 3);
-    QTest::keyClicks(win.get("Edit1"), "0");
-    win.pick("ListBox", 8);
-    win.press("RemKnapp");
-    win.press("OpenKnapp");
-    QCOMPARE(linesOf(*win.w), read);
-    keys(win, kUndo);
-    QCOMPARE(linesOf(*win.w), read);
-    QCOMPARE(win.text("Label3"), QStringLiteral("Ingenting å angre"));
-    QVERIFY(!win.w->canUndo() && !win.w->canRedo());
-}
-
-void UndoTest::aPageForgetsALineThatWasTakenAway()
-{
-    WindowOnDrive win(kConfig, PageId::Oppstart);
-    QVERIFY(win.activate());
-    win.press("LeggTilRestartKnapp");
-    keys(win, kUndo);
-    QVERIFY(win.isEnabled("LeggTilRestartKnapp"));
-    win.show(PageId::Dos);
-    win.click("vemmsys");
-    const QList<QByteArray> withDriver = linesOf(*win.w);
-    QCOMPARE(withDriver.last(), QByteArray("REM DEVICE=C:\\OS2\\MDOS\\VEMM.SYS"));
-    win.show(PageId::Oppstart);
-    win.click("restartgroup_2");
-    QCOMPARE(linesOf(*win.w), withDriver);
-    QVERIFY(win.isEnabled("LeggTilRestartKnapp"));
-    // Redo has nothing left to bring back, and the line added stays.
-    keys(win, kRedo);
-    QCOMPARE(linesOf(*win.w), withDriver);
-}
-
-void UndoTest::theChangesViewAndF1FollowUndo()
-{
-    WindowOnDrive win(kConfig, PageId::Oppstart);
-    QVERIFY(win.activate());
-    win.press("LeggTilRestartKnapp");
-    win.w->showChanges();
-    auto *rows = win.w->findChild<QAbstractItemView *>("EndringerListe");
-    QCOMPARE(rows->model()->rowCount(), 1);
-    QVERIFY(win.activate());
-    keys(win, kUndo);
-    QCOMPARE(rows->model()->rowCount(), 0);
-    keys(win, kRedo);
-    QCOMPARE(rows->model()->rowCount(), 1);
-    QCOMPARE(rows->model()->index(0, 0).data().toString(), QStringLiteral("Linje 10: + RESTARTOBJECTS=YES"));
-
-    const auto f1 = [&](const char *row) {
-        win.w->showAbout();
-        auto *button = win.w->findChild<QDialog *>("AboutBox")->findChild<QPushButton *>(row);
-        const bool enabled = button->isEnabled();
-        if (enabled)
-            button->click();
-        else
-            win.w->findChild<QDialog *>("AboutBox")->close();
-        return enabled;
-    };
-    const QList<QByteArray> added = linesOf(*win.w);
-    QVERIFY(!f1("redoEdit"));
-    QVERIFY(f1("undoEdit"));
-    QCOMPARE(linesOf(*win.w), kConfig.join('\n').toLatin1().split('\n'));
-    QVERIFY(!f1("undoEdit"));
-    QVERIFY(f1("redoEdit"));
-    QCOMPARE(linesOf(*win.w), added);
-}
-
-void UndoTest::textFieldsKeepTheirOwnUndo()
-{
-    WindowOnDrive win(kConfig, PageId::Fil, {"STARTUP.CMD=@ECHO OFF|EXIT"});
-    QVERIFY(win.activate());
-    pickAndFocus(win, 3);
-    QTest::keyClicks(win.get("Edit1"), "0");
-    const QList<QByteArray> typed = linesOf(*win.w);
-
-    // A line edit of the window's that types text of its own, as a find field does.
-    auto *field = new QLineEdit(win.get("ListBox")->parentWidget());
-    field->show();
-    field->setFocus();
-    QTest::keyClicks(field, "ab");
-    keys(win, kUndo);
-    QCOMPARE(field->text(), QString());
-    keys(win, kRedoY);
-    QCOMPARE(field->text(), QStringLiteral("ab"));
-    QCOMPARE(linesOf(*win.w), typed);
-
-    win.show(PageId::Oppstart);
-    auto *memo = win.get<QPlainTextEdit>("StartupMemo");
-    const QString memoText = memo->toPlainText();
-    memo->setFocus();
-    memo->moveCursor(QTextCursor::End);
-    QTest::keyClicks(memo, "X");
-    keys(win, kUndo);
-    QCOMPARE(memo->toPlainText(), memoText);
-    keys(win, kRedoY);
-    QCOMPARE(memo->toPlainText(), memoText + "X");
-    keys(win, kRedo);
-    QCOMPARE(linesOf(*win.w), typed);
-
-    // The yellow line's own context menu undoes the document.
-    win.show(PageId::Fil);
-    win.pick("ListBox", 3);
-    auto *edit = win.get<QLineEdit>("Edit1");
-    emit edit->customContextMenuRequested(QPoint(4, 4));
-    auto *menu = edit->findChild<QMenu *>();
-    QVERIFY(menu);
-    const QList<QAction *> rows = menu->actions();
-    QVERIFY(!rows.isEmpty());
-    QAction *undo = rows.first();
-    QVERIFY(undo->isEnabled());
-    undo->trigger();
-    QCOMPARE(linesOf(*win.w)[3], QByteArray("THREADS=256"));
-    menu->close();
 }
 
 QTEST_MAIN(UndoTest)
