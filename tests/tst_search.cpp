@@ -167,7 +167,8 @@ private slots:
         QCOMPARE(text8::toDisplay(FileNameOf(bytes(in))), out);
     }
 
-    // The upper-cased copy follows every change of the lines, across its runs
+    // The upper-cased copy follows every change of the lines (the last ones
+    // taken away too), across its runs
     // of 256 lines, and every search over it finds what a plain walk over
     // the upper-cased lines finds.
     void theCopyFollowsTheLinesAndSearchesAgree()
@@ -206,7 +207,7 @@ private slots:
             }
         };
         for (int round = 0; round < 40; ++round) {
-            switch (random() % 6) {
+            switch (random() % 7) {
             case 0: // a new document of up to 700 lines
                 lines.resize(random() % 700);
                 for (std::string &line : lines)
@@ -226,6 +227,12 @@ private slots:
                     upper.append(lines.back());
                 }
                 check("append");
+                break;
+            case 4: // the last lines taken away (an undo), across runs
+                for (int n = static_cast<int>(random() % 300); n > 0 && !lines.empty(); --n)
+                    lines.pop_back();
+                upper.removeLast(upper.size() - lines.size());
+                check("removeLast");
                 break;
             default:
                 for (int n = static_cast<int>(random() % 50); n > 0 && !lines.empty(); --n) {

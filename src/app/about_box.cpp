@@ -51,6 +51,12 @@ AboutBox::AboutBox(const FileGate &files, QWidget *parent)
     addStep(QStringLiteral("Hva er endret?"), QStringLiteral("Endringer… (Ctrl+D)"), QStringLiteral("showChanges"),
             QStringLiteral("Viser hver linje som er endret eller lagt til siden filen ble lest inn"),
             &AboutBox::changesRequested);
+    addStep(QStringLiteral("Angre en endring:"), QStringLiteral("Angre (Ctrl+Z)"), QStringLiteral("undoEdit"),
+            QStringLiteral("Angrer den siste endringen av CONFIG.SYS, ett steg om gangen (Ctrl+Z)"),
+            &AboutBox::undoRequested);
+    addStep(QString(), QStringLiteral("Gjør om (Ctrl+Shift+Z, Ctrl+Y)"), QStringLiteral("redoEdit"),
+            QStringLiteral("Gjør om det siste steget som ble angret (Ctrl+Shift+Z eller Ctrl+Y)"),
+            &AboutBox::redoRequested);
     addStep(QStringLiteral("Finn:"), QStringLiteral("Finn i filen… (Ctrl+F)"), QStringLiteral("findInFile"),
             QStringLiteral("Finner tekst i linjene på «Fil» og merker hver linje som har den"),
             &AboutBox::findRequested);
@@ -101,6 +107,12 @@ QString AboutBox::originText(DriveMap::Origin origin, QChar letter)
         break;
     }
     return QStringLiteral("ikke koblet");
+}
+
+void AboutBox::setUndoState(bool canUndo, bool canRedo)
+{
+    findChild<QPushButton *>(QStringLiteral("undoEdit"))->setEnabled(canUndo);
+    findChild<QPushButton *>(QStringLiteral("redoEdit"))->setEnabled(canRedo);
 }
 
 void AboutBox::addStep(const QString &caption, const QString &text, const QString &name,

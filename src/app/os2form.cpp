@@ -111,6 +111,7 @@ TOs2Form::TOs2Form(const QStringList &arguments, DriveMap drives, ErrorReporter:
     FormCreate();
     followDocument();
     watchChanges();
+    watchUndo();
     watchInstall();
 
     // Connected only now, so that the page the window opens on sets nothing off.
@@ -191,6 +192,7 @@ void TOs2Form::followDocument()
     };
     connect(&m_document, &QAbstractItemModel::dataChanged, this, follow);
     connect(&m_document, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(&m_document, &QAbstractItemModel::rowsRemoved, this, follow);
 }
 
 void TOs2Form::applyLook()

@@ -20,12 +20,15 @@ void TOs2Form::showAbout()
         connect(m_about, &AboutBox::checkRequested, this, guarded([this] { showBootCheck(); }));
         connect(m_about, &AboutBox::driveChoiceRequested, this, [this] { chooseDrive(); });
         connect(m_about, &AboutBox::changesRequested, this, [this] { showChanges(); });
+        connect(m_about, &AboutBox::undoRequested, this, [this] { undoEdit(); });
+        connect(m_about, &AboutBox::redoRequested, this, [this] { redoEdit(); });
         connect(m_about, &AboutBox::installRequested, this, guarded([this] { showInstall(); }));
         connect(m_about, &AboutBox::restoreRequested, this, guarded([this] { showRestore(); }));
         connect(m_about, &AboutBox::tryRequested, this, guarded([this] { showTry(); }));
         connect(m_about, &AboutBox::findRequested, this, [this] { showFind(); });
         connect(m_about, &AboutBox::goToLineRequested, this, [this] { showGoToLine(); });
     }
+    m_about->setUndoState(canUndo(), canRedo());
     m_about->open();
     m_about->raise();
     m_about->activateWindow();
@@ -53,6 +56,7 @@ void TOs2Form::showBootCheck()
         const auto outdated = [dialog = m_bootCheck.data()] { dialog->markOutdated(); };
         connect(&m_document, &QAbstractItemModel::dataChanged, m_bootCheck, outdated);
         connect(&m_document, &QAbstractItemModel::rowsInserted, m_bootCheck, outdated);
+        connect(&m_document, &QAbstractItemModel::rowsRemoved, m_bootCheck, outdated);
         connect(&m_document, &QAbstractItemModel::modelReset, m_bootCheck, outdated);
         connect(m_bootCheck, &BootCheckDialog::lineChosen, this, &TOs2Form::goToLine);
     }

@@ -2,6 +2,8 @@
 // "Sjekk", typing in Edit1 and choosing a line on "Fil".
 #include "app/os2form.h"
 
+#include "ui_os2form.h"
+
 #include "engine/boot_check.h"
 #include "engine/file_check.h"
 #include "platform/file_error.h"
@@ -29,6 +31,7 @@ void TOs2Form::SaveKnappClick()
                                 .arg(saveTarget(), m_files.ConfigFileName()));
         m_files.saveFile(saveTarget(), m_document.lines());
         m_document.markSaved();
+        m_edits->history().markSaved();
         tellSaved();
         // Saved all the same: the lines here are what the user edited.
         if (m_files.readFileChanged())
@@ -61,6 +64,8 @@ void TOs2Form::Edit1Change()
     std::optional<std::string> text = m_status->editLineBytes();
     if (!text)
         return;
+    // A run of keystrokes on one line is one step of the history.
+    m_edits->joinRun(m_ui->Edit1);
     m_edits->replaceText(static_cast<LinePos>(i), std::move(*text));
 }
 

@@ -115,6 +115,20 @@ void UpperLines::append(std::string_view line)
     ++m_size;
 }
 
+void UpperLines::removeLast(std::size_t n)
+{
+    for (n = std::min(n, m_size); n > 0; --n) {
+        --m_size;
+        Run &run = m_runs[m_size / kRunLines];
+        // The run ends where its last line began; the runs after it are kept
+        // for later use, as clear() keeps them.
+        const std::size_t k = m_size % kRunLines;
+        run.text.resize(run.starts[k]);
+        run.starts.resize(k + 1);
+        run.ends.resize(k);
+    }
+}
+
 std::string_view UpperLines::line(std::size_t i) const
 {
     return m_runs[i / kRunLines].line(i % kRunLines);

@@ -53,6 +53,11 @@ void DiskPage::forget()
     m_regs = {NoLine, NoLine, NoLine, NoLine, NoLine};
 }
 
+void DiskPage::forgetFrom(LinePos first)
+{
+    forgetRegistersFrom(first, {&m_regs.DiskCacheLine, &m_regs.HpfsLine, &m_regs.CdfsLine, &m_regs.LanIfsLine, &m_regs.MfsLine});
+}
+
 void DiskPage::boxClick(LinePos DiskRegisters::*reg)
 {
     // A click does not change what the document says: the page refresh puts

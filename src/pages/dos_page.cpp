@@ -121,6 +121,11 @@ void DosPage::forget()
     m_driverLine = NoLine;
 }
 
+void DosPage::forgetFrom(LinePos first)
+{
+    forgetRegistersFrom(first, {&m_regs.ShellLine, &m_driverLine});
+}
+
 void DosPage::driverClick(QCheckBox *box, std::string_view name)
 {
     // The box goes back to what the document says; the click only led to the line.

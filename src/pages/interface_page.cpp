@@ -86,6 +86,11 @@ void InterfacePage::forget()
     m_regs = {NoLine, NoLine};
 }
 
+void InterfacePage::forgetFrom(LinePos first)
+{
+    forgetRegistersFrom(first, {&m_regs.AutostartLine, &m_regs.RunWorkplaceLine});
+}
+
 void InterfacePage::programsClick()
 {
     statements::AutostartTicks ticks{};

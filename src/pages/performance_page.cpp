@@ -60,10 +60,15 @@ void PerformancePage::onMoved(UserEvents &events, QScrollBar *bar, F handler)
     // or beside the thumb, the wheel, and each step of a drag (the bars track
     // their thumb). The bar takes its new place only after the signal, so the
     // handler gives it that place first.
-    events.on(bar, &QAbstractSlider::actionTriggered, [bar, handler] {
+    // The moves of one drag are one step of the document's history; each key
+    // or click is a step of its own.
+    events.on(bar, &QAbstractSlider::actionTriggered, [this, bar, handler](int action) {
+        if (action == QAbstractSlider::SliderMove)
+            m_doc.joinRun(bar, m_drags);
         bar->setValue(bar->sliderPosition());
         handler();
     });
+    connect(bar, &QAbstractSlider::sliderPressed, this, [this] { ++m_drags; });
 }
 
 PerformancePage::~PerformancePage() = default;
@@ -71,6 +76,11 @@ PerformancePage::~PerformancePage() = default;
 void PerformancePage::forget()
 {
     m_regs = {NoLine, NoLine, NoLine, NoLine};
+}
+
+void PerformancePage::forgetFrom(LinePos first)
+{
+    forgetRegistersFrom(first, {&m_regs.ThreadsLine, &m_regs.MaxWaitLine, &m_regs.PriorityLine, &m_regs.TimeSliceLine});
 }
 
 std::vector<std::string_view> PerformancePage::scanKeys() const

@@ -97,6 +97,11 @@ void StartupPage::forget()
     m_regs = {NoLine, NoLine, NoLine};
 }
 
+void StartupPage::forgetFrom(LinePos first)
+{
+    forgetRegistersFrom(first, {&m_regs.RestartObjectsLine, &m_regs.BareRestartObjectsLine, &m_regs.ProtectOnlyLine});
+}
+
 void StartupPage::showItem(int item)
 {
     checkItem(m_restart, item);

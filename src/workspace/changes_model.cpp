@@ -73,6 +73,8 @@ ChangesModel::ChangesModel(const Document &document, QObject *parent)
             [this](const QModelIndex &first, const QModelIndex &last) { linesReplaced(first.row(), last.row()); });
     connect(&m_doc, &Document::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { linesAppended(first, last); });
+    connect(&m_doc, &Document::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int) { linesRemoved(first); });
     connect(&m_doc, &Document::modelReset, this, [this] {
         beginResetModel();
         rebuild();
@@ -117,6 +119,18 @@ void ChangesModel::linesAppended(int first, int last)
     for (int line = first; line <= last; ++line)
         m_lines.push_back(line);
     endInsertRows();
+}
+
+void ChangesModel::linesRemoved(int first)
+{
+    // Only an undo removes lines, the last ones, which are listed last.
+    const auto from = std::lower_bound(m_lines.begin(), m_lines.end(), first);
+    if (from == m_lines.end())
+        return;
+    const int row = static_cast<int>(from - m_lines.begin());
+    beginRemoveRows(QModelIndex(), row, static_cast<int>(m_lines.size()) - 1);
+    m_lines.erase(from, m_lines.end());
+    endRemoveRows();
 }
 
 int ChangesModel::rowCount(const QModelIndex &parent) const

@@ -3,6 +3,8 @@
 
 #include "platform/text8.h"
 
+#include <algorithm>
+
 void Document::setLines(Lines lines)
 {
     beginResetModel();
@@ -73,10 +75,28 @@ LinePos Document::append(std::string text)
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
     m_upper.append(text);
+    // A line may come where an undo took one away: within a snapshot it
+    // differs or not as any replaced line does.
+    m_read.update(row, text);
+    if (m_savedSinceLoad)
+        m_saved.update(row, text);
     m_lines.push_back(std::move(text));
     endInsertRows();
     noteModified();
     return static_cast<LinePos>(row);
+}
+
+void Document::removeLast(int n)
+{
+    n = std::min(n, count());
+    if (n <= 0)
+        return;
+    const int first = count() - n;
+    beginRemoveRows(QModelIndex(), first, count() - 1);
+    m_lines.resize(static_cast<std::size_t>(first));
+    m_upper.removeLast(static_cast<std::size_t>(n));
+    endRemoveRows();
+    noteModified();
 }
 
 void Document::takeAsRead(const QByteArray *bytes, const std::vector<std::size_t> *starts)

@@ -24,7 +24,34 @@ GatedDocument::GatedDocument(Document &doc, StatusArea &status, const WriteGate 
     : m_doc(doc)
     , m_status(status)
     , m_gate(gate)
+    , m_history(doc)
 {
+}
+
+void GatedDocument::put(int line, std::string text)
+{
+    m_history.willReplace(line);
+    m_doc.replace(line, std::move(text));
+}
+
+LinePos GatedDocument::add(std::string text)
+{
+    m_history.willAppend();
+    return m_doc.append(std::move(text));
+}
+
+std::optional<EditHistory::Done> GatedDocument::undo()
+{
+    if (!mayWrite())
+        return std::nullopt;
+    return m_history.undo();
+}
+
+std::optional<EditHistory::Done> GatedDocument::redo()
+{
+    if (!mayWrite())
+        return std::nullopt;
+    return m_history.redo();
 }
 
 bool GatedDocument::mayWrite() const
@@ -47,7 +74,8 @@ void GatedDocument::replaceText(LinePos pos, std::string text)
     const LinePos line = lineOf(pos);
     if (!mayWrite() || line == NoLine)
         return;
-    m_doc.replace(line, std::move(text));
+    put(line, std::move(text));
+    m_history.setFocus(line);
     m_status.selectLine(line);
 }
 
@@ -57,8 +85,11 @@ LinePos GatedDocument::appendLine(std::string text)
         return NoLine;
     const int last = m_doc.count() - 1;
     const std::size_t mark = last >= 0 ? trailingMarkIn(m_doc.line(last)) : std::string::npos;
-    if (mark == std::string::npos)
-        return m_doc.append(std::move(text));
+    if (mark == std::string::npos) {
+        const LinePos at = add(std::move(text));
+        m_history.setFocus(at);
+        return at;
+    }
     // The text before the mark stays in its line; the new line, then the
     // mark, follow. Room for both first, so that the mark is never lost.
     const std::size_t added = mark == 0 ? 1 : 2;
@@ -67,13 +98,14 @@ LinePos GatedDocument::appendLine(std::string text)
     std::string markLine = m_doc.line(last).substr(mark);
     LinePos at;
     if (mark == 0) {
-        m_doc.replace(last, std::move(text));
+        put(last, std::move(text));
         at = static_cast<LinePos>(last);
     } else {
-        m_doc.replace(last, m_doc.line(last).substr(0, mark));
-        at = m_doc.append(std::move(text));
+        put(last, m_doc.line(last).substr(0, mark));
+        at = add(std::move(text));
     }
-    m_doc.append(std::move(markLine));
+    add(std::move(markLine));
+    m_history.setFocus(at);
     return at;
 }
 

@@ -179,6 +179,21 @@ void typeText(QWidget *target, const QString &text)
     }
 }
 
+QList<QByteArray> documentBytes(const TOs2Form &w)
+{
+    QList<QByteArray> lines;
+    for (const std::string &line : w.document().lines())
+        lines << QByteArray::fromStdString(line);
+    return lines;
+}
+
+void pressKey(QWidget *window, QKeyCombination key)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *target = focus && focus->window() == window ? focus : window;
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+}
+
 QByteArray fixture(const QString &name)
 {
     QFile f(QStringLiteral(OS2SETUP_TEST_DATA "/") + name);

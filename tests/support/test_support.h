@@ -238,5 +238,13 @@ inline const QString elsewhere =
 inline const QString missing = QStringLiteral("Linjen står ikke i filen og kan ikke endres her");
 } // namespace lockedHint
 
+// The document's lines, byte for byte.
+QList<QByteArray> documentBytes(const TOs2Form &w);
+
+// `key` pressed and released where the focus is in `window` (the window
+// itself when nothing in it has the focus), as the keyboard sends it: the
+// window's shortcuts get it first.
+void pressKey(QWidget *window, QKeyCombination key);
+
 // The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
 QByteArray fixture(const QString &name);

@@ -18,6 +18,8 @@ public:
 
     // How the folder of a drive was set, as the box tells it.
     static QString originText(DriveMap::Origin origin, QChar letter);
+    // Whether "Angre" and "Gjør om" have a step to take.
+    void setUndoState(bool canUndo, bool canRedo);
 
 signals:
     // The user asked for the check of the whole file; the box has closed.
@@ -26,6 +28,10 @@ signals:
     void driveChoiceRequested();
     // The user asked for "Endringer"; the box has closed.
     void changesRequested();
+    // "Angre" and "Gjør om": the last change of the document undone or made
+    // again; the box has closed.
+    void undoRequested();
+    void redoRequested();
     // "Ta i bruk CONFIG.NEW…" and "Gjenopprett CONFIG.SYS…"; the box has closed.
     void installRequested();
     void restoreRequested();

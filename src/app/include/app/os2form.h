@@ -9,6 +9,7 @@
 #include "pages/startup_page.h"
 #include "platform/dos_path.h"
 #include "workspace/document.h"
+#include "workspace/edit_history.h"
 #include "workspace/error_report.h"
 #include "workspace/file_gate.h"
 #include "workspace/question.h"
@@ -21,6 +22,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TOs2Form;
@@ -108,6 +110,14 @@ public:
     // read again ("Hent").
     void chooseDrive();
 
+    // Ctrl+Z: the last step of the user's changes to the document undone;
+    // Ctrl+Shift+Z or Ctrl+Y: the last step undone made again. Each is the
+    // user's action; nothing is written to a file.
+    void undoEdit();
+    void redoEdit();
+    bool canUndo() const;
+    bool canRedo() const;
+
     // "Endringer" (Ctrl+D): every line changed or added since the load, in
     // one window beside this one that follows the document.
     void showChanges();
@@ -178,6 +188,11 @@ private:
 
     // What the user changed, told as it happens (os2form_changes.cpp).
     void watchChanges();
+    // Every action's writes a step of the history; the keys of undo and redo.
+    void watchUndo();
+    // After an undo or redo: the page refresh, the step's line current, and
+    // `what` and the step on the hint line; `nothing` when there was no step.
+    void showUndone(const std::optional<EditHistory::Done> &done, const QString &what, const QString &nothing);
     // Ctrl+Shift+T, and the data folder of the copies.
     void watchInstall();
     void showModifiedMark();

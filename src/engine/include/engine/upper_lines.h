@@ -29,6 +29,8 @@ public:
     void clear() { m_size = 0; }
     void replace(std::size_t i, std::string_view line);
     void append(std::string_view line);
+    // Drops the last `n` lines (all of them when there are fewer).
+    void removeLast(std::size_t n);
 
     std::size_t size() const { return m_size; }
     // Line i upper-cased; valid until the next change.

@@ -43,6 +43,7 @@ public:
     // whose statement has a line leads to that line.
     void show(const Document &doc) override;
     void forget() override;
+    void forgetFrom(LinePos first) override;
 
     // The user's handlers.
     void hpfsClick();

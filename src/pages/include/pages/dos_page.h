@@ -60,6 +60,7 @@ public:
     // The SHELL line, and a line that a driver's box led to.
     bool leadsTo(LinePos pos) const override;
     void forget() override;
+    void forgetFrom(LinePos first) override;
 
     // The user's handlers.
 

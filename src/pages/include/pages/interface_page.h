@@ -50,6 +50,7 @@ public:
     // The SET AUTOSTART and SET RUNWORKPLACE lines.
     bool leadsTo(LinePos pos) const override;
     void forget() override;
+    void forgetFrom(LinePos first) override;
 
     // The user's handlers.
     void programsClick();

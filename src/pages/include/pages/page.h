@@ -5,6 +5,7 @@
 #include "engine/search.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -48,7 +49,18 @@ public:
     // After a failed load: the page's registers at NoLine and its lists empty,
     // so that nothing found in the earlier document points into the new one.
     virtual void forget() {}
+    // Lines from `first` on are gone for good (an undo took them away, and a
+    // new line takes the place of the first): registers there point at none.
+    virtual void forgetFrom(LinePos) {}
 };
+
+// Each of `registers` that points at line `first` or after points at none.
+inline void forgetRegistersFrom(LinePos first, std::initializer_list<LinePos *> registers)
+{
+    for (LinePos *reg : registers)
+        if (*reg != NoLine && *reg >= first)
+            *reg = NoLine;
+}
 
 // The page refresh as a page starts it (the "Disk" page's boxes do): the
 // window's NoteBookClick, which runs the refresh of the page shown.

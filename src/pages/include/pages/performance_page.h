@@ -44,6 +44,7 @@ public:
 
     const PerformanceRegisters &registers() const { return m_regs; }
     void forget() override;
+    void forgetFrom(LinePos first) override;
 
     std::vector<std::string_view> scanKeys() const override;
     // The scan: the statements' lines, then show().
@@ -85,6 +86,8 @@ private:
     PerformanceRegisters m_regs;
     // The PRIORITY item checked as last shown or chosen; -1 for none.
     int m_item = 0;
+    // How many drags of a bar have begun: the moves of one are one step.
+    int m_drags = 0;
     // The bars' positions as laid out: what a bar shows when the file lacks
     // its statement.
     struct Start

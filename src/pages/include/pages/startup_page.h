@@ -61,6 +61,7 @@ public:
     // hand, or commented out), and that line made current.
     void show(const Document &doc) override;
     void forget() override;
+    void forgetFrom(LinePos first) override;
 
     // The STARTUP.CMD editor, for what closing the window would lose.
     SideFileEditor &sideFile() { return *m_file; }

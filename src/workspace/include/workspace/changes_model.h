@@ -49,6 +49,7 @@ private:
     // over the whole document.
     void linesReplaced(int first, int last);
     void linesAppended(int first, int last);
+    void linesRemoved(int first);
     void rebuild();
 
     const Document &m_doc;

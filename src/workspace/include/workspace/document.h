@@ -9,7 +9,8 @@
 #include <QAbstractListModel>
 
 // Lines are raw bytes, kept exactly as read and shown through the 8-bit display.
-// A line keeps its position for its life: lines are only replaced or appended.
+// A line keeps its position for its life: lines are replaced or appended, and
+// only an undo takes appended lines away again, from the end.
 // Beside them the document keeps their upper-cased copy, in step with every
 // change, for the searches.
 class Document : public QAbstractListModel
@@ -44,6 +45,8 @@ public:
     void replace(int i, std::string text);
     // Appends a line and returns its position.
     LinePos append(std::string text);
+    // Takes the last `n` lines away (an undo of their appending).
+    void removeLast(int n);
 
     // The lines as the last load read them (setLines; a failed load read
     // none), and what differs from them: a line read whose bytes differ now is

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "workspace/document.h"
+#include "workspace/edit_history.h"
 #include "workspace/write_gate.h"
+
+#include <optional>
 
 #include <string>
 
@@ -13,7 +16,8 @@ class GatedDocument
 {
 public:
     // A write selects its line in `status`'s list; `gate` tells whether a
-    // user's action is being handled.
+    // user's action is being handled. Every write is kept in the history, one
+    // step per action: the window tells when an action ends (endAction).
     GatedDocument(Document &doc, StatusArea &status, const WriteGate &gate);
     GatedDocument(const GatedDocument &) = delete;
     GatedDocument &operator=(const GatedDocument &) = delete;
@@ -46,10 +50,28 @@ public:
     // unrelated line.
     void writeStatement(LinePos reg, const std::string &statement);
 
+    // The history of the writes. An undo or redo writes too, and only while
+    // a user's action may: each changes the document back or forward by one
+    // step and tells which line to show; nothing when there is no step.
+    const EditHistory &history() const { return m_history; }
+    EditHistory &history() { return m_history; }
+    std::optional<EditHistory::Done> undo();
+    std::optional<EditHistory::Done> redo();
+    // The writes of this action join the step of the action before when that
+    // one was of the same run of `source`'s: keystrokes on one line, the moves
+    // of one drag of a bar.
+    void joinRun(const void *source, int run = 0) { m_history.joinRun(source, run); }
+    // The user's action has ended: its writes become one step.
+    void endAction() { m_history.endAction(); }
+
 private:
     bool mayWrite() const;
+    // Every change of the document, kept in the history first.
+    void put(int line, std::string text);
+    LinePos add(std::string text);
 
     Document &m_doc;
     StatusArea &m_status;
     const WriteGate &m_gate;
+    EditHistory m_history;
 };

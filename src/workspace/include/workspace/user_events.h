@@ -60,25 +60,36 @@ public:
     };
     Runs runs() const { return m_runs; }
 
+    // `ended` runs after each of the user's actions, once its outermost
+    // handler has returned (or thrown): what the action wrote is one step of
+    // the document's history. It must not throw.
+    void onActionEnd(std::function<void()> ended) { m_ended = std::move(ended); }
+
 private:
     class Acting
     {
     public:
-        explicit Acting(UserEvents &events) : m_gate(events.m_gate)
+        explicit Acting(UserEvents &events) : m_events(events), m_gate(events.m_gate)
         {
             ++events.m_runs.all;
             if (m_gate.showing())
                 ++events.m_runs.whileShowing;
             ++m_gate.m_acting;
         }
-        ~Acting() { --m_gate.m_acting; }
+        ~Acting()
+        {
+            if (--m_gate.m_acting == 0 && m_events.m_ended)
+                m_events.m_ended();
+        }
         Acting(const Acting &) = delete;
         Acting &operator=(const Acting &) = delete;
 
     private:
+        UserEvents &m_events;
         WriteGate &m_gate;
     };
 
     WriteGate &m_gate;
     Runs m_runs;
+    std::function<void()> m_ended;
 };
