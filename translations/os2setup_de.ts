@@ -1174,6 +1174,10 @@ Status wie oben.
         <source>Slett</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Bruk REM-knappen til å endre</source>
+        <translation>Zum Ändern die REM-Schaltfläche verwenden</translation>
+    </message>
 </context>
 <context>
     <name>DriveChoice</name>
@@ -1318,6 +1322,10 @@ Status wie oben.
     <message>
         <source>Tilgjengelige basisstyreprogram</source>
         <translation>Verfügbare Basiseinheitentreiber</translation>
+    </message>
+    <message>
+        <source>Nødvendig</source>
+        <translation>Erforderlich</translation>
     </message>
 </context>
 <context>
@@ -1862,6 +1870,10 @@ Status wie oben.
         <source>WarpCenter (statuslinje)</source>
         <translation>WarpCenter (Statusleiste)</translation>
     </message>
+    <message>
+        <source>Oppgir grensesnittet som startes av OS/2</source>
+        <translation>Gibt die Oberfläche an, die OS/2 startet</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1904,6 +1916,22 @@ Status wie oben.
     <message>
         <source>Linjene som nevner \MFS (Mobile File Sync)</source>
         <translation>Die Zeilen, die \MFS nennen (Mobile File Sync)</translation>
+    </message>
+    <message>
+        <source>Protokoll og nettverktjenester</source>
+        <translation>Protokolle und Netzwerkdienste</translation>
+    </message>
+    <message>
+        <source>TCP/IP, Transmision Control Protocol / Internet Protocol</source>
+        <translation>TCP/IP, Transmission Control Protocol / Internet Protocol</translation>
+    </message>
+    <message>
+        <source>MFS, Mobile File Sync. Filsynkronisering på lokalnett</source>
+        <translation>MFS, Mobile File Sync: Dateiabgleich im lokalen Netz</translation>
+    </message>
+    <message>
+        <source>LAN, Local Area Network nettverktjenester</source>
+        <translation>LAN, Local Area Network: Netzwerkdienste</translation>
     </message>
 </context>
 <context>

@@ -1170,6 +1170,10 @@ above.
         <source>Slett</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>Bruk REM-knappen til å endre</source>
+        <translation>Use the REM button to change it</translation>
+    </message>
 </context>
 <context>
     <name>DriveChoice</name>
@@ -1314,6 +1318,10 @@ above.
     <message>
         <source>Tilgjengelige basisstyreprogram</source>
         <translation>Available base device drivers</translation>
+    </message>
+    <message>
+        <source>Nødvendig</source>
+        <translation>Required</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1866,10 @@ above.
         <source>WarpCenter (statuslinje)</source>
         <translation>WarpCenter (status bar)</translation>
     </message>
+    <message>
+        <source>Oppgir grensesnittet som startes av OS/2</source>
+        <translation>Names the user interface OS/2 starts</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1900,6 +1912,22 @@ above.
     <message>
         <source>Linjene som nevner \MFS (Mobile File Sync)</source>
         <translation>The lines that name \MFS (Mobile File Sync)</translation>
+    </message>
+    <message>
+        <source>Protokoll og nettverktjenester</source>
+        <translation>Protocols and network services</translation>
+    </message>
+    <message>
+        <source>TCP/IP, Transmision Control Protocol / Internet Protocol</source>
+        <translation>TCP/IP, Transmission Control Protocol / Internet Protocol</translation>
+    </message>
+    <message>
+        <source>MFS, Mobile File Sync. Filsynkronisering på lokalnett</source>
+        <translation>MFS, Mobile File Sync: file synchronisation on the local network</translation>
+    </message>
+    <message>
+        <source>LAN, Local Area Network nettverktjenester</source>
+        <translation>LAN, Local Area Network services</translation>
     </message>
 </context>
 <context>
