@@ -13,15 +13,25 @@ install(FILES ${OS2SETUP_DATA}/os2setup.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         RENAME ${OS2SETUP_APPSTREAM_ID}.metainfo.xml)
 
-# The manual page and the package's change log go in gzipped, as Debian wants
+# The manual pages and the package's change log go in gzipped, as Debian wants
 # them; -n keeps name and time out of the header, so the same source gives the
-# same bytes.
+# same bytes. The English page is the default one; the Norwegian and German
+# ones go where man looks for a locale's language (man/nb/man1, man/de/man1).
 set(OS2SETUP_GZIPPED ${PROJECT_BINARY_DIR}/gzipped)
 set(OS2SETUP_MANPAGE_GZ ${OS2SETUP_GZIPPED}/os2setup.1.gz)
+set(OS2SETUP_MANPAGES nb de)
 set(OS2SETUP_CHANGELOG_GZ ${OS2SETUP_GZIPPED}/changelog.Debian.gz)
 find_program(OS2SETUP_GZIP gzip REQUIRED)
-foreach(pair "${OS2SETUP_DATA}/os2setup.1|${OS2SETUP_MANPAGE_GZ}"
-             "${PROJECT_SOURCE_DIR}/debian/changelog|${OS2SETUP_CHANGELOG_GZ}")
+set(OS2SETUP_GZIP_PAIRS "${OS2SETUP_DATA}/os2setup.1|${OS2SETUP_MANPAGE_GZ}"
+                        "${PROJECT_SOURCE_DIR}/debian/changelog|${OS2SETUP_CHANGELOG_GZ}")
+set(OS2SETUP_GZIPPED_FILES ${OS2SETUP_MANPAGE_GZ} ${OS2SETUP_CHANGELOG_GZ})
+foreach(language ${OS2SETUP_MANPAGES})
+  set(gzipped ${OS2SETUP_GZIPPED}/${language}/os2setup.1.gz)
+  list(APPEND OS2SETUP_GZIP_PAIRS "${OS2SETUP_DATA}/os2setup.${language}.1|${gzipped}")
+  list(APPEND OS2SETUP_GZIPPED_FILES ${gzipped})
+  install(FILES ${gzipped} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+endforeach()
+foreach(pair ${OS2SETUP_GZIP_PAIRS})
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 gzipped)
@@ -32,7 +42,7 @@ foreach(pair "${OS2SETUP_DATA}/os2setup.1|${OS2SETUP_MANPAGE_GZ}"
                      DEPENDS ${source}
                      VERBATIM)
 endforeach()
-add_custom_target(os2setup_gzipped DEPENDS ${OS2SETUP_MANPAGE_GZ} ${OS2SETUP_CHANGELOG_GZ})
+add_custom_target(os2setup_gzipped DEPENDS ${OS2SETUP_GZIPPED_FILES})
 # Built with the program, so that installing after building it finds them.
 add_dependencies(os2setup os2setup_gzipped)
 install(FILES ${OS2SETUP_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -74,7 +84,7 @@ the OS/2 partition mounted. Tab pages show the statements of the file
 as controls; a line under them shows the current line as it is.
 STARTUP.CMD and AUTOEXEC.BAT are edited beside it. The file read is
 never overwritten: the result is saved as CONFIG.NEW. The interface is
-Norwegian.")
+Norwegian, English or German, after the locale.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 # The first packaging of this version; debian/changelog names the same.
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -87,7 +97,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # that stand in for Arial, which the window asks for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# Qt's own texts (the edit line's menu, standard buttons) in Norwegian; without
-# them those few texts stay in English.
+# Qt's own texts (the edit line's menu, standard buttons) in Norwegian and
+# German; without them those few texts stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

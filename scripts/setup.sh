@@ -3,10 +3,13 @@
 # Sourced by the other scripts; safe to run again and again.
 set -euo pipefail
 
-# qt6-translations-l10n: Qt's own texts (menus, standard buttons) in Norwegian.
+# qt6-translations-l10n: Qt's own texts (menus, standard buttons) in Norwegian and German.
 # qt6-base-private-dev: the keyboard test switches on Qt's accessibility offscreen.
+# qt6-l10n-tools (lupdate, lrelease) and qt6-tools-dev (their CMake package,
+# Qt6LinguistTools): the translations. desktop-file-utils and appstream: the
+# menu entry's and the AppStream file's checks.
 OS2SETUP_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-translations-l10n fonts-liberation2
-  desktop-file-utils appstream)
+  qt6-l10n-tools qt6-tools-dev desktop-file-utils appstream)
 # The Debian package's dependencies and checks (dpkg-shlibdeps, lintian), and the
 # tests' fake UDisks2 on a private D-Bus bus.
 OS2SETUP_PACKAGES+=(dpkg-dev lintian python3-dbusmock dbus-daemon)

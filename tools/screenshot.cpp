@@ -1,6 +1,7 @@
 // Renders the window on a fresh copy of an example drive C: to a PNG, the
 // picture the README shows. Run with QT_QPA_PLATFORM=offscreen.
-// Usage: screenshot DRIVE-FOLDER OUTPUT.PNG [PAGE]   (PAGE: a tab's caption)
+// Usage: screenshot [--language nb|en|de] DRIVE-FOLDER OUTPUT.PNG [PAGE]
+// (PAGE: a tab's caption, in the language shown)
 #include "app/os2form.h"
 #include "app/qt_translation.h"
 
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -43,12 +45,17 @@ int fail(const QString &message)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
-    if (args.size() < 3 || args.size() > 4) {
-        std::fprintf(stderr, "usage: screenshot DRIVE-FOLDER OUTPUT.PNG [PAGE]\n");
+    QStringList args = QApplication::arguments();
+    std::optional<uilanguage::Language> language = uilanguage::Language::Norwegian;
+    if (args.size() > 2 && args[1] == u"--language") {
+        language = uilanguage::fromCode(args[2]);
+        args.remove(1, 2);
+    }
+    if (args.size() < 3 || args.size() > 4 || !language) {
+        std::fprintf(stderr, "usage: screenshot [--language nb|en|de] DRIVE-FOLDER OUTPUT.PNG [PAGE]\n");
         return 2;
     }
-    setUpApplication(app);
+    setUpApplication(app, *language);
 
     QTemporaryDir drive;
     if (!drive.isValid() || !copyTree(args[1], drive.path()))

@@ -2,6 +2,7 @@
 // main one: choosing a finding makes its line current and keeps the window open.
 #include "app/boot_check_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -78,7 +79,7 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
     , m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("BootCheckDialog"));
-    setWindowTitle(QStringLiteral("Sjekk hele filen"));
+    setWindowTitle(QCoreApplication::translate("BootCheckDialog", "Sjekk hele filen"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The window's light look, whatever the desktop's: the colours of the
     // kinds are chosen for it.
@@ -90,7 +91,7 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
     m_heading->setBuddy(m_list);
 
     m_list->setObjectName(QStringLiteral("findings"));
-    m_list->setAccessibleName(QStringLiteral("Funn"));
+    m_list->setAccessibleName(QCoreApplication::translate("BootCheckDialog", "Funn"));
     const auto choose = [this](QListWidgetItem *item) {
         if (item)
             emit lineChosen(static_cast<LinePos>(item->data(Qt::UserRole).toInt()));
@@ -103,20 +104,20 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
-    close->setText(QStringLiteral("Lukk"));
+    close->setText(QCoreApplication::translate("BootCheckDialog", "Lukk"));
     // Enter on a finding goes to its line; only Escape or "Lukk" close.
     close->setAutoDefault(false);
     // The step after a good check: CONFIG.NEW in place as CONFIG.SYS.
-    auto *install = buttons->addButton(QStringLiteral("Ta i bruk CONFIG.NEW…"), QDialogButtonBox::ActionRole);
+    auto *install = buttons->addButton(QCoreApplication::translate("BootCheckDialog", "Ta i bruk CONFIG.NEW…"), QDialogButtonBox::ActionRole);
     install->setObjectName(QStringLiteral("TaIBrukFraSjekk"));
     install->setAutoDefault(false);
-    install->setToolTip(QStringLiteral("Legger C:\\CONFIG.NEW på plass som C:\\CONFIG.SYS (Ctrl+Shift+T)"));
+    install->setToolTip(QCoreApplication::translate("BootCheckDialog", "Legger C:\\CONFIG.NEW på plass som C:\\CONFIG.SYS (Ctrl+Shift+T)"));
     connect(install, &QPushButton::clicked, this, &BootCheckDialog::installRequested);
     // Ctrl+Shift+K belongs to the main window; this checks again from here.
-    auto *again = buttons->addButton(QStringLiteral("Sjekk igjen"), QDialogButtonBox::ActionRole);
+    auto *again = buttons->addButton(QCoreApplication::translate("BootCheckDialog", "Sjekk igjen"), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("SjekkIgjen"));
     again->setAutoDefault(false);
-    again->setToolTip(QStringLiteral("Sjekker filen slik den står nå (Ctrl+Shift+K i hovedvinduet)"));
+    again->setToolTip(QCoreApplication::translate("BootCheckDialog", "Sjekker filen slik den står nå (Ctrl+Shift+K i hovedvinduet)"));
     connect(again, &QPushButton::clicked, this, &BootCheckDialog::checkRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -130,11 +131,11 @@ BootCheckDialog::BootCheckDialog(QWidget *parent)
 
 void BootCheckDialog::showReport(const bootcheck::Report &report, const Lines &lines)
 {
-    m_heading->setText(QStringLiteral("Oppstartsstasjon: %1:\n").arg(report.bootDrive)
+    m_heading->setText(QCoreApplication::translate("BootCheckDialog", "Oppstartsstasjon: %1:\n").arg(report.bootDrive)
                        + (report.findings.empty()
-                              ? QStringLiteral("OS/2 kjenner alle setningene og godtar verdiene, og alle filer og "
+                              ? QCoreApplication::translate("BootCheckDialog", "OS/2 kjenner alle setningene og godtar verdiene, og alle filer og "
                                                "mapper som de aktive linjene nevner, er der OS/2 leter etter dem.")
-                              : QStringLiteral("Det OS/2 ikke finner eller ikke godtar, det verste først. Enter eller et klikk på "
+                              : QCoreApplication::translate("BootCheckDialog", "Det OS/2 ikke finner eller ikke godtar, det verste først. Enter eller et klikk på "
                                                "et funn går til linjen i filen.")));
     listFindings(m_list, report, lines);
     m_list->setVisible(true);
@@ -152,7 +153,7 @@ void BootCheckDialog::markOutdated()
         return;
     m_outdated = true;
     m_summary->setText(m_summaryText
-                       + QStringLiteral("\nFilen er endret etter sjekken: «Sjekk igjen» sjekker den slik den står nå."));
+                       + QCoreApplication::translate("BootCheckDialog", "\nFilen er endret etter sjekken: «Sjekk igjen» sjekker den slik den står nå."));
 }
 
 void BootCheckDialog::listFindings(QListWidget *list, const bootcheck::Report &report, const Lines &lines)

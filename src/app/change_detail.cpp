@@ -3,6 +3,7 @@
 
 #include "platform/text8.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,20 +38,20 @@ void showIn(QLineEdit *edit, const std::optional<std::string> &bytes)
 
 ChangeDetail::ChangeDetail(const QString &name, QWidget *parent)
     : QWidget(parent)
-    , m_before(field(name + QStringLiteral("Foer"), QStringLiteral("Linjen før"), this))
-    , m_after(field(name + QStringLiteral("Naa"), QStringLiteral("Linjen nå"), this))
-    , m_items(field(name + QStringLiteral("Elementer"), QStringLiteral("Elementer lagt til, fjernet eller flyttet"),
+    , m_before(field(name + QStringLiteral("Foer"), QCoreApplication::translate("ChangeDetail", "Linjen før"), this))
+    , m_after(field(name + QStringLiteral("Naa"), QCoreApplication::translate("ChangeDetail", "Linjen nå"), this))
+    , m_items(field(name + QStringLiteral("Elementer"), QCoreApplication::translate("ChangeDetail", "Elementer lagt til, fjernet eller flyttet"),
                     this))
 {
-    m_items->setToolTip(QStringLiteral("For LIBPATH, SET PATH og andre lister med «;»: elementene endringen legger "
+    m_items->setToolTip(QCoreApplication::translate("ChangeDetail", "For LIBPATH, SET PATH og andre lister med «;»: elementene endringen legger "
                                        "til (+), fjerner (−) eller flytter (~), i listens rekkefølge"));
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *beforeLabel = new QLabel(QStringLiteral("&Før:"), this);
+    auto *beforeLabel = new QLabel(QCoreApplication::translate("ChangeDetail", "&Før:"), this);
     beforeLabel->setBuddy(m_before);
-    auto *afterLabel = new QLabel(QStringLiteral("&Nå:"), this);
+    auto *afterLabel = new QLabel(QCoreApplication::translate("ChangeDetail", "&Nå:"), this);
     afterLabel->setBuddy(m_after);
-    auto *itemsLabel = new QLabel(QStringLiteral("&Elementer:"), this);
+    auto *itemsLabel = new QLabel(QCoreApplication::translate("ChangeDetail", "&Elementer:"), this);
     itemsLabel->setBuddy(m_items);
     layout->addRow(beforeLabel, m_before);
     layout->addRow(afterLabel, m_after);

@@ -5,6 +5,7 @@
 #include "workspace/changes_model.h"
 #include "workspace/document.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +19,11 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     , m_model(new ChangesModel(document, this))
     , m_list(new QListView(this))
     , m_count(new QLabel(this))
-    , m_revert(new QPushButton(QStringLiteral("&Angre endringen"), this))
+    , m_revert(new QPushButton(QCoreApplication::translate("ChangesDialog", "&Angre endringen"), this))
     , m_detail(new ChangeDetail(QStringLiteral("Endring"), this))
 {
     setObjectName(QStringLiteral("Endringer"));
-    setWindowTitle(QStringLiteral("Endringer"));
+    setWindowTitle(QCoreApplication::translate("ChangesDialog", "Endringer"));
     // The window's light look and font, whatever the desktop's.
     if (parent) {
         setPalette(parent->palette());
@@ -34,7 +35,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     m_count->setBuddy(m_list);
 
     m_list->setObjectName(QStringLiteral("EndringerListe"));
-    m_list->setAccessibleName(QStringLiteral("Endringer"));
+    m_list->setAccessibleName(QCoreApplication::translate("ChangesDialog", "Endringer"));
     m_list->setModel(m_model);
     m_list->setUniformItemSizes(true);
     // Latin text needs no shaping: each keystroke redraws a row, faster so.
@@ -54,7 +55,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
     });
 
     m_revert->setObjectName(QStringLiteral("AngreEndringKnapp"));
-    m_revert->setAccessibleDescription(QStringLiteral("Setter linjen tilbake slik den var i filen som ble lest inn"));
+    m_revert->setAccessibleDescription(QCoreApplication::translate("ChangesDialog", "Setter linjen tilbake slik den var i filen som ble lest inn"));
     connect(m_revert, &QPushButton::clicked, this, [this] {
         const LinePos line = m_model->lineAt(m_list->currentIndex().row());
         if (line != NoLine && m_doc.isChanged(line))
@@ -63,7 +64,7 @@ ChangesDialog::ChangesDialog(const Document &document, QWidget *parent)
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_revert, QDialogButtonBox::ActionRole);
-    QPushButton *close = buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    QPushButton *close = buttons->addButton(QCoreApplication::translate("ChangesDialog", "Lukk"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Enter belongs to the list: no button takes it.
     for (QPushButton *b : {m_revert, close}) {

@@ -4,8 +4,11 @@
 
 #include "app/version.h"
 
+#include "app/command_line_help.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -19,19 +22,22 @@ namespace {
 const QString kProgram = QStringLiteral("os2setup");
 
 // One option of the program: how it is written, what the usage text says of
-// it, and what it does to the result. A new option is one more rule.
+// it, and what it does to the result. A new option is one more rule. The
+// value's name and the description are source texts, translated when the
+// usage is written.
 struct Rule
 {
     QStringList names;
-    QString valueName; // empty for an option without a value
-    QString description;
+    const char *valueName; // empty for an option without a value
+    const char *description;
     void (*apply)(CommandLine &result, const QStringList &values);
 };
 
 void fail(CommandLine &result, const QString &message)
 {
     result.action = Action::Fail;
-    result.text = kProgram + QStringLiteral(": ") + message + QStringLiteral(" Se «os2setup --help».\n");
+    result.text = kProgram + QStringLiteral(": ")
+                  + QCoreApplication::translate("CommandLine", "%1 Se «os2setup --help».").arg(message) + u'\n';
 }
 
 QString usage();
@@ -42,7 +48,7 @@ void setTask(CommandLine &result, CommandLine::Action action, const char *option
 {
     if (result.action == Action::Check || result.action == Action::InstallNew || result.action == Action::Restore
         || result.action == Action::TryNew || result.action == Action::Tries || result.action == Action::Untry)
-        return fail(result, QStringLiteral("«%1» kan ikke gis sammen med «--check», «--install-new», «--restore», "
+        return fail(result, QCoreApplication::translate("CommandLine", "«%1» kan ikke gis sammen med «--check», «--install-new», «--restore», "
                                            "«--try-new», «--tries» eller «--untry».")
                                 .arg(QLatin1String(option)));
     result.action = action;
@@ -52,7 +58,7 @@ void setTask(CommandLine &result, CommandLine::Action action, const char *option
 void setKey(CommandLine &result, QString &to, const QString &value, const char *option)
 {
     if (value.size() != 1)
-        return fail(result, QStringLiteral("«%1 %2»: tasten er én bokstav A–Z eller ett siffer 4–9.")
+        return fail(result, QCoreApplication::translate("CommandLine", "«%1 %2»: tasten er én bokstav A–Z eller ett siffer 4–9.")
                                 .arg(QLatin1String(option), value));
     to = value;
 }
@@ -61,10 +67,10 @@ void setKey(CommandLine &result, QString &to, const QString &value, const char *
 void checkTogether(CommandLine &result)
 {
     if (!result.key.isEmpty() && result.action != Action::TryNew && result.action != Action::InstallNew)
-        return fail(result, QStringLiteral("«--key» gis bare sammen med «--try-new» eller «--install-new»."));
+        return fail(result, QCoreApplication::translate("CommandLine", "«--key» gis bare sammen med «--try-new» eller «--install-new»."));
     if (result.inWindow
         && (result.action == Action::Tries || result.action == Action::Untry || !result.key.isEmpty()))
-        return fail(result, QStringLiteral("«--window» gjelder bare «--install-new», «--restore» og «--try-new», "
+        return fail(result, QCoreApplication::translate("CommandLine", "«--window» gjelder bare «--install-new», «--restore» og «--try-new», "
                                            "uten «--key»."));
 }
 
@@ -72,77 +78,87 @@ const std::vector<Rule> &rules()
 {
     // In order of precedence: --help wins over --version, both over the rest.
     static const std::vector<Rule> table{
-        {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("Vis denne hjelpen og avslutt."),
+        {{QStringLiteral("h"), QStringLiteral("help")}, "", QT_TRANSLATE_NOOP("CommandLine", "Vis denne hjelpen og avslutt."),
          [](CommandLine &result, const QStringList &) {
              result.action = Action::ShowHelp;
              result.text = usage();
          }},
-        {{QStringLiteral("v"), QStringLiteral("version")}, {}, QStringLiteral("Vis versjonen og avslutt."),
+        {{QStringLiteral("v"), QStringLiteral("version")}, "", QT_TRANSLATE_NOOP("CommandLine", "Vis versjonen og avslutt."),
          [](CommandLine &result, const QStringList &) {
              result.action = Action::ShowVersion;
              result.text = kProgram + QStringLiteral(" " OS2SETUP_VERSION "\n");
          }},
-        {{QStringLiteral("check")}, {},
-         QStringLiteral("Sjekk at alt filen nevner, finnes på stasjonene, og avslutt."),
+        {{QStringLiteral("check")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Sjekk at alt filen nevner, finnes på stasjonene, og avslutt."),
          [](CommandLine &result, const QStringList &) { result.action = Action::Check; }},
-        {{QStringLiteral("install-new")}, {},
-         QStringLiteral("Ta C:\\CONFIG.NEW i bruk som C:\\CONFIG.SYS, etter en kopi av den gamle, og avslutt."),
+        {{QStringLiteral("install-new")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Ta C:\\CONFIG.NEW i bruk som C:\\CONFIG.SYS, etter en kopi av den gamle, og avslutt."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::InstallNew, "--install-new"); }},
-        {{QStringLiteral("restore")}, {},
-         QStringLiteral("List kopiene av C:\\CONFIG.SYS å gå tilbake til; med et nummer N: legg kopi N på "
+        {{QStringLiteral("restore")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "List kopiene av C:\\CONFIG.SYS å gå tilbake til; med et nummer N: legg kopi N på "
                         "plass. Avslutt så."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::Restore, "--restore"); }},
-        {{QStringLiteral("try-new")}, {},
-         QStringLiteral("Legg C:\\CONFIG.NEW inn som en prøve i OS/2s Alt+F1-meny, og avslutt; C:\\CONFIG.SYS "
+        {{QStringLiteral("try-new")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Legg C:\\CONFIG.NEW inn som en prøve i OS/2s Alt+F1-meny, og avslutt; C:\\CONFIG.SYS "
                         "endres ikke."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::TryNew, "--try-new"); }},
-        {{QStringLiteral("key")}, QStringLiteral("X"),
-         QStringLiteral("Tasten til prøven: for --try-new den den skal få (ellers første ledige), for --install-new "
+        {{QStringLiteral("key")}, "X",
+         QT_TRANSLATE_NOOP("CommandLine", "Tasten til prøven: for --try-new den den skal få (ellers første ledige), for --install-new "
                         "prøven som tas i bruk i stedet for C:\\CONFIG.NEW."),
          [](CommandLine &result, const QStringList &values) { setKey(result, result.key, values.last(), "--key"); }},
-        {{QStringLiteral("tries")}, {}, QStringLiteral("List prøvene i Alt+F1-menyen, og avslutt."),
+        {{QStringLiteral("tries")}, "", QT_TRANSLATE_NOOP("CommandLine", "List prøvene i Alt+F1-menyen, og avslutt."),
          [](CommandLine &result, const QStringList &) { setTask(result, Action::Tries, "--tries"); }},
-        {{QStringLiteral("untry")}, QStringLiteral("X"),
-         QStringLiteral("Fjern prøven med tasten X fra Alt+F1-menyen (linjen og filen), og avslutt."),
+        {{QStringLiteral("untry")}, "X",
+         QT_TRANSLATE_NOOP("CommandLine", "Fjern prøven med tasten X fra Alt+F1-menyen (linjen og filen), og avslutt."),
          [](CommandLine &result, const QStringList &values) {
              setTask(result, Action::Untry, "--untry");
              if (result.action == Action::Untry)
                  setKey(result, result.untry, values.last(), "--untry");
          }},
-        {{QStringLiteral("window")}, {},
-         QStringLiteral("Gjør --install-new, --restore eller --try-new i vinduet i stedet for her."),
+        {{QStringLiteral("window")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Gjør --install-new, --restore eller --try-new i vinduet i stedet for her."),
          [](CommandLine &result, const QStringList &) { result.inWindow = true; }},
-        {{QStringLiteral("yes")}, {}, QStringLiteral("Ikke spør før --install-new, --restore eller --try-new skriver."),
+        {{QStringLiteral("yes")}, "", QT_TRANSLATE_NOOP("CommandLine", "Ikke spør før --install-new, --restore eller --try-new skriver."),
          [](CommandLine &result, const QStringList &) { result.yes = true; }},
-        {{QStringLiteral("force")}, {},
-         QStringLiteral("Ta i bruk også når sjekken sier at OS/2 ikke vil starte med filen."),
+        {{QStringLiteral("force")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Ta i bruk også når sjekken sier at OS/2 ikke vil starte med filen."),
          [](CommandLine &result, const QStringList &) { result.force = true; }},
-        {{QStringLiteral("drive")}, QStringLiteral("X=MAPPE"),
-         QStringLiteral("Stasjon X: er mappen MAPPE. Kan gis for flere stasjoner."),
+        {{QStringLiteral("drive")}, QT_TRANSLATE_NOOP("CommandLine", "X=MAPPE"),
+         QT_TRANSLATE_NOOP("CommandLine", "Stasjon X: er mappen MAPPE. Kan gis for flere stasjoner."),
          [](CommandLine &result, const QStringList &values) {
              for (const QString &value : values) {
                  const std::optional<DriveOption> drive = parseDriveOption(value);
                  if (!drive)
-                     return fail(result, QStringLiteral("«--drive %1» er ikke på formen X=MAPPE "
+                     return fail(result, QCoreApplication::translate("CommandLine", "«--drive %1» er ikke på formen X=MAPPE "
                                                         "(en bokstav fra A til Z, =, mappen).")
                                              .arg(value));
                  result.drives.append(*drive);
              }
          }},
-        {{QStringLiteral("boot-drive")}, QStringLiteral("X"),
-         QStringLiteral("Sjekk filen som om OS/2 starter fra stasjon X:."),
+        {{QStringLiteral("boot-drive")}, "X",
+         QT_TRANSLATE_NOOP("CommandLine", "Sjekk filen som om OS/2 starter fra stasjon X:."),
          [](CommandLine &result, const QStringList &values) {
              const QString value = values.last();
              const QChar letter = value.isEmpty() ? QChar() : DriveMap::letter(value.at(0));
              if (letter.isNull() || (value.size() > 1 && value.mid(1) != QStringLiteral(":")))
-                 return fail(result, QStringLiteral("«--boot-drive %1» er ingen stasjonsbokstav (en bokstav fra "
+                 return fail(result, QCoreApplication::translate("CommandLine", "«--boot-drive %1» er ingen stasjonsbokstav (en bokstav fra "
                                                     "A til Z).")
                                          .arg(value));
              result.bootDrive = letter;
          }},
-        {{QStringLiteral("choose-drive")}, {},
-         QStringLiteral("Spør etter mappen til stasjon C: ved start, også når den er kjent."),
+        {{QStringLiteral("choose-drive")}, "",
+         QT_TRANSLATE_NOOP("CommandLine", "Spør etter mappen til stasjon C: ved start, også når den er kjent."),
          [](CommandLine &result, const QStringList &) { result.chooseDrive = true; }},
+        {{QStringLiteral("language")}, QT_TRANSLATE_NOOP("CommandLine", "KODE"),
+         QT_TRANSLATE_NOOP("CommandLine", "Språket: KODE er nb (norsk), en (engelsk) eller de (tysk). Uten valget: "
+                                          "språket til miljøet (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)."),
+         [](CommandLine &result, const QStringList &values) {
+             result.language = uilanguage::fromCode(values.last());
+             if (!result.language)
+                 return fail(result, QCoreApplication::translate("CommandLine", "«--language %1»: språket er nb, "
+                                                                                "en eller de.")
+                                         .arg(values.last()));
+         }},
     };
     return table;
 }
@@ -176,67 +192,19 @@ QString usage()
         QString text = forms.join(QStringLiteral(", "));
         if (rule.names.first().size() != 1)
             text.prepend(QStringLiteral("    "));
-        if (!rule.valueName.isEmpty())
-            text += u' ' + rule.valueName;
+        if (*rule.valueName)
+            text += u' ' + QCoreApplication::translate("CommandLine", rule.valueName);
         return text;
     };
     qsizetype width = 0;
     for (const Rule &rule : rules())
         width = std::max(width, written(rule).size());
 
-    QString text = QStringLiteral(
-        "Bruk: os2setup [VALG] [FIL]\n"
-        "      os2setup --check [VALG] [FIL]\n"
-        "      os2setup --install-new [--yes] [--force] [VALG]\n"
-        "      os2setup --restore [N] [--yes] [--force] [VALG]\n"
-        "      os2setup --try-new [--key X] [--yes] [--force] [VALG]\n"
-        "      os2setup --tries | --untry X | --install-new --key X [VALG]\n"
-        "\n"
-        "Redigerer CONFIG.SYS, oppstartsfilen til OS/2. FIL er filen som leses, som\n"
-        "DOS-sti ('D:\\TEST\\CONFIG.SYS') eller som sti på denne maskinen; uten FIL,\n"
-        "eller med flere, leses C:\\CONFIG.SYS. «Lagre» skriver C:\\CONFIG.NEW.\n"
-        "\n"
-        "Valg:\n");
+    QString text = usageHead();
     for (const Rule &rule : rules())
-        text += QStringLiteral("  ") + written(rule).leftJustified(width + 2) + rule.description + u'\n';
-    text += QStringLiteral(
-        "\n"
-        "Stasjon C: får mappen sin fra --drive C=MAPPE, ellers fra miljøvariabelen\n"
-        "OS2SETUP_DRIVE_C, ellers fra mappen som ble valgt i stasjonsvelgeren. Andre\n"
-        "stasjoner: fra --drive, ellers fra OS2SETUP_DRIVE_X (X er bokstaven).\n"
-        "Qt-valg som -style STIL og -platform NAVN tas også imot.\n"
-        "\n"
-        "--check åpner intet vindu: det skriver én linje for hver fil eller mappe som en\n"
-        "aktiv linje nevner, men som ikke er der OS/2 leter, og en siste linje med\n"
-        "antallene. Hver linje sier hvor ille det er: «stopper oppstarten», «finner\n"
-        "ikke», «advarsel» eller «ikke sjekket». Navn uten stasjon ligger på\n"
-        "oppstartsstasjonen: den fra --boot-drive, ellers stasjonen til FIL, ellers\n"
-        "stasjonen til \\OS2\\DLL på LIBPATH, ellers C:.\n"
-        "Status 0: ingenting mangler (advarsler går an); 1: noe stopper oppstarten\n"
-        "eller mangler; 2: filen eller en stasjon kan ikke leses.\n"
-        "\n"
-        "--install-new viser hva C:\\CONFIG.NEW endrer i C:\\CONFIG.SYS (som en unified\n"
-        "diff) og sjekker den nye filen. Stopper noe oppstarten, avvises den uten\n"
-        "--force. Etter et ja (eller --yes) kopieres C:\\CONFIG.SYS til første ledige\n"
-        "C:\\CONFIG.nnn og til ~/.local/share/os2setup, og C:\\CONFIG.NEW legges på plass.\n"
-        "--restore lister kopiene å gå tilbake til, nyeste først (CONFIG.nnn, kopiene\n"
-        "i ~/.local/share/os2setup, CONFIG.BAK, OS/2s skrivebordsarkiver og\n"
-        "\\OS2\\INSTALL\\CONFIG.SYS); «--restore N» legger kopi N på plass på samme måte.\n"
-        "Status 0: gjort, eller ingenting å gjøre; 1: avvist (sjekken, eller nei til\n"
-        "spørsmålet); 2: en fil kan ikke leses eller skrives.\n"
-        "\n"
-        "--try-new viser og sjekker C:\\CONFIG.NEW som --install-new, men lar\n"
-        "C:\\CONFIG.SYS være: den kopieres til C:\\OS2\\BOOT\\CONFIG.X og får en linje i\n"
-        "Alt+F1-menyen (C:\\OS2\\BOOT\\ALTF1BOT.SCR). Ved neste oppstart: trykk Alt+F1\n"
-        "mens den lille hvite OS/2-boksen står øverst til venstre, og så X; OS/2\n"
-        "starter da én gang med prøven. X er første ledige av A–Z og 4–9 (OS/2 bruker\n"
-        "C, M, V, X, 1, 2 og 3 selv), eller den fra --key. --tries lister prøvene og om\n"
-        "de er like C:\\CONFIG.NEW; «--install-new --key X» tar prøve X i bruk som\n"
-        "C:\\CONFIG.SYS og fjerner den fra menyen; «--untry X» fjerner den (linjen, så\n"
-        "filen). Linjer og filer som ikke er lagt inn av os2setup, endres aldri.\n"
-        "ALTF1BOT.SCR er skrivebeskyttet fra OS/2: beskyttelsen tas av bare mens\n"
-        "linjen skrives, og settes på igjen. Samme statuser som over.\n");
-    return text;
+        text += QStringLiteral("  ") + written(rule).leftJustified(width + 2)
+                + QCoreApplication::translate("CommandLine", rule.description) + u'\n';
+    return text + usageTail();
 }
 
 // The argument as the user wrote it that names option `name`.
@@ -266,7 +234,7 @@ using ValueTaking = QHash<QString, bool>;
 QString parseError(const QCommandLineParser &parser, const QStringList &arguments, const ValueTaking &options)
 {
     if (!parser.unknownOptionNames().isEmpty())
-        return QStringLiteral("ukjent valg «%1».").arg(writtenOption(arguments, parser.unknownOptionNames().first()));
+        return QCoreApplication::translate("CommandLine", "ukjent valg «%1».").arg(writtenOption(arguments, parser.unknownOptionNames().first()));
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == QStringLiteral("--"))
@@ -279,11 +247,11 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
         if (option == options.constEnd())
             continue;
         if (*option && assign < 0 && ++i == arguments.size())
-            return QStringLiteral("valget «%1» mangler en verdi.").arg(written);
+            return QCoreApplication::translate("CommandLine", "valget «%1» mangler en verdi.").arg(written);
         if (!*option && assign >= 0)
-            return QStringLiteral("valget «%1» tar ingen verdi.").arg(written);
+            return QCoreApplication::translate("CommandLine", "valget «%1» tar ingen verdi.").arg(written);
     }
-    return QStringLiteral("kommandolinjen kan ikke tolkes.");
+    return QCoreApplication::translate("CommandLine", "kommandolinjen kan ikke tolkes.");
 }
 
 } // namespace
@@ -295,7 +263,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     std::vector<QCommandLineOption> options;
     for (const Rule &rule : rules())
-        options.emplace_back(rule.names, rule.description, rule.valueName);
+        options.emplace_back(rule.names, QString::fromUtf8(rule.description), QString::fromUtf8(rule.valueName));
     for (const ToolkitOption &toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
         if (toolkit.takesValue)
@@ -307,11 +275,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
         parser.addOption(option);
 
     CommandLine result;
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    // The language before anything else, so that --help and an error come in
+    // it too; a wrong value is an error of its own further down.
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (rules()[i].names.first() == u"language" && parser.isSet(options[i]))
+            result.language = uilanguage::fromCode(parser.values(options[i]).last());
+    if (!parsed) {
         ValueTaking takesValue;
         for (const Rule &rule : rules())
             for (const QString &name : rule.names)
-                takesValue.insert(name, !rule.valueName.isEmpty());
+                takesValue.insert(name, *rule.valueName != 0);
         for (const ToolkitOption &toolkit : kToolkitOptions)
             takesValue.insert(QString::fromLatin1(toolkit.name), toolkit.takesValue);
         fail(result, parseError(parser, arguments, takesValue));

@@ -2,16 +2,31 @@
 #include "app/display_guard.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-QString noDisplayLine(const QString &cause)
+// `source` in the language of `own`, a translation loaded before the
+// application exists (and with it the translations installed in it); else in
+// the language installed.
+QString say(const QTranslator *own, const char *source)
 {
-    return QStringLiteral("os2setup: finner ingen skjerm (%1); bruk --check for en sjekk uten vindu").arg(cause);
+    if (own)
+        if (const QString text = own->translate("DisplayGuard", source); !text.isEmpty())
+            return text;
+    return QCoreApplication::translate("DisplayGuard", source);
+}
+
+QString noDisplayLine(const QTranslator *own, const QString &cause)
+{
+    return say(own, QT_TRANSLATE_NOOP("DisplayGuard",
+                                      "os2setup: finner ingen skjerm (%1); bruk --check for en sjekk uten vindu"))
+        .arg(cause);
 }
 
 struct Waiting
@@ -59,21 +74,29 @@ std::optional<QString> missingDisplay(const QProcessEnvironment &environment, co
             return std::nullopt;
     if (!requestedPlatform(environment, arguments).isEmpty())
         return std::nullopt;
-    return noDisplayLine(QStringLiteral("DISPLAY/WAYLAND_DISPLAY er ikke satt"));
+    return noDisplayLine(nullptr, say(nullptr, QT_TRANSLATE_NOOP("DisplayGuard", "DISPLAY/WAYLAND_DISPLAY er ikke satt")));
 }
 
-PlatformStartGuard::PlatformStartGuard(const QProcessEnvironment &environment, const QStringList &arguments)
+PlatformStartGuard::PlatformStartGuard(const QProcessEnvironment &environment, const QStringList &arguments,
+                                       uilanguage::Language language)
 {
+    // The line is made now, before the application exists: a translation of
+    // its own, loaded from the program's resources.
+    QTranslator translator;
+    const QTranslator *own = nullptr;
+    if (language != uilanguage::Language::Norwegian
+        && translator.load(QStringLiteral("os2setup_") + uilanguage::code(language), QStringLiteral(":/i18n")))
+        own = &translator;
     QString cause;
     if (const QString platform = requestedPlatform(environment, arguments); !platform.isEmpty())
-        cause = QStringLiteral("plattformen «%1» kunne ikke startes").arg(platform);
+        cause = say(own, QT_TRANSLATE_NOOP("DisplayGuard", "plattformen «%1» kunne ikke startes")).arg(platform);
     else if (const QString display = environment.value(QStringLiteral("DISPLAY")); !display.isEmpty())
-        cause = QStringLiteral("DISPLAY=%1 svarer ikke").arg(display);
+        cause = say(own, QT_TRANSLATE_NOOP("DisplayGuard", "DISPLAY=%1 svarer ikke")).arg(display);
     else if (const QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY")); !wayland.isEmpty())
-        cause = QStringLiteral("WAYLAND_DISPLAY=%1 svarer ikke").arg(wayland);
+        cause = say(own, QT_TRANSLATE_NOOP("DisplayGuard", "WAYLAND_DISPLAY=%1 svarer ikke")).arg(wayland);
     else
-        cause = QStringLiteral("plattformen kunne ikke startes");
-    s_failureLine = new QString(noDisplayLine(cause));
+        cause = say(own, QT_TRANSLATE_NOOP("DisplayGuard", "plattformen kunne ikke startes"));
+    s_failureLine = new QString(noDisplayLine(own, cause));
     s_waiting = new QList<Waiting>;
     s_previous = qInstallMessageHandler(handleMessage);
 }

@@ -6,6 +6,7 @@
 #include "platform/file_error.h"
 #include "workspace/light_look.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -23,16 +24,16 @@ std::optional<QString> rememberedFolderProblem(const DriveMap &drives, const QSt
 {
     const QString folder = drives.drive(u'C');
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("%1 finnes ikke – er partisjonen montert?").arg(folder);
+        return QCoreApplication::translate("DriveChoice", "%1 finnes ikke – er partisjonen montert?").arg(folder);
     if (QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        return QStringLiteral("%1 er tom – er partisjonen montert?").arg(folder);
+        return QCoreApplication::translate("DriveChoice", "%1 er tom – er partisjonen montert?").arg(folder);
     QString host;
     try {
         host = drives.resolve(configFile);
     } catch (const FileError &) {
     }
     if (!QFileInfo(host).isFile())
-        return QStringLiteral("%1 har ingen %2").arg(folder, configFile.section(u'\\', -1));
+        return QCoreApplication::translate("DriveChoice", "%1 har ingen %2").arg(folder, configFile.section(u'\\', -1));
     return std::nullopt;
 }
 
@@ -134,7 +135,7 @@ std::optional<QString> noDriveMessage(const DriveMap &drives, const QString &con
 {
 #ifndef Q_OS_WIN
     if (isOnC(configFile) && drives.origin(u'C') == DriveMap::Origin::None)
-        return QStringLiteral("%1: stasjon C: er ikke koblet til noen mappe. Velg mappen her fra vinduet: trykk F1 "
+        return QCoreApplication::translate("DriveChoice", "%1: stasjon C: er ikke koblet til noen mappe. Velg mappen her fra vinduet: trykk F1 "
                               "og «Velg OS/2-stasjonen…». Eller start programmet med os2setup --choose-drive.")
             .arg(configFile);
 #endif

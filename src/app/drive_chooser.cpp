@@ -2,6 +2,7 @@
 // an OS/2 partition that is not mounted yet.
 #include "app/drive_chooser.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -23,7 +24,7 @@ constexpr int PartitionRole = Qt::UserRole + 1;
 
 QString pickFolder(QWidget *parent, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Velg mappen som er stasjon C:"), start,
+    return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("DriveChooser", "Velg mappen som er stasjon C:"), start,
                                              QFileDialog::ShowDirsOnly);
 }
 
@@ -46,17 +47,17 @@ DriveChooser::DriveChooser(const QList<MountEntry> &candidates, const QString &c
     : QDialog(parent)
     , m_reason(new QLabel(this))
     , m_list(new QTreeWidget(this))
-    , m_browse(new QPushButton(QStringLiteral("Bla gjennom…"), this))
+    , m_browse(new QPushButton(QCoreApplication::translate("DriveChooser", "Bla gjennom…"), this))
     , m_note(new QLabel(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
     , m_picker(pickFolder)
 {
     initResources();
-    setWindowTitle(QStringLiteral("Velg OS/2-stasjonen C:"));
+    setWindowTitle(QCoreApplication::translate("DriveChooser", "Velg OS/2-stasjonen C:"));
     setWindowIcon(QIcon(QStringLiteral(":/os2setup.png")));
     setObjectName(QStringLiteral("DriveChooser"));
 
-    auto *intro = new QLabel(QStringLiteral("Hvilken mappe er OS/2-stasjonen C:? Programmet leser CONFIG.SYS "
+    auto *intro = new QLabel(QCoreApplication::translate("DriveChooser", "Hvilken mappe er OS/2-stasjonen C:? Programmet leser CONFIG.SYS "
                                             "derfra og lagrer CONFIG.NEW der. Valget huskes til neste gang."),
                              this);
     intro->setWordWrap(true);
@@ -69,10 +70,10 @@ DriveChooser::DriveChooser(const QList<MountEntry> &candidates, const QString &c
     m_reason->hide();
 
     m_list->setObjectName(QStringLiteral("driveList"));
-    m_list->setAccessibleName(QStringLiteral("OS/2-stasjoner"));
+    m_list->setAccessibleName(QCoreApplication::translate("DriveChooser", "OS/2-stasjoner"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Mappe"), QStringLiteral("Enhet"), QStringLiteral("Navn"),
-                             QStringLiteral("Størrelse"), QStringLiteral("Filsystem")});
+    m_list->setHeaderLabels({QCoreApplication::translate("DriveChooser", "Mappe"), QCoreApplication::translate("DriveChooser", "Enhet"), QCoreApplication::translate("DriveChooser", "Navn"),
+                             QCoreApplication::translate("DriveChooser", "Størrelse"), QCoreApplication::translate("DriveChooser", "Filsystem")});
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
@@ -81,7 +82,7 @@ DriveChooser::DriveChooser(const QList<MountEntry> &candidates, const QString &c
         for (const MountEntry &mount : candidates)
             if (mount.mountPoint == current)
                 same = mount;
-        addFolder(current, same.device, same.type)->setText(FolderColumn, current + QStringLiteral(" (nå valgt)"));
+        addFolder(current, same.device, same.type)->setText(FolderColumn, current + QCoreApplication::translate("DriveChooser", " (nå valgt)"));
     }
     for (const MountEntry &mount : candidates)
         if (mount.mountPoint != current)
@@ -97,7 +98,7 @@ DriveChooser::DriveChooser(const QList<MountEntry> &candidates, const QString &c
     QPushButton *ok = m_buttons->button(QDialogButtonBox::Ok);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Avbryt"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("DriveChooser", "Avbryt"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -199,7 +200,7 @@ void DriveChooser::accept()
     }
     m_mountError.clear();
     setBusy(true);
-    m_note->setText(QStringLiteral("Monterer %1 …").arg(p->device));
+    m_note->setText(QCoreApplication::translate("DriveChooser", "Monterer %1 …").arg(p->device));
     m_udisks->mountLater(*p, this, [this, item](const MountResult &result) { mounted(item, result); });
 }
 
@@ -242,11 +243,11 @@ void DriveChooser::showPartition(QTreeWidgetItem *item, const Partition &partiti
 {
     const QString folder = partition.isMounted() ? partition.mountPoints.first() : QString();
     item->setData(FolderColumn, FolderRole, folder);
-    item->setText(FolderColumn, partition.isMounted() ? folder : QStringLiteral("ikke montert"));
+    item->setText(FolderColumn, partition.isMounted() ? folder : QCoreApplication::translate("DriveChooser", "ikke montert"));
     QFont font = m_list->font();
     font.setItalic(!partition.isMounted());
     item->setFont(FolderColumn, font);
-    item->setToolTip(FolderColumn, partition.isMounted() ? folder : QStringLiteral("«OK» monterer den"));
+    item->setToolTip(FolderColumn, partition.isMounted() ? folder : QCoreApplication::translate("DriveChooser", "«OK» monterer den"));
     item->setText(DeviceColumn, partition.device);
     item->setText(LabelColumn, partition.label);
     item->setText(SizeColumn, sizeText(partition.size));
@@ -278,14 +279,14 @@ void DriveChooser::selectionChanged()
     if (!m_mountError.isEmpty())
         note << m_mountError;
     if (m_list->topLevelItemCount() == 0)
-        note << QStringLiteral("Fant ikke noe montert filsystem med CONFIG.SYS og mappen OS2 øverst. "
+        note << QCoreApplication::translate("DriveChooser", "Fant ikke noe montert filsystem med CONFIG.SYS og mappen OS2 øverst. "
                                "Monter OS/2-partisjonen, eller velg mappen med «Bla gjennom…».");
     else if (!chosen.isEmpty() && !looksLikeOs2BootDrive(chosen))
-        note << QStringLiteral("%1 har ikke både CONFIG.SYS og mappen OS2.").arg(chosen);
+        note << QCoreApplication::translate("DriveChooser", "%1 har ikke både CONFIG.SYS og mappen OS2.").arg(chosen);
     else if (partition && chosen.isEmpty() && m_mountError.isEmpty())
-        note << QStringLiteral("«OK» monterer %1 og ser etter CONFIG.SYS der.").arg(partition->device);
+        note << QCoreApplication::translate("DriveChooser", "«OK» monterer %1 og ser etter CONFIG.SYS der.").arg(partition->device);
     if (!m_problem.isEmpty())
-        note << QStringLiteral("Kan ikke montere partisjoner herfra: %1.").arg(m_problem);
+        note << QCoreApplication::translate("DriveChooser", "Kan ikke montere partisjoner herfra: %1.").arg(m_problem);
     m_note->setText(note.join(u'\n'));
 }
 

@@ -6,6 +6,7 @@
 #include "platform/line_file.h"
 #include "platform/write_guard.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <algorithm>
@@ -26,10 +27,10 @@ bool confirmed(const CommandLine &commandLine, const Terminal &t, const QString 
     if (commandLine.yes)
         return true;
     if (!::isatty(::fileno(t.in))) {
-        printLine(t.err, QStringLiteral("os2setup: %1 Ingen terminal å spørre på: gi --yes for å svare ja.").arg(question));
+        printLine(t.err, QCoreApplication::translate("InstallCommand", "os2setup: %1 Ingen terminal å spørre på: gi --yes for å svare ja.").arg(question));
         return false;
     }
-    std::fputs((question + QStringLiteral(" [j/N] ")).toLocal8Bit().constData(), t.out);
+    std::fputs((question + QCoreApplication::translate("InstallCommand", " [j/N] ")).toLocal8Bit().constData(), t.out);
     std::fflush(t.out);
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, t.in))
@@ -58,13 +59,13 @@ int showAndRun(const CommandLine &commandLine, const installstep::Proposal &p, c
         printLine(t.out, bootcheck::summary(p.report));
     std::fflush(t.out);
     if (p.needsForce() && !commandLine.force) {
-        printLine(t.err, QStringLiteral("os2setup: OS/2 vil ikke starte med %1 (se over), så %2. "
+        printLine(t.err, QCoreApplication::translate("InstallCommand", "os2setup: OS/2 vil ikke starte med %1 (se over), så %2. "
                                         "Gi --force for å gjøre det likevel.")
                              .arg(p.source, refused));
         return 1;
     }
     if (!confirmed(commandLine, t, question)) {
-        printLine(t.out, QStringLiteral("Ingenting er endret."));
+        printLine(t.out, QCoreApplication::translate("InstallCommand", "Ingenting er endret."));
         return 1;
     }
     try {
@@ -81,8 +82,8 @@ namespace {
 int putInPlace(const CommandLine &commandLine, const WriteGuard &guard, const installstep::Proposal &p,
                const QString &dataFolder, const Terminal &t)
 {
-    return showAndRun(commandLine, p, QStringLiteral("Legge %1 på plass som %2?").arg(p.source, installstep::configSys()),
-                      QStringLiteral("den er ikke lagt på plass"),
+    return showAndRun(commandLine, p, QCoreApplication::translate("InstallCommand", "Legge %1 på plass som %2?").arg(p.source, installstep::configSys()),
+                      QCoreApplication::translate("InstallCommand", "den er ikke lagt på plass"),
                       [&] {
                           try {
                               return installstep::putInPlace(guard, p, dataFolder);
@@ -121,7 +122,7 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
                const QString &dataFolder, const Terminal &terminal)
 {
     if (commandLine.files.size() > 1)
-        return fail(terminal, QStringLiteral("«--restore» tar ett nummer fra listen, ikke flere."));
+        return fail(terminal, QCoreApplication::translate("InstallCommand", "«--restore» tar ett nummer fra listen, ikke flere."));
     const DriveMap drives = drivesOf(commandLine, environment, settings);
     WriteGuard guard(drives, installstep::configSys());
     guard.beginRead();
@@ -139,12 +140,12 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
         std::count_if(copies.begin(), copies.end(), [](const configcopies::Copy &c) { return c.readable(); }));
     if (commandLine.files.isEmpty()) {
         if (!today)
-            printLine(terminal.out, QStringLiteral("%1 finnes ikke; en kopi kan legges på plass der.")
+            printLine(terminal.out, QCoreApplication::translate("InstallCommand", "%1 finnes ikke; en kopi kan legges på plass der.")
                                         .arg(installstep::configSys()));
         if (readable == 0) {
             printLine(terminal.out, installstep::noCopies());
         } else {
-            printLine(terminal.out, QStringLiteral("Kopier av %1, nyeste først:").arg(installstep::configSys()));
+            printLine(terminal.out, QCoreApplication::translate("InstallCommand", "Kopier av %1, nyeste først:").arg(installstep::configSys()));
             const Lines todaysLines = today ? linefile::split(today->data(), today->size()) : Lines{};
             for (std::size_t i = 0; i < readable; ++i)
                 printLine(terminal.out,
@@ -154,18 +155,18 @@ int runRestore(const CommandLine &commandLine, const QProcessEnvironment &enviro
                                                              installstep::linesDiffering(drives, copies[i], todaysLines))));
         }
         if (readable < copies.size()) {
-            printLine(terminal.out, QStringLiteral("Disse kan ikke leses, og kan ikke legges på plass:"));
+            printLine(terminal.out, QCoreApplication::translate("InstallCommand", "Disse kan ikke leses, og kan ikke legges på plass:"));
             for (std::size_t i = readable; i < copies.size(); ++i)
                 printLine(terminal.out, QStringLiteral("  –  ") + installstep::describeUnreadable(copies[i]));
         }
         if (readable > 0)
-            printLine(terminal.out, QStringLiteral("Legg en av dem på plass med «os2setup --restore N»."));
+            printLine(terminal.out, QCoreApplication::translate("InstallCommand", "Legg en av dem på plass med «os2setup --restore N»."));
         return 0;
     }
     bool isNumber = false;
     const int n = commandLine.files.first().toInt(&isNumber);
     if (!isNumber || n < 1 || static_cast<std::size_t>(n) > readable)
-        return fail(terminal, QStringLiteral("«--restore %1»: det er ingen kopi med det nummeret (se «os2setup --restore»).")
+        return fail(terminal, QCoreApplication::translate("InstallCommand", "«--restore %1»: det er ingen kopi med det nummeret (se «os2setup --restore»).")
                                   .arg(commandLine.files.first()));
     installstep::Proposal proposal;
     try {

@@ -5,6 +5,7 @@
 #include "platform/file_error.h"
 #include "platform/write_guard.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -82,7 +83,7 @@ void StepDialog::layOut(std::initializer_list<std::pair<QWidget *, int>> parts,
     buttons->addButton(m_go, QDialogButtonBox::ActionRole);
     for (QPushButton *b : more)
         buttons->addButton(b, QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("InstallDialog", "Lukk"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     for (const auto &[widget, stretch] : parts)
@@ -102,19 +103,19 @@ void StepDialog::tell(const QString &text, bool error)
 
 InstallDialog::InstallDialog(const WriteGuard &guard, installstep::Proposal proposal, const QString &dataFolder,
                              QWidget *parent)
-    : StepDialog(guard, dataFolder, QStringLiteral("Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
+    : StepDialog(guard, dataFolder, QCoreApplication::translate("InstallDialog", "Ta i bruk"), QStringLiteral("TaIBrukKnapp"), parent)
     , m_proposal(std::move(proposal))
     , m_view(new ProposalView(QStringLiteral("TaIBrukEndringer"), QStringLiteral("TaIBrukFunn"),
-                              QStringLiteral("LikevelBoks"), QStringLiteral("Ta i bruk eller prøv"), this))
-    , m_try(button(QStringLiteral("Prøv ved neste oppstart"), QStringLiteral("ProvKnapp"),
-                   QStringLiteral("Prøv ved neste oppstart"),
-                   QStringLiteral("Legger %1 inn som en prøve i OS/2s Alt+F1-meny (%2), uten å endre %3: "
+                              QStringLiteral("LikevelBoks"), QCoreApplication::translate("InstallDialog", "Ta i bruk eller prøv likevel"), this))
+    , m_try(button(QCoreApplication::translate("InstallDialog", "Prøv ved neste oppstart"), QStringLiteral("ProvKnapp"),
+                   QCoreApplication::translate("InstallDialog", "Prøv ved neste oppstart"),
+                   QCoreApplication::translate("InstallDialog", "Legger %1 inn som en prøve i OS/2s Alt+F1-meny (%2), uten å endre %3: "
                                   "neste oppstart kan starte med den én gang")
                        .arg(m_proposal.source, trystep::menuFile(), installstep::configSys())))
 {
     setObjectName(QStringLiteral("TaIBruk"));
-    setWindowTitle(QStringLiteral("Ta i bruk CONFIG.NEW"));
-    auto *intro = wrappedLabel(QStringLiteral("Legger %1 på plass som %2. Den gamle %2 kopieres først til neste "
+    setWindowTitle(QCoreApplication::translate("InstallDialog", "Ta i bruk CONFIG.NEW"));
+    auto *intro = wrappedLabel(QCoreApplication::translate("InstallDialog", "Legger %1 på plass som %2. Den gamle %2 kopieres først til neste "
                                               "ledige CONFIG.nnn ved siden av og til din datamappe.")
                                    .arg(m_proposal.source, installstep::configSys()),
                                this);
@@ -145,16 +146,16 @@ void InstallDialog::focusTry()
 }
 
 RestoreDialog::RestoreDialog(const WriteGuard &guard, const QString &dataFolder, QWidget *parent)
-    : StepDialog(guard, dataFolder, QStringLiteral("Gjenopprett"), QStringLiteral("GjenopprettKnapp"), parent)
+    : StepDialog(guard, dataFolder, QCoreApplication::translate("InstallDialog", "Gjenopprett"), QStringLiteral("GjenopprettKnapp"), parent)
     , m_list(new QListWidget(this))
     , m_view(new ProposalView(QStringLiteral("GjenopprettEndringer"), QStringLiteral("GjenopprettFunn"),
-                              QStringLiteral("GjenopprettLikevelBoks"), QStringLiteral("Gjenopprett"), this))
+                              QStringLiteral("GjenopprettLikevelBoks"), QCoreApplication::translate("InstallDialog", "Gjenopprett likevel"), this))
 {
     setObjectName(QStringLiteral("Gjenopprett"));
-    setWindowTitle(QStringLiteral("Gjenopprett CONFIG.SYS"));
+    setWindowTitle(QCoreApplication::translate("InstallDialog", "Gjenopprett CONFIG.SYS"));
     m_list->setObjectName(QStringLiteral("KopiListe"));
-    m_list->setAccessibleName(QStringLiteral("Kopier av CONFIG.SYS"));
-    auto *intro = wrappedLabel(QStringLiteral("Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
+    m_list->setAccessibleName(QCoreApplication::translate("InstallDialog", "Kopier av CONFIG.SYS"));
+    auto *intro = wrappedLabel(QCoreApplication::translate("InstallDialog", "Kopiene av %1, nyeste først. Velg en for å se hva den endrer; "
                                               "«Gjenopprett» legger den på plass etter en kopi av dagens.")
                                    .arg(installstep::configSys()),
                                this);
@@ -191,7 +192,7 @@ void RestoreDialog::choose(int row)
 {
     m_proposal.reset();
     m_view->clear();
-    m_view->setStepWord(QStringLiteral("Gjenopprett"));
+    m_view->setForceText(QCoreApplication::translate("InstallDialog", "Gjenopprett likevel"));
     enableSteps();
     if (row < 0 || static_cast<std::size_t>(row) >= m_copies.size())
         return;

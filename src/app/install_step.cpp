@@ -8,6 +8,7 @@
 #include "platform/write_guard.h"
 #include "workspace/changes_model.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ std::optional<std::string> currentConfigSys(const DriveMap &drives)
         return linefile::readBytes(drives, configSys());
     const QString os2 = configcopies::onDrive(BootDrive, QStringLiteral("OS2"));
     if (!QFileInfo(drives.resolve(os2)).isDir())
-        throw FileError(QStringLiteral("Kan ikke lese %1: filen finnes ikke, og %2: (%3) har ingen OS2-mappe. "
+        throw FileError(QCoreApplication::translate("InstallStep", "Kan ikke lese %1: filen finnes ikke, og %2: (%3) har ingen OS2-mappe. "
                                        "Er OS/2-partisjonen montert der?")
                             .arg(configSys(), BootDrive, QDir::toNativeSeparators(drives.drive(BootDrive))));
     return std::nullopt;
@@ -76,13 +77,13 @@ std::optional<Proposal> proposeNew(const DriveMap &drives, QString *nothing)
     // plain file is refused as "Hent" refuses it.
     const QFileInfo fresh(drives.resolve(configNew()));
     if (!fresh.exists() && !fresh.isSymLink()) {
-        *nothing = QStringLiteral("%1 finnes ikke: det er ingenting å ta i bruk. Lagre først med «Lagre» i os2setup.")
+        *nothing = QCoreApplication::translate("InstallStep", "%1 finnes ikke: det er ingenting å ta i bruk. Lagre først med «Lagre» i os2setup.")
                        .arg(configNew());
         return std::nullopt;
     }
     std::string proposed = linefile::readBytes(drives, configNew());
     if (proposed == current) {
-        *nothing = QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å ta i bruk.")
+        *nothing = QCoreApplication::translate("InstallStep", "%1 er lik %2 byte for byte: det er ingenting å ta i bruk.")
                        .arg(configNew(), configSys());
         return std::nullopt;
     }
@@ -126,11 +127,11 @@ namespace {
 QString kindOf(const configcopies::Copy &copy)
 {
     switch (copy.kind) {
-    case configcopies::Copy::Kind::Numbered: return QStringLiteral("tidligere CONFIG.SYS");
-    case configcopies::Copy::Kind::Saved: return QStringLiteral("os2setups kopi");
-    case configcopies::Copy::Kind::Bak: return QStringLiteral("reservekopi");
-    case configcopies::Copy::Kind::Archive: return QStringLiteral("OS/2s skrivebordsarkiv");
-    case configcopies::Copy::Kind::Install: return QStringLiteral("OS/2s installasjon, Alt+F1");
+    case configcopies::Copy::Kind::Numbered: return QCoreApplication::translate("InstallStep", "tidligere CONFIG.SYS");
+    case configcopies::Copy::Kind::Saved: return QCoreApplication::translate("InstallStep", "os2setups kopi");
+    case configcopies::Copy::Kind::Bak: return QCoreApplication::translate("InstallStep", "reservekopi");
+    case configcopies::Copy::Kind::Archive: return QCoreApplication::translate("InstallStep", "OS/2s skrivebordsarkiv");
+    case configcopies::Copy::Kind::Install: return QCoreApplication::translate("InstallStep", "OS/2s installasjon, Alt+F1");
     }
     return QString();
 }
@@ -139,16 +140,16 @@ QString kindOf(const configcopies::Copy &copy)
 
 QString describeUnreadable(const configcopies::Copy &copy)
 {
-    return QStringLiteral("%1  (%2) kan ikke leses: %3").arg(copy.name, kindOf(copy), copy.problem);
+    return QCoreApplication::translate("InstallStep", "%1  (%2) kan ikke leses: %3").arg(copy.name, kindOf(copy), copy.problem);
 }
 
 QString describeCopy(const configcopies::Copy &copy, int differing)
 {
     const QString kind = kindOf(copy);
-    const QString lines = differing < 0 ? QStringLiteral("kan ikke leses")
-                          : differing == 0 ? QStringLiteral("lik dagens")
-                          : differing == 1 ? QStringLiteral("1 linje forskjellig")
-                                           : QStringLiteral("%1 linjer forskjellig").arg(differing);
+    const QString lines = differing < 0 ? QCoreApplication::translate("InstallStep", "kan ikke leses")
+                          : differing == 0 ? QCoreApplication::translate("InstallStep", "lik dagens")
+                          : differing == 1 ? QCoreApplication::translate("InstallStep", "1 linje forskjellig")
+                                           : QCoreApplication::translate("InstallStep", "%1 linjer forskjellig").arg(differing);
     return QStringLiteral("%1  %2  (%3, %4)")
         .arg(copy.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")), copy.name, kind, lines);
 }
@@ -161,21 +162,21 @@ Lines todaysLines(const DriveMap &drives)
 
 QString checkFailed(const Proposal &proposal)
 {
-    return QStringLiteral("Sjekken av %1 kunne ikke gjøres: %2").arg(proposal.source, proposal.checkError);
+    return QCoreApplication::translate("InstallStep", "Sjekken av %1 kunne ikke gjøres: %2").arg(proposal.source, proposal.checkError);
 }
 
 QString nothingChanged(const QString &error)
 {
     // The error's cause ends its own sentence.
     const bool ended = error.endsWith(u'.') || error.endsWith(u'!') || error.endsWith(u'?');
-    return error + (ended ? QString() : QStringLiteral(".")) + QStringLiteral(" Ingenting er endret i %1.").arg(configSys());
+    return error + (ended ? QString() : QStringLiteral(".")) + QCoreApplication::translate("InstallStep", " Ingenting er endret i %1.").arg(configSys());
 }
 
 std::optional<QString> noConfigSysNote(const Proposal &proposal)
 {
     if (!proposal.noConfigSys)
         return std::nullopt;
-    return QStringLiteral("%1 finnes ikke: %2 legges på plass som den, og det er ingen gammel fil å ta kopi av.")
+    return QCoreApplication::translate("InstallStep", "%1 finnes ikke: %2 legges på plass som den, og det er ingen gammel fil å ta kopi av.")
         .arg(configSys(), proposal.source);
 }
 
@@ -183,21 +184,21 @@ std::optional<QString> onlyLineEnds(const Proposal &proposal)
 {
     if (!proposal.rows.empty() || proposal.proposed == proposal.current || proposal.noConfigSys)
         return std::nullopt;
-    return QStringLiteral("Linjene i %1 og %2 er like; bare linjeskiftene er forskjellige (CR LF eller bare LF, "
+    return QCoreApplication::translate("InstallStep", "Linjene i %1 og %2 er like; bare linjeskiftene er forskjellige (CR LF eller bare LF, "
                           "eller et linjeskift etter siste linje).")
         .arg(proposal.source, configSys());
 }
 
 QString noCopies()
 {
-    return QStringLiteral("Fant ingen kopier av %1 å gå tilbake til.").arg(configSys());
+    return QCoreApplication::translate("InstallStep", "Fant ingen kopier av %1 å gå tilbake til.").arg(configSys());
 }
 
 std::optional<QString> nothingToRestore(const Proposal &proposal)
 {
     if (proposal.noConfigSys || proposal.proposed != proposal.current)
         return std::nullopt;
-    return QStringLiteral("%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
+    return QCoreApplication::translate("InstallStep", "%1 er lik %2 byte for byte: det er ingenting å gjenopprette.")
         .arg(proposal.source, configSys());
 }
 
@@ -209,12 +210,12 @@ QString putInPlace(const WriteGuard &guard, const Proposal &proposal, const QStr
         guard, BootDrive, proposal.noConfigSys ? std::nullopt : std::optional<std::string>(proposal.current),
         proposal.proposed, dataFolder);
     const QString placed = done.numbered.isEmpty()
-                               ? QStringLiteral("%1 er lagt på plass som %2. Det fantes ingen %2 fra før, så ingen "
+                               ? QCoreApplication::translate("InstallStep", "%1 er lagt på plass som %2. Det fantes ingen %2 fra før, så ingen "
                                                 "kopi er tatt.")
                                      .arg(proposal.source, configSys())
-                               : QStringLiteral("%1 er lagt på plass som %2. Den forrige %2 er kopiert til %3 og til %4.")
+                               : QCoreApplication::translate("InstallStep", "%1 er lagt på plass som %2. Den forrige %2 er kopiert til %3 og til %4.")
                                      .arg(proposal.source, configSys(), done.numbered, done.saved);
-    return placed + QStringLiteral(" Starter ikke OS/2 med den nye, start Linux og kjør «os2setup --restore» "
+    return placed + QCoreApplication::translate("InstallStep", " Starter ikke OS/2 med den nye, start Linux og kjør «os2setup --restore» "
                                    "(eller se README: «When OS/2 no longer boots») for å få en tidligere tilbake.");
 }
 
@@ -249,7 +250,7 @@ QString dataFolder(const QProcessEnvironment &environment, const std::function<Q
 
 QString noDataFolder()
 {
-    return QStringLiteral("Kan ikke ta vare på en kopi av %1: miljøvariabelen HOME er ikke satt, og hjemmemappen din "
+    return QCoreApplication::translate("InstallStep", "Kan ikke ta vare på en kopi av %1: miljøvariabelen HOME er ikke satt, og hjemmemappen din "
                           "står ikke i passordbasen. Sett HOME til hjemmemappen din og prøv igjen.")
         .arg(configSys());
 }

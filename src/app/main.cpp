@@ -19,6 +19,30 @@
 #include <memory>
 #include <optional>
 
+namespace {
+
+// Every task that ends without a window: the check, the steps and the tries
+// on the terminal, the help, the version and a wrong command line.
+int runWithoutWindow(const CommandLine &command, const QProcessEnvironment &environment)
+{
+    using Action = CommandLine::Action;
+    const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
+    switch (command.action) {
+    case Action::Check: return runCheck(command, environment, settings, stdout, stderr);
+    case Action::TryNew: return runTryNew(command, environment, settings);
+    case Action::Tries: return runTries(command, environment, settings);
+    case Action::Untry: return runUntry(command, environment, settings);
+    case Action::InstallNew:
+        if (!command.key.isEmpty())
+            return runInstallTry(command, environment, settings, installstep::dataFolder(environment));
+        return runInstallNew(command, environment, settings, installstep::dataFolder(environment));
+    case Action::Restore: return runRestore(command, environment, settings, installstep::dataFolder(environment));
+    default: return finishWithoutWindow(command);
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Parsed before the application object exists, so that --help, --version
@@ -26,35 +50,29 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine command = parseCommandLine(arguments);
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const uilanguage::Language language = command.language.value_or(uilanguage::fromEnvironment(environment));
     using Action = CommandLine::Action;
     const bool step = command.action == Action::InstallNew || command.action == Action::Restore
                       || command.action == Action::TryNew;
-    const bool tries = command.action == Action::Tries || command.action == Action::Untry;
-    if (command.action == Action::Check || tries || (step && !command.inWindow)) {
-        const QSettings settings(QStringLiteral("os2setup"), QStringLiteral("os2setup"));
-        switch (command.action) {
-        case Action::Check: return runCheck(command, environment, settings, stdout, stderr);
-        case Action::TryNew: return runTryNew(command, environment, settings);
-        case Action::Tries: return runTries(command, environment, settings);
-        case Action::Untry: return runUntry(command, environment, settings);
-        case Action::InstallNew:
-            if (!command.key.isEmpty())
-                return runInstallTry(command, environment, settings, installstep::dataFolder(environment));
-            return runInstallNew(command, environment, settings, installstep::dataFolder(environment));
-        default: return runRestore(command, environment, settings, installstep::dataFolder(environment));
-        }
+    if (command.action != Action::OpenWindow && !(step && command.inWindow)) {
+        // Translations need an application object, one without a display;
+        // the command line is read again so that its texts come in the
+        // language chosen.
+        QCoreApplication core(argc, argv);
+        installTranslations(core, language);
+        return runWithoutWindow(parseCommandLine(arguments), environment);
     }
-    if (command.action != Action::OpenWindow && !step)
-        return finishWithoutWindow(command);
-    if (const std::optional<QString> line = missingDisplay(environment, arguments)) {
-        std::fprintf(stderr, "%s\n", line->toLocal8Bit().constData());
+    if (missingDisplay(environment, arguments)) {
+        QCoreApplication core(argc, argv);
+        installTranslations(core, language);
+        std::fprintf(stderr, "%s\n", missingDisplay(environment, arguments)->toLocal8Bit().constData());
         return NoDisplayStatus;
     }
 
-    std::optional<PlatformStartGuard> guard(std::in_place, environment, arguments);
+    std::optional<PlatformStartGuard> guard(std::in_place, environment, arguments, language);
     QApplication app(argc, argv);
     guard.reset();
-    setUpApplication(app);
+    setUpApplication(app, language);
 
     // ~/.config/os2setup/os2setup.conf keeps the folder (and partition) chosen for C:.
     const std::unique_ptr<DriveChoice> choice = DriveChoice::forThisUser();

@@ -5,6 +5,7 @@
 #include "app/boot_check_dialog.h"
 #include "app/change_detail.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -19,10 +20,10 @@ QString countText(const installstep::Proposal &p)
     if (!before.isEmpty())
         before += u' ';
     if (c.total() == 0)
-        return before + installstep::onlyLineEnds(p).value_or(QStringLiteral("Ingen linjer er forskjellige."));
-    const auto lines = [](int n) { return n == 1 ? QStringLiteral("1 linje") : QStringLiteral("%1 linjer").arg(n); };
+        return before + installstep::onlyLineEnds(p).value_or(QCoreApplication::translate("ProposalView", "Ingen linjer er forskjellige."));
+    const auto lines = [](int n) { return n == 1 ? QCoreApplication::translate("ProposalView", "1 linje") : QCoreApplication::translate("ProposalView", "%1 linjer").arg(n); };
     return before
-           + QStringLiteral("%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
+           + QCoreApplication::translate("ProposalView", "%1 endret, %2 lagt til, %3 fjernet:").arg(lines(c.changed)).arg(c.added).arg(c.removed);
 }
 
 } // namespace
@@ -36,25 +37,25 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent)
 }
 
 ProposalView::ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
-                           const QString &what, QWidget *parent)
+                           const QString &forceText, QWidget *parent)
     : QWidget(parent)
     , m_count(wrappedLabel(QString(), this))
     , m_changes(new QListWidget(this))
     , m_detail(new ChangeDetail(changesName, this))
     , m_checked(wrappedLabel(QString(), this))
     , m_findings(new QListWidget(this))
-    , m_force(new QCheckBox(what + QStringLiteral(" likevel"), this))
+    , m_force(new QCheckBox(forceText, this))
 {
     m_changes->setObjectName(changesName);
-    m_changes->setAccessibleName(QStringLiteral("Endringer i CONFIG.SYS"));
+    m_changes->setAccessibleName(QCoreApplication::translate("ProposalView", "Endringer i CONFIG.SYS"));
     m_count->setObjectName(changesName + QStringLiteral("Tall"));
     m_count->setBuddy(m_changes);
     m_findings->setObjectName(findingsName);
-    m_findings->setAccessibleName(QStringLiteral("Funn i sjekken"));
+    m_findings->setAccessibleName(QCoreApplication::translate("ProposalView", "Funn i sjekken"));
     m_checked->setBuddy(m_findings);
     m_force->setObjectName(forceName);
     m_force->setAccessibleDescription(
-        QStringLiteral("Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
+        QCoreApplication::translate("ProposalView", "Sjekken sier at OS/2 ikke vil starte med filen; kryss av for å gjøre det likevel"));
     connect(m_force, &QCheckBox::toggled, this, &ProposalView::mayGoOnChanged);
     // The whole of the chosen row's line, which the row shows only the start of.
     connect(m_changes, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -95,7 +96,7 @@ void ProposalView::present(const installstep::Proposal &p)
     m_changes->addItems(installstep::describeRows(p.rows));
     m_changes->setCurrentRow(m_rows.empty() ? -1 : 0);
     if (p.checkError.isEmpty()) {
-        m_checked->setText(QStringLiteral("Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
+        m_checked->setText(QCoreApplication::translate("ProposalView", "Sjekken av %1: %2").arg(p.source, bootcheck::summary(p.report)));
         BootCheckDialog::listFindings(m_findings, p.report, p.proposedLines);
     } else {
         m_checked->setText(installstep::checkFailed(p));
@@ -121,9 +122,9 @@ void ProposalView::clear()
     m_force->hide();
 }
 
-void ProposalView::setStepWord(const QString &what)
+void ProposalView::setForceText(const QString &text)
 {
-    m_force->setText(what + QStringLiteral(" likevel"));
+    m_force->setText(text);
 }
 
 bool ProposalView::mayGoOn() const

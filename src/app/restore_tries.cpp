@@ -5,6 +5,7 @@
 #include "app/try_step.h"
 #include "platform/file_error.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,21 +24,21 @@ QWidget *RestoreDialog::makeTries()
     m_triesLabel->setTextFormat(Qt::PlainText);
     m_tries = new QListWidget(box);
     m_tries->setObjectName(QStringLiteral("ProveListe"));
-    m_tries->setAccessibleName(QStringLiteral("Prøver i Alt+F1-menyen"));
-    m_tries->setToolTip(QStringLiteral("Prøvene os2setup har lagt inn i OS/2s Alt+F1-meny: tasten, datoen og om "
+    m_tries->setAccessibleName(QCoreApplication::translate("RestoreTries", "Prøver i Alt+F1-menyen"));
+    m_tries->setToolTip(QCoreApplication::translate("RestoreTries", "Prøvene os2setup har lagt inn i OS/2s Alt+F1-meny: tasten, datoen og om "
                                        "filen fortsatt er lik %1")
                             .arg(installstep::configNew()));
     m_triesLabel->setBuddy(m_tries);
     // A few rows: a menu seldom holds more than one or two tries.
     m_tries->setFixedHeight(m_tries->fontMetrics().height() * 4 + 2 * m_tries->frameWidth() + 6);
-    m_takeTry = button(QStringLiteral("Ta i bruk prøven"), QStringLiteral("TaIBrukProveKnapp"),
-                       QStringLiteral("Ta i bruk prøven"),
-                       QStringLiteral("Legger prøven på plass som %1 etter en kopi av dagens, og tar den ut av "
+    m_takeTry = button(QCoreApplication::translate("RestoreTries", "Ta i bruk prøven"), QStringLiteral("TaIBrukProveKnapp"),
+                       QCoreApplication::translate("RestoreTries", "Ta i bruk prøven"),
+                       QCoreApplication::translate("RestoreTries", "Legger prøven på plass som %1 etter en kopi av dagens, og tar den ut av "
                                       "Alt+F1-menyen")
                            .arg(installstep::configSys()));
-    m_removeTry = button(QStringLiteral("Fjern prøven"), QStringLiteral("FjernProveKnapp"),
-                         QStringLiteral("Fjern prøven"),
-                         QStringLiteral("Tar prøvens linje ut av %1 og sletter filen dens; %2 endres ikke")
+    m_removeTry = button(QCoreApplication::translate("RestoreTries", "Fjern prøven"), QStringLiteral("FjernProveKnapp"),
+                         QCoreApplication::translate("RestoreTries", "Fjern prøven"),
+                         QCoreApplication::translate("RestoreTries", "Tar prøvens linje ut av %1 og sletter filen dens; %2 endres ikke")
                              .arg(trystep::menuFile(), installstep::configSys()));
 
     auto *buttons = new QHBoxLayout;
@@ -70,11 +71,11 @@ void RestoreDialog::loadTries()
             m_tryHasFile.push_back(info.hasFile);
         }
         m_triesLabel->setText(m_tryKeys.empty() ? trystep::noTries()
-                                                : QStringLiteral("Prøver i Alt+F1-menyen (%1); velg en for å se "
+                                                : QCoreApplication::translate("RestoreTries", "Prøver i Alt+F1-menyen (%1); velg en for å se "
                                                                  "hva den endrer:")
                                                       .arg(trystep::menuFile()));
     } catch (const FileError &e) {
-        m_triesLabel->setText(QStringLiteral("Prøver i Alt+F1-menyen: %1").arg(e.message()));
+        m_triesLabel->setText(QCoreApplication::translate("RestoreTries", "Prøver i Alt+F1-menyen: %1").arg(e.message()));
     }
     m_tries->setEnabled(!m_tryKeys.empty());
     if (m_tryKey && std::find(m_tryKeys.begin(), m_tryKeys.end(), m_tryKey) == m_tryKeys.end()) {
@@ -96,7 +97,7 @@ void RestoreDialog::chooseTry(int row)
     }
     m_proposal.reset();
     m_view->clear();
-    m_view->setStepWord(QStringLiteral("Ta i bruk"));
+    m_view->setForceText(QCoreApplication::translate("RestoreTries", "Ta i bruk likevel"));
     m_result->hide();
     m_tryKey = static_cast<char>(m_tryKeys[static_cast<std::size_t>(row)]);
     if (m_tryHasFile[static_cast<std::size_t>(row)]) {
@@ -111,7 +112,7 @@ void RestoreDialog::chooseTry(int row)
             tell(e.message(), true);
         }
     } else {
-        tell(QStringLiteral("%1 finnes ikke, så prøven kan bare fjernes.").arg(trystep::tryFile(m_tryKey)), true);
+        tell(QCoreApplication::translate("RestoreTries", "%1 finnes ikke, så prøven kan bare fjernes.").arg(trystep::tryFile(m_tryKey)), true);
     }
     enableSteps();
 }

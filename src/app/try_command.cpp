@@ -6,6 +6,7 @@
 #include "platform/file_error.h"
 #include "platform/write_guard.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
@@ -47,9 +48,9 @@ int runTryNew(const CommandLine &commandLine, const QProcessEnvironment &environ
         return fail(terminal, trystep::nothingWritten(e.message()));
     }
     return showAndRun(commandLine, *proposal,
-                      QStringLiteral("Legge %1 inn som %2, med tasten %3 i Alt+F1-menyen?")
+                      QCoreApplication::translate("TryCommand", "Legge %1 inn som %2, med tasten %3 i Alt+F1-menyen?")
                           .arg(proposal->source, trystep::tryFile(*key), QString(QLatin1Char(*key))),
-                      QStringLiteral("den er ikke lagt inn som prøve"),
+                      QCoreApplication::translate("TryCommand", "den er ikke lagt inn som prøve"),
                       [&] { return trystep::tryNew(guard, *proposal, QString(QLatin1Char(*key))); }, terminal);
 }
 
@@ -67,10 +68,10 @@ int runTries(const CommandLine &commandLine, const QProcessEnvironment &environm
         printLine(terminal.out, trystep::noTries());
         return 0;
     }
-    printLine(terminal.out, QStringLiteral("Prøver i Alt+F1-menyen (%1):").arg(trystep::menuFile()));
+    printLine(terminal.out, QCoreApplication::translate("TryCommand", "Prøver i Alt+F1-menyen (%1):").arg(trystep::menuFile()));
     for (const trystep::TryInfo &info : tries)
         printLine(terminal.out, QStringLiteral("  ") + trystep::describeTry(info));
-    printLine(terminal.out, QStringLiteral("Ta en i bruk som %1 med «os2setup --install-new --key X»; fjern en med "
+    printLine(terminal.out, QCoreApplication::translate("TryCommand", "Ta en i bruk som %1 med «os2setup --install-new --key X»; fjern en med "
                                            "«os2setup --untry X».")
                                 .arg(installstep::configSys()));
     return 0;
@@ -114,8 +115,8 @@ int runInstallTry(const CommandLine &commandLine, const QProcessEnvironment &env
     if (!installstep::noConfigSysNote(proposal) && dataFolder.isEmpty())
         return fail(terminal, installstep::noDataFolder());
     return showAndRun(commandLine, proposal,
-                      QStringLiteral("Legge %1 på plass som %2, og ta prøven ut av Alt+F1-menyen?")
+                      QCoreApplication::translate("TryCommand", "Legge %1 på plass som %2, og ta prøven ut av Alt+F1-menyen?")
                           .arg(proposal.source, installstep::configSys()),
-                      QStringLiteral("den er ikke lagt på plass"),
+                      QCoreApplication::translate("TryCommand", "den er ikke lagt på plass"),
                       [&] { return trystep::takeTry(guard, proposal, key, dataFolder); }, terminal);
 }

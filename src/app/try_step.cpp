@@ -9,6 +9,7 @@
 #include "platform/write_guard.h"
 #include "platform/write_protection.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace trystep {
@@ -49,7 +50,7 @@ struct PartlyDone : FileError
         guard.checkRemove(file);
         linefile::remove(guard.drives(), file);
     } catch (const FileError &e) {
-        throw PartlyDone(QStringLiteral("%1 %2 ble skrevet, men kan ikke slettes igjen: %3 Uten en linje i menyen "
+        throw PartlyDone(QCoreApplication::translate("TryStep", "%1 %2 ble skrevet, men kan ikke slettes igjen: %3 Uten en linje i menyen "
                                         "brukes den ikke; slett den selv.")
                              .arg(ended(error.message()), file, ended(e.message())));
     }
@@ -93,7 +94,7 @@ std::optional<char> chooseKey(const Menu &menu, const QString &wanted, QString *
     if (state == bootmenu::KeyState::Free)
         return key;
     *refusal = wanted.size() == 1 ? bootmenu::keyRefusal(state, wanted.front(), folder)
-                                  : QStringLiteral("«%1» kan ikke være tast for en prøve: bruk én bokstav A–Z eller "
+                                  : QCoreApplication::translate("TryStep", "«%1» kan ikke være tast for en prøve: bruk én bokstav A–Z eller "
                                                    "ett siffer 4–9.")
                                         .arg(wanted);
     return std::nullopt;
@@ -108,7 +109,7 @@ std::vector<TryInfo> listTries(const DriveMap &drives)
         if (present(drives, installstep::configNew()))
             fresh = linefile::readBytes(drives, installstep::configNew());
         else
-            freshProblem = QStringLiteral("%1 finnes ikke").arg(installstep::configNew());
+            freshProblem = QCoreApplication::translate("TryStep", "%1 finnes ikke").arg(installstep::configNew());
     } catch (const FileError &e) {
         freshProblem = e.message();
     }
@@ -117,16 +118,16 @@ std::vector<TryInfo> listTries(const DriveMap &drives)
         TryInfo info{t.key, t.date, tryFile(t.key), false, QString()};
         try {
             if (!present(drives, info.file)) {
-                info.state = QStringLiteral("filen mangler");
+                info.state = QCoreApplication::translate("TryStep", "filen mangler");
             } else {
                 const std::string bytes = linefile::readBytes(drives, info.file);
                 info.hasFile = true;
                 info.state = !fresh ? freshProblem
-                             : bytes == *fresh ? QStringLiteral("lik %1").arg(installstep::configNew())
-                                               : QStringLiteral("ikke lik %1").arg(installstep::configNew());
+                             : bytes == *fresh ? QCoreApplication::translate("TryStep", "lik %1").arg(installstep::configNew())
+                                               : QCoreApplication::translate("TryStep", "ikke lik %1").arg(installstep::configNew());
             }
         } catch (const FileError &e) {
-            info.state = QStringLiteral("kan ikke leses: %1").arg(e.message());
+            info.state = QCoreApplication::translate("TryStep", "kan ikke leses: %1").arg(e.message());
         }
         out.push_back(info);
     }
@@ -141,12 +142,12 @@ QString describeTry(const TryInfo &info)
 
 QString noTries()
 {
-    return QStringLiteral("Alt+F1-menyen (%1) har ingen prøver fra os2setup.").arg(menuFile());
+    return QCoreApplication::translate("TryStep", "Alt+F1-menyen (%1) har ingen prøver fra os2setup.").arg(menuFile());
 }
 
 QString howToBoot(char key)
 {
-    return QStringLiteral("Ved neste oppstart: trykk Alt+F1 mens den lille hvite boksen med «OS/2» står øverst til "
+    return QCoreApplication::translate("TryStep", "Ved neste oppstart: trykk Alt+F1 mens den lille hvite boksen med «OS/2» står øverst til "
                           "venstre på skjermen, og trykk så %1 i menyen som kommer opp. OS/2 starter da én gang med "
                           "%2; neste vanlige oppstart bruker %3 som før.")
         .arg(keyText(key), tryFile(key), installstep::configSys());
@@ -154,7 +155,7 @@ QString howToBoot(char key)
 
 QString nothingWritten(const QString &error)
 {
-    return ended(error) + QStringLiteral(" Ingenting er endret.");
+    return ended(error) + QCoreApplication::translate("TryStep", " Ingenting er endret.");
 }
 
 QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, const QString &wanted,
@@ -172,7 +173,7 @@ QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, c
         const QString file = tryFile(*key);
         const std::string added = bootmenu::withTry(current.bottom, *key, today);
         if (added.size() > menufiles::MaxMenuBytes)
-            throw FileError(QStringLiteral("Kan ikke legge en linje til %1: filen blir da på %2 byte, men en menyfil "
+            throw FileError(QCoreApplication::translate("TryStep", "Kan ikke legge en linje til %1: filen blir da på %2 byte, men en menyfil "
                                            "kan ha høyst 64 KiB")
                                 .arg(menu)
                                 .arg(added.size()));
@@ -187,7 +188,7 @@ QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, c
         try {
             guard.checkRead(file);
             if (linefile::readBytes(drives, file) != proposal.proposed)
-                throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble "
+                throw FileError(QCoreApplication::translate("TryStep", "%1 ble skrevet, men det som ble lest tilbake er ikke det som ble "
                                                "skrevet")
                                     .arg(file));
             menufiles::replace(guard, menu, current.bottom, added);
@@ -199,7 +200,7 @@ QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, c
             } catch (const FileError &) {
             }
             if (!menuAsItWas)
-                throw PartlyDone(QStringLiteral("%1 %2 er latt stå, siden %3 kan ha fått linjen for den.")
+                throw PartlyDone(QCoreApplication::translate("TryStep", "%1 %2 er latt stå, siden %3 kan ha fått linjen for den.")
                                      .arg(ended(e.message()), file, menu));
             takeFileBack(guard, file, e);
         }
@@ -210,10 +211,10 @@ QString tryNew(const WriteGuard &guard, const installstep::Proposal &proposal, c
             warning = u' ' + ended(e.message());
         }
         const std::string line = bootmenu::tryLine(current.bottom, *key, today);
-        return QStringLiteral("%1 er lagt inn som %2, og Alt+F1-menyen (%3) har fått linjen «%4». %5 er ikke endret.")
+        return QCoreApplication::translate("TryStep", "%1 er lagt inn som %2, og Alt+F1-menyen (%3) har fått linjen «%4». %5 er ikke endret.")
                    .arg(proposal.source, file, menu, text8::toDisplay(line).trimmed(), installstep::configSys())
                + warning + u'\n' + howToBoot(*key)
-               + QStringLiteral("\nVirker den, ta den i bruk med «Gjenopprett CONFIG.SYS…» eller «os2setup "
+               + QCoreApplication::translate("TryStep", "\nVirker den, ta den i bruk med «Gjenopprett CONFIG.SYS…» eller «os2setup "
                                 "--install-new --key %1»; fjern den med «Fjern prøven» der eller «os2setup --untry "
                                 "%1».")
                      .arg(keyText(*key));
@@ -228,16 +229,16 @@ char tryKeyIn(const std::string &menu, const QString &wanted)
 {
     const std::optional<char> key = wanted.size() == 1 ? bootmenu::keyOf(wanted.front()) : std::nullopt;
     if (!key)
-        throw FileError(QStringLiteral("«%1» er ingen tast i Alt+F1-menyen: bruk én bokstav eller ett siffer").arg(wanted));
+        throw FileError(QCoreApplication::translate("TryStep", "«%1» er ingen tast i Alt+F1-menyen: bruk én bokstav eller ett siffer").arg(wanted));
     for (const bootmenu::Try &t : bootmenu::tries(menu))
         if (t.key == *key)
             return *key;
     bool offered = false;
     for (const bootmenu::MenuLine &line : bootmenu::menuLines(menu))
         offered = offered || line.key == *key;
-    throw FileError(offered ? QStringLiteral("Linjen for tasten %1 i %2 er ikke lagt inn av os2setup, og blir ikke endret")
+    throw FileError(offered ? QCoreApplication::translate("TryStep", "Linjen for tasten %1 i %2 er ikke lagt inn av os2setup, og blir ikke endret")
                                   .arg(keyText(*key), menuFile())
-                            : QStringLiteral("%1 har ingen prøve med tasten %2").arg(menuFile(), keyText(*key)));
+                            : QCoreApplication::translate("TryStep", "%1 har ingen prøve med tasten %2").arg(menuFile(), keyText(*key)));
 }
 
 Removal::Removal(const WriteGuard &guard, const QString &wanted)
@@ -271,18 +272,18 @@ QString Removal::finish()
     } catch (const FileError &e) {
         warning = u' ' + ended(e.message());
     }
-    const QString taken = QStringLiteral("Prøven %1 er tatt ut av Alt+F1-menyen (%2).").arg(keyText(m_key), menu);
+    const QString taken = QCoreApplication::translate("TryStep", "Prøven %1 er tatt ut av Alt+F1-menyen (%2).").arg(keyText(m_key), menu);
     if (!m_hasFile)
-        return taken + warning + QStringLiteral(" %1 fantes ikke.").arg(file);
+        return taken + warning + QCoreApplication::translate("TryStep", " %1 fantes ikke.").arg(file);
     try {
         m_guard.checkRemove(file);
         linefile::remove(m_guard.drives(), file);
     } catch (const FileError &e) {
         return taken + warning
-               + QStringLiteral(" Men %1 kan ikke slettes: %2 Slett den selv; uten linjen i menyen brukes den ikke.")
+               + QCoreApplication::translate("TryStep", " Men %1 kan ikke slettes: %2 Slett den selv; uten linjen i menyen brukes den ikke.")
                      .arg(file, ended(e.message()));
     }
-    return taken + warning + QStringLiteral(" %1 er slettet.").arg(file);
+    return taken + warning + QCoreApplication::translate("TryStep", " %1 er slettet.").arg(file);
 }
 
 QString untry(const WriteGuard &guard, const QString &key)
@@ -314,7 +315,7 @@ QString takeTry(const WriteGuard &guard, const installstep::Proposal &proposal, 
         return placed + u' ' + removal->finish();
     } catch (const FileError &e) {
         return placed
-               + QStringLiteral(" Men prøven %1 er ikke tatt ut av Alt+F1-menyen: %2 Fjern den med «os2setup --untry %1».")
+               + QCoreApplication::translate("TryStep", " Men prøven %1 er ikke tatt ut av Alt+F1-menyen: %2 Fjern den med «os2setup --untry %1».")
                      .arg(keyText(key), ended(e.message()));
     }
 }

@@ -3,6 +3,8 @@
 
 #include "platform/text8.h"
 
+#include <QCoreApplication>
+
 namespace bootmenu {
 namespace {
 
@@ -178,13 +180,13 @@ QString keyRefusal(KeyState state, QChar key, const QString &bootFolder)
     switch (state) {
     case KeyState::Free: break;
     case KeyState::NotATryKey:
-        return QStringLiteral("«%1» kan ikke være tast for en prøve: bruk en bokstav A–Z eller et siffer 4–9.").arg(shown);
+        return QCoreApplication::translate("BootMenu", "«%1» kan ikke være tast for en prøve: bruk en bokstav A–Z eller et siffer 4–9.").arg(shown);
     case KeyState::Os2Key:
-        return QStringLiteral("Tasten %1 bruker OS/2 selv i Alt+F1-menyen (C, M, V, X, 1, 2 og 3).").arg(shown);
+        return QCoreApplication::translate("BootMenu", "Tasten %1 bruker OS/2 selv i Alt+F1-menyen (C, M, V, X, 1, 2 og 3).").arg(shown);
     case KeyState::HasFile:
-        return QStringLiteral("Tasten %1 er i bruk: %2\\CONFIG.%1 finnes allerede.").arg(shown, bootFolder);
+        return QCoreApplication::translate("BootMenu", "Tasten %1 er i bruk: %2\\CONFIG.%1 finnes allerede.").arg(shown, bootFolder);
     case KeyState::HasMenuLine:
-        return QStringLiteral("Tasten %1 er i bruk: Alt+F1-menyen i %2 har allerede en linje for den.")
+        return QCoreApplication::translate("BootMenu", "Tasten %1 er i bruk: Alt+F1-menyen i %2 har allerede en linje for den.")
             .arg(shown, bootFolder);
     }
     return {};
@@ -192,7 +194,7 @@ QString keyRefusal(KeyState state, QChar key, const QString &bootFolder)
 
 QString noFreeKey(const QString &bootFolder)
 {
-    return QStringLiteral("Alle tastene A–Z og 4–9 er i bruk i Alt+F1-menyen eller av en CONFIG-fil i %1. "
+    return QCoreApplication::translate("BootMenu", "Alle tastene A–Z og 4–9 er i bruk i Alt+F1-menyen eller av en CONFIG-fil i %1. "
                           "Fjern en prøve før du legger inn en ny.")
         .arg(bootFolder);
 }

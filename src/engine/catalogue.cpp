@@ -1,8 +1,11 @@
-// The built-in catalogue of OS/2 driver files and their Norwegian descriptions.
+// The built-in catalogue of OS/2 driver files and their descriptions (Norwegian
+// source texts, translated when they are looked up).
 #include "engine/catalogue.h"
 
 #include "engine/catalogue_current.h"
 #include "platform/text8.h"
+
+#include <QCoreApplication>
 
 namespace catalogue {
 namespace {
@@ -48,20 +51,20 @@ constexpr std::array<std::uint16_t, 14> kWarp4BasedevRequired = {
 
 // The texts are kept as they have always been shown, misspellings included.
 constexpr std::array<std::string_view, 14> kWarp4BasedevNotes = {
-    "Støtte for diskettsatsjon",
-    "Støtte for PS/2 diskettstasjon",
-    "Støtte for XDF disketter",
-    "Støtte for CD-ROM",
-    "Støtte for CDROM",
-    "Støtte for paralleport, IDE-EISA",
-    "Støtte for paralellport, MCA",
-    "Styreprogram til platelagre av typen MFM, RLL, ESD",
-    "Styreprogram til SCSI scannere, båndstasjoner etc.",
-    "Enhetstyrer-transportlaget for DASD-enheter",
-    "Gir støtte for SCSI II optiske stasjoner",
-    "Styreprogram til tastatur",
-    "Støtte for SCSI-enheter",
-    "Timer",
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for diskettsatsjon"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for PS/2 diskettstasjon"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for XDF disketter"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for CD-ROM"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for CDROM"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for paralleport, IDE-EISA"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for paralellport, MCA"),
+    QT_TRANSLATE_NOOP("Catalogue", "Styreprogram til platelagre av typen MFM, RLL, ESD"),
+    QT_TRANSLATE_NOOP("Catalogue", "Styreprogram til SCSI scannere, båndstasjoner etc."),
+    QT_TRANSLATE_NOOP("Catalogue", "Enhetstyrer-transportlaget for DASD-enheter"),
+    QT_TRANSLATE_NOOP("Catalogue", "Gir støtte for SCSI II optiske stasjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "Styreprogram til tastatur"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for SCSI-enheter"),
+    QT_TRANSLATE_NOOP("Catalogue", "Timer"),
 };
 
 constexpr std::array<std::string_view, 42> kWarp4DeviceNames = {
@@ -110,48 +113,48 @@ constexpr std::array<std::string_view, 42> kWarp4DeviceNames = {
 };
 
 constexpr std::array<std::string_view, 42> kWarp4DeviceNotes = {
-    "Nettverk",
-    "Nettverk",
-    "Nettverk",
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk"),
     "",
     "",
     "",
     "",
-    "EMM, Expanded Memory Manager for DOS",
-    "XMS, eXtended Memory Manager for DOS",
-    "DPMI, Protected Mode for DOS",
+    QT_TRANSLATE_NOOP("Catalogue", "EMM, Expanded Memory Manager for DOS"),
+    QT_TRANSLATE_NOOP("Catalogue", "XMS, eXtended Memory Manager for DOS"),
+    QT_TRANSLATE_NOOP("Catalogue", "DPMI, Protected Mode for DOS"),
     "",
-    "Støtte for Windows",
-    "Støtte for Windows 32s",
-    "Støtte for CD-ROM",
-    "Støtte for CD-ROM i DOS og Windows",
-    "Støtte for mus i DOS og Windows sesjoner",
-    "Støtte for pekerutstyr",
-    "Støtte for mus (trenger POINTDD.SYS for å virke skikkelig)",
-    "Driver til RS-232S serielle porter COM1..COM4",
-    "Driver til RS-232S serielle porter i DOS og Windows sesjoner",
-    "Skjerm driver",
-    "BonusPak",
-    "BonusPak",
-    "SoundBlaster driver",
-    "Lyddriver",
-    "",
-    "",
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for Windows"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for Windows 32s"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for CD-ROM"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for CD-ROM i DOS og Windows"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for mus i DOS og Windows sesjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for pekerutstyr"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for mus (trenger POINTDD.SYS for å virke skikkelig)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Driver til RS-232S serielle porter COM1..COM4"),
+    QT_TRANSLATE_NOOP("Catalogue", "Driver til RS-232S serielle porter i DOS og Windows sesjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "Skjerm driver"),
+    QT_TRANSLATE_NOOP("Catalogue", "BonusPak"),
+    QT_TRANSLATE_NOOP("Catalogue", "BonusPak"),
+    QT_TRANSLATE_NOOP("Catalogue", "SoundBlaster driver"),
+    QT_TRANSLATE_NOOP("Catalogue", "Lyddriver"),
     "",
     "",
     "",
     "",
     "",
     "",
-    "Nettverk driver",
-    "Nettverk driver",
-    "Nett Bios",
     "",
-    "TCP/IP støtte i DOS",
-    "TCP/IP støtte i DOS",
-    "Systemfeil logging ( RUN=LOGDAEM.EXE må være med i CONFIG.SYS",
-    "Nettverk: Null Protokoll",
-    "Tildeler en stasjonsbokstav til en diskettstasjon",
+    "",
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk driver"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk driver"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nett Bios"),
+    "",
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP støtte i DOS"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP støtte i DOS"),
+    QT_TRANSLATE_NOOP("Catalogue", "Systemfeil logging ( RUN=LOGDAEM.EXE må være med i CONFIG.SYS"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk: Null Protokoll"),
+    QT_TRANSLATE_NOOP("Catalogue", "Tildeler en stasjonsbokstav til en diskettstasjon"),
 };
 
 constexpr std::array<std::string_view, BasedevRows> BasedevNames = joined(kWarp4BasedevNames, current::BasedevNames);
@@ -238,9 +241,11 @@ static_assert(notesFit(current::PsdNotes, 50));
 static_assert(notesFit(current::IfsNotes, 50));
 static_assert(addedNotesFit());
 
-QString fromUtf8(std::string_view text)
+// A note in the language installed: the notes are the source texts of the
+// translations, each a whole string literal, so `text` ends in a NUL.
+QString translated(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return text.empty() ? QString() : QCoreApplication::translate("Catalogue", text.data());
 }
 
 // Equal letter case aside, with the 8-bit upper-casing on both sides.
@@ -261,7 +266,7 @@ BasedevInfo BasedevNote(std::string_view name)
 {
     for (std::size_t i = 0; i < BasedevNames.size(); ++i)
         if (name == BasedevNames[i])
-            return {fromUtf8(BasedevNotes[i]), static_cast<int>(i) + 1, BasedevRequired[i] == 1};
+            return {translated(BasedevNotes[i]), static_cast<int>(i) + 1, BasedevRequired[i] == 1};
     return {};
 }
 
@@ -281,9 +286,9 @@ QString DeviceNote(std::string_view name)
     if (row < 0)
         return {};
     if (!DeviceNotes[static_cast<std::size_t>(row)].empty())
-        return fromUtf8(DeviceNotes[static_cast<std::size_t>(row)]);
+        return translated(DeviceNotes[static_cast<std::size_t>(row)]);
     const int added = rowOf(current::DeviceNamesWithoutNote, name);
-    return added < 0 ? QString() : fromUtf8(current::DeviceNotesAdded[static_cast<std::size_t>(added)]);
+    return added < 0 ? QString() : translated(current::DeviceNotesAdded[static_cast<std::size_t>(added)]);
 }
 
 FileInfo PsdNote(std::string_view name)
@@ -291,7 +296,7 @@ FileInfo PsdNote(std::string_view name)
     const int row = rowOf(current::PsdNames, name);
     if (row < 0)
         return {};
-    return {fromUtf8(current::PsdNotes[static_cast<std::size_t>(row)]), current::PsdRequired[static_cast<std::size_t>(row)] == 1};
+    return {translated(current::PsdNotes[static_cast<std::size_t>(row)]), current::PsdRequired[static_cast<std::size_t>(row)] == 1};
 }
 
 FileInfo IfsNote(std::string_view name)
@@ -299,7 +304,7 @@ FileInfo IfsNote(std::string_view name)
     const int row = rowOf(current::IfsNames, name);
     if (row < 0)
         return {};
-    return {fromUtf8(current::IfsNotes[static_cast<std::size_t>(row)]), current::IfsRequired[static_cast<std::size_t>(row)] == 1};
+    return {translated(current::IfsNotes[static_cast<std::size_t>(row)]), current::IfsRequired[static_cast<std::size_t>(row)] == 1};
 }
 
 } // namespace catalogue

@@ -7,6 +7,7 @@
 #include "platform/real_path.h"
 #include "platform/text8.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -108,8 +109,8 @@ DriveTree::Drive &DriveTree::drive(char letter)
     const bool exists = ::stat(d.root.constData(), &st) == 0;
     if (!exists || !S_ISDIR(st.st_mode)) {
         d.known = false; // asked again, it fails again
-        const QString cause = exists ? QStringLiteral("er ikke en mappe") : QStringLiteral("finnes ikke");
-        throw FileError(QStringLiteral("Kan ikke sjekke %1:\\: mappen %2 til stasjon %1: %3")
+        const QString cause = exists ? QCoreApplication::translate("Check", "er ikke en mappe") : QCoreApplication::translate("Check", "finnes ikke");
+        throw FileError(QCoreApplication::translate("Check", "Kan ikke sjekke %1:\\: mappen %2 til stasjon %1: %3")
                             .arg(QChar::fromLatin1(letter), folder, cause));
     }
     d.real = realPath(d.root);

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include <QCoreApplication>
+
 namespace {
 
 std::string_view upToBlank(std::string_view s)
@@ -58,11 +60,11 @@ std::optional<QString> answer(DriveTree &tree, char bootDrive, std::string_view 
     const QChar letter = QChar::fromLatin1(drive);
     switch (where) {
     case Where::Found:
-        return text8::toDisplay(path) + QStringLiteral(" eksisterer");
+        return QCoreApplication::translate("Check", "%1 eksisterer").arg(text8::toDisplay(path));
     case Where::Unmapped:
-        return QStringLiteral("ikke sjekket: stasjon %1: er ikke koblet til noen mappe").arg(letter);
+        return QCoreApplication::translate("Check", "ikke sjekket: stasjon %1: er ikke koblet til noen mappe").arg(letter);
     case Where::Unreadable:
-        return QStringLiteral("ikke sjekket: mappen til stasjon %1: kan ikke leses").arg(letter);
+        return QCoreApplication::translate("Check", "ikke sjekket: mappen til stasjon %1: kan ikke leses").arg(letter);
     case Where::Missing:
         break;
     }
@@ -99,7 +101,7 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
                 if (const auto message = answer(tree, boot, std::string{boot, ':'} + std::string(folder) + std::string(name)))
                     return message;
         }
-        return QStringLiteral("** FEIL **   finner ikke styreprogram");
+        return QCoreApplication::translate("Check", "** FEIL **   finner ikke styreprogram");
     }
     if (const auto at = s.find(":\\"); at != std::string_view::npos) {
         // From the drive letter in front of ":\", when there is one.
@@ -107,7 +109,7 @@ std::optional<QString> checkStatement(const DriveMap &drives, QChar bootDrive, s
         if (path.size() >= 2 && path[1] == ':')
             if (const auto message = answer(tree, boot, path))
                 return message;
-        return QStringLiteral("** FEIL **   finner ikke filen");
+        return QCoreApplication::translate("Check", "** FEIL **   finner ikke filen");
     }
     return std::nullopt;
 }

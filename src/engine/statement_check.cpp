@@ -9,6 +9,8 @@
 #include "engine/statements.h"
 #include "platform/text8.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -95,7 +97,7 @@ struct ValueRule
 {
     std::string_view name;
     bool (*accepts)(std::string_view value);
-    std::string_view expected; // what OS/2 takes, in the words of a finding
+    const char *expected; // what OS/2 takes, in the words of a finding (a source text)
 };
 
 // The values OS/2 takes, with where each rule comes from.
@@ -104,26 +106,26 @@ constexpr ValueRule kValueRules[] = {
     // system-wide maximum of 4095 threads"
     // (https://www.os2.kr/komh/os2books/os2tk45/cp3/077_L2_AboutProgramExecutio.html).
     // No source at hand gives the smallest value, so none is checked.
-    {"THREADS", [](std::string_view v) { return isNumberIn(v, 0, 4095); }, "et helt tall, høyst 4095"},
+    {"THREADS", [](std::string_view v) { return isNumberIn(v, 0, 4095); }, QT_TRANSLATE_NOOP("Check", "et helt tall, høyst 4095")},
     // A number of seconds (IBM's Command Reference); no source at hand gives
     // its largest value, so only a whole number of at least 1 is asked for.
-    {"MAXWAIT", [](std::string_view v) { return isNumberIn(v, 1, 2147483647); }, "et helt antall sekunder, minst 1"},
+    {"MAXWAIT", [](std::string_view v) { return isNumberIn(v, 1, 2147483647); }, QT_TRANSLATE_NOOP("Check", "et helt antall sekunder, minst 1")},
     // IBM Control Program Guide, "Altering the Size of the Time Slice"
     // (https://komh.github.io/os2books/os2tk45/cp3/093_L3_AlteringtheSizeofthe.html).
-    {"TIMESLICE", isTimeSlice, "minst 32, og en andre verdi minst like stor og under 65536"},
+    {"TIMESLICE", isTimeSlice, QT_TRANSLATE_NOOP("Check", "minst 32, og en andre verdi minst like stor og under 65536")},
     // IBM Control Program Guide, "Dynamic Priority Alteration"
     // (https://komh.github.io/os2books/os2tk45/cp3/092_L3_DynamicPriorityAlter.html).
-    {"PRIORITY", [](std::string_view v) { return isOneOf(v, {"ABSOLUTE", "DYNAMIC"}); }, "ABSOLUTE eller DYNAMIC"},
+    {"PRIORITY", [](std::string_view v) { return isOneOf(v, {"ABSOLUTE", "DYNAMIC"}); }, QT_TRANSLATE_NOOP("Check", "ABSOLUTE eller DYNAMIC")},
     // IBM OS/2 Warp Server for SMP addendum, "VIRTUALADDRESSLIMIT": a value
     // outside 512-3072 gives an error message and the default 2048.
-    {"VIRTUALADDRESSLIMIT", [](std::string_view v) { return isNumberIn(v, 512, 3072); }, "et helt tall fra 512 til 3072"},
+    {"VIRTUALADDRESSLIMIT", [](std::string_view v) { return isNumberIn(v, 512, 3072); }, QT_TRANSLATE_NOOP("Check", "et helt tall fra 512 til 3072")},
     // EDM2, "CONFIG.SYS - Commands": CLOCKSCALE takes 1, 2 and 4.
-    {"CLOCKSCALE", [](std::string_view v) { return isOneOf(v, {"1", "2", "4"}); }, "1, 2 eller 4"},
+    {"CLOCKSCALE", [](std::string_view v) { return isOneOf(v, {"1", "2", "4"}); }, QT_TRANSLATE_NOOP("Check", "1, 2 eller 4")},
     // EDM2, "CONFIG.SYS - DOS Commands": BUFFERS from 1 to 100, BREAK ON or OFF.
-    {"BUFFERS", [](std::string_view v) { return isNumberIn(v, 1, 100); }, "et helt tall fra 1 til 100"},
-    {"BREAK", [](std::string_view v) { return isOneOf(v, {"ON", "OFF"}); }, "ON eller OFF"},
+    {"BUFFERS", [](std::string_view v) { return isNumberIn(v, 1, 100); }, QT_TRANSLATE_NOOP("Check", "et helt tall fra 1 til 100")},
+    {"BREAK", [](std::string_view v) { return isOneOf(v, {"ON", "OFF"}); }, QT_TRANSLATE_NOOP("Check", "ON eller OFF")},
     // IBM's Command Reference ("AUTOFAIL", http://www.jrtinfo.com/Help/Os2Cfg.php).
-    {"AUTOFAIL", [](std::string_view v) { return isOneOf(v, {"YES", "NO"}); }, "YES eller NO"},
+    {"AUTOFAIL", [](std::string_view v) { return isOneOf(v, {"YES", "NO"}); }, QT_TRANSLATE_NOOP("Check", "YES eller NO")},
 };
 
 bool equalsUpper(std::string_view text, std::string_view upperText)
@@ -192,8 +194,7 @@ void checkStatements(const Lines &lines, std::vector<Finding> &findings)
                 continue;
             if (!rule.accepts(value))
                 findings.push_back({static_cast<LinePos>(i), Kind::Missing, Reason::BadValue, text8::toDisplay(value),
-                                    false, {}, QString::fromUtf8(rule.expected.data(),
-                                                                 static_cast<qsizetype>(rule.expected.size()))});
+                                    false, {}, QCoreApplication::translate("Check", rule.expected)});
             break;
         }
     }

@@ -11,6 +11,8 @@
 #include "workspace/status_area.h"
 #include "workspace/user_events.h"
 
+#include <QCoreApplication>
+
 
 namespace {
 
@@ -134,7 +136,7 @@ void DosPage::driverClick(QCheckBox *box, std::string_view name)
 
 bool DosPage::SetDevice(std::string_view name)
 {
-    m_status.showMessage(QStringLiteral("Bruk REM-knappen til å endre"));
+    m_status.showMessage(QCoreApplication::translate("DosPage", "Bruk REM-knappen til å endre"));
     const SearchLines lines = m_doc.document().searchLines();
     LinePos line = FoundDevice(lines, name);
     const bool active = line != NoLine;

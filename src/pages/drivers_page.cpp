@@ -12,6 +12,8 @@
 #include "workspace/status_area.h"
 #include "workspace/user_events.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 DriversPage::DriversPage(StatusArea &status, UserEvents &events, QWidget *parent)
@@ -124,7 +126,7 @@ void DriversPage::basedevlistClick()
     const catalogue::BasedevInfo driver = catalogue::BasedevNote(entryOf(m_ui->basedevlist, row));
     m_status.showHint(driver.note);
     if (driver.required) {
-        m_status.showMessage(QStringLiteral("Nødvendig"));
+        m_status.showMessage(QCoreApplication::translate("DriversPage", "Nødvendig"));
     } else {
         m_status.showMessage(QString());
         m_ui->tavekkKnapp->setEnabled(true);
@@ -144,5 +146,5 @@ void DriversPage::basedevlist2Click()
     m_status.showInEditLine("BASEDEV=" + name);
     const catalogue::BasedevInfo driver = catalogue::BasedevNote(name);
     m_status.showHint(driver.note);
-    m_status.showMessage(driver.required ? QStringLiteral("Nødvendig") : QString());
+    m_status.showMessage(driver.required ? QCoreApplication::translate("DriversPage", "Nødvendig") : QString());
 }

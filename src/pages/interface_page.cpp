@@ -10,6 +10,8 @@
 #include "workspace/status_area.h"
 #include "workspace/user_events.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::string_view kAutostart = "SET AUTOSTART";
@@ -105,5 +107,5 @@ void InterfacePage::programsClick()
 void InterfacePage::runworkplaceClick()
 {
     m_status.makeCurrent(m_regs.RunWorkplaceLine);
-    m_status.showHint(QStringLiteral("Oppgir grensesnittet som startes av OS/2"));
+    m_status.showHint(QCoreApplication::translate("InterfacePage", "Oppgir grensesnittet som startes av OS/2"));
 }

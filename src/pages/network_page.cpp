@@ -10,6 +10,8 @@
 #include "workspace/status_area.h"
 #include "workspace/user_events.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include <utility>
@@ -20,10 +22,10 @@ NetworkPage::NetworkPage(StatusArea &status, UserEvents &events, QWidget *parent
     , m_ui(std::make_unique<Ui::NetworkPage>())
 {
     m_ui->setupUi(this);
-    m_protokoll = {m_ui->ProtokollList, {}, QStringLiteral("Protokoll og nettverktjenester")};
-    m_tcpip = {m_ui->tcpiplist, {}, QStringLiteral("TCP/IP, Transmision Control Protocol / Internet Protocol")};
-    m_mobil = {m_ui->mobillist, {}, QStringLiteral("MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
-    m_lan = {m_ui->LANlist, {}, QStringLiteral("LAN, Local Area Network nettverktjenester")};
+    m_protokoll = {m_ui->ProtokollList, {}, QCoreApplication::translate("NetworkPage", "Protokoll og nettverktjenester")};
+    m_tcpip = {m_ui->tcpiplist, {}, QCoreApplication::translate("NetworkPage", "TCP/IP, Transmision Control Protocol / Internet Protocol")};
+    m_mobil = {m_ui->mobillist, {}, QCoreApplication::translate("NetworkPage", "MFS, Mobile File Sync. Filsynkronisering på lokalnett")};
+    m_lan = {m_ui->LANlist, {}, QCoreApplication::translate("NetworkPage", "LAN, Local Area Network nettverktjenester")};
     listsel::onUserSelect(m_ui->ProtokollList, events.handler([this] { ProtokollListClick(); }));
     listsel::onUserSelect(m_ui->tcpiplist, events.handler([this] { tcpiplistClick(); }));
     listsel::onUserSelect(m_ui->LANlist, events.handler([this] { LANlistClick(); }));

@@ -5,28 +5,36 @@
 #include "platform/line_file.h"
 #include "platform/write_guard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace menufiles {
 namespace {
 
-const QString kRead = QStringLiteral("Kan ikke lese");
-const QString kUse = QStringLiteral("Kan ikke bruke");
+QString cannotRead()
+{
+    return QCoreApplication::translate("Files", "Kan ikke lese");
+}
+
+QString cannotUse()
+{
+    return QCoreApplication::translate("Files", "Kan ikke bruke");
+}
 
 QString hostOf(const DriveMap &drives, const QString &dosPath)
 {
     try {
         return drives.resolve(dosPath);
     } catch (const FileError &e) {
-        throw e.refusing(kRead);
+        throw e.refusing(cannotRead());
     }
 }
 
 QString tooLarge(const QString &dosPath, qint64 size)
 {
-    return QStringLiteral("%1 %2: filen er på %3 byte, men en menyfil kan ha høyst 64 KiB (%4 byte)")
-        .arg(kUse, dosPath, QString::number(size), QString::number(MaxMenuBytes));
+    return QCoreApplication::translate("Files", "%1 %2: filen er på %3 byte, men en menyfil kan ha høyst 64 KiB (%4 byte)")
+        .arg(cannotUse(), dosPath, QString::number(size), QString::number(MaxMenuBytes));
 }
 
 } // namespace
@@ -53,8 +61,8 @@ std::optional<QString> refusal(const QString &dosPath, const std::string &bytes)
         return tooLarge(dosPath, static_cast<qint64>(bytes.size()));
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string::npos)
-        return QStringLiteral("%1 %2: byte nr. %3 er en NUL-byte, så filen er ingen tekstfil")
-            .arg(kUse, dosPath, QString::number(nul + 1));
+        return QCoreApplication::translate("Files", "%1 %2: byte nr. %3 er en NUL-byte, så filen er ingen tekstfil")
+            .arg(cannotUse(), dosPath, QString::number(nul + 1));
     return std::nullopt;
 }
 
@@ -62,7 +70,7 @@ std::string read(const DriveMap &drives, const QString &dosPath)
 {
     const QFileInfo info(hostOf(drives, dosPath));
     if (!info.exists() && !info.isSymLink())
-        throw FileError(QStringLiteral("%1 finnes ikke: OS/2s Alt+F1-meny har ikke den filen her").arg(dosPath));
+        throw FileError(QCoreApplication::translate("Files", "%1 finnes ikke: OS/2s Alt+F1-meny har ikke den filen her").arg(dosPath));
     if (info.isFile() && info.size() > static_cast<qint64>(MaxMenuBytes))
         throw FileError(tooLarge(dosPath, info.size()));
     std::string bytes = linefile::readBytes(drives, dosPath);
@@ -87,24 +95,24 @@ void replace(const WriteGuard &guard, const QString &dosPath, const std::string 
         throw FileError(*why);
     guard.checkRead(dosPath);
     if (read(drives, dosPath) != expected)
-        throw FileError(QStringLiteral("Kan ikke skrive %1: filen er endret siden den ble lest; prøv igjen").arg(dosPath));
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke skrive %1: filen er endret siden den ble lest; prøv igjen").arg(dosPath));
     linefile::saveBytes(drives, dosPath, bytes);
     std::string back;
     try {
         guard.checkRead(dosPath);
         back = linefile::readBytes(drives, dosPath);
     } catch (const FileError &e) {
-        throw FileError(QStringLiteral("%1 ble skrevet, men kan ikke leses tilbake (%2)").arg(dosPath, e.message()));
+        throw FileError(QCoreApplication::translate("Files", "%1 ble skrevet, men kan ikke leses tilbake (%2)").arg(dosPath, e.message()));
     }
     if (back == bytes)
         return;
-    QString undone = QStringLiteral("den er skrevet tilbake slik den var");
+    QString undone = QCoreApplication::translate("Files", "den er skrevet tilbake slik den var");
     try {
         linefile::saveBytes(drives, dosPath, expected);
     } catch (const FileError &e) {
-        undone = QStringLiteral("den kunne ikke skrives tilbake slik den var: %1").arg(e.message());
+        undone = QCoreApplication::translate("Files", "den kunne ikke skrives tilbake slik den var: %1").arg(e.message());
     }
-    throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet; %2")
+    throw FileError(QCoreApplication::translate("Files", "%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet; %2")
                         .arg(dosPath, undone));
 }
 
@@ -113,12 +121,12 @@ QStringList folderNames(const DriveMap &drives, const QString &dosFolder)
     const QFileInfo info(hostOf(drives, dosFolder));
     if (!info.isDir())
         throw FileError(QStringLiteral("%1 %2: %3")
-                            .arg(kRead, dosFolder,
-                                 info.exists() ? QStringLiteral("det er en fil, ikke en mappe")
-                                               : QStringLiteral("mappen finnes ikke")));
+                            .arg(cannotRead(), dosFolder,
+                                 info.exists() ? QCoreApplication::translate("Files", "det er en fil, ikke en mappe")
+                                               : QCoreApplication::translate("Files", "mappen finnes ikke")));
     QDir dir(info.filePath());
     if (!dir.isReadable())
-        throw FileError(QStringLiteral("%1 %2: mappen kan ikke leses").arg(kRead, dosFolder));
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: mappen kan ikke leses").arg(cannotRead(), dosFolder));
     return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/real_path.h"
 #include "platform/write_guard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,15 @@
 namespace configcopies {
 namespace {
 
-const QString kWrite = QStringLiteral("Kan ikke skrive");
+QString cannotRead()
+{
+    return QCoreApplication::translate("Files", "Kan ikke lese");
+}
+
+QString cannotWrite()
+{
+    return QCoreApplication::translate("Files", "Kan ikke skrive");
+}
 
 // The names of the folder `hostFolder` that match `pattern`, letter case aside.
 QStringList entriesMatching(const QString &hostFolder, const QRegularExpression &pattern)
@@ -49,7 +58,7 @@ QString firstFreeNumbered(const QString &rootHost, QChar drive)
     for (int n = 1; n <= 999; ++n)
         if (!taken.contains(n))
             return onDrive(drive, QStringLiteral("CONFIG.%1").arg(n, 3, 10, QLatin1Char('0')));
-    throw FileError(QStringLiteral("Kan ikke ta vare på %1: navnene CONFIG.001 til CONFIG.999 er alle i bruk")
+    throw FileError(QCoreApplication::translate("Files", "Kan ikke ta vare på %1: navnene CONFIG.001 til CONFIG.999 er alle i bruk")
                         .arg(onDrive(drive, QStringLiteral("CONFIG.SYS"))));
 }
 
@@ -60,8 +69,8 @@ void checkWithin(const QString &folder, const QString &dataFolder)
     const std::optional<QString> real = realLocation(folder);
     const std::optional<QString> realData = realLocation(dataFolder);
     if (!real || !realData || !liesWithin(*real, *realData))
-        throw FileError(QStringLiteral("%1 %2: mappen fører ut av %3 (til %4)")
-                            .arg(kWrite, folder, dataFolder, real.value_or(folder)));
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: mappen fører ut av %3 (til %4)")
+                            .arg(cannotWrite(), folder, dataFolder, real.value_or(folder)));
 }
 
 // Writes `bytes` as a new file in `folder`, inside `dataFolder`, named `base`
@@ -70,7 +79,7 @@ QString saveNew(const QString &folder, const QString &dataFolder, const QString 
 {
     checkWithin(folder, dataFolder);
     if (!QDir().mkpath(folder))
-        throw FileError(QStringLiteral("%1 %2: mappen kan ikke lages").arg(kWrite, folder));
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: mappen kan ikke lages").arg(cannotWrite(), folder));
     checkWithin(folder, dataFolder);
     QString path = folder + u'/' + base;
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
@@ -80,7 +89,7 @@ QString saveNew(const QString &folder, const QString &dataFolder, const QString 
     errno = 0;
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size || !file.commit()) {
         const int error = errno;
-        throw FileError(QStringLiteral("%1 %2: %3").arg(kWrite, path, fileErrorCause(error, file.error())));
+        throw FileError(QStringLiteral("%1 %2: %3").arg(cannotWrite(), path, fileErrorCause(error, file.error())));
     }
     return path;
 }
@@ -122,7 +131,7 @@ QString archiveBase(const DriveMap &drives, QChar drive)
 // the cause alone, for a list that names the copy already.
 QString causeIn(const QString &message, const QString &name)
 {
-    for (const QString &prefix : {QStringLiteral("Kan ikke lese ") + name + QStringLiteral(": "), name + QStringLiteral(": ")})
+    for (const QString &prefix : {cannotRead() + u' ' + name + QStringLiteral(": "), name + QStringLiteral(": ")})
         if (message.startsWith(prefix))
             return message.mid(prefix.size());
     return message;
@@ -225,12 +234,12 @@ std::string read(const DriveMap &drives, const Copy &copy)
     // A pipe would keep the read waiting: only a plain file is opened.
     const QFileInfo info(copy.hostPath);
     if (info.exists() && !info.isFile())
-        throw FileError(QStringLiteral("Kan ikke lese %1: det er ikke en vanlig fil").arg(copy.hostPath));
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke lese %1: det er ikke en vanlig fil").arg(copy.hostPath));
     QFile file(copy.hostPath);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         const int error = errno;
-        throw FileError(QStringLiteral("Kan ikke lese %1: %2").arg(copy.hostPath, fileErrorCause(error, file.error())));
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke lese %1: %2").arg(copy.hostPath, fileErrorCause(error, file.error())));
     }
     return file.readAll().toStdString();
 }
@@ -241,17 +250,17 @@ namespace {
 void readBack(const WriteGuard &guard, const QString &config, const std::string &bytes, const Replaced &done)
 {
     const QString earlier = done.numbered.isEmpty()
-                                ? QStringLiteral("Det fantes ingen %1 fra før").arg(config)
-                                : QStringLiteral("Den forrige filen er i %1 og i %2").arg(done.numbered, done.saved);
+                                ? QCoreApplication::translate("Files", "Det fantes ingen %1 fra før").arg(config)
+                                : QCoreApplication::translate("Files", "Den forrige filen er i %1 og i %2").arg(done.numbered, done.saved);
     std::string back;
     try {
         guard.checkRead(config);
         back = linefile::readBytes(guard.drives(), config);
     } catch (const FileError &e) {
-        throw FileError(QStringLiteral("%1 ble skrevet, men kan ikke leses tilbake (%2). %3.").arg(config, e.message(), earlier));
+        throw FileError(QCoreApplication::translate("Files", "%1 ble skrevet, men kan ikke leses tilbake (%2). %3.").arg(config, e.message(), earlier));
     }
     if (back != bytes)
-        throw FileError(QStringLiteral("%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet. %2.")
+        throw FileError(QCoreApplication::translate("Files", "%1 ble skrevet, men det som ble lest tilbake er ikke det som ble skrevet. %2.")
                             .arg(config, earlier));
 }
 
@@ -270,8 +279,8 @@ Replaced putInPlace(const WriteGuard &guard, QChar drive, const std::optional<st
         // shown, and is not written over.
         const QFileInfo info(configHost);
         if (info.exists() || info.isSymLink())
-            throw FileError(QStringLiteral("%1 %2: filen er kommet til siden forskjellene ble vist; se dem på nytt")
-                                .arg(kWrite, config));
+            throw FileError(QCoreApplication::translate("Files", "%1 %2: filen er kommet til siden forskjellene ble vist; se dem på nytt")
+                                .arg(cannotWrite(), config));
         linefile::saveBytes(drives, config, bytes);
         syncFolder(folder);
         readBack(guard, config, bytes, {});
@@ -282,12 +291,12 @@ Replaced putInPlace(const WriteGuard &guard, QChar drive, const std::optional<st
     guard.checkRead(config);
     const std::string current = linefile::readBytes(drives, config);
     if (current != *shownBytes)
-        throw FileError(QStringLiteral("%1 %2: filen er endret siden forskjellene ble vist; se dem på nytt")
-                            .arg(kWrite, config));
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: filen er endret siden forskjellene ble vist; se dem på nytt")
+                            .arg(cannotWrite(), config));
     if (!(QFileInfo(configHost).permissions() & QFileDevice::WriteOwner))
-        throw FileError(QStringLiteral("%1 %2: filen er skrivebeskyttet").arg(kWrite, config));
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: filen er skrivebeskyttet").arg(cannotWrite(), config));
     if (dataFolder.isEmpty())
-        throw FileError(QStringLiteral("Kan ikke ta vare på %1: det er ingen mappe å legge kopien i").arg(config));
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke ta vare på %1: det er ingen mappe å legge kopien i").arg(config));
 
     Replaced done;
     done.numbered = firstFreeNumbered(folder, drive);

@@ -4,6 +4,7 @@
 #include "platform/file_error.h"
 #include "platform/real_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcessEnvironment>
 
@@ -109,7 +110,7 @@ QChar DriveMap::driveOf(const QString &dosPath)
         return {};
     if (const QChar drive = letter(dosPath.at(0)); !drive.isNull())
         return drive;
-    throw FileError(QStringLiteral("%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")
+    throw FileError(QCoreApplication::translate("Files", "%1: %2: er ingen stasjon (en stasjon er en bokstav fra A til Z)")
                         .arg(dosPath, dosPath.left(1)),
                     FileError::Kind::NotADrive);
 }
@@ -118,7 +119,7 @@ DriveMap::Location DriveMap::locate(const QString &dosPath) const
 {
     // The system ends a name at a NUL: such a path would reach another file.
     if (dosPath.contains(QChar(0)))
-        throw FileError(QStringLiteral("%1: navnet har tegnet NUL i seg, og ingen fil kan hete det").arg(dosPath));
+        throw FileError(QCoreApplication::translate("Files", "%1: navnet har tegnet NUL i seg, og ingen fil kan hete det").arg(dosPath));
     const QChar letter = driveOf(dosPath);
     if (letter.isNull()) {
         const QString host = resolveRelative(dosPath);
@@ -128,7 +129,7 @@ DriveMap::Location DriveMap::locate(const QString &dosPath) const
     if (root.isEmpty()) {
         // The two ways that work everywhere, --check included; the window
         // tells of its drive chooser itself.
-        throw FileError(QStringLiteral("%1: stasjon %2: er ikke koblet til noen mappe. "
+        throw FileError(QCoreApplication::translate("Files", "%1: stasjon %2: er ikke koblet til noen mappe. "
                                        "Start os2setup med --drive %2=MAPPE, eller sett miljøvariabelen %3 til mappen.")
                             .arg(dosPath, letter, variableFor(letter)),
                         FileError::Kind::Unmapped);
@@ -160,7 +161,7 @@ DriveMap::Location DriveMap::locate(const QString &dosPath) const
     const std::optional<QString> real = realLocation(host);
     const std::optional<QString> realRoot = realLocation(root);
     if (real && realRoot && !liesWithin(*real, *realRoot))
-        throw FileError(QStringLiteral("%1: fører ut av stasjonen %2: (til %3)").arg(dosPath, letter, *real),
+        throw FileError(QCoreApplication::translate("Files", "%1: fører ut av stasjonen %2: (til %3)").arg(dosPath, letter, *real),
                         FileError::Kind::OutsideDrive);
     return {host, real};
 }

@@ -3,6 +3,7 @@
 
 #include "platform/file_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,30 @@
 namespace linefile {
 namespace {
 
-const QString kRead = QStringLiteral("Kan ikke lese");
-const QString kWrite = QStringLiteral("Kan ikke skrive");
-const QString kDelete = QStringLiteral("Kan ikke slette");
-const QString kIsFolder = QStringLiteral("det er en mappe, ikke en fil");
-const QString kNotPlain = QStringLiteral("det er ikke en vanlig fil (men et rør, en enhet eller lignende)");
+QString cannotRead()
+{
+    return QCoreApplication::translate("Files", "Kan ikke lese");
+}
+
+QString cannotWrite()
+{
+    return QCoreApplication::translate("Files", "Kan ikke skrive");
+}
+
+QString cannotDelete()
+{
+    return QCoreApplication::translate("Files", "Kan ikke slette");
+}
+
+QString isAFolder()
+{
+    return QCoreApplication::translate("Files", "det er en mappe, ikke en fil");
+}
+
+QString notPlain()
+{
+    return QCoreApplication::translate("Files", "det er ikke en vanlig fil (men et rør, en enhet eller lignende)");
+}
 
 WriteCall &writeCall()
 {
@@ -52,9 +72,9 @@ QString causeOf(const QString &hostPath, int errorCode, QFileDevice::FileError f
 {
     const QFileInfo info(hostPath);
     if (info.isDir())
-        return kIsFolder;
+        return isAFolder();
     if (!info.exists() && !info.isSymLink() && !info.absoluteDir().exists())
-        return QStringLiteral("mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return QCoreApplication::translate("Files", "mappen %1 finnes ikke").arg(QDir::toNativeSeparators(info.absolutePath()));
     return fileErrorCause(errorCode, fallback);
 }
 
@@ -63,9 +83,9 @@ QString causeOf(const QString &hostPath, int errorCode, QFileDevice::FileError f
 void refuseNonPlain(const QString &what, const QString &dosPath, const QFileInfo &info)
 {
     if (info.isDir())
-        fail(what, dosPath, kIsFolder);
+        fail(what, dosPath, isAFolder());
     if (info.exists() && !info.isFile())
-        fail(what, dosPath, kNotPlain);
+        fail(what, dosPath, notPlain());
 }
 
 bool isReadOnly(const QFileInfo &info)
@@ -156,24 +176,24 @@ namespace {
 // The bytes of `dosPath`; its host path and stamp as read into `read`, when given.
 QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *read)
 {
-    const QString host = hostOf(kRead, drives, dosPath);
-    refuseNonPlain(kRead, dosPath, QFileInfo(host));
+    const QString host = hostOf(cannotRead(), drives, dosPath);
+    refuseNonPlain(cannotRead(), dosPath, QFileInfo(host));
     // Without waiting: should a pipe have taken the file's place since, it is
     // opened without a writer and refused below.
     const Descriptor file{::open(QFile::encodeName(host).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
     if (file.fd < 0) {
         const int error = errno;
-        fail(kRead, dosPath, causeOf(host, error));
+        fail(cannotRead(), dosPath, causeOf(host, error));
     }
     struct stat st;
     if (::fstat(file.fd, &st) != 0) {
         const int error = errno;
-        fail(kRead, dosPath, fileErrorCause(error));
+        fail(cannotRead(), dosPath, fileErrorCause(error));
     }
     if (S_ISDIR(st.st_mode))
-        fail(kRead, dosPath, kIsFolder);
+        fail(cannotRead(), dosPath, isAFolder());
     if (!S_ISREG(st.st_mode))
-        fail(kRead, dosPath, kNotPlain);
+        fail(cannotRead(), dosPath, notPlain());
 
     QByteArray data(static_cast<qsizetype>(st.st_size) + 1, Qt::Uninitialized);
     qsizetype used = 0;
@@ -185,7 +205,7 @@ QByteArray readAll(const DriveMap &drives, const QString &dosPath, ReadFile *rea
             continue;
         if (n < 0) {
             const int error = errno;
-            fail(kRead, dosPath, fileErrorCause(error));
+            fail(cannotRead(), dosPath, fileErrorCause(error));
         }
         if (n == 0)
             break;
@@ -214,8 +234,8 @@ ReadFile read(const DriveMap &drives, const QString &dosPath, std::size_t maxLin
     file.bytes = readAll(drives, dosPath, &file);
     file.lines = split(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size()), std::move(reuse));
     if (file.lines.size() > maxLines)
-        fail(kRead, dosPath,
-             QStringLiteral("filen har %1 linjer, men høyst %2 kan redigeres").arg(file.lines.size()).arg(maxLines));
+        fail(cannotRead(), dosPath,
+             QCoreApplication::translate("Files", "filen har %1 linjer, men høyst %2 kan redigeres").arg(file.lines.size()).arg(maxLines));
     return file;
 }
 
@@ -233,16 +253,16 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
 {
     // The real location: QSaveFile would follow a link at the target wherever
     // it leads; this one has been checked to stay on the drive.
-    const QString host = hostOf(kWrite, drives, dosPath, true);
+    const QString host = hostOf(cannotWrite(), drives, dosPath, true);
     const QFileInfo info(host);
-    refuseNonPlain(kWrite, dosPath, info);
+    refuseNonPlain(cannotWrite(), dosPath, info);
     if (isReadOnly(info))
-        fail(kWrite, dosPath, QStringLiteral("filen er skrivebeskyttet"));
+        fail(cannotWrite(), dosPath, QCoreApplication::translate("Files", "filen er skrivebeskyttet"));
     QSaveFile file(host);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = errno;
-        fail(kWrite, dosPath, causeOf(host, error, file.error()));
+        fail(cannotWrite(), dosPath, causeOf(host, error, file.error()));
     }
     // Straight to the temporary file's descriptor, so that the error number of
     // a failed write is the write's own. A write may take only part of the
@@ -258,7 +278,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
         if (written <= 0) {
             const int error = written < 0 ? errno : 0;
             file.cancelWriting();
-            fail(kWrite, dosPath, fileErrorCause(error, QFileDevice::WriteError));
+            fail(cannotWrite(), dosPath, fileErrorCause(error, QFileDevice::WriteError));
         }
         at += written;
         left -= static_cast<std::size_t>(written);
@@ -266,7 +286,7 @@ void saveBytes(const DriveMap &drives, const QString &dosPath, std::string_view 
     errno = 0;
     if (!file.commit()) {
         const int error = errno;
-        fail(kWrite, dosPath, fileErrorCause(error, file.error()));
+        fail(cannotWrite(), dosPath, fileErrorCause(error, file.error()));
     }
 }
 
@@ -280,15 +300,15 @@ namespace {
 // The host path of `dosPath` once it is known that it can be deleted.
 QString removableHost(const DriveMap &drives, const QString &dosPath)
 {
-    const QString host = hostOf(kDelete, drives, dosPath);
+    const QString host = hostOf(cannotDelete(), drives, dosPath);
     const QFileInfo info(host);
-    refuseNonPlain(kDelete, dosPath, info);
+    refuseNonPlain(cannotDelete(), dosPath, info);
     if (!info.exists() && !info.isSymLink())
-        fail(kDelete, dosPath, causeOf(host, ENOENT));
+        fail(cannotDelete(), dosPath, causeOf(host, ENOENT));
     if (isReadOnly(info))
-        fail(kDelete, dosPath, QStringLiteral("filen er skrivebeskyttet"));
+        fail(cannotDelete(), dosPath, QCoreApplication::translate("Files", "filen er skrivebeskyttet"));
     if (!QFileInfo(info.absolutePath()).isWritable())
-        fail(kDelete, dosPath, QStringLiteral("mappen %1 er skrivebeskyttet").arg(QDir::toNativeSeparators(info.absolutePath())));
+        fail(cannotDelete(), dosPath, QCoreApplication::translate("Files", "mappen %1 er skrivebeskyttet").arg(QDir::toNativeSeparators(info.absolutePath())));
     return host;
 }
 
@@ -305,15 +325,15 @@ void remove(const DriveMap &drives, const QString &dosPath)
     // The name goes, not what a link at it leads to.
     if (::unlink(QFile::encodeName(host).constData()) != 0) {
         const int error = errno;
-        fail(kDelete, dosPath, causeOf(host, error));
+        fail(cannotDelete(), dosPath, causeOf(host, error));
     }
 }
 
 void refuseSpecialFile(const DriveMap &drives, const QString &dosPath)
 {
-    const QFileInfo info(hostOf(kRead, drives, dosPath));
+    const QFileInfo info(hostOf(cannotRead(), drives, dosPath));
     if (!info.isDir())
-        refuseNonPlain(kRead, dosPath, info);
+        refuseNonPlain(cannotRead(), dosPath, info);
 }
 
 Presence exists(const DriveMap &drives, const QString &dosPath)

@@ -1,6 +1,7 @@
 // The partitions that UDisks2 knows, and mounting one of them, over D-Bus.
 #include "platform/udisks.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -59,28 +60,28 @@ QString causeOf(const QDBusError &error)
     const QString name = error.name();
     const auto is = [&name](const char *suffix) { return name == QStringLiteral("org.freedesktop.UDisks2.Error.") + QLatin1String(suffix); };
     if (is("NotAuthorized") || is("NotAuthorizedCanObtain"))
-        return QStringLiteral("du har ikke tillatelse til å montere den");
+        return QCoreApplication::translate("Files", "du har ikke tillatelse til å montere den");
     if (is("NotAuthorizedDismissed"))
-        return QStringLiteral("spørsmålet om passord ble avbrutt");
+        return QCoreApplication::translate("Files", "spørsmålet om passord ble avbrutt");
     if (is("DeviceBusy"))
-        return QStringLiteral("enheten er i bruk");
+        return QCoreApplication::translate("Files", "enheten er i bruk");
     if (is("Cancelled"))
-        return QStringLiteral("monteringen ble avbrutt");
+        return QCoreApplication::translate("Files", "monteringen ble avbrutt");
     if (name == u"org.freedesktop.DBus.Error.NameHasNoOwner")
-        return QStringLiteral("tjenesten UDisks2 kjører ikke");
+        return QCoreApplication::translate("Files", "tjenesten UDisks2 kjører ikke");
     switch (error.type()) {
     case QDBusError::ServiceUnknown:
-        return QStringLiteral("tjenesten UDisks2 kjører ikke");
+        return QCoreApplication::translate("Files", "tjenesten UDisks2 kjører ikke");
     case QDBusError::NoReply:
     case QDBusError::Timeout:
     case QDBusError::TimedOut:
-        return QStringLiteral("UDisks2 svarte ikke i tide");
+        return QCoreApplication::translate("Files", "UDisks2 svarte ikke i tide");
     case QDBusError::Disconnected:
-        return QStringLiteral("ingen forbindelse til systembussen (D-Bus)");
+        return QCoreApplication::translate("Files", "ingen forbindelse til systembussen (D-Bus)");
     default:
         break;
     }
-    return QStringLiteral("ukjent feil (%1: %2)").arg(name, error.message());
+    return QCoreApplication::translate("Files", "ukjent feil (%1: %2)").arg(name, error.message());
 }
 
 QDBusMessage mountCall(const Partition &partition)
@@ -96,7 +97,7 @@ MountResult mountResult(const Partition &partition, const QDBusMessage &reply)
 {
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
         return {reply.arguments().first().toString(), {}};
-    return {{}, QStringLiteral("Kan ikke montere %1: %2.").arg(partition.device, causeOf(QDBusError(reply)))};
+    return {{}, QCoreApplication::translate("Files", "Kan ikke montere %1: %2.").arg(partition.device, causeOf(QDBusError(reply)))};
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "platform/file_error.h"
 
+#include <QCoreApplication>
+
 const QStringList &WriteGuard::writtenFiles()
 {
     static const QStringList files{
@@ -49,17 +51,17 @@ bool WriteGuard::readFileChanged() const
 
 void WriteGuard::checkWrite(const QString &dosPath) const
 {
-    check(QStringLiteral("Kan ikke skrive"), dosPath);
+    check(QCoreApplication::translate("Files", "Kan ikke skrive"), dosPath);
 }
 
 void WriteGuard::checkRemove(const QString &dosPath) const
 {
-    check(QStringLiteral("Kan ikke slette"), dosPath);
+    check(QCoreApplication::translate("Files", "Kan ikke slette"), dosPath);
 }
 
 void WriteGuard::checkReplace(const QString &dosPath) const
 {
-    check(QStringLiteral("Kan ikke skrive"), dosPath, true);
+    check(QCoreApplication::translate("Files", "Kan ikke skrive"), dosPath, true);
 }
 
 void WriteGuard::checkRead(const QString &dosPath) const
@@ -67,7 +69,7 @@ void WriteGuard::checkRead(const QString &dosPath) const
     try {
         checkDrive(dosPath);
     } catch (const FileError &e) {
-        throw e.refusing(QStringLiteral("Kan ikke lese"));
+        throw e.refusing(QCoreApplication::translate("Files", "Kan ikke lese"));
     }
 }
 
@@ -76,7 +78,7 @@ void WriteGuard::checkDrive(const QString &dosPath) const
     const QChar letter = DriveMap::driveOf(dosPath);
     if (const auto it = m_driveFolders.constFind(letter); !letter.isNull() && it != m_driveFolders.constEnd())
         if (!FileStamp::of(m_drives.drive(letter)).sameObject(*it))
-            throw FileError(QStringLiteral("%1: stasjonen %2: er ikke lenger den samme som da filen ble lest "
+            throw FileError(QCoreApplication::translate("Files", "%1: stasjonen %2: er ikke lenger den samme som da filen ble lest "
                                            "(avmontert?)")
                                 .arg(dosPath, letter),
                             FileError::Kind::DriveChanged);
@@ -111,12 +113,12 @@ void WriteGuard::check(const QString &what, const QString &dosPath, bool mayBeRe
 
     const FileStamp stamp = FileStamp::of(real);
     if (!mayBeRead && (stamp.sameObject(m_read) || leadsTo(real, stamp, m_readFile)))
-        throw FileError(QStringLiteral("%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
+        throw FileError(QCoreApplication::translate("Files", "%1 %2: det er filen som ble lest inn (%3), og den blir aldri skrevet over")
                             .arg(what, dosPath, m_readFile),
                         FileError::Kind::ProgramFile);
     for (const QString &other : writtenFiles()) {
         if (other.compare(dosPath, Qt::CaseInsensitive) != 0 && leadsTo(real, stamp, other))
-            throw FileError(QStringLiteral("%1 %2: %2 og %3 er samme fil (gjennom en lenke), og programmet "
+            throw FileError(QCoreApplication::translate("Files", "%1 %2: %2 og %3 er samme fil (gjennom en lenke), og programmet "
                                            "skriver aldri den ene av dem gjennom den andre")
                                 .arg(what, dosPath, other),
                             FileError::Kind::ProgramFile);

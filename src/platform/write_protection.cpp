@@ -3,6 +3,7 @@
 
 #include "platform/file_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -15,19 +16,19 @@ LiftedProtection::LiftedProtection(const DriveMap &drives, const QString &dosPat
     try {
         m_host = drives.realPath(dosPath);
     } catch (const FileError &e) {
-        throw e.refusing(QStringLiteral("Kan ikke skrive"));
+        throw e.refusing(QCoreApplication::translate("Files", "Kan ikke skrive"));
     }
     struct stat st;
     if (::stat(QFile::encodeName(m_host).constData(), &st) != 0) {
         const int error = errno;
-        throw FileError(QStringLiteral("Kan ikke skrive %1: %2").arg(dosPath, fileErrorCause(error)));
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke skrive %1: %2").arg(dosPath, fileErrorCause(error)));
     }
     if (st.st_mode & S_IWUSR)
         return;
     const unsigned mode = st.st_mode & 07777;
     if (::chmod(QFile::encodeName(m_host).constData(), static_cast<mode_t>(mode | S_IWUSR)) != 0) {
         const int error = errno;
-        throw FileError(QStringLiteral("Kan ikke skrive %1: filen er skrivebeskyttet, og skrivebeskyttelsen kan "
+        throw FileError(QCoreApplication::translate("Files", "Kan ikke skrive %1: filen er skrivebeskyttet, og skrivebeskyttelsen kan "
                                        "ikke tas av for å skrive den (%2)")
                             .arg(dosPath, fileErrorCause(error)));
     }
@@ -53,7 +54,7 @@ void LiftedProtection::putBack()
     const int error = errno;
     m_mode.reset();
     if (!done)
-        throw FileError(QStringLiteral("%1 er skrevet, men skrivebeskyttelsen kan ikke settes på igjen (%2); "
+        throw FileError(QCoreApplication::translate("Files", "%1 er skrevet, men skrivebeskyttelsen kan ikke settes på igjen (%2); "
                                        "sett den på selv med «chmod a-w»")
                             .arg(m_dosPath, fileErrorCause(error)));
 }

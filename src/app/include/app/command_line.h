@@ -3,12 +3,14 @@
 #pragma once
 
 #include "platform/drive_sources.h"
+#include "platform/language_choice.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 class QProcessEnvironment;
 class QSettings;
@@ -41,6 +43,7 @@ struct CommandLine
     bool inWindow = false;    // --window: --install-new, --restore or --try-new in the window (the menu's actions)
     QString key;              // --key X: the key of a try, for --try-new and --install-new; as given
     QString untry;            // --untry X: the key of the try to take away; as given
+    std::optional<uilanguage::Language> language; // --language CODE; none: the locale's
 };
 
 // Parses `arguments`, the program's name first. The toolkit's own options

@@ -2,6 +2,8 @@
 // toolkit's abort and core dump.
 #pragma once
 
+#include "platform/language_choice.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -18,12 +20,13 @@ std::optional<QString> missingDisplay(const QProcessEnvironment &environment, co
 
 // While it lives, a platform that fails to start (a DISPLAY that does not
 // answer, or the one `arguments` or `environment` ask for) prints one such line and ends the program with NoDisplayStatus
-// instead of aborting. The toolkit's other messages meanwhile wait and are
-// passed on when it ends.
+// instead of aborting, in `language`. The toolkit's other messages meanwhile
+// wait and are passed on when it ends.
 class PlatformStartGuard
 {
 public:
-    PlatformStartGuard(const QProcessEnvironment &environment, const QStringList &arguments);
+    PlatformStartGuard(const QProcessEnvironment &environment, const QStringList &arguments,
+                       uilanguage::Language language = uilanguage::Language::Norwegian);
     ~PlatformStartGuard();
     PlatformStartGuard(const PlatformStartGuard &) = delete;
     PlatformStartGuard &operator=(const PlatformStartGuard &) = delete;

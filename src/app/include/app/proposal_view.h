@@ -24,14 +24,14 @@ class ProposalView : public QWidget
 
 public:
     // `names`: the objectNames of the differences list, the findings list
-    // and the box; `what` the word of the step, for the box ("Ta i bruk").
+    // and the box; `forceText` the box's text ("Ta i bruk likevel").
     ProposalView(const QString &changesName, const QString &findingsName, const QString &forceName,
-                 const QString &what, QWidget *parent);
+                 const QString &forceText, QWidget *parent);
 
     void present(const installstep::Proposal &proposal);
     void clear();
-    // The box's text: `what` + " likevel".
-    void setStepWord(const QString &what);
+    // The box's text ("Ta i bruk likevel").
+    void setForceText(const QString &text);
     // True when nothing stops the step, or the user ticked the box.
     bool mayGoOn() const;
 

@@ -11,6 +11,8 @@
 // installations (the eComStation file under tests/data among them).
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -28,23 +30,23 @@ inline constexpr std::array<std::uint16_t, 17> BasedevRequired = {
     0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
 };
 inline constexpr std::array<std::string_view, 17> BasedevNotes = {
-    "IDE- og SATA-disker (avløser IBM1S506.ADD)",
-    "CD, DVD og andre ATAPI-enheter på IDE og SATA",
-    "SATA-disker i AHCI-modus",
-    "NVMe-disker (SSD på PCI Express)",
-    "Logiske volumer (LVM): stasjonsbokstavene",
-    "Diskkontroll av stasjonene ved oppstart",
-    "Strømstyring (APM) gjennom ACPI.PSD",
-    "USB 3-vertsstyrer (xHCI)",
-    "USB 2-vertsstyrer (EHCI)",
-    "USB 1-vertsstyrer (OHCI)",
-    "USB 1-vertsstyrer (UHCI)",
-    "USB-grunnlaget som alle USB-drivere trenger",
-    "USB-tastatur, -mus og andre HID-enheter",
-    "USB-minnepinner og -disker",
-    "USB-CD- og DVD-stasjoner",
-    "Disker gjennom BIOS (INT 13)",
-    "ATAPI CD-ROM (IBMs eldre filter)",
+    QT_TRANSLATE_NOOP("Catalogue", "IDE- og SATA-disker (avløser IBM1S506.ADD)"),
+    QT_TRANSLATE_NOOP("Catalogue", "CD, DVD og andre ATAPI-enheter på IDE og SATA"),
+    QT_TRANSLATE_NOOP("Catalogue", "SATA-disker i AHCI-modus"),
+    QT_TRANSLATE_NOOP("Catalogue", "NVMe-disker (SSD på PCI Express)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Logiske volumer (LVM): stasjonsbokstavene"),
+    QT_TRANSLATE_NOOP("Catalogue", "Diskkontroll av stasjonene ved oppstart"),
+    QT_TRANSLATE_NOOP("Catalogue", "Strømstyring (APM) gjennom ACPI.PSD"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB 3-vertsstyrer (xHCI)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB 2-vertsstyrer (EHCI)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB 1-vertsstyrer (OHCI)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB 1-vertsstyrer (UHCI)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-grunnlaget som alle USB-drivere trenger"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-tastatur, -mus og andre HID-enheter"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-minnepinner og -disker"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-CD- og DVD-stasjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "Disker gjennom BIOS (INT 13)"),
+    QT_TRANSLATE_NOOP("Catalogue", "ATAPI CD-ROM (IBMs eldre filter)"),
 };
 
 // Device drivers, after row 42; notes of at most 80 characters.
@@ -55,26 +57,26 @@ inline constexpr std::array<std::string_view, 20> DeviceNames = {
     "FWIP.SYS",     "GRADD.SYS",    "VMANWIN.SYS",  "VVGA.SYS",    "ANSI.SYS",
 };
 inline constexpr std::array<std::string_view, 20> DeviceNotes = {
-    "USB-tastatur (trenger USBHID.SYS)",
-    "USB-mus (trenger USBHID.SYS, POINTDD.SYS og MOUSE.SYS)",
-    "USB serielle porter og modemer",
-    "USB-skrivere",
-    "USB-tilgang for programmer (ressursbehandler)",
-    "Lyd: UNIAUD, lyddriveren for de fleste lydkort",
-    "Lyd: UNIAUD, 16-bitsdelen (trenger UNIAUD32.SYS)",
-    "Nettkort: Intel PRO/1000 og nyere Intel-kort (MultiMac)",
-    "Nettkort: Realtek 8111, 8168 og 8169 (MultiMac)",
-    "Nettkort: nVidia nForce (MultiMac)",
-    "Nettkort gjennom Windows-drivere (GenMac)",
-    "Nettkort: AMD PCnet, også i VirtualBox og VMware",
-    "TCP/IP: 32-bits sockets",
-    "TCP/IP: 32-bits Internett-protokoll",
-    "Nettverk: NetBIOS over TCP/IP",
-    "TCP/IP: brannmur",
-    "Skjerm: GRADD, grunnlaget for skjermdriverne",
-    "Skjerm: GRADD-støtte for DOS- og Win-OS/2-vinduer",
-    "Skjerm: VGA i DOS-økter",
-    "ANSI-skjermkoder i DOS-økter",
+    QT_TRANSLATE_NOOP("Catalogue", "USB-tastatur (trenger USBHID.SYS)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-mus (trenger USBHID.SYS, POINTDD.SYS og MOUSE.SYS)"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB serielle porter og modemer"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-skrivere"),
+    QT_TRANSLATE_NOOP("Catalogue", "USB-tilgang for programmer (ressursbehandler)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Lyd: UNIAUD, lyddriveren for de fleste lydkort"),
+    QT_TRANSLATE_NOOP("Catalogue", "Lyd: UNIAUD, 16-bitsdelen (trenger UNIAUD32.SYS)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettkort: Intel PRO/1000 og nyere Intel-kort (MultiMac)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettkort: Realtek 8111, 8168 og 8169 (MultiMac)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettkort: nVidia nForce (MultiMac)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettkort gjennom Windows-drivere (GenMac)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettkort: AMD PCnet, også i VirtualBox og VMware"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: 32-bits sockets"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: 32-bits Internett-protokoll"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk: NetBIOS over TCP/IP"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: brannmur"),
+    QT_TRANSLATE_NOOP("Catalogue", "Skjerm: GRADD, grunnlaget for skjermdriverne"),
+    QT_TRANSLATE_NOOP("Catalogue", "Skjerm: GRADD-støtte for DOS- og Win-OS/2-vinduer"),
+    QT_TRANSLATE_NOOP("Catalogue", "Skjerm: VGA i DOS-økter"),
+    QT_TRANSLATE_NOOP("Catalogue", "ANSI-skjermkoder i DOS-økter"),
 };
 
 // Descriptions for the device drivers of rows 1 to 42 that have none, by
@@ -84,28 +86,28 @@ inline constexpr std::array<std::string_view, 14> DeviceNamesWithoutNote = {
     "MIDI.SYS",    "VCSHDD.SYS",  "SOCKETS.SYS", "AFOS2.SYS", "AFINET.SYS", "IFNDIS.SYS", "VNETAPI.OS2",
 };
 inline constexpr std::array<std::string_view, 14> DeviceNotesAdded = {
-    "Nettverk: protokollbehandler (MPTS)",
-    "Maskinvaresjekk for installasjon og drivere",
-    "Støtte for DOS-økter",
-    "Presentation Manager: skjermpeker",
-    "DOS-utvidere (DPMI) i DOS-økter",
-    "Multimedia: strømbehandler, trengs for lyd",
-    "Multimedia: hjelpedriver for lyd",
-    "Multimedia: MIDI",
-    "Multimedia: lyd i DOS-økter",
-    "TCP/IP: 16-bits sockets",
-    "TCP/IP: lokale sockets",
-    "TCP/IP: 16-bits Internett-protokoll",
-    "TCP/IP: kobler TCP/IP til nettkortet (NDIS)",
-    "Nettverk: LAN-tjenester i DOS-økter",
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk: protokollbehandler (MPTS)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Maskinvaresjekk for installasjon og drivere"),
+    QT_TRANSLATE_NOOP("Catalogue", "Støtte for DOS-økter"),
+    QT_TRANSLATE_NOOP("Catalogue", "Presentation Manager: skjermpeker"),
+    QT_TRANSLATE_NOOP("Catalogue", "DOS-utvidere (DPMI) i DOS-økter"),
+    QT_TRANSLATE_NOOP("Catalogue", "Multimedia: strømbehandler, trengs for lyd"),
+    QT_TRANSLATE_NOOP("Catalogue", "Multimedia: hjelpedriver for lyd"),
+    QT_TRANSLATE_NOOP("Catalogue", "Multimedia: MIDI"),
+    QT_TRANSLATE_NOOP("Catalogue", "Multimedia: lyd i DOS-økter"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: 16-bits sockets"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: lokale sockets"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: 16-bits Internett-protokoll"),
+    QT_TRANSLATE_NOOP("Catalogue", "TCP/IP: kobler TCP/IP til nettkortet (NDIS)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettverk: LAN-tjenester i DOS-økter"),
 };
 
 // Platform drivers (PSD=), notes of at most 50 characters.
 inline constexpr std::array<std::string_view, 2> PsdNames = {"ACPI.PSD", "OS2APIC.PSD"};
 inline constexpr std::array<std::uint16_t, 2> PsdRequired = {1, 0};
 inline constexpr std::array<std::string_view, 2> PsdNotes = {
-    "ACPI: avbrudd, flere prosessorer og strømstyring",
-    "Flere prosessorer (APIC), den eldre PSD-en",
+    QT_TRANSLATE_NOOP("Catalogue", "ACPI: avbrudd, flere prosessorer og strømstyring"),
+    QT_TRANSLATE_NOOP("Catalogue", "Flere prosessorer (APIC), den eldre PSD-en"),
 };
 
 // Installable file systems (IFS=), notes of at most 50 characters.
@@ -115,16 +117,16 @@ inline constexpr std::array<std::string_view, 10> IfsNames = {
 };
 inline constexpr std::array<std::uint16_t, 10> IfsRequired = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 inline constexpr std::array<std::string_view, 10> IfsNotes = {
-    "JFS-filsystemet, der ArcaOS installeres",
-    "HPFS-filsystemet",
-    "FAT32-stasjoner",
-    "CD og DVD (ISO 9660 og Joliet)",
-    "DVD og andre plater med UDF",
-    "RAM-disk",
-    "NTFS-stasjoner",
-    "ISO-filer som stasjoner",
-    "HPFS for tjenere (HPFS386)",
-    "Nettstasjoner for LAN-klienten (IBM Peer)",
+    QT_TRANSLATE_NOOP("Catalogue", "JFS-filsystemet, der ArcaOS installeres"),
+    QT_TRANSLATE_NOOP("Catalogue", "HPFS-filsystemet"),
+    QT_TRANSLATE_NOOP("Catalogue", "FAT32-stasjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "CD og DVD (ISO 9660 og Joliet)"),
+    QT_TRANSLATE_NOOP("Catalogue", "DVD og andre plater med UDF"),
+    QT_TRANSLATE_NOOP("Catalogue", "RAM-disk"),
+    QT_TRANSLATE_NOOP("Catalogue", "NTFS-stasjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "ISO-filer som stasjoner"),
+    QT_TRANSLATE_NOOP("Catalogue", "HPFS for tjenere (HPFS386)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Nettstasjoner for LAN-klienten (IBM Peer)"),
 };
 
 } // namespace catalogue::current
