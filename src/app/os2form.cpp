@@ -19,6 +19,7 @@
 #include "workspace/status_area.h"
 #include "workspace/text8_memo.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTabBar>
 #include <QValidator>

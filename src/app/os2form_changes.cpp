@@ -13,6 +13,7 @@
 #include "workspace/text8_memo.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace {
 

@@ -12,6 +12,8 @@
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 void TOs2Form::showAbout()
 {
     if (!m_about) {

@@ -8,6 +8,7 @@
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 

@@ -10,6 +10,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <string>
 #include <string_view>

@@ -9,6 +9,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>

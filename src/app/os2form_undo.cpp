@@ -10,6 +10,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 void TOs2Form::watchUndo()
 {
     // Whatever one action of the user's wrote is one step of the history.

@@ -11,6 +11,7 @@
 #include "workspace/user_events.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 
 #include <array>
 
