@@ -123,6 +123,62 @@ C:\AUTOEXEC.BAT und C:\AUTOEXEC.BAK mit den Schaltflächen auf „DOS“</transl
         <source>ikke koblet</source>
         <translation>nicht zugeordnet</translation>
     </message>
+    <message>
+        <source>Angre en endring:</source>
+        <translation>Änderung zurücknehmen:</translation>
+    </message>
+    <message>
+        <source>Angre (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Angrer den siste endringen av CONFIG.SYS, ett steg om gangen (Ctrl+Z)</source>
+        <translation>Macht die letzte Änderung an CONFIG.SYS rückgängig, einen Schritt nach dem anderen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Gjør om (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Wiederherstellen (Strg+Umschalt+Z, Strg+Y)</translation>
+    </message>
+    <message>
+        <source>Gjør om det siste steget som ble angret (Ctrl+Shift+Z eller Ctrl+Y)</source>
+        <translation>Stellt den zuletzt rückgängig gemachten Schritt wieder her (Strg+Umschalt+Z oder Strg+Y)</translation>
+    </message>
+    <message>
+        <source>Finn:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Finn i filen… (Ctrl+F)</source>
+        <translation>In der Datei suchen… (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Finner tekst i linjene på «Fil» og merker hver linje som har den</source>
+        <translation>Sucht Text in den Zeilen auf „Datei“ und markiert jede Zeile, die ihn enthält</translation>
+    </message>
+    <message>
+        <source>F3, Shift+F3:</source>
+        <translation>F3, Umschalt+F3:</translation>
+    </message>
+    <message>
+        <source>neste og forrige linje med teksten</source>
+        <translation>nächste und vorige Zeile mit dem Text</translation>
+    </message>
+    <message>
+        <source>Gå til linje… (Ctrl+G)</source>
+        <translation>Gehe zu Zeile… (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Gjør linjen med nummeret du skriver, til gjeldende linje</source>
+        <translation>Macht die Zeile mit der eingegebenen Nummer zur aktuellen Zeile</translation>
+    </message>
+    <message>
+        <source>Esc:</source>
+        <translation>Esc:</translation>
+    </message>
+    <message>
+        <source>lukker søket; den valgte linjen blir stående</source>
+        <translation>schließt die Suche; die gewählte Zeile bleibt ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>BootCheckDialog</name>
@@ -2090,20 +2146,8 @@ Status wie oben.
         <translation>Nur nach Strg-Alt-Entf und Stromausfall</translation>
     </message>
     <message>
-        <source>Åpne mapper</source>
-        <translation>Offene Ordner</translation>
-    </message>
-    <message>
         <source>Åpne mapper og program</source>
         <translation>Offene Ordner und Programme</translation>
-    </message>
-    <message>
-        <source>Legg til RESTARTOBJECTS=YES i CONFIG.SYS</source>
-        <translation>RESTARTOBJECTS=YES in CONFIG.SYS einfügen</translation>
-    </message>
-    <message>
-        <source>Legg til RESTARTOBJECTS=YES</source>
-        <translation>RESTARTOBJECTS=YES einfügen</translation>
     </message>
     <message>
         <source>Legg til config.sys</source>
@@ -2152,6 +2196,42 @@ Status wie oben.
     <message>
         <source>Slett</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Oppstart-mappe, bare ved omstart</source>
+        <translation>Systemstartordner, nur nach Neustart</translation>
+    </message>
+    <message>
+        <source>Legg til SET RESTARTOBJECTS: skriver valget som ny linje i CONFIG.SYS</source>
+        <translation>SET RESTARTOBJECTS einfügen: schreibt die Auswahl als neue Zeile in CONFIG.SYS</translation>
+    </message>
+    <message>
+        <source>Legg til SET RESTARTOBJECTS</source>
+        <translation>SET RESTARTOBJECTS einfügen</translation>
+    </message>
+    <message>
+        <source>Ingen valg står for «%1»; linjen står til du velger</source>
+        <translation>Keine Auswahl steht für „%1“; die Zeile bleibt, bis Sie wählen</translation>
+    </message>
+    <message>
+        <source>OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran</source>
+        <translation>OS/2 liest die Zeile ohne SET nicht; eine Auswahl setzt SET davor</translation>
+    </message>
+    <message>
+        <source>Linje nr. %1 (uten SET) virker ikke; OS/2 leser denne linjen</source>
+        <translation>Zeile %1 (ohne SET) wirkt nicht; OS/2 liest diese Zeile</translation>
+    </message>
+    <message>
+        <source>Ikke nødvendig, standardverdi RESTARTOBJECTS=YES</source>
+        <translation>Nicht nötig, Standardwert RESTARTOBJECTS=YES</translation>
+    </message>
+    <message>
+        <source>Kun OS/2 sesjoner kan kjøres</source>
+        <translation>Nur OS/2-Sitzungen können laufen</translation>
+    </message>
+    <message>
+        <source>OS/2, DOS og Windows sesjoner kan kjøres</source>
+        <translation>OS/2-, DOS- und Windows-Sitzungen können laufen</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2323,141 @@ Status wie oben.
     <message>
         <source>Sjekk</source>
         <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Hent %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Hent %1: leser filen på nytt (Alt+H)</source>
+        <translation>%1 öffnen: liest die Datei neu ein (Alt+F)</translation>
+    </message>
+    <message>
+        <source>Lagret %1 – %2</source>
+        <translation>%1 gespeichert – %2</translation>
+    </message>
+    <message>
+        <source>ingen endringer</source>
+        <translation>keine Änderungen</translation>
+    </message>
+    <message>
+        <source>1 endring: %1</source>
+        <translation>1 Änderung: %1</translation>
+    </message>
+    <message>
+        <source>%1 endringer: %2</source>
+        <translation>%1 Änderungen: %2</translation>
+    </message>
+    <message>
+        <source>endringene i %1</source>
+        <translation>die Änderungen in %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Forkastet %1</source>
+        <translation>Verworfen: %1</translation>
+    </message>
+    <message>
+        <source>%1, og %2</source>
+        <translation>%1 sowie %2</translation>
+    </message>
+    <message>
+        <source>Lagre</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Forkast</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Lagre endringene før du avslutter?</source>
+        <translation>Änderungen vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Dette er ikke lagret og går tapt om du forkaster det:
+%1</source>
+        <translation>Dies ist nicht gespeichert und geht verloren, wenn Sie es verwerfen:
+%1</translation>
+    </message>
+    <message>
+        <source>Ingen fil er lest inn</source>
+        <translation>Es wurde keine Datei eingelesen</translation>
+    </message>
+    <message>
+        <source>Lagre endringene før du %1?</source>
+        <extracomment>%1 is the step: &quot;tar i bruk&quot; or &quot;gjenoppretter&quot; and the file</extracomment>
+        <translation>Änderungen speichern, bevor Sie %1?</translation>
+    </message>
+    <message>
+        <source>Etterpå leses %1 inn på nytt. Dette er ikke lagret og går tapt om du forkaster det:
+%2</source>
+        <translation>Danach wird %1 neu eingelesen. Dies ist nicht gespeichert und geht verloren, wenn Sie es verwerfen:
+%2</translation>
+    </message>
+    <message>
+        <source>tar i bruk %1</source>
+        <extracomment>The step in &quot;Lagre endringene før du %1?&quot;</extracomment>
+        <translation>%1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Fortsett</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Dokumentet har endringer som ikke er lagret i %1.</source>
+        <translation>Das Dokument hat Änderungen, die nicht in %1 gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken; endringene blir stående her.</source>
+        <translation>„Speichern“ schreibt sie zuerst nach %1. „Fortfahren“ übernimmt %1 so, wie sie auf dem Datenträger ist; die Änderungen bleiben hier erhalten.</translation>
+    </message>
+    <message>
+        <source>gjenoppretter %1</source>
+        <extracomment>The step in &quot;Lagre endringene før du %1?&quot;</extracomment>
+        <translation>%1 wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke leses), så det er ingenting å lagre</source>
+        <translation>%1 kann nicht geschrieben werden: Es wurde keine Datei eingelesen (%2 konnte nicht gelesen werden), daher gibt es nichts zu speichern</translation>
+    </message>
+    <message>
+        <source>%1 er endret på disken siden den ble lest inn</source>
+        <translation>%1 wurde seit dem Einlesen auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>FEIL</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»</source>
+        <translation>Laufwerk C: hat keinen Ordner – drücken Sie F1 und „OS/2-Laufwerk wählen…“</translation>
+    </message>
+    <message>
+        <source>Rediger %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Angret: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Ingenting å angre</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>Gjort om: %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>Ingenting å gjøre om</source>
+        <translation>Nichts wiederherzustellen</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,62 @@ C:\AUTOEXEC.BAT and C:\AUTOEXEC.BAK with the buttons on “DOS”</translation>
         <source>ikke koblet</source>
         <translation>not mapped</translation>
     </message>
+    <message>
+        <source>Angre en endring:</source>
+        <translation>Undo a change:</translation>
+    </message>
+    <message>
+        <source>Angre (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Angrer den siste endringen av CONFIG.SYS, ett steg om gangen (Ctrl+Z)</source>
+        <translation>Undoes the last change to CONFIG.SYS, one step at a time (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Gjør om (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Redo (Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Gjør om det siste steget som ble angret (Ctrl+Shift+Z eller Ctrl+Y)</source>
+        <translation>Redoes the last step that was undone (Ctrl+Shift+Z or Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Finn:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>Finn i filen… (Ctrl+F)</source>
+        <translation>Find in the file… (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Finner tekst i linjene på «Fil» og merker hver linje som har den</source>
+        <translation>Finds text in the lines on “File” and marks every line that contains it</translation>
+    </message>
+    <message>
+        <source>F3, Shift+F3:</source>
+        <translation>F3, Shift+F3:</translation>
+    </message>
+    <message>
+        <source>neste og forrige linje med teksten</source>
+        <translation>next and previous line with the text</translation>
+    </message>
+    <message>
+        <source>Gå til linje… (Ctrl+G)</source>
+        <translation>Go to line… (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Gjør linjen med nummeret du skriver, til gjeldende linje</source>
+        <translation>Makes the line with the number you type the current line</translation>
+    </message>
+    <message>
+        <source>Esc:</source>
+        <translation>Esc:</translation>
+    </message>
+    <message>
+        <source>lukker søket; den valgte linjen blir stående</source>
+        <translation>closes the search; the selected line stays selected</translation>
+    </message>
 </context>
 <context>
     <name>BootCheckDialog</name>
@@ -2086,20 +2142,8 @@ above.
         <translation>Only after Ctrl-Alt-Del and power failure</translation>
     </message>
     <message>
-        <source>Åpne mapper</source>
-        <translation>Open folders</translation>
-    </message>
-    <message>
         <source>Åpne mapper og program</source>
         <translation>Open folders and programs</translation>
-    </message>
-    <message>
-        <source>Legg til RESTARTOBJECTS=YES i CONFIG.SYS</source>
-        <translation>Add RESTARTOBJECTS=YES to CONFIG.SYS</translation>
-    </message>
-    <message>
-        <source>Legg til RESTARTOBJECTS=YES</source>
-        <translation>Add RESTARTOBJECTS=YES</translation>
     </message>
     <message>
         <source>Legg til config.sys</source>
@@ -2148,6 +2192,42 @@ above.
     <message>
         <source>Slett</source>
         <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Oppstart-mappe, bare ved omstart</source>
+        <translation>Startup folder, only after a reboot</translation>
+    </message>
+    <message>
+        <source>Legg til SET RESTARTOBJECTS: skriver valget som ny linje i CONFIG.SYS</source>
+        <translation>Add SET RESTARTOBJECTS: writes the choice as a new line in CONFIG.SYS</translation>
+    </message>
+    <message>
+        <source>Legg til SET RESTARTOBJECTS</source>
+        <translation>Add SET RESTARTOBJECTS</translation>
+    </message>
+    <message>
+        <source>Ingen valg står for «%1»; linjen står til du velger</source>
+        <translation>No choice stands for “%1”; the line stays until you choose</translation>
+    </message>
+    <message>
+        <source>OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran</source>
+        <translation>OS/2 does not read the line without SET; a choice rewrites it with SET</translation>
+    </message>
+    <message>
+        <source>Linje nr. %1 (uten SET) virker ikke; OS/2 leser denne linjen</source>
+        <translation>Line %1 (without SET) has no effect; OS/2 reads this line</translation>
+    </message>
+    <message>
+        <source>Ikke nødvendig, standardverdi RESTARTOBJECTS=YES</source>
+        <translation>Not needed, default RESTARTOBJECTS=YES</translation>
+    </message>
+    <message>
+        <source>Kun OS/2 sesjoner kan kjøres</source>
+        <translation>Only OS/2 sessions can run</translation>
+    </message>
+    <message>
+        <source>OS/2, DOS og Windows sesjoner kan kjøres</source>
+        <translation>OS/2, DOS and Windows sessions can run</translation>
     </message>
 </context>
 <context>
@@ -2239,6 +2319,141 @@ above.
     <message>
         <source>Sjekk</source>
         <translation>Check</translation>
+    </message>
+    <message>
+        <source>Hent %1</source>
+        <translation>Open %1</translation>
+    </message>
+    <message>
+        <source>Hent %1: leser filen på nytt (Alt+H)</source>
+        <translation>Open %1: reads the file again (Alt+O)</translation>
+    </message>
+    <message>
+        <source>Lagret %1 – %2</source>
+        <translation>Saved %1 – %2</translation>
+    </message>
+    <message>
+        <source>ingen endringer</source>
+        <translation>no changes</translation>
+    </message>
+    <message>
+        <source>1 endring: %1</source>
+        <translation>1 change: %1</translation>
+    </message>
+    <message>
+        <source>%1 endringer: %2</source>
+        <translation>%1 changes: %2</translation>
+    </message>
+    <message>
+        <source>endringene i %1</source>
+        <translation>the changes in %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Forkastet %1</source>
+        <translation>Discarded %1</translation>
+    </message>
+    <message>
+        <source>%1, og %2</source>
+        <translation>%1, and %2</translation>
+    </message>
+    <message>
+        <source>Lagre</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Forkast</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Lagre endringene før du avslutter?</source>
+        <translation>Save the changes before you quit?</translation>
+    </message>
+    <message>
+        <source>Dette er ikke lagret og går tapt om du forkaster det:
+%1</source>
+        <translation>This is not saved and will be lost if you discard it:
+%1</translation>
+    </message>
+    <message>
+        <source>Ingen fil er lest inn</source>
+        <translation>No file has been read</translation>
+    </message>
+    <message>
+        <source>Lagre endringene før du %1?</source>
+        <extracomment>%1 is the step: &quot;tar i bruk&quot; or &quot;gjenoppretter&quot; and the file</extracomment>
+        <translation>Save the changes before you %1?</translation>
+    </message>
+    <message>
+        <source>Etterpå leses %1 inn på nytt. Dette er ikke lagret og går tapt om du forkaster det:
+%2</source>
+        <translation>Afterwards %1 is read again. This is not saved and will be lost if you discard it:
+%2</translation>
+    </message>
+    <message>
+        <source>tar i bruk %1</source>
+        <extracomment>The step in &quot;Lagre endringene før du %1?&quot;</extracomment>
+        <translation>install %1</translation>
+    </message>
+    <message>
+        <source>Fortsett</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Dokumentet har endringer som ikke er lagret i %1.</source>
+        <translation>The document has changes that are not saved in %1.</translation>
+    </message>
+    <message>
+        <source>«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken; endringene blir stående her.</source>
+        <translation>“Save” writes them to %1 first. “Continue” installs %1 as it is on the disk; the changes stay here.</translation>
+    </message>
+    <message>
+        <source>gjenoppretter %1</source>
+        <extracomment>The step in &quot;Lagre endringene før du %1?&quot;</extracomment>
+        <translation>restore %1</translation>
+    </message>
+    <message>
+        <source>Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke leses), så det er ingenting å lagre</source>
+        <translation>Cannot write %1: no file has been read (%2 could not be read), so there is nothing to save</translation>
+    </message>
+    <message>
+        <source>%1 er endret på disken siden den ble lest inn</source>
+        <translation>%1 has changed on the disk since it was read</translation>
+    </message>
+    <message>
+        <source>FEIL</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»</source>
+        <translation>Drive C: has no folder – press F1 and “Choose the OS/2 drive…”</translation>
+    </message>
+    <message>
+        <source>Rediger %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Angret: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Ingenting å angre</source>
+        <translation>Nothing to undo</translation>
+    </message>
+    <message>
+        <source>Gjort om: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>Ingenting å gjøre om</source>
+        <translation>Nothing to redo</translation>
     </message>
 </context>
 <context>

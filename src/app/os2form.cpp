@@ -19,6 +19,7 @@
 #include "workspace/status_area.h"
 #include "workspace/text8_memo.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTabBar>
 #include <QValidator>
@@ -249,9 +250,9 @@ void TOs2Form::setUpKeysAndNames()
     windowkeys::pressWith(m_ui->RemKnapp, QKeySequence(Qt::ALT | Qt::Key_R));
     windowkeys::tabsBeforePage(m_ui->Edit1, m_ui->NoteBook);
     // "Hent" names the file it reads.
-    const QString fetch = QStringLiteral("Hent ") + m_files.ConfigFileName();
-    m_ui->OpenKnapp->setAccessibleName(fetch);
-    m_ui->OpenKnapp->setToolTip(fetch + QStringLiteral(": leser filen på nytt (Alt+H)"));
+    const QString file = m_files.ConfigFileName();
+    m_ui->OpenKnapp->setAccessibleName(QCoreApplication::translate("TOs2Form", "Hent %1").arg(file));
+    m_ui->OpenKnapp->setToolTip(QCoreApplication::translate("TOs2Form", "Hent %1: leser filen på nytt (Alt+H)").arg(file));
 }
 
 void TOs2Form::showEvent(QShowEvent *event)

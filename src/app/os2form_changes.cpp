@@ -13,6 +13,20 @@
 #include "workspace/text8_memo.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace {
+
+// "A og B", "A og B og C": the names joined as one sentence.
+QString joinedWithAnd(const QStringList &names, const char *pair)
+{
+    QString all = names.value(0);
+    for (qsizetype i = 1; i < names.size(); ++i)
+        all = QCoreApplication::translate("TOs2Form", pair).arg(all, names[i]);
+    return all;
+}
+
+} // namespace
 
 void TOs2Form::watchChanges()
 {
@@ -49,9 +63,10 @@ void TOs2Form::showModifiedMark()
 void TOs2Form::tellSaved()
 {
     const int changed = m_document.changedCount(), added = m_document.addedCount();
-    m_status->showHint(QStringLiteral("Lagret %1 – %2")
-                       .arg(saveTarget(), changed + added == 0 ? QStringLiteral("ingen endringer")
-                                                               : changesSummary(changed, added)));
+    m_status->showHint(QCoreApplication::translate("TOs2Form", "Lagret %1 – %2")
+                           .arg(saveTarget(), changed + added == 0
+                                                  ? QCoreApplication::translate("TOs2Form", "ingen endringer")
+                                                  : changesSummary(changed, added)));
 }
 
 void TOs2Form::tellDiscarded(int changed, int added, const QStringList &sideFiles)
@@ -59,15 +74,16 @@ void TOs2Form::tellDiscarded(int changed, int added, const QStringList &sideFile
     const int all = changed + added;
     QStringList parts;
     if (all > 0)
-        parts << QStringLiteral("%1 %2: %3")
-                     .arg(all)
-                     .arg(all == 1 ? QStringLiteral("endring") : QStringLiteral("endringer"),
-                          changesSummary(changed, added));
+        parts << (all == 1 ? QCoreApplication::translate("TOs2Form", "1 endring: %1")
+                           : QCoreApplication::translate("TOs2Form", "%1 endringer: %2").arg(all))
+                     .arg(changesSummary(changed, added));
     if (!sideFiles.isEmpty())
-        parts << QStringLiteral("endringene i ") + sideFiles.join(QStringLiteral(" og "));
+        parts << QCoreApplication::translate("TOs2Form", "endringene i %1")
+                     .arg(joinedWithAnd(sideFiles, QT_TRANSLATE_NOOP("TOs2Form", "%1 og %2")));
     if (parts.isEmpty())
         return;
-    m_status->showHint(QStringLiteral("Forkastet ") + parts.join(QStringLiteral(", og ")));
+    m_status->showHint(QCoreApplication::translate("TOs2Form", "Forkastet %1")
+                           .arg(joinedWithAnd(parts, QT_TRANSLATE_NOOP("TOs2Form", "%1, og %2"))));
 }
 
 void TOs2Form::showChanges()
@@ -113,11 +129,13 @@ void TOs2Form::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    const QString save = QStringLiteral("Lagre"), discard = QStringLiteral("Forkast"),
-                  cancel = QStringLiteral("Avbryt");
-    const Question question{QStringLiteral("Lagre endringene før du avslutter?"),
-                            QStringLiteral("Dette er ikke lagret og går tapt om du forkaster det:\n")
-                                + unsaved.join(u'\n'),
+    const QString save = QCoreApplication::translate("TOs2Form", "Lagre"),
+                  discard = QCoreApplication::translate("TOs2Form", "Forkast"),
+                  cancel = QCoreApplication::translate("TOs2Form", "Avbryt");
+    const Question question{QCoreApplication::translate("TOs2Form", "Lagre endringene før du avslutter?"),
+                            QCoreApplication::translate("TOs2Form", "Dette er ikke lagret og går tapt om du "
+                                                                    "forkaster det:\n%1")
+                                .arg(unsaved.join(u'\n')),
                             {{save, QMessageBox::AcceptRole},
                              {discard, QMessageBox::DestructiveRole},
                              {cancel, QMessageBox::RejectRole}},

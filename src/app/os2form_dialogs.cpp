@@ -12,6 +12,8 @@
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 void TOs2Form::showAbout()
 {
     if (!m_about) {
@@ -61,7 +63,7 @@ void TOs2Form::showBootCheck()
         connect(m_bootCheck, &BootCheckDialog::lineChosen, this, &TOs2Form::goToLine);
     }
     if (!m_files.hasReadFile()) {
-        m_bootCheck->showNothingChecked(QStringLiteral("Ingen fil er lest inn"));
+        m_bootCheck->showNothingChecked(QCoreApplication::translate("TOs2Form", "Ingen fil er lest inn"));
     } else {
         try {
             m_bootCheck->showReport(bootcheck::checkDocument(m_document.lines(), m_files.drives(), bootDrive()),

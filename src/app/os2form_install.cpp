@@ -8,6 +8,7 @@
 #include "platform/file_error.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 
@@ -46,12 +47,15 @@ bool TOs2Form::keepEditsBefore(const QString &step)
     const QStringList unsaved = unsavedFiles();
     if (unsaved.isEmpty() || !stepReplacesShownFile())
         return true;
-    const QString save = QStringLiteral("Lagre"), discard = QStringLiteral("Forkast"), cancel = QStringLiteral("Avbryt");
+    const QString save = QCoreApplication::translate("TOs2Form", "Lagre"),
+                  discard = QCoreApplication::translate("TOs2Form", "Forkast"),
+                  cancel = QCoreApplication::translate("TOs2Form", "Avbryt");
     const QString answer = m_questions.ask(
-        {QStringLiteral("Lagre endringene før du %1?").arg(step),
-         QStringLiteral("Etterpå leses %1 inn på nytt. Dette er ikke lagret og går tapt om du forkaster det:\n")
-                 .arg(installstep::configSys())
-             + unsaved.join(u'\n'),
+        {//: %1 is the step: "tar i bruk" or "gjenoppretter" and the file
+         QCoreApplication::translate("TOs2Form", "Lagre endringene før du %1?").arg(step),
+         QCoreApplication::translate("TOs2Form", "Etterpå leses %1 inn på nytt. Dette er ikke lagret og går tapt om du "
+                                                 "forkaster det:\n%2")
+             .arg(installstep::configSys(), unsaved.join(u'\n')),
          {{save, QMessageBox::AcceptRole}, {discard, QMessageBox::DestructiveRole}, {cancel, QMessageBox::RejectRole}},
          cancel});
     if (answer == save)
@@ -74,23 +78,25 @@ void TOs2Form::openInstall(bool forTry)
     if (tellNoDrive())
         return;
     if (stepReplacesShownFile()) {
-        if (!keepEditsBefore(QStringLiteral("tar i bruk %1").arg(installstep::configNew())))
+        //: The step in "Lagre endringene før du %1?"
+        if (!keepEditsBefore(QCoreApplication::translate("TOs2Form", "tar i bruk %1").arg(installstep::configNew())))
             return;
     } else if (m_document.isModified()) {
         // What is put in place is CONFIG.NEW on the disk: edits not saved
         // there stay in the window, but are not part of it.
+        const QString save = QCoreApplication::translate("TOs2Form", "Lagre"),
+                      proceed = QCoreApplication::translate("TOs2Form", "Fortsett"),
+                      cancel = QCoreApplication::translate("TOs2Form", "Avbryt");
         const QString answer = m_questions.ask(
-            {QStringLiteral("Dokumentet har endringer som ikke er lagret i %1.").arg(saveTarget()),
-             QStringLiteral("«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik den er på disken; "
-                            "endringene blir stående her.")
+            {QCoreApplication::translate("TOs2Form", "Dokumentet har endringer som ikke er lagret i %1.").arg(saveTarget()),
+             QCoreApplication::translate("TOs2Form", "«Lagre» skriver dem til %1 først. «Fortsett» tar i bruk %1 slik "
+                                                     "den er på disken; endringene blir stående her.")
                  .arg(saveTarget()),
-             {{QStringLiteral("Lagre"), QMessageBox::AcceptRole},
-              {QStringLiteral("Fortsett"), QMessageBox::DestructiveRole},
-              {QStringLiteral("Avbryt"), QMessageBox::RejectRole}},
-             QStringLiteral("Avbryt")});
-        if (answer == QLatin1String("Avbryt"))
+             {{save, QMessageBox::AcceptRole}, {proceed, QMessageBox::DestructiveRole}, {cancel, QMessageBox::RejectRole}},
+             cancel});
+        if (answer == cancel)
             return;
-        if (answer == QLatin1String("Lagre")) {
+        if (answer == save) {
             SaveKnappClick();
             if (m_document.isModified())
                 return; // the save failed, and said why
@@ -119,7 +125,9 @@ void TOs2Form::openInstall(bool forTry)
 
 void TOs2Form::showRestore()
 {
-    if (tellNoDrive() || !keepEditsBefore(QStringLiteral("gjenoppretter %1").arg(installstep::configSys())))
+    //: The step in "Lagre endringene før du %1?"
+    if (tellNoDrive()
+        || !keepEditsBefore(QCoreApplication::translate("TOs2Form", "gjenoppretter %1").arg(installstep::configSys())))
         return;
     try {
         m_files.guard().checkRead(installstep::configSys());

@@ -10,6 +10,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +28,8 @@ void TOs2Form::SaveKnappClick()
         // After a failed load the document is empty: saving it would leave a
         // CONFIG.NEW that cannot boot.
         if (!m_files.hasReadFile())
-            throw FileError(QStringLiteral("Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke leses), "
-                                           "så det er ingenting å lagre")
+            throw FileError(QCoreApplication::translate("TOs2Form", "Kan ikke skrive %1: ingen fil er lest inn (%2 kunne ikke "
+                                                                   "leses), så det er ingenting å lagre")
                                 .arg(saveTarget(), m_files.ConfigFileName()));
         m_files.saveFile(saveTarget(), m_document.lines());
         m_document.markSaved();
@@ -35,7 +37,7 @@ void TOs2Form::SaveKnappClick()
         tellSaved();
         // Saved all the same: the lines here are what the user edited.
         if (m_files.readFileChanged())
-            m_status->showMessage(QStringLiteral("%1 er endret på disken siden den ble lest inn")
+            m_status->showMessage(QCoreApplication::translate("TOs2Form", "%1 er endret på disken siden den ble lest inn")
                                       .arg(m_files.ConfigFileName()));
     });
 }
@@ -79,7 +81,7 @@ void TOs2Form::RemKnappClick()
         return;
     std::string t = std::move(*shown);
     if (t.empty() || t == kRem) {
-        m_status->showMessage(QStringLiteral("FEIL"));
+        m_status->showMessage(QCoreApplication::translate("TOs2Form", "FEIL"));
         return;
     }
     // The edit line may show a statement that is not the selected line (a page

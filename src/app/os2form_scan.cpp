@@ -9,6 +9,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -39,7 +41,7 @@ void TOs2Form::OpenKnappClick()
         m_errors->report(noDrive.value_or(e.message()));
         tellDiscarded(changed, added);
         if (noDrive)
-            m_status->showHint(QStringLiteral("Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»"));
+            m_status->showHint(QCoreApplication::translate("TOs2Form", "Stasjon C: har ingen mappe – trykk F1 og «Velg OS/2-stasjonen…»"));
         return;
     }
     FormActivate();
@@ -103,5 +105,5 @@ void TOs2Form::FilePage::show(const Document &doc)
     const int i = m_status.selectedLine();
     if (doc.isLine(i))
         m_status.showLineInEditLine(static_cast<LinePos>(i));
-    m_status.showHint(QStringLiteral("Rediger ") + m_configFileName);
+    m_status.showHint(QCoreApplication::translate("TOs2Form", "Rediger %1").arg(m_configFileName));
 }

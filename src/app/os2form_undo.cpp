@@ -10,6 +10,8 @@
 #include "workspace/gated_document.h"
 #include "workspace/status_area.h"
 
+#include <QCoreApplication>
+
 void TOs2Form::watchUndo()
 {
     // Whatever one action of the user's wrote is one step of the history.
@@ -38,14 +40,16 @@ bool TOs2Form::canRedo() const
 void TOs2Form::undoEdit()
 {
     m_events.run([this] {
-        showUndone(m_edits->undo(), QStringLiteral("Angret: "), QStringLiteral("Ingenting å angre"));
+        showUndone(m_edits->undo(), QCoreApplication::translate("TOs2Form", "Angret: %1"),
+                   QCoreApplication::translate("TOs2Form", "Ingenting å angre"));
     });
 }
 
 void TOs2Form::redoEdit()
 {
     m_events.run([this] {
-        showUndone(m_edits->redo(), QStringLiteral("Gjort om: "), QStringLiteral("Ingenting å gjøre om"));
+        showUndone(m_edits->redo(), QCoreApplication::translate("TOs2Form", "Gjort om: %1"),
+                   QCoreApplication::translate("TOs2Form", "Ingenting å gjøre om"));
     });
 }
 
@@ -59,5 +63,5 @@ void TOs2Form::showUndone(const std::optional<EditHistory::Done> &done, const QS
     // line the step changed is then the current one, whatever page is shown.
     NoteBookClick();
     m_status->makeCurrent(done->line);
-    m_status->showHint(what + done->text);
+    m_status->showHint(what.arg(done->text));
 }

@@ -11,6 +11,7 @@
 #include "workspace/user_events.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -135,14 +136,14 @@ QString StartupPage::restartHint(LinePos line) const
         QString value = text8::toDisplay(restart.value.substr(0, shown));
         if (restart.value.size() > shown)
             value += u'…';
-        return QStringLiteral("Ingen valg står for «%1»; linjen står til du velger").arg(value);
+        return QCoreApplication::translate("StartupPage", "Ingen valg står for «%1»; linjen står til du velger").arg(value);
     }
     if (restart.form == RestartForm::Bare)
-        return QStringLiteral("OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran");
+        return QCoreApplication::translate("StartupPage", "OS/2 leser ikke linjen uten SET; et valg skriver den om med SET foran");
     if (const LinePos bare = m_doc.lineOf(m_regs.BareRestartObjectsLine);
         bare != NoLine && statements::restartLine(doc.line(bare)).form == RestartForm::Bare)
-        return QStringLiteral("Linje nr. %1 (uten SET) virker ikke; OS/2 leser denne linjen").arg(bare + 1);
-    return QStringLiteral("Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
+        return QCoreApplication::translate("StartupPage", "Linje nr. %1 (uten SET) virker ikke; OS/2 leser denne linjen").arg(bare + 1);
+    return QCoreApplication::translate("StartupPage", "Ikke nødvendig, standardverdi RESTARTOBJECTS=YES");
 }
 
 void StartupPage::restartgroupClick()
@@ -176,8 +177,8 @@ void StartupPage::protectonlyClick()
 {
     const bool on = m_ui->protectonly->isChecked();
     m_doc.writeStatement(m_regs.ProtectOnlyLine, on ? "PROTECTONLY=YES" : "PROTECTONLY=NO");
-    m_status.showHint(on ? QStringLiteral("Kun OS/2 sesjoner kan kjøres")
-                      : QStringLiteral("OS/2, DOS og Windows sesjoner kan kjøres"));
+    m_status.showHint(on ? QCoreApplication::translate("StartupPage", "Kun OS/2 sesjoner kan kjøres")
+                      : QCoreApplication::translate("StartupPage", "OS/2, DOS og Windows sesjoner kan kjøres"));
 }
 
 void StartupPage::startupcmdClick()

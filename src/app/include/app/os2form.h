@@ -191,7 +191,7 @@ private:
     // Every action's writes a step of the history; the keys of undo and redo.
     void watchUndo();
     // After an undo or redo: the page refresh, the step's line current, and
-    // `what` and the step on the hint line; `nothing` when there was no step.
+    // `what` on the hint line, its %1 the step; `nothing` when there was no step.
     void showUndone(const std::optional<EditHistory::Done> &done, const QString &what, const QString &nothing);
     // Ctrl+Shift+T, and the data folder of the copies.
     void watchInstall();
