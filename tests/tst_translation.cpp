@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -148,6 +149,14 @@ private slots:
                 if (!faults.contains(fault))
                     faults << fault;
         }
+        // The find bar shares one row below the list, its count showing.
+        QVERIFY(f.activate());
+        QTest::keyClick(f.w.get(), Qt::Key_F, Qt::ControlModifier);
+        auto *field = f.get<QLineEdit>("FinnFelt");
+        QVERIFY(field->isVisible());
+        QTest::keyClicks(field, QStringLiteral("SET"));
+        QVERIFY(!f.text("FinnTall").isEmpty());
+        faults << cutTexts(f.w.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };

@@ -125,7 +125,7 @@ C:\AUTOEXEC.BAT und C:\AUTOEXEC.BAK mit den Schaltflächen auf „DOS“</transl
     </message>
     <message>
         <source>Angre en endring:</source>
-        <translation>Änderung zurücknehmen:</translation>
+        <translation>Änderung rückgängig:</translation>
     </message>
     <message>
         <source>Angre (Ctrl+Z)</source>
@@ -137,7 +137,7 @@ C:\AUTOEXEC.BAT und C:\AUTOEXEC.BAK mit den Schaltflächen auf „DOS“</transl
     </message>
     <message>
         <source>Gjør om (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation>Wiederherstellen (Strg+Umschalt+Z, Strg+Y)</translation>
+        <translation>Wiederholen (Strg+Umschalt+Z, Strg+Y)</translation>
     </message>
     <message>
         <source>Gjør om det siste steget som ble angret (Ctrl+Shift+Z eller Ctrl+Y)</source>
@@ -701,6 +701,49 @@ Die Datei wurde nach der Prüfung geändert: „Erneut prüfen“ prüft sie in 
     <message>
         <source>Lukk</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangesModel</name>
+    <message>
+        <source>Ingen endringer</source>
+        <translation>Keine Änderungen</translation>
+    </message>
+    <message>
+        <source>%1 linje lagt til</source>
+        <translation>%1 Zeile hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 linjer lagt til</source>
+        <translation>%1 Zeilen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 linje endret</source>
+        <translation>%1 Zeile geändert</translation>
+    </message>
+    <message>
+        <source>%1 linjer endret</source>
+        <translation>%1 Zeilen geändert</translation>
+    </message>
+    <message>
+        <source>%1 linje endret, %2 lagt til</source>
+        <translation>%1 Zeile geändert, %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 linjer endret, %2 lagt til</source>
+        <translation>%1 Zeilen geändert, %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2 → %3</source>
+        <translation>Zeile %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Linje %1: + %2</source>
+        <translation>Zeile %1: + %2</translation>
+    </message>
+    <message>
+        <source>Linje %1: − %2</source>
+        <translation>Zeile %1: − %2</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1428,40 @@ Status wie oben.
     </message>
 </context>
 <context>
+    <name>EditHistory</name>
+    <message>
+        <source>Linje %1: + %2</source>
+        <translation>Zeile %1: + %2</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 og 1 linje til</source>
+        <translation>%1 und 1 weitere Zeile</translation>
+    </message>
+    <message>
+        <source>%1 og %2 linjer til</source>
+        <translation>%1 und %2 weitere Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>EditLineLock</name>
+    <message>
+        <source>Velg en linje på «Fil», eller klikk en innstilling, for å endre den her</source>
+        <translation>Wählen Sie eine Zeile unter „Datei“ oder klicken Sie eine Einstellung an, um sie hier zu ändern</translation>
+    </message>
+    <message>
+        <source>Linjen står ikke i filen og kan ikke endres her</source>
+        <translation>Die Zeile steht nicht in der Datei und kann hier nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>For å endre linjen: klikk innstillingen den hører til, eller velg linjen på «Fil»</source>
+        <translation>Um die Zeile zu ändern: Klicken Sie die zugehörige Einstellung an oder wählen Sie die Zeile unter „Datei“</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Kan ikke lese</source>
@@ -1701,6 +1778,113 @@ Status wie oben.
     <message>
         <source>%1 er skrevet, men skrivebeskyttelsen kan ikke settes på igjen (%2); sett den på selv med «chmod a-w»</source>
         <translation>%1 ist geschrieben, aber der Schreibschutz kann nicht wieder gesetzt werden (%2); setzen Sie ihn selbst mit „chmod a-w“</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>%1 av %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Finn:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Finn tekst i %1</source>
+        <translation>Text in %1 suchen</translation>
+    </message>
+    <message>
+        <source>Finn tekst i %1: hver linje som har teksten, blir merket (Ctrl+F; Enter eller F3 går til neste, Shift+F3 til forrige)</source>
+        <translation>Text in %1 suchen: Jede Zeile, die den Text enthält, wird markiert (Strg+F; Eingabetaste oder F3 springt zur nächsten, Umschalt+F3 zur vorherigen)</translation>
+    </message>
+    <message>
+        <source>Forrige</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forrige treff</source>
+        <translation>Vorheriger Treffer</translation>
+    </message>
+    <message>
+        <source>Forrige linje med teksten (Shift+F3)</source>
+        <translation>Vorherige Zeile mit dem Text (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Neste</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Neste treff</source>
+        <translation>Nächster Treffer</translation>
+    </message>
+    <message>
+        <source>Neste linje med teksten (F3)</source>
+        <translation>Nächste Zeile mit dem Text (F3)</translation>
+    </message>
+    <message>
+        <source>Store/små</source>
+        <translation>Groß/klein</translation>
+    </message>
+    <message>
+        <source>Skill mellom store og små bokstaver</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Skill mellom store og små bokstaver (Alt+S)</source>
+        <translation>Groß-/Kleinschreibung beachten (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Treff</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Den valgte linjen av linjene med teksten (F3, Shift+F3)</source>
+        <translation>Die ausgewählte Zeile unter den Zeilen mit dem Text (F3, Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Linje:</source>
+        <translation>Zeile:</translation>
+    </message>
+    <message>
+        <source>Gå til linje nr.</source>
+        <translation>Gehe zu Zeilennummer</translation>
+    </message>
+    <message>
+        <source>Gå til linje nr.: skriv tallet og trykk Enter (Ctrl+G)</source>
+        <translation>Gehe zu Zeilennummer: Nummer eingeben und Eingabetaste drücken (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Lukk søket</source>
+        <translation>Suche schließen</translation>
+    </message>
+    <message>
+        <source>Lukk søket; den valgte linjen blir stående (Esc)</source>
+        <translation>Suche schließen; die ausgewählte Zeile bleibt ausgewählt (Esc)</translation>
+    </message>
+    <message>
+        <source>Søket fortsatte fra begynnelsen av filen</source>
+        <translation>Die Suche wurde am Anfang der Datei fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Søket fortsatte fra slutten av filen</source>
+        <translation>Die Suche wurde am Ende der Datei fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Linje %1 finnes ikke: %2 har ingen linjer</source>
+        <translation>Zeile %1 existiert nicht: %2 hat keine Zeilen</translation>
+    </message>
+    <message>
+        <source>Linje %1 finnes ikke: %2 har linje 1 til %3</source>
+        <translation>Zeile %1 existiert nicht: %2 hat die Zeilen 1 bis %3</translation>
+    </message>
+    <message>
+        <source>Ingen treff</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>%1 treff</source>
+        <translation>%1 Treffer</translation>
     </message>
 </context>
 <context>
@@ -2121,6 +2305,41 @@ Status wie oben.
     <message>
         <source>%1 finnes ikke, så prøven kan bare fjernes.</source>
         <translation>%1 existiert nicht, daher kann die Probe nur entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SideFileEditor</name>
+    <message>
+        <source>Lagret %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Ikke lagret: %1 til %2 er bare plassholdere</source>
+        <translation>Nicht gespeichert: %1 bis %2 sind nur Platzhalter</translation>
+    </message>
+    <message>
+        <source>Skriv inn %1 i feltet, eller trykk «Ny»</source>
+        <translation>Geben Sie %1 in das Feld ein oder drücken Sie „Neu“</translation>
+    </message>
+    <message>
+        <source>Slettet %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Slettet %1 – kopi i %2</source>
+        <translation>%1 gelöscht – Kopie in %2</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nei</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Slette %1? Filen kan ikke hentes tilbake.</source>
+        <translation>%1 löschen? Die Datei kann nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>

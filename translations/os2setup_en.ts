@@ -704,6 +704,49 @@ The file has changed since the check: “Check again” checks it as it is now.<
     </message>
 </context>
 <context>
+    <name>ChangesModel</name>
+    <message>
+        <source>Ingen endringer</source>
+        <translation>No changes</translation>
+    </message>
+    <message>
+        <source>%1 linje lagt til</source>
+        <translation>%1 line added</translation>
+    </message>
+    <message>
+        <source>%1 linjer lagt til</source>
+        <translation>%1 lines added</translation>
+    </message>
+    <message>
+        <source>%1 linje endret</source>
+        <translation>%1 line changed</translation>
+    </message>
+    <message>
+        <source>%1 linjer endret</source>
+        <translation>%1 lines changed</translation>
+    </message>
+    <message>
+        <source>%1 linje endret, %2 lagt til</source>
+        <translation>%1 line changed, %2 added</translation>
+    </message>
+    <message>
+        <source>%1 linjer endret, %2 lagt til</source>
+        <translation>%1 lines changed, %2 added</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2 → %3</source>
+        <translation>Line %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Linje %1: + %2</source>
+        <translation>Line %1: + %2</translation>
+    </message>
+    <message>
+        <source>Linje %1: − %2</source>
+        <translation>Line %1: − %2</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>mappen %1</source>
@@ -1381,6 +1424,40 @@ above.
     </message>
 </context>
 <context>
+    <name>EditHistory</name>
+    <message>
+        <source>Linje %1: + %2</source>
+        <translation>Line %1: + %2</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 og 1 linje til</source>
+        <translation>%1 and 1 more line</translation>
+    </message>
+    <message>
+        <source>%1 og %2 linjer til</source>
+        <translation>%1 and %2 more lines</translation>
+    </message>
+</context>
+<context>
+    <name>EditLineLock</name>
+    <message>
+        <source>Velg en linje på «Fil», eller klikk en innstilling, for å endre den her</source>
+        <translation>Choose a line on “File”, or click a setting, to change it here</translation>
+    </message>
+    <message>
+        <source>Linjen står ikke i filen og kan ikke endres her</source>
+        <translation>The line is not in the file and cannot be changed here</translation>
+    </message>
+    <message>
+        <source>For å endre linjen: klikk innstillingen den hører til, eller velg linjen på «Fil»</source>
+        <translation>To change the line: click the setting it belongs to, or choose the line on “File”</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Kan ikke lese</source>
@@ -1697,6 +1774,113 @@ above.
     <message>
         <source>%1 er skrevet, men skrivebeskyttelsen kan ikke settes på igjen (%2); sett den på selv med «chmod a-w»</source>
         <translation>%1 is written, but the write protection cannot be set again (%2); set it yourself with “chmod a-w”</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>%1 av %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Finn:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>Finn tekst i %1</source>
+        <translation>Find text in %1</translation>
+    </message>
+    <message>
+        <source>Finn tekst i %1: hver linje som har teksten, blir merket (Ctrl+F; Enter eller F3 går til neste, Shift+F3 til forrige)</source>
+        <translation>Find text in %1: every line that contains the text is marked (Ctrl+F; Enter or F3 goes to the next, Shift+F3 to the previous)</translation>
+    </message>
+    <message>
+        <source>Forrige</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Forrige treff</source>
+        <translation>Previous match</translation>
+    </message>
+    <message>
+        <source>Forrige linje med teksten (Shift+F3)</source>
+        <translation>Previous line with the text (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Neste</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Neste treff</source>
+        <translation>Next match</translation>
+    </message>
+    <message>
+        <source>Neste linje med teksten (F3)</source>
+        <translation>Next line with the text (F3)</translation>
+    </message>
+    <message>
+        <source>Store/små</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>Skill mellom store og små bokstaver</source>
+        <translation>Distinguish upper and lower case</translation>
+    </message>
+    <message>
+        <source>Skill mellom store og små bokstaver (Alt+S)</source>
+        <translation>Distinguish upper and lower case (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Treff</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Den valgte linjen av linjene med teksten (F3, Shift+F3)</source>
+        <translation>The selected line among the lines with the text (F3, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Linje:</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>Gå til linje nr.</source>
+        <translation>Go to line number</translation>
+    </message>
+    <message>
+        <source>Gå til linje nr.: skriv tallet og trykk Enter (Ctrl+G)</source>
+        <translation>Go to line number: type the number and press Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Lukk søket</source>
+        <translation>Close the search</translation>
+    </message>
+    <message>
+        <source>Lukk søket; den valgte linjen blir stående (Esc)</source>
+        <translation>Close the search; the selected line stays selected (Esc)</translation>
+    </message>
+    <message>
+        <source>Søket fortsatte fra begynnelsen av filen</source>
+        <translation>The search continued from the beginning of the file</translation>
+    </message>
+    <message>
+        <source>Søket fortsatte fra slutten av filen</source>
+        <translation>The search continued from the end of the file</translation>
+    </message>
+    <message>
+        <source>Linje %1 finnes ikke: %2 har ingen linjer</source>
+        <translation>Line %1 does not exist: %2 has no lines</translation>
+    </message>
+    <message>
+        <source>Linje %1 finnes ikke: %2 har linje 1 til %3</source>
+        <translation>Line %1 does not exist: %2 has lines 1 to %3</translation>
+    </message>
+    <message>
+        <source>Ingen treff</source>
+        <translation>No matches</translation>
+    </message>
+    <message>
+        <source>%1 treff</source>
+        <translation>%1 matches</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2301,41 @@ above.
     <message>
         <source>%1 finnes ikke, så prøven kan bare fjernes.</source>
         <translation>%1 does not exist, so the trial can only be removed.</translation>
+    </message>
+</context>
+<context>
+    <name>SideFileEditor</name>
+    <message>
+        <source>Lagret %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Ikke lagret: %1 til %2 er bare plassholdere</source>
+        <translation>Not saved: %1 to %2 are only placeholders</translation>
+    </message>
+    <message>
+        <source>Skriv inn %1 i feltet, eller trykk «Ny»</source>
+        <translation>Type %1 in the field, or press “New”</translation>
+    </message>
+    <message>
+        <source>Slettet %1</source>
+        <translation>Deleted %1</translation>
+    </message>
+    <message>
+        <source>Slettet %1 – kopi i %2</source>
+        <translation>Deleted %1 – copy in %2</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nei</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Slette %1? Filen kan ikke hentes tilbake.</source>
+        <translation>Delete %1? The file cannot be brought back.</translation>
     </message>
 </context>
 <context>

@@ -5,27 +5,28 @@
 #include "platform/text8.h"
 #include "workspace/document.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
-
-namespace {
-
-QString linesText(int n)
-{
-    return QString::number(n) + (n == 1 ? QStringLiteral(" linje") : QStringLiteral(" linjer"));
-}
-
-} // namespace
 
 QString changesSummary(int changed, int added)
 {
+    const QString c = QString::number(changed);
+    const QString a = QString::number(added);
+    const auto text = [](const char *source) { return QCoreApplication::translate("ChangesModel", source); };
     if (changed == 0 && added == 0)
-        return QStringLiteral("Ingen endringer");
+        return text(QT_TRANSLATE_NOOP("ChangesModel", "Ingen endringer"));
     if (changed == 0)
-        return linesText(added) + QStringLiteral(" lagt til");
-    QString text = linesText(changed) + QStringLiteral(" endret");
-    if (added > 0)
-        text += QStringLiteral(", %1 lagt til").arg(added);
-    return text;
+        return text(added == 1 ? QT_TRANSLATE_NOOP("ChangesModel", "%1 linje lagt til")
+                               : QT_TRANSLATE_NOOP("ChangesModel", "%1 linjer lagt til"))
+            .arg(a);
+    if (added == 0)
+        return text(changed == 1 ? QT_TRANSLATE_NOOP("ChangesModel", "%1 linje endret")
+                                 : QT_TRANSLATE_NOOP("ChangesModel", "%1 linjer endret"))
+            .arg(c);
+    return text(changed == 1 ? QT_TRANSLATE_NOOP("ChangesModel", "%1 linje endret, %2 lagt til")
+                             : QT_TRANSLATE_NOOP("ChangesModel", "%1 linjer endret, %2 lagt til"))
+        .arg(c, a);
 }
 
 namespace changerow {
@@ -41,26 +42,33 @@ QString cut(std::string_view bytes, int chars = RowChars)
 // A row with one text has the room of both and the arrow.
 constexpr int OneText = 2 * RowChars + 3;
 
-QString head(std::size_t lineNumber)
+QString changedRow(std::size_t lineNumber, const QString &before, const QString &after)
 {
-    return QStringLiteral("Linje %1: ").arg(lineNumber);
+    return QCoreApplication::translate("ChangesModel", "Linje %1: %2 → %3")
+        .arg(QString::number(lineNumber), before, after);
+}
+
+QString addedRow(std::size_t lineNumber, const QString &after)
+{
+    return QCoreApplication::translate("ChangesModel", "Linje %1: + %2").arg(QString::number(lineNumber), after);
 }
 
 } // namespace
 
 QString changed(std::size_t lineNumber, std::string_view before, std::string_view after)
 {
-    return head(lineNumber) + cut(before) + QStringLiteral(" → ") + cut(after);
+    return changedRow(lineNumber, cut(before), cut(after));
 }
 
 QString added(std::size_t lineNumber, std::string_view after)
 {
-    return head(lineNumber) + QStringLiteral("+ ") + cut(after, OneText);
+    return addedRow(lineNumber, cut(after, OneText));
 }
 
 QString removed(std::size_t lineNumber, std::string_view before)
 {
-    return head(lineNumber) + QStringLiteral("− ") + cut(before, OneText);
+    return QCoreApplication::translate("ChangesModel", "Linje %1: − %2")
+        .arg(QString::number(lineNumber), cut(before, OneText));
 }
 
 } // namespace changerow
@@ -156,11 +164,10 @@ QVariant ChangesModel::data(const QModelIndex &index, int role) const
                                    : changerow::changed(number, m_doc.asRead().line(line), m_doc.line(line));
     if (role != Qt::ToolTipRole)
         return {};
-    const QString head = QStringLiteral("Linje %1: ").arg(number);
     const QString after = Document::shownText(m_doc.line(line));
     if (m_doc.isAdded(line))
-        return head + QStringLiteral("+ ") + after;
-    QString tip = head + Document::shownText(m_doc.asRead().line(line)) + QStringLiteral(" → ") + after;
+        return changerow::addedRow(number, after);
+    QString tip = changerow::changedRow(number, Document::shownText(m_doc.asRead().line(line)), after);
     // A list statement's items, which a long line hides.
     if (const std::optional<listdiff::ListChanges> items = listdiff::compare(m_doc.asRead().line(line), m_doc.line(line)))
         tip += u'\n' + listdiff::describe(*items);

@@ -4,6 +4,7 @@
 #include "platform/text8.h"
 #include "workspace/document.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <algorithm>
@@ -111,17 +112,22 @@ QString EditStep::describe() const
     if (line == NoLine)
         line = changes.empty() ? static_cast<LinePos>(countBefore) : static_cast<LinePos>(changes.front().line);
     const auto at = static_cast<int>(line);
-    QString text = QStringLiteral("Linje %1: ").arg(at + 1);
+    const QString number = QString::number(at + 1);
+    QString text;
     if (at >= countBefore && at - countBefore < static_cast<int>(appended.size())) {
-        text += QStringLiteral("+ ") + shown(appended[static_cast<std::size_t>(at - countBefore)], 0);
+        const auto &added = appended[static_cast<std::size_t>(at - countBefore)];
+        text = QCoreApplication::translate("EditHistory", "Linje %1: + %2").arg(number, shown(added, 0));
     } else {
         const auto change = std::find_if(changes.begin(), changes.end(), [at](const Change &c) { return c.line == at; });
-        if (change != changes.end())
-            text += changeOf(change->before, change->after);
+        const QString what = change != changes.end() ? changeOf(change->before, change->after) : QString();
+        text = QCoreApplication::translate("EditHistory", "Linje %1: %2").arg(number, what);
     }
     const int more = static_cast<int>(changes.size() + appended.size()) - 1;
-    if (more > 0)
-        text += more == 1 ? QStringLiteral(" og 1 linje til") : QStringLiteral(" og %1 linjer til").arg(more);
+    if (more == 1)
+        return QCoreApplication::translate("EditHistory", "%1 og 1 linje til").arg(text);
+    if (more > 1)
+        return QCoreApplication::translate("EditHistory", "%1 og %2 linjer til")
+            .arg(text, QString::number(more));
     return text;
 }
 

@@ -8,6 +8,7 @@
 #include "workspace/list_selection.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 
@@ -62,11 +63,11 @@ void EditLineLock::update()
     if (open)
         hint.clear();
     else if (text.isEmpty())
-        hint = QStringLiteral("Velg en linje på «Fil», eller klikk en innstilling, for å endre den her");
+        hint = QCoreApplication::translate("EditLineLock", "Velg en linje på «Fil», eller klikk en innstilling, for å endre den her");
     else if (m_labelled == NoLine)
-        hint = QStringLiteral("Linjen står ikke i filen og kan ikke endres her");
+        hint = QCoreApplication::translate("EditLineLock", "Linjen står ikke i filen og kan ikke endres her");
     else
-        hint = QStringLiteral("For å endre linjen: klikk innstillingen den hører til, eller velg linjen på «Fil»");
+        hint = QCoreApplication::translate("EditLineLock", "For å endre linjen: klikk innstillingen den hører til, eller velg linjen på «Fil»");
     if (open == m_open && hint == m_hint)
         return;
     m_open = open;

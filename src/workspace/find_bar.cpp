@@ -7,6 +7,7 @@
 #include "workspace/status_area.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,6 +58,12 @@ QPushButton *button(const QString &text, const char *name, const QString &access
     return b;
 }
 
+// "3 av 17": the selected line's place among the matches.
+QString countOf(int at, int count)
+{
+    return QCoreApplication::translate("FindBar", "%1 av %2").arg(QString::number(at), QString::number(count));
+}
+
 } // namespace
 
 FindBar::FindBar(const Document &doc, StatusArea &status, QListView *list, QString fileName, QWidget *parent)
@@ -96,42 +103,42 @@ FindBar::FindBar(const Document &doc, StatusArea &status, QListView *list, QStri
 
 void FindBar::buildControls()
 {
-    auto *findLabel = new QLabel(QStringLiteral("Finn:"), this);
+    auto *findLabel = new QLabel(QCoreApplication::translate("FindBar", "Finn:"), this);
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("FinnFelt"));
-    m_field->setAccessibleName(QStringLiteral("Finn tekst i ") + m_fileName);
-    m_field->setToolTip(QStringLiteral("Finn tekst i %1: hver linje som har teksten, blir merket "
-                                       "(Ctrl+F; Enter eller F3 går til neste, Shift+F3 til forrige)")
+    m_field->setAccessibleName(QCoreApplication::translate("FindBar", "Finn tekst i %1").arg(m_fileName));
+    m_field->setToolTip(QCoreApplication::translate("FindBar", "Finn tekst i %1: hver linje som har teksten, blir merket "
+                                                   "(Ctrl+F; Enter eller F3 går til neste, Shift+F3 til forrige)")
                             .arg(m_fileName));
     findLabel->setBuddy(m_field);
-    m_previous = button(QStringLiteral("Forrige"), "FinnForrige", QStringLiteral("Forrige treff"),
-                        QStringLiteral("Forrige linje med teksten (Shift+F3)"), this);
-    m_next = button(QStringLiteral("Neste"), "FinnNeste", QStringLiteral("Neste treff"),
-                    QStringLiteral("Neste linje med teksten (F3)"), this);
-    m_matchCase = new QCheckBox(QStringLiteral("Store/små"), this);
+    m_previous = button(QCoreApplication::translate("FindBar", "Forrige"), "FinnForrige", QCoreApplication::translate("FindBar", "Forrige treff"),
+                        QCoreApplication::translate("FindBar", "Forrige linje med teksten (Shift+F3)"), this);
+    m_next = button(QCoreApplication::translate("FindBar", "Neste"), "FinnNeste", QCoreApplication::translate("FindBar", "Neste treff"),
+                    QCoreApplication::translate("FindBar", "Neste linje med teksten (F3)"), this);
+    m_matchCase = new QCheckBox(QCoreApplication::translate("FindBar", "Store/små"), this);
     m_matchCase->setObjectName(QStringLiteral("FinnStoreSmaa"));
-    m_matchCase->setAccessibleName(QStringLiteral("Skill mellom store og små bokstaver"));
-    m_matchCase->setToolTip(QStringLiteral("Skill mellom store og små bokstaver (Alt+S)"));
+    m_matchCase->setAccessibleName(QCoreApplication::translate("FindBar", "Skill mellom store og små bokstaver"));
+    m_matchCase->setToolTip(QCoreApplication::translate("FindBar", "Skill mellom store og små bokstaver (Alt+S)"));
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("FinnTall"));
-    m_count->setAccessibleDescription(QStringLiteral("Treff"));
-    m_count->setToolTip(QStringLiteral("Den valgte linjen av linjene med teksten (F3, Shift+F3)"));
-    m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(QStringLiteral("65535 av 65535")));
+    m_count->setAccessibleDescription(QCoreApplication::translate("FindBar", "Treff"));
+    m_count->setToolTip(QCoreApplication::translate("FindBar", "Den valgte linjen av linjene med teksten (F3, Shift+F3)"));
+    m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(countOf(65535, 65535)));
     m_announcer = new a11y::StatusAnnouncer(m_count);
     m_announcer->watch(m_count, QAccessible::StatusBar);
 
-    auto *lineLabel = new QLabel(QStringLiteral("Linje:"), this);
+    auto *lineLabel = new QLabel(QCoreApplication::translate("FindBar", "Linje:"), this);
     m_lineNumber = new QLineEdit(this);
     m_lineNumber->setObjectName(QStringLiteral("LinjeFelt"));
-    m_lineNumber->setAccessibleName(QStringLiteral("Gå til linje nr."));
-    m_lineNumber->setToolTip(QStringLiteral("Gå til linje nr.: skriv tallet og trykk Enter (Ctrl+G)"));
+    m_lineNumber->setAccessibleName(QCoreApplication::translate("FindBar", "Gå til linje nr."));
+    m_lineNumber->setToolTip(QCoreApplication::translate("FindBar", "Gå til linje nr.: skriv tallet og trykk Enter (Ctrl+G)"));
     m_lineNumber->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), m_lineNumber));
     m_lineNumber->setFixedWidth(m_lineNumber->fontMetrics().horizontalAdvance(QStringLiteral("655350")) + 12);
     lineLabel->setBuddy(m_lineNumber);
-    m_close = button(QStringLiteral("×"), "FinnLukk", QStringLiteral("Lukk søket"),
-                     QStringLiteral("Lukk søket; den valgte linjen blir stående (Esc)"), this);
+    m_close = button(QStringLiteral("×"), "FinnLukk", QCoreApplication::translate("FindBar", "Lukk søket"),
+                     QCoreApplication::translate("FindBar", "Lukk søket; den valgte linjen blir stående (Esc)"), this);
     m_close->setFixedWidth(m_close->sizeHint().height());
 
     auto *row = new QHBoxLayout(this);
@@ -207,8 +214,8 @@ void FindBar::step(LineMatches::Step to, bool forward)
     emit lineChosen(to.line);
     // Said after the line is current: making it current empties the message line.
     if (to.wrapped)
-        m_status.showMessage(forward ? QStringLiteral("Søket fortsatte fra begynnelsen av filen")
-                                     : QStringLiteral("Søket fortsatte fra slutten av filen"));
+        m_status.showMessage(forward ? QCoreApplication::translate("FindBar", "Søket fortsatte fra begynnelsen av filen")
+                                     : QCoreApplication::translate("FindBar", "Søket fortsatte fra slutten av filen"));
     showCount();
 }
 
@@ -224,8 +231,8 @@ void FindBar::goToLineNumber()
         return;
     }
     const QString line = QString::number(number);
-    m_status.showMessage(lines == 0 ? QStringLiteral("Linje %1 finnes ikke: %2 har ingen linjer").arg(line, m_fileName)
-                                    : QStringLiteral("Linje %1 finnes ikke: %2 har linje 1 til %3")
+    m_status.showMessage(lines == 0 ? QCoreApplication::translate("FindBar", "Linje %1 finnes ikke: %2 har ingen linjer").arg(line, m_fileName)
+                                    : QCoreApplication::translate("FindBar", "Linje %1 finnes ikke: %2 har linje 1 til %3")
                                           .arg(line, m_fileName, QString::number(lines)));
 }
 
@@ -235,11 +242,11 @@ void FindBar::showCount()
     if (!m_field->text().isEmpty()) {
         const int at = m_matches.indexOf(m_status.selectedLine());
         if (m_matches.count() == 0)
-            text = QStringLiteral("Ingen treff");
+            text = QCoreApplication::translate("FindBar", "Ingen treff");
         else if (at >= 0)
-            text = QStringLiteral("%1 av %2").arg(at + 1).arg(m_matches.count());
+            text = countOf(at + 1, m_matches.count());
         else
-            text = QStringLiteral("%1 treff").arg(m_matches.count());
+            text = QCoreApplication::translate("FindBar", "%1 treff").arg(m_matches.count());
     }
     if (m_count->text() == text)
         return;

@@ -11,6 +11,7 @@
 #include "workspace/text8_memo.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include <optional>
@@ -84,7 +85,7 @@ void SideFileEditor::newFile()
         if (const Lines lines = m_setup.newLines(); !lines.empty())
             m_panel.memo->setLines(lines);
         m_s.files.saveFile(m_setup.path, m_panel.memo->lines());
-        m_s.status.showHint(QStringLiteral("Lagret ") + m_setup.path);
+        m_s.status.showHint(QCoreApplication::translate("SideFileEditor", "Lagret %1").arg(m_setup.path));
         showFile();
     });
 }
@@ -94,14 +95,14 @@ void SideFileEditor::saveFile()
     // The memo's first lines, as they came, would be a file of nonsense.
     if (m_placeholder && !hasUnsavedEdits()) {
         const Lines shown = m_panel.memo->lines();
-        m_s.status.showMessage(QStringLiteral("Ikke lagret: %1 til %2 er bare plassholdere")
+        m_s.status.showMessage(QCoreApplication::translate("SideFileEditor", "Ikke lagret: %1 til %2 er bare plassholdere")
                              .arg(text8::toDisplay(shown.front()), text8::toDisplay(shown.back())));
-        m_s.status.showHint(QStringLiteral("Skriv inn %1 i feltet, eller trykk «Ny»").arg(m_setup.path));
+        m_s.status.showHint(QCoreApplication::translate("SideFileEditor", "Skriv inn %1 i feltet, eller trykk «Ny»").arg(m_setup.path));
         return;
     }
     m_s.errors.guarded([this] {
         m_s.files.saveFile(m_setup.path, m_panel.memo->lines());
-        m_s.status.showHint(QStringLiteral("Lagret ") + m_setup.path);
+        m_s.status.showHint(QCoreApplication::translate("SideFileEditor", "Lagret %1").arg(m_setup.path));
         showFile();
     });
 }
@@ -119,10 +120,10 @@ void SideFileEditor::deleteFile()
             if (!userAgreesToDelete())
                 return;
             m_s.files.removeFile(m_setup.path);
-            m_s.status.showHint(QStringLiteral("Slettet ") + m_setup.path);
+            m_s.status.showHint(QCoreApplication::translate("SideFileEditor", "Slettet %1").arg(m_setup.path));
         } else {
             deleteWithBackup();
-            m_s.status.showHint(QStringLiteral("Slettet %1 – kopi i %2").arg(m_setup.path, m_setup.backupPath));
+            m_s.status.showHint(QCoreApplication::translate("SideFileEditor", "Slettet %1 – kopi i %2").arg(m_setup.path, m_setup.backupPath));
         }
         takeAsSaved({});
         m_panel.memo->clear();
@@ -132,11 +133,13 @@ void SideFileEditor::deleteFile()
 
 bool SideFileEditor::userAgreesToDelete() const
 {
-    const Question question{QStringLiteral("Slette %1? Filen kan ikke hentes tilbake.").arg(m_setup.path),
+    const QString yes = QCoreApplication::translate("SideFileEditor", "Ja");
+    const QString no = QCoreApplication::translate("SideFileEditor", "Nei");
+    const Question question{QCoreApplication::translate("SideFileEditor", "Slette %1? Filen kan ikke hentes tilbake.").arg(m_setup.path),
                             QString(),
-                            {{QStringLiteral("Ja"), QMessageBox::YesRole}, {QStringLiteral("Nei"), QMessageBox::NoRole}},
-                            QStringLiteral("Nei")};
-    return m_s.questions.ask(question) == QStringLiteral("Ja");
+                            {{yes, QMessageBox::YesRole}, {no, QMessageBox::NoRole}},
+                            no};
+    return m_s.questions.ask(question) == yes;
 }
 
 void SideFileEditor::deleteWithBackup()

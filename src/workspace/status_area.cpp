@@ -9,6 +9,7 @@
 #include "workspace/edit_line_lock.h"
 #include "workspace/list_selection.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +39,8 @@ LinePos StatusArea::lineOf(LinePos pos) const
 
 void StatusArea::vislinje(LinePos pos)
 {
-    const QString text = pos == NoLine ? QStringLiteral("ikke i ") + m_configFileName
-                                       : QStringLiteral("Linje nr. ") + QString::number(static_cast<int>(pos) + 1);
+    const QString text = pos == NoLine ? QCoreApplication::translate("StatusArea", "ikke i %1").arg(m_configFileName)
+                                       : QCoreApplication::translate("StatusArea", "Linje nr. %1").arg(QString::number(static_cast<int>(pos) + 1));
     // The label is narrow: a long file name loses its folders on the left,
     // keeping the name itself, and the tooltip and the screen reader have it whole.
     QLabel *label = m_w.LinjeLabel;
