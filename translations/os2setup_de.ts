@@ -2454,6 +2454,17 @@ Status wie oben.
     </message>
 </context>
 <context>
+    <name>StatusArea</name>
+    <message>
+        <source>ikke i %1</source>
+        <translation>nicht in %1</translation>
+    </message>
+    <message>
+        <source>Linje nr. %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
     <name>TOs2Form</name>
     <message>
         <source>OS/2 setup[*]</source>

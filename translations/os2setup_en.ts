@@ -2450,6 +2450,17 @@ above.
     </message>
 </context>
 <context>
+    <name>StatusArea</name>
+    <message>
+        <source>ikke i %1</source>
+        <translation>not in %1</translation>
+    </message>
+    <message>
+        <source>Linje nr. %1</source>
+        <translation>Line %1</translation>
+    </message>
+</context>
+<context>
     <name>TOs2Form</name>
     <message>
         <source>OS/2 setup[*]</source>
