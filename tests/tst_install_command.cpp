@@ -18,23 +18,7 @@
 
 namespace {
 
-// What a run printed, and its status.
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-QString readAll(std::FILE *f)
-{
-    std::rewind(f);
-    QByteArray bytes;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, f))
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    return QString::fromLocal8Bit(bytes);
-}
+using Run = CommandRun;
 
 // A drive C: with CONFIG.SYS, a data folder beside it, and the command line.
 struct Setup
@@ -74,8 +58,8 @@ struct Setup
         r.status = command.action == CommandLine::Action::Restore
                        ? runRestore(command, QProcessEnvironment(), settings, data.path(), t)
                        : runInstallNew(command, QProcessEnvironment(), settings, data.path(), t);
-        r.out = readAll(t.out);
-        r.err = readAll(t.err);
+        r.out = readWhole(t.out);
+        r.err = readWhole(t.err);
         for (std::FILE *f : {t.in, t.out, t.err})
             std::fclose(f);
         if (master >= 0)
@@ -377,7 +361,7 @@ private slots:
         t.in = std::tmpfile();
         const QSettings settings(s.settingsFile.fileName(), QSettings::IniFormat);
         QCOMPARE(runInstallNew(parseCommandLine(arguments), QProcessEnvironment(), settings, QString(), t), 2);
-        const QString err = readAll(t.err);
+        const QString err = readWhole(t.err);
         for (std::FILE *f : {t.in, t.out, t.err})
             std::fclose(f);
         QVERIFY2(err.contains("miljøvariabelen HOME er ikke satt") && err.contains("Ingenting er endret"), qPrintable(err));

@@ -20,22 +20,7 @@
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-QString readAll(std::FILE *f)
-{
-    std::rewind(f);
-    QByteArray bytes;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, f))
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    return QString::fromLocal8Bit(bytes);
-}
+using Run = CommandRun;
 
 unsigned modeOf(const QString &path)
 {
@@ -79,8 +64,8 @@ struct Setup
         case Action::InstallNew: r.status = runInstallTry(command, {}, settings, data.path(), t); break;
         default: qFatal("not a try's action: %s", qPrintable(command.text));
         }
-        r.out = readAll(t.out);
-        r.err = readAll(t.err);
+        r.out = readWhole(t.out);
+        r.err = readWhole(t.err);
         for (std::FILE *f : {t.in, t.out, t.err})
             std::fclose(f);
         return r;

@@ -25,17 +25,6 @@ const QStringList kConfig{"REM first",
 
 using Action = std::function<void(WindowOnDrive &)>;
 
-const QKeyCombination kUndo(Qt::ControlModifier, Qt::Key_Z);
-const QKeyCombination kRedo(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
-const QKeyCombination kRedoY(Qt::ControlModifier, Qt::Key_Y);
-
-// Line `row` of "Fil" picked and the yellow line in focus.
-void pickAndFocus(WindowOnDrive &win, int row)
-{
-    win.pick("ListBox", row);
-    win.get("Edit1")->setFocus();
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Action)

@@ -23,17 +23,6 @@ const QStringList kConfig{"REM first",
                           "PROTECTONLY=NO",
                           "IFS=C:\\OS2\\HPFS.IFS"};
 
-const QKeyCombination kUndo(Qt::ControlModifier, Qt::Key_Z);
-const QKeyCombination kRedo(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
-const QKeyCombination kRedoY(Qt::ControlModifier, Qt::Key_Y);
-
-// Line `row` of "Fil" picked and the yellow line in focus.
-void pickAndFocus(WindowOnDrive &win, int row)
-{
-    win.pick("ListBox", row);
-    win.get("Edit1")->setFocus();
-}
-
 } // namespace
 
 class UndoStateTest : public QObject

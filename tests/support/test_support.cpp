@@ -179,6 +179,22 @@ void typeText(QWidget *target, const QString &text)
     }
 }
 
+QString readWhole(std::FILE *f)
+{
+    std::rewind(f);
+    QByteArray bytes;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, f))
+        bytes.append(buffer, static_cast<qsizetype>(n));
+    return QString::fromLocal8Bit(bytes);
+}
+
+void pickAndFocus(WindowOnDrive &win, int row)
+{
+    win.pick("ListBox", row);
+    win.get("Edit1")->setFocus();
+}
+
 QList<QByteArray> documentBytes(const TOs2Form &w)
 {
     QList<QByteArray> lines;

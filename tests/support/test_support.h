@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <concepts>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -241,10 +242,29 @@ inline const QString missing = QStringLiteral("Linjen står ikke i filen og kan 
 // The document's lines, byte for byte.
 QList<QByteArray> documentBytes(const TOs2Form &w);
 
+// Line `row` of "Fil" picked and the yellow line in focus.
+void pickAndFocus(WindowOnDrive &win, int row);
+
 // `key` pressed and released where the focus is in `window` (the window
 // itself when nothing in it has the focus), as the keyboard sends it: the
 // window's shortcuts get it first.
 void pressKey(QWidget *window, QKeyCombination key);
+
+// What a run of a command printed, and its status.
+struct CommandRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// All a command wrote to the temporary file `f`, from its start.
+QString readWhole(std::FILE *f);
+
+// The document's undo and redo keys.
+inline constexpr QKeyCombination kUndo(Qt::ControlModifier, Qt::Key_Z);
+inline constexpr QKeyCombination kRedo(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+inline constexpr QKeyCombination kRedoY(Qt::ControlModifier, Qt::Key_Y);
 
 // The bytes of a fixture in tests/data ("ecs-thinkpad.config.sys").
 QByteArray fixture(const QString &name);
