@@ -13,15 +13,7 @@
 
 namespace {
 
-const QStringList kConfig{"REM first",
-                          "SET AUTOSTART=FOLDERS,PROGRAMS",
-                          "SHELL=C:\\OS2\\MDOS\\COMMAND.COM",
-                          "THREADS=256",
-                          "MAXWAIT=3",
-                          "PRIORITY=DYNAMIC",
-                          "TIMESLICE=32,1000",
-                          "PROTECTONLY=NO",
-                          "IFS=C:\\OS2\\HPFS.IFS"};
+const QStringList &kConfig = kUndoConfig;
 
 } // namespace
 

@@ -152,6 +152,40 @@ void upperInto(const char *src, std::size_t size, char *dst)
         dst[i] = static_cast<char>(kUpper[static_cast<unsigned char>(src[i])]);
 }
 
+#if defined(__SSE2__)
+namespace {
+
+// The bits of a byte mask of 16 positions, one per position.
+std::uint64_t bits(__m128i m)
+{
+    return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(m)));
+}
+
+// Moves `i` on in blocks of 64 positions while a block fits below `end` (the
+// first position a match can no longer start at, plus one), asking
+// `candidates` for four blocks of 16 at once and `compare` only for the
+// blocks that hold a candidate. Returns the first hit, or npos with `i` at
+// the first position not yet looked at.
+template <typename Candidates, typename Compare>
+std::size_t scanBlocksOf64(std::size_t &i, std::size_t end, const Candidates &candidates, const Compare &compare)
+{
+    for (; i + 64 <= end; i += 64) {
+        const __m128i c0 = candidates(i);
+        const __m128i c1 = candidates(i + 16);
+        const __m128i c2 = candidates(i + 32);
+        const __m128i c3 = candidates(i + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0)
+            continue;
+        const std::uint64_t mask = bits(c0) | bits(c1) << 16 | bits(c2) << 32 | bits(c3) << 48;
+        if (const std::size_t hit = compare(i, mask); hit != std::string_view::npos)
+            return hit;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+#endif
+
 std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from)
 {
     const std::size_t n = needle.size();
@@ -183,18 +217,8 @@ std::size_t find(std::string_view haystack, std::string_view needle, std::size_t
         }
         return std::string_view::npos;
     };
-    const auto bits = [](__m128i m) { return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(m))); };
-    for (; i + n - 1 + 64 <= size; i += 64) {
-        const __m128i c0 = candidates(i);
-        const __m128i c1 = candidates(i + 16);
-        const __m128i c2 = candidates(i + 32);
-        const __m128i c3 = candidates(i + 48);
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0)
-            continue;
-        const std::uint64_t mask = bits(c0) | bits(c1) << 16 | bits(c2) << 32 | bits(c3) << 48;
-        if (const std::size_t hit = compare(i, mask); hit != std::string_view::npos)
-            return hit;
-    }
+    if (const std::size_t hit = scanBlocksOf64(i, size - (n - 1), candidates, compare); hit != std::string_view::npos)
+        return hit;
     for (; i + n - 1 + 16 <= size; i += 16) {
         if (const std::size_t hit = compare(i, bits(candidates(i))); hit != std::string_view::npos)
             return hit;
@@ -240,7 +264,6 @@ std::size_t findAny(std::string_view haystack, std::span<const std::string_view>
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + at));
         return _mm_and_si128(any, _mm_cmpeq_epi8(a, first));
     };
-    const auto bits = [](__m128i m) { return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(m))); };
     const auto compare = [&](std::size_t at, std::uint64_t mask) -> std::size_t {
         for (; mask != 0; mask &= mask - 1) {
             const std::size_t hit = at + static_cast<std::size_t>(std::countr_zero(mask));
@@ -250,17 +273,10 @@ std::size_t findAny(std::string_view haystack, std::span<const std::string_view>
         }
         return std::string_view::npos;
     };
-    for (; i + longest - 1 + 64 <= size; i += 64) {
-        const __m128i c0 = candidates(i);
-        const __m128i c1 = candidates(i + 16);
-        const __m128i c2 = candidates(i + 32);
-        const __m128i c3 = candidates(i + 48);
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0)
-            continue;
-        const std::uint64_t mask = bits(c0) | bits(c1) << 16 | bits(c2) << 32 | bits(c3) << 48;
-        if (const std::size_t hit = compare(i, mask); hit != std::string_view::npos)
+    if (longest <= size)
+        if (const std::size_t hit = scanBlocksOf64(i, size - (longest - 1), candidates, compare);
+            hit != std::string_view::npos)
             return hit;
-    }
 #endif
     return leastOfEach(i);
 }

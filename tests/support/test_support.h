@@ -261,6 +261,17 @@ struct CommandRun
 // All a command wrote to the temporary file `f`, from its start.
 QString readWhole(std::FILE *f);
 
+// A file with a line for each kind of page control the undo tests click.
+inline const QStringList kUndoConfig{"REM first",
+                                     "SET AUTOSTART=FOLDERS,PROGRAMS",
+                                     "SHELL=C:\\OS2\\MDOS\\COMMAND.COM",
+                                     "THREADS=256",
+                                     "MAXWAIT=3",
+                                     "PRIORITY=DYNAMIC",
+                                     "TIMESLICE=32,1000",
+                                     "PROTECTONLY=NO",
+                                     "IFS=C:\\OS2\\HPFS.IFS"};
+
 // The document's undo and redo keys.
 inline constexpr QKeyCombination kUndo(Qt::ControlModifier, Qt::Key_Z);
 inline constexpr QKeyCombination kRedo(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
